@@ -1,0 +1,106 @@
+#!/usr/bin/env bash
+# One entry point for building, testing, benchmarking and fuzzing Veltrano.
+#   ./build.sh test            sanitizer build, then every test (starts Xvfb when needed)
+#   ./build.sh bench [FILTER]  Release build, then the benchmarks
+#   ./build.sh fuzz [SECONDS]  clang libFuzzer build, then each fuzz target for SECONDS (default 60)
+# BUILD_ROOT (default ./build) moves the build folders; JOBS sets parallelism.
+set -euo pipefail
+cd "$(dirname "$0")"
+SRC=$(pwd)
+BUILD_ROOT=${BUILD_ROOT:-$SRC/build}
+JOBS=${JOBS:-$(nproc)}
+
+PACKAGES=(cmake ninja-build g++ clang libclang-rt-14-dev
+  qt6-base-dev libqt6opengl6-dev qt6-svg-dev
+  libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri libegl-dev libglut3.12
+  libpng-dev libjpeg-dev zlib1g-dev libgtest-dev libbenchmark-dev
+  xvfb xauth fontconfig fonts-dejavu-core poppler-utils)
+
+install_packages() {
+  local missing=()
+  for p in "${PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo=sudo
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+configure_and_build() {  # dir, cmake args...
+  local dir=$1; shift
+  cmake -S "$SRC" -B "$dir" -G Ninja "$@" >/dev/null
+  cmake --build "$dir" -j "$JOBS"
+}
+
+XVFB_PID=""
+stop_xvfb() { [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null; true; }
+
+# One Xvfb for the whole test run, unless a display is already there.
+start_xvfb() {
+  if [ -n "${DISPLAY:-}" ] && [ "${CI:-}" != "true" ]; then return 0; fi
+  local n=99
+  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 1600x1200x24 -nolisten tcp >/dev/null 2>&1 &
+  XVFB_PID=$!
+  trap stop_xvfb EXIT
+  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+  export DISPLAY=":$n"
+}
+
+sanitizer_env() {
+  export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
+  export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$SRC/tests/lsan.supp:print_suppressions=0}
+  export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+}
+
+cmd_test() {
+  install_packages
+  local dir=$BUILD_ROOT/test
+  configure_and_build "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g" \
+    -DVELTRANO_TESTS=ON -DVELTRANO_SANITIZE=ON
+  start_xvfb
+  sanitizer_env
+  ctest --test-dir "$dir" --output-on-failure -j "$JOBS" "$@"
+}
+
+cmd_bench() {
+  install_packages
+  local dir=$BUILD_ROOT/release
+  configure_and_build "$dir" -DCMAKE_BUILD_TYPE=Release -DVELTRANO_BENCH=ON
+  start_xvfb
+  local filter=${1:-}
+  for b in $(find "$dir/bench" -type f -executable -name 'bench_*' | sort); do
+    echo "== $(basename "$b")"
+    "$b" ${filter:+--benchmark_filter="$filter"}
+  done
+}
+
+cmd_fuzz() {
+  install_packages
+  local seconds=${1:-60}
+  local dir=$BUILD_ROOT/fuzz
+  configure_and_build "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
+    -DCMAKE_CXX_COMPILER=clang++ -DVELTRANO_FUZZ=ON
+  export QT_QPA_PLATFORM=offscreen
+  for f in $(find "$dir/fuzz" -type f -executable -name 'fuzz_*' | sort); do
+    local name; name=$(basename "$f")
+    local corpus=$dir/corpus/$name
+    mkdir -p "$corpus"
+    local seeds=()
+    [ -d "$dir/fuzz-seeds/$name" ] && seeds+=("$dir/fuzz-seeds/$name")
+    echo "== $name for ${seconds}s"
+    "$f" -max_total_time="$seconds" -print_final_stats=1 -rss_limit_mb=2048 \
+      -artifact_prefix="$dir/" "$corpus" "${seeds[@]}" 2>&1 | grep -E '^(stat::number_of_executed_units|stat::new_units_added|==|SUMMARY|INFO: Running)' || true
+    [ "${PIPESTATUS[0]}" -eq 0 ] || { echo "$name found a failure; see $dir/crash-*"; return 1; }
+  done
+}
+
+case "${1:-}" in
+  test) shift; cmd_test "$@" ;;
+  bench) shift; cmd_bench "$@" ;;
+  fuzz) shift; cmd_fuzz "$@" ;;
+  *) sed -n '2,7p' "$0" | sed 's/^# \{0,1\}//'; exit 2 ;;
+esac

@@ -1,0 +1,39 @@
+# Build flavours, warnings and the helpers every folder uses to declare its
+# library, tests, benchmarks and fuzz targets.
+
+option(VELTRANO_TESTS "Build the tests" OFF)
+option(VELTRANO_BENCH "Build the benchmarks" OFF)
+option(VELTRANO_FUZZ "Build the libFuzzer targets (clang only)" OFF)
+option(VELTRANO_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+
+if(NOT CMAKE_BUILD_TYPE)
+  set(CMAKE_BUILD_TYPE Release)
+endif()
+
+add_compile_options(-Wall -Wextra -Werror)
+add_compile_definitions(QT_NO_KEYWORDS VELTRANO_VERSION="${PROJECT_VERSION}")
+
+if(VELTRANO_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=undefined
+                      -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+if(VELTRANO_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    message(FATAL_ERROR "VELTRANO_FUZZ needs clang")
+  endif()
+  # Instrument everything for coverage; only the fuzz targets link the driver.
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+# veltrano_add_library(name SOURCES ... LIBS ...)
+# One static library per subsystem folder; its folder's parent is the include root,
+# so code includes "resultdata/TResultFile.h".
+function(veltrano_add_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${ARG_LIBS})
+endfunction()
