@@ -29,10 +29,10 @@ install_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-configure_and_build() {  # dir, cmake args...
-  local dir=$1; shift
+configure_and_build() {  # dir, target, cmake args...
+  local dir=$1 target=$2; shift 2
   cmake -S "$SRC" -B "$dir" -G Ninja "$@" >/dev/null
-  cmake --build "$dir" -j "$JOBS"
+  cmake --build "$dir" -j "$JOBS" --target "$target"
 }
 
 XVFB_PID=""
@@ -59,7 +59,7 @@ sanitizer_env() {
 cmd_test() {
   install_packages
   local dir=$BUILD_ROOT/test
-  configure_and_build "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g" \
+  configure_and_build "$dir" all -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g" \
     -DVELTRANO_TESTS=ON -DVELTRANO_SANITIZE=ON
   start_xvfb
   sanitizer_env
@@ -69,7 +69,7 @@ cmd_test() {
 cmd_bench() {
   install_packages
   local dir=$BUILD_ROOT/release
-  configure_and_build "$dir" -DCMAKE_BUILD_TYPE=Release -DVELTRANO_BENCH=ON
+  configure_and_build "$dir" benchmarks -DCMAKE_BUILD_TYPE=Release -DVELTRANO_BENCH=ON
   start_xvfb
   local filter=${1:-}
   for b in $(find "$dir/bench" -type f -executable -name 'bench_*' | sort); do
@@ -82,7 +82,7 @@ cmd_fuzz() {
   install_packages
   local seconds=${1:-60}
   local dir=$BUILD_ROOT/fuzz
-  configure_and_build "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
+  configure_and_build "$dir" fuzzers -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
     -DCMAKE_CXX_COMPILER=clang++ -DVELTRANO_FUZZ=ON
   export QT_QPA_PLATFORM=offscreen
   for f in $(find "$dir/fuzz" -type f -executable -name 'fuzz_*' | sort); do

@@ -37,3 +37,23 @@ function(veltrano_add_library name)
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
   target_link_libraries(${name} PUBLIC ${ARG_LIBS})
 endfunction()
+
+# veltrano_add_folder_library(name LIBS ...)
+# The library of one subsystem folder: every .cpp and .h in the folder (not
+# below it). Several people add files to one folder at once, so adding a file
+# needs no edit here; re-run cmake (./build.sh does) to pick it up.
+function(veltrano_add_folder_library name)
+  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  list(FILTER sources INCLUDE REGEX "\\.cpp$")
+  if(sources)
+    file(GLOB headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+    add_library(${name} STATIC ${sources} ${headers})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${name} PUBLIC ${ARG_LIBS})
+  else()
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${name} INTERFACE ${ARG_LIBS})
+  endif()
+endfunction()

@@ -1,7 +1,7 @@
+#include <gtest/gtest.h>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QSurfaceFormat>
-#include <gtest/gtest.h>
 
 #include <GL/gl.h>
 

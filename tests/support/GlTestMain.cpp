@@ -1,16 +1,18 @@
 // Test entry point for OpenGL tests. Qt's offscreen platform has no GL, so
 // these run on the X display (Xvfb in CI). Listing the tests must work
 // without a display, because ctest discovers them before Xvfb matters.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QSurfaceFormat>
-#include <gtest/gtest.h>
 
 #include <cstring>
 #include <memory>
 
 // The GL driver allocates from code without frame pointers; only the slow
 // unwinder sees far enough to match the driver's leak suppressions.
-extern "C" const char* __asan_default_options() { return "fast_unwind_on_malloc=0"; }
+extern "C" const char* __asan_default_options() {
+  return "fast_unwind_on_malloc=0";
+}
 
 int main(int argc, char** argv) {
   bool listing = false;

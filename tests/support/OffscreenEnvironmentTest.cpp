@@ -1,8 +1,8 @@
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
-#include <gtest/gtest.h>
 
 TEST(TestEnvironment, RunsOnOffscreenPlatformWithFonts) {
   EXPECT_EQ(QGuiApplication::platformName(), QStringLiteral("offscreen"));

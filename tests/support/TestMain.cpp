@@ -1,7 +1,7 @@
 // Test entry point for everything that needs no OpenGL: a QApplication on
 // Qt's offscreen platform, so widgets and fonts work without an X server.
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
