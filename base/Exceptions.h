@@ -30,10 +30,12 @@ class EConvertError : public Exception {
   using Exception::Exception;
 };
 
-// A malformed format string or an argument that does not match its conversion.
-class EFormatError : public Exception {
+// A malformed format string or an argument that does not match its conversion
+// ("Format '%d' invalid or incompatible with argument"). It is a conversion
+// error, so a handler for EConvertError also catches a bad user-typed format.
+class EFormatError : public EConvertError {
  public:
-  using Exception::Exception;
+  using EConvertError::EConvertError;
 };
 
 // A file that cannot be read or written.
