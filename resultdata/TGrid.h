@@ -13,8 +13,28 @@
 // column 0 and row 0 and neighbours beyond the grid's border count as inactive.
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <span>
+#include <utility>
 #include <vector>
+
+// Leaves new elements of a resized array uninitialised: the build writes every
+// vertex and index exactly once, and clearing hundreds of megabytes first would
+// double the memory traffic for a large grid.
+template <class T>
+struct UninitialisedAllocator : std::allocator<T> {
+  template <class U>
+  struct rebind {
+    using other = UninitialisedAllocator<U>;
+  };
+  template <class U, class... Args>
+  void construct(U* p, Args&&... args) {
+    if constexpr (sizeof...(Args) == 0)
+      ::new (static_cast<void*>(p)) U;
+    else
+      ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+  }
+};
 
 struct TGridVertex {
   float X, Y, Z;
@@ -48,6 +68,9 @@ enum TGridSide : int { gsUp = 0, gsRight = 1, gsDown = 2, gsLeft = 3 };
 
 class TGrid {
  public:
+  using VertexArray = std::vector<TGridVertex, UninitialisedAllocator<TGridVertex>>;
+  using IndexArray = std::vector<std::uint32_t, UninitialisedAllocator<std::uint32_t>>;
+
   // The largest grid Build accepts: 4 vertices per node must stay addressable
   // by signed 32-bit GL indices.
   static constexpr std::int64_t MaxNodeCount = (std::int64_t{1} << 31) / 4;
@@ -90,7 +113,7 @@ class TGrid {
 
   // 4 * Nx * Ny vertices: nodes, cell centres (from CentreBase), x mid-points
   // (from XMidBase) and y mid-points (from YMidBase), each section indexed by k.
-  const std::vector<TGridVertex>& Vertices() const { return vertices_; }
+  const VertexArray& Vertices() const { return vertices_; }
   std::int32_t CentreBase() const { return centreBase_; }
   std::int32_t XMidBase() const { return xMidBase_; }
   std::int32_t YMidBase() const { return yMidBase_; }
@@ -98,11 +121,11 @@ class TGrid {
   // GL_LINES round each active cell (8 per cell), GL_TRIANGLES filling each
   // active cell from its centre (12 per cell), GL_LINES where the material
   // changes (2 per edge: West, then East, South, North edges).
-  const std::vector<std::uint32_t>& OutlineIndices() const { return outlineIndices_; }
+  const IndexArray& OutlineIndices() const { return outlineIndices_; }
   std::int32_t OutlineIndexCount() const { return std::int32_t(outlineIndices_.size()); }
-  const std::vector<std::uint32_t>& FillIndices() const { return fillIndices_; }
+  const IndexArray& FillIndices() const { return fillIndices_; }
   std::int32_t FillIndexCount() const { return std::int32_t(fillIndices_.size()); }
-  const std::vector<std::uint32_t>& EdgeIndices() const { return edgeIndices_; }
+  const IndexArray& EdgeIndices() const { return edgeIndices_; }
   std::int32_t EdgeIndexCount() const { return std::int32_t(edgeIndices_.size()); }
 
   // Marks stored Up, Left, Down, Right; SideRanges indexed by TGridSide.
@@ -133,13 +156,13 @@ class TGrid {
   float cellScale_ = 1;
   std::array<std::vector<std::int32_t>, 4> sideLists_;
   std::array<std::vector<std::int32_t>, 8> cornerLists_;
-  std::vector<TGridVertex> vertices_;
+  VertexArray vertices_;
   std::int32_t centreBase_ = 0;
   std::int32_t xMidBase_ = 0;
   std::int32_t yMidBase_ = 0;
-  std::vector<std::uint32_t> outlineIndices_;
-  std::vector<std::uint32_t> fillIndices_;
-  std::vector<std::uint32_t> edgeIndices_;
+  IndexArray outlineIndices_;
+  IndexArray fillIndices_;
+  IndexArray edgeIndices_;
   std::vector<TSideMark> sideMarks_;
   std::array<TSideRange, 4> sideRanges_{};
   std::array<TGridPoint, 9> arrowPoints_;

@@ -11,7 +11,7 @@
 namespace {
 
 using Ints = std::vector<std::int32_t>;
-using Indices = std::vector<std::uint32_t>;
+using Indices = TGrid::IndexArray;
 
 TEST(GridSizesAndWeights, MovesTheOriginAndDerivesWidthsFromIt) {
   GridInput in{{0.5f, 1, 3}, {2, 4}, {0, 0, 0, 0, 0, 0}};
