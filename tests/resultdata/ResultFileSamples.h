@@ -1,0 +1,109 @@
+#pragma once
+// Writer-made result files for the reader's tests: a small grid with every
+// feature a version can carry, and a temporary folder to put files in.
+#include "tests/support/writer/ResultFileWriter.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+// Readable QString values in failure messages.
+inline void PrintTo(const QString& text, std::ostream* os) {
+  *os << '"' << text.toStdString() << '"';
+}
+
+namespace samples {
+
+using resultwriter::Framing;
+using resultwriter::ResultFileSpec;
+
+// 4 x 3 nodes, temperature and capillary flux, two materials (versions 1 to
+// 4), the ranges in the file, and `steps` numbered steps.
+inline ResultFileSpec richSpec(int version, Framing framing, int steps = 3, bool ranges = true) {
+  ResultFileSpec spec;
+  spec.version = version;
+  spec.framing = framing;
+  spec.startDate = "24.12.1999_13.45";
+  spec.setKinds({2, 4});
+  if (version == 0) {
+    spec.slotNames[0] = "Temperatur";
+    spec.slotNames[1] = "Kapillarstr\xf6mung";  // Windows-1252 ö
+  }
+  spec.x = {0.0F, 0.5F, 1.5F, 3.0F};
+  spec.y = {0.0F, 0.25F, 1.0F};
+  if (ranges) {
+    resultwriter::Ranges r{};
+    for (int k = 0; k < 8; ++k) r[static_cast<std::size_t>(k)] = {float(-k), float(10 * k + 5)};
+    spec.ranges = r;
+  }
+  if (version >= 1) {
+    spec.cellMaterials = {0, 0, 0, 0, 1, 2,
+                          0, 2, 2, 0, 1, 3};  // 3 names a material that is not there
+    resultwriter::Material brick;
+    brick.name = "Brick";
+    for (int v = 0; v < 11; ++v) brick.values[static_cast<std::size_t>(v)] = float(1000 + v);
+    resultwriter::Material plaster;
+    plaster.name = "Lime plaster \x80";  // Windows-1252 euro sign
+    plaster.values[0] = 1600.0F;
+    if (version == 1) {
+      brick.curves[0] = {0.0F, 0.6F, 0.0F, 1.0F, 0.9F, 0.0F};  // two triples
+      brick.curves[2] = {0.0F, 10.0F, 0.0F};
+      brick.curves[4] = {0.5F, 20.0F, 0.0F, 1.0F, 200.0F, 0.0F};
+      brick.curves[5] = {1, 2, 3, 4, 5};
+    } else {
+      for (int c = 0; c < 9; ++c)
+        for (int e = 0; e <= c; ++e) {
+          brick.curves[static_cast<std::size_t>(c)].push_back(float(c));
+          brick.curves[static_cast<std::size_t>(c)].push_back(float(e));
+          if (c == 4) brick.curves[4].push_back(float(e) + 0.5F);
+        }
+    }
+    spec.materials = {brick, plaster};
+  }
+  resultwriter::addNumberedSteps(spec, steps);
+  return spec;
+}
+
+// The framings a version can be written in.
+inline std::vector<Framing> framingsOf(int version) {
+  if (version <= 1) return {Framing::Plain, Framing::Prefixed, Framing::Records};
+  return {Framing::Plain, Framing::Prefixed};
+}
+
+inline const char* framingName(Framing framing) {
+  switch (framing) {
+    case Framing::Plain:
+      return "plain";
+    case Framing::Prefixed:
+      return "prefixed";
+    case Framing::Records:
+      return "records";
+  }
+  return "?";
+}
+
+class TempFiles {
+ public:
+  QString write(const QString& name, const ResultFileSpec& spec,
+                resultwriter::Layout* layout = nullptr) {
+    const QString path = dir_.filePath(name);
+    resultwriter::writeFile(spec, path, layout);
+    return path;
+  }
+  QString writeBytes(const QString& name, const QByteArray& bytes) {
+    const QString path = dir_.filePath(name);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    EXPECT_EQ(file.write(bytes), bytes.size());
+    return path;
+  }
+  QString path(const QString& name) const { return dir_.filePath(name); }
+
+ private:
+  QTemporaryDir dir_;
+};
+
+}  // namespace samples
