@@ -152,8 +152,16 @@ bool TryStrToFloat(const QString& s, double& value, const FormatSettings& fs) {
   char* end = nullptr;
   const double v = strtod_l(ascii.c_str(), &end, cLocale());
   if (end != ascii.c_str() + ascii.size()) return false;
-  if (errno == ERANGE && std::isinf(v)) return false;  // overflow; underflow keeps 0 or subnormal
-  value = v;
+  if (errno == ERANGE && std::isinf(v)) {
+    // FloatToStr rounds the largest doubles up past the double range
+    // ("1.79769313486232E308"); such texts still mean the largest double.
+    const long double wide = strtold_l(ascii.c_str(), nullptr, cLocale());
+    constexpr long double kMax = std::numeric_limits<double>::max();
+    if (!(std::fabs(wide) <= kMax * (1 + 1e-14L))) return false;
+    value = std::copysign(std::numeric_limits<double>::max(), v);
+    return true;
+  }
+  value = v;  // underflow keeps 0 or the subnormal
   return true;
 }
 

@@ -1,0 +1,24 @@
+#pragma once
+// Sets the default locale for one test and restores the previous one.
+#include <QLocale>
+
+class LocaleScope {
+ public:
+  explicit LocaleScope(const QLocale& l) : saved_(QLocale()) { QLocale::setDefault(l); }
+  ~LocaleScope() { QLocale::setDefault(saved_); }
+  LocaleScope(const LocaleScope&) = delete;
+  LocaleScope& operator=(const LocaleScope&) = delete;
+
+  static QLocale english() { return QLocale::c(); }
+  static QLocale german() { return QLocale(QLocale::German, QLocale::Germany); }
+
+ private:
+  QLocale saved_;
+};
+
+#include <QString>
+
+#include <ostream>
+
+// Readable QString values in test failures.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
