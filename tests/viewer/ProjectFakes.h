@@ -1,0 +1,105 @@
+#pragma once
+// Stand-ins for the windows a project works with, so projects and the main
+// window run headless: fake views and material windows that record what they
+// are asked, an owner that answers prompts from a queue, and small result
+// files made with the test writer.
+#include "viewer/ProjectOwner.h"
+#include "viewer/ProjectView.h"
+#include "viewer/TfrmMain.h"
+
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+#include <deque>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace resultwriter {
+struct ResultFileSpec;
+}
+
+// Everything fake windows were asked, shared by all of them in a test.
+struct FakeLog {
+  std::vector<TDataKind> created;          // views in creation order
+  int alive = 0;                           // fake views and material windows not yet destroyed
+  QStringList calls;                       // "<kind>:<call>" for each view call
+  std::vector<double> shownDates;          // every ShowStep's date, all views
+  std::vector<QStringList> materialTexts;  // every SetLines
+};
+
+class FakeView final : public QWidget, public ProjectView {
+ public:
+  FakeView(FakeLog& log, TDataKind kind);
+  ~FakeView() override;
+  TDataKind Kind() const override { return kind_; }
+  QWidget* Widget() override { return this; }
+  void ResetView() override;
+  void SetViewCaption(const QString& name) override;
+  void SetDateRange(double startDate, double endDate) override;
+  void ShowStep(double currentDate) override;
+  void SetLoading(bool loading) override;
+  void Minimize() override;
+
+  QString caption;
+  double startDate = 0, endDate = 0;
+
+ private:
+  FakeLog& log_;
+  TDataKind kind_;
+};
+
+class FakeMaterialWindow final : public QWidget, public MaterialView {
+ public:
+  explicit FakeMaterialWindow(FakeLog& log);
+  ~FakeMaterialWindow() override;
+  void SetLines(const QStringList& lines) override;
+  void Minimize() override {}
+  QWidget* Widget() override { return this; }
+
+ private:
+  FakeLog& log_;
+};
+
+class FakeOwner final : public ProjectOwner {
+ public:
+  void UpdateStartAction() override { ++startActionUpdates; }
+  std::unique_ptr<ProjectView> CreateView(TZolProject& project, TDataKind kind) override;
+  std::unique_ptr<MaterialView> CreateMaterialWindow(TZolProject& project) override;
+  std::optional<QString> AskText(const QString& caption, const QString& prompt,
+                                 const QString& text) override;
+  void ReportError(const QString& message) override { errors << message; }
+
+  FakeLog log;
+  int startActionUpdates = 0;
+  // Answers of AskText in order; nullopt stands for Cancel. Prompts are logged.
+  std::deque<std::optional<QString>> answers;
+  QStringList prompts;  // "caption|prompt|prefilled text"
+  QStringList errors;
+};
+
+// Prompts of the main window answered from queues, errors collected.
+class FakePrompts final : public MainWindowPrompts {
+ public:
+  QString OpenFileName(QWidget*) override { return openFile; }
+  std::optional<QString> AskText(QWidget*, const QString& caption, const QString& prompt,
+                                 const QString& text) override;
+  Answer AskYesNoCancel(QWidget*, const QString& text) override;
+  void ShowError(QWidget*, const QString& message) override { errors << message; }
+
+  QString openFile;
+  std::deque<std::optional<QString>> texts;
+  QStringList textPrompts;
+  std::deque<Answer> answers;
+  QStringList questions;
+  QStringList errors;
+};
+
+// A result file of `steps` numbered steps (value of step n, kind k is
+// n * 100 + k; time 3600 * (n + 1) s) on a 4 x 3 grid with one material.
+resultwriter::ResultFileSpec SmallSpec(std::initializer_list<int> kinds, int steps,
+                                       int version = 2);
+// Writes `spec` into `folder` as `name`; returns the path.
+QString WriteResultFile(const resultwriter::ResultFileSpec& spec, const QString& folder,
+                        const QString& name);
