@@ -148,8 +148,10 @@ std::int64_t THugeFile::readAt(std::int64_t offset, char* destination, std::int6
   return done;
 }
 
-// Serves count bytes from the buffer, reading whole multiples of the buffer
-// size straight into the destination so that big reads are not copied twice.
+// Serves count bytes from the buffer. A request that the buffer cannot hold
+// goes straight into the destination with one read and leaves the buffer
+// empty, so a step of many megabytes costs one call and no extra copy; smaller
+// requests refill the buffer and are copied from it.
 std::int64_t THugeFile::fetch(char* destination, std::int64_t count) {
   if (count == 0) return 0;
   const std::int64_t waiting = bufferFill_ - bufferPos_;
@@ -159,29 +161,20 @@ std::int64_t THugeFile::fetch(char* destination, std::int64_t count) {
     return count;
   }
   std::memcpy(destination, buffer_ + bufferPos_, static_cast<std::size_t>(waiting));
-  std::int64_t delivered = waiting;
-  std::int64_t fileOffset = bufferOffset_ + bufferFill_;
-  std::int64_t rest = count - waiting;
-  const auto size = static_cast<std::int64_t>(bufferSize_);
-  if (rest >= size) {
-    const std::int64_t direct = rest / size * size;
-    const std::int64_t got = readAt(fileOffset, destination + delivered, direct, "BlockRead");
-    delivered += got;
-    fileOffset += got;
-    rest -= got;
-    if (got < direct) {
-      bufferOffset_ = fileOffset;
-      bufferFill_ = bufferPos_ = 0;
-      return delivered;
-    }
-  }
+  const std::int64_t fileOffset = bufferOffset_ + bufferFill_;
+  const std::int64_t rest = count - waiting;
   bufferOffset_ = fileOffset;
   bufferFill_ = bufferPos_ = 0;
-  bufferFill_ = readAt(fileOffset, buffer_, size, "BlockRead");
+  if (rest >= static_cast<std::int64_t>(bufferSize_)) {
+    const std::int64_t got = readAt(fileOffset, destination + waiting, rest, "BlockRead");
+    bufferOffset_ = fileOffset + got;
+    return waiting + got;
+  }
+  bufferFill_ = readAt(fileOffset, buffer_, static_cast<std::int64_t>(bufferSize_), "BlockRead");
   const std::int64_t tail = std::min(rest, bufferFill_);
-  std::memcpy(destination + delivered, buffer_, static_cast<std::size_t>(tail));
+  std::memcpy(destination + waiting, buffer_, static_cast<std::size_t>(tail));
   bufferPos_ = tail;
-  return delivered + tail;
+  return waiting + tail;
 }
 
 void THugeFile::BlockRead(void* buffer, std::int64_t count, std::int64_t& transferred) {

@@ -3,7 +3,8 @@
 // page-aligned read buffer. Positions, sizes and counts are in blocks (block
 // size 1 = bytes). Reads go through pread, so the buffer is the only place a
 // position lives: a seek that lands inside the bytes already buffered costs no
-// system call, and a sequential reader pays one call per buffer.
+// system call, small sequential reads pay one call per buffer, and a read of at
+// least a buffer's size goes straight into the caller's memory in one call.
 //
 // Every failure raises EHugeFile with a message that names the operation and
 // the file; after any raise the object can still be closed and destroyed.

@@ -7,7 +7,9 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
+#include <new>
 
 using namespace resultfile;
 
@@ -38,6 +40,10 @@ TResultFile::TResultFile(const QString& fileName) : fileName_(fileName), file_(f
 }
 
 TResultFile::~TResultFile() = default;
+
+void TResultFile::FreeDeleter::operator()(std::byte* p) const noexcept {
+  std::free(p);
+}
 
 // Plain first; then records, recognised by the length word at offset 0 that
 // the header record repeats after its data (a record file would otherwise pass
@@ -106,7 +112,13 @@ void TResultFile::layOutSteps() {
     throw base::Exception(
         QStringLiteral("Step record of %1 bytes does not fit in the file").arg(recordSize_));
 
-  stepBuffer_.reset(new std::byte[static_cast<std::size_t>(recordSize_)]());
+  // Page-aligned: the kernel copies a step into an aligned buffer markedly
+  // faster than into one that starts off a page boundary.
+  constexpr std::size_t Page = 4096;
+  const std::size_t bytes = (static_cast<std::size_t>(recordSize_) + Page - 1) / Page * Page;
+  stepBuffer_.reset(static_cast<std::byte*>(std::aligned_alloc(Page, bytes)));
+  if (!stepBuffer_) throw std::bad_alloc();
+  std::memset(stepBuffer_.get(), 0, bytes);
   timeOffset_ = records ? 4 : 0;
   std::int64_t offset = records ? 20 : 8;
   const std::int64_t stride = records ? arraySize_ + 8 : arraySize_;

@@ -130,7 +130,10 @@ class TResultFile {
   std::int64_t arraySize_ = 0;
   std::int64_t payloadSize_ = 0;
   std::int64_t recordSize_ = 0;
-  std::unique_ptr<std::byte[]> stepBuffer_;
+  struct FreeDeleter {
+    void operator()(std::byte* p) const noexcept;
+  };
+  std::unique_ptr<std::byte[], FreeDeleter> stepBuffer_;
   std::int64_t timeOffset_ = 0;  // of the f64 step time in the buffer
 
   std::int64_t firstStepOffset_ = 0;

@@ -71,6 +71,13 @@ TEST_F(HugeFileReadsSequentially, SmallReadsCostOneSystemCallPerBuffer) {
   for (std::int64_t n = 0; n < size / 64; ++n) file.BlockReadUnsafe(record, 64);
   // One call per buffer fill; emptying a buffer exactly does not read ahead.
   EXPECT_EQ(file.ReadCalls(), 4u);
+
+  // A read larger than the buffer goes straight to the destination in one call.
+  file.Seek(10);
+  QByteArray big(static_cast<qsizetype>(3 * BufferSize), '\0');
+  file.BlockReadUnsafe(big.data(), 3 * BufferSize);
+  EXPECT_EQ(file.ReadCalls(), 5u);
+  EXPECT_EQ(big, pattern(10, 3 * BufferSize));
 }
 
 TEST_F(HugeFileReadsSequentially, BlockSizeScalesPositionsAndCounts) {
