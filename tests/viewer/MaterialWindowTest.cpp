@@ -1,0 +1,81 @@
+#include "viewer/TFormMaterial.h"
+
+#include "tests/support/Artifacts.h"
+
+#include <gtest/gtest.h>
+
+#include <QFontInfo>
+#include <QScrollBar>
+
+namespace {
+
+// A listed material as the project writes it.
+QStringList Brick() {
+  return {QStringLiteral("Solid brick, old"),
+          QString(),
+          QStringLiteral("Bulk density [kg/m^3] ................. 1650.00"),
+          QStringLiteral("Porosity [m^3/m^3] .................... 0.41"),
+          QStringLiteral("Free Water Saturation [kg/m^3] ........ 370.00"),
+          QStringLiteral("Specific Heat capacity [J/(kg K)] ..... 850.00"),
+          QStringLiteral("Moisture Storage Function"),
+          QStringLiteral("  R.H.[-] | W.C.[kg/m^3]"),
+          QStringLiteral("   0.3000 | 2.10"),
+          QStringLiteral("   0.5000 | 3.25"),
+          QStringLiteral("   0.8000 | 6.50"),
+          QString(),
+          QStringLiteral("x-Direction"),
+          QStringLiteral("Thermal conductivity"),
+          QStringLiteral("  dry [W/(m K)] ..... 0.60"),
+          QStringLiteral("  wet [W/(m K)] ..... 1.20"),
+          QStringLiteral("Water Vapour Diffusion Resistance Factor"),
+          QStringLiteral("  dry [-] ..... 10.00"),
+          QStringLiteral("  wet [-] ..... 8.00")};
+}
+
+// True when some pixel of the band y0..y1 is darker than mid grey.
+bool HasInk(const QImage& image, int y0, int y1, int x1) {
+  for (int y = y0; y < y1; ++y)
+    for (int x = 0; x < x1; ++x)
+      if (qGray(image.pixel(x, y)) < 128) return true;
+  return false;
+}
+
+}  // namespace
+
+TEST(MaterialWindowShowsLines, AsksForAMouseMoveUntilAMaterialIsListed) {
+  TFormMaterial window(nullptr);
+  EXPECT_EQ(window.windowTitle(), "FormMaterial");
+  EXPECT_EQ(window.size(), QSize(859, 588));
+  EXPECT_EQ(window.Model().Lines(), QStringList{"Move the mouse to update"});
+  EXPECT_TRUE(window.font().fixedPitch() || QFontInfo(window.font()).fixedPitch());
+}
+
+TEST(MaterialWindowShowsLines, ListedMaterialFitsOnePage) {
+  TFormMaterial window(nullptr);
+  window.show();
+  window.SetLines(Brick());
+  EXPECT_EQ(window.ScrollBar1()->maximum(), 0);
+  const QImage image = window.RenderImage();
+  testsupport::saveArtifact(image, QStringLiteral("material_window.png"));
+  const int h = window.Model().LineHeight();
+  const int lines = window.Model().LineCount();
+  EXPECT_TRUE(HasInk(image, 0, h, 300));                        // the name
+  EXPECT_FALSE(HasInk(image, h, 2 * h, 800));                   // the empty line after it
+  EXPECT_TRUE(HasInk(image, (lines - 1) * h, lines * h, 300));  // the last line
+  EXPECT_FALSE(HasInk(image, lines * h, image.height(), 800));  // nothing below
+}
+
+TEST(MaterialWindowShowsLines, ScrollRangeCoversWhatDoesNotFit) {
+  TFormMaterial window(nullptr);
+  window.show();
+  QStringList many;
+  for (int i = 0; i < 120; ++i) many << QStringLiteral("line %1").arg(i);
+  window.SetLines(many);
+  const int perPage = window.height() / window.Model().LineHeight();
+  EXPECT_EQ(window.Model().LinesPerPage(), perPage);
+  EXPECT_EQ(window.ScrollBar1()->maximum(), 120 - perPage);
+  EXPECT_EQ(window.ScrollBar1()->pageStep(), std::max(1, perPage - 8));
+  window.resize(859, 30);  // a sliver of a window still pages
+  EXPECT_EQ(window.ScrollBar1()->pageStep(), 1);
+  EXPECT_EQ(window.ScrollBar1()->maximum(), 120 - window.Model().LinesPerPage());
+}
