@@ -258,3 +258,18 @@ TEST(ReaderSurvivesTruncation, AllocationWatchSeesTheStepBuffer) {
   TResultFile reader(path);
   EXPECT_GE(watch.Largest(), static_cast<std::size_t>(reader.RecordSize()));
 }
+
+TEST(ReaderRefusesForeignFiles, OpenFailurePassesOnTheFileError) {
+  TempFiles files;
+  const QString missing = files.path(QStringLiteral("missing.vq3"));
+  try {
+    TResultFile reader(missing);
+    FAIL() << "no exception";
+  } catch (const EHugeFile& e) {
+    EXPECT_TRUE(e.message().startsWith(
+        QStringLiteral("THugeFile.Reset(%1) failed. System Error.  Code: 2.").arg(missing)));
+  }
+  // The content decides, never the name.
+  TResultFile zol(files.write(QStringLiteral("result.zol"), richSpec(4, Framing::Prefixed)));
+  EXPECT_EQ(zol.LastStepIndex(), 2);
+}
