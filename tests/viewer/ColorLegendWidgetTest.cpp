@@ -92,6 +92,29 @@ TEST(LegendWidgetShowsItsModel, TenSwatchesFromWhiteToBlue) {
   EXPECT_EQ(image.pixelColor(1, csb->Layout().RowTop(5) + 8), QColor(230, 230, 224));
 }
 
+TEST(LegendWidgetShowsItsModel, HoveredRowIsFramedUntilTheMouseLeaves) {
+  auto csb = ViewLegend();
+  TColorBox* row = csb->Row(6);
+  const QPointF at(5, 5);
+  QEnterEvent enter(at, at, row->mapToGlobal(at));
+  QCoreApplication::sendEvent(row, &enter);
+  EXPECT_TRUE(row->Active());
+  EXPECT_EQ(csb->Model().ActiveRow(), 6);
+  const QRect swatch = csb->Layout().SwatchRect();
+  QImage shown = row->grab().toImage();
+  testsupport::saveArtifact(csb->widget()->grab().toImage(),
+                            QStringLiteral("legend_row_hovered.png"));
+  EXPECT_EQ(shown.pixelColor(swatch.topLeft()), base::ToQColor(base::clBtnHighlight));
+  EXPECT_EQ(shown.pixelColor(swatch.bottomRight()), base::ToQColor(base::clBtnShadow));
+  EXPECT_EQ(shown.pixelColor(swatch.center()), base::ToQColor(csb->GetBoxColor(6)));
+
+  QEvent leave(QEvent::Leave);
+  QCoreApplication::sendEvent(row, &leave);
+  EXPECT_EQ(csb->Model().ActiveRow(), 0);
+  shown = row->grab().toImage();
+  EXPECT_EQ(shown.pixelColor(swatch.topLeft()), base::ToQColor(csb->GetBoxColor(6)));
+}
+
 TEST(LegendWidgetShowsItsModel, ClipboardGetsTheLegendPicture) {
   auto csb = ViewLegend();
   csb->CopyToClipboard();
@@ -137,9 +160,11 @@ TEST(LegendWidgetAsksForColours, TitleClickChangesTheBackground) {
   ASSERT_NE(title, nullptr);
   EXPECT_EQ(title->palette().color(QPalette::WindowText), QColor(193, 193, 193));
 
+  // A click on the title, cancelled: reported all the same.
   csb->ChooseColor = [](TColor&, QStringList&) { return false; };
-  csb->TitleClick();
-  EXPECT_EQ(changed, 2);  // reported even when cancelled
+  Click(csb->widget()->findChild<QLabel*>());
+  EXPECT_EQ(changed, 2);
+  EXPECT_EQ(csb->Color(), base::RGB(20, 20, 20));
 }
 
 TEST(LegendWidgetAsksForColours, ColourRequestNeedsEditingAndAnEndRowWhenLinear) {
