@@ -1,0 +1,60 @@
+#pragma once
+// A project stand-in for view tests: a grid built from a material table and
+// coordinates, field arrays the test fills, header ranges per kind.
+#include "resultdata/TGrid.h"
+#include "viewer/ViewHost.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+class ViewTestHost : public ViewHost {
+ public:
+  // Builds an nx x ny grid with coordinates 0, 1, 2, ... (unit cells) and the
+  // given cell materials (nx * ny entries, index i * ny + j).
+  ViewTestHost(int nx, int ny, std::vector<std::int16_t> materials);
+  // With explicit coordinates.
+  ViewTestHost(std::vector<float> x, std::vector<float> y, std::vector<std::int16_t> materials);
+  // No grid at all.
+  ViewTestHost();
+
+  // Every cell of the interior (1 .. n-1) active with material 1.
+  static std::vector<std::int16_t> AllActive(int nx, int ny);
+
+  void SetRange(TDataKind kind, float min, float max) {
+    min_[kind] = min;
+    max_[kind] = max;
+  }
+  std::vector<float>& ValuesOf(TDataKind kind);
+  std::vector<float>& DirectionsOf(TDataKind kind);
+  void SetLoaded(bool loaded) { loaded_ = loaded; }
+  const TGrid& TheGrid() const { return grid_; }
+
+  const TGrid* Grid() const override { return hasGrid_ ? &grid_ : nullptr; }
+  float RangeMin(TDataKind kind) const override { return min_[kind]; }
+  float RangeMax(TDataKind kind) const override { return max_[kind]; }
+  const float* FieldValues(TDataKind kind) const override;
+  const float* FieldDirections(TDataKind kind) const override;
+  const TResultFile* Reader() const override { return nullptr; }
+  QString FileName() const override { return QStringLiteral("/data/wall.res"); }
+  bool IsLoaded() const override { return loaded_; }
+  void Pause() override {}
+  void StepForward() override {}
+  void StepBack() override {}
+  void GotoStep() override {}
+  void UpdateViews() override {}
+  bool LoadSession() override { return false; }
+  void SaveSession() override {}
+  void SavePosition() override {}
+  void RestorePosition() override {}
+  void ShowMaterial(int) override {}
+
+ private:
+  TGrid grid_;
+  bool hasGrid_ = false;
+  bool loaded_ = false;
+  std::array<float, FieldKindCount> min_{};
+  std::array<float, FieldKindCount> max_{};
+  std::array<std::vector<float>, FieldKindCount> values_;
+  std::array<std::vector<float>, FieldKindCount> directions_;
+};
