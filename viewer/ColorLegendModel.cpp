@@ -46,6 +46,7 @@ void ColorLegendModel::SetBoxCount(int n) {
   anchored_.resize(rows, false);
   breakpoints_.resize(rows + 1, 0.0);
   boxCount_ = n;
+  IndexBreakpoints();
   if (activeRow_ > n) activeRow_ = 0;
   UpdateLabels();
   // The rows a growth adds must look the way the look-ups colour them. A
@@ -190,6 +191,7 @@ void ColorLegendModel::UpdateLabels() {
   for (int i = 2; i <= n - 1; ++i)
     breakpoints_[static_cast<size_t>(i)] = breakpoints_[static_cast<size_t>(i - 1)] + d;
   breakpoints_[static_cast<size_t>(n)] = maxVal_;
+  IndexBreakpoints();
   NotifyChanged();
 }
 
@@ -329,16 +331,7 @@ TColor ColorLegendModel::ValueToInterpolatedColor(double v) const noexcept {
   if (!(maxValAct_ - minValAct_ >= OpenMargin) || !(v > minValAct_)) return colors_[1];
   if (v >= maxValAct_) return colors_[static_cast<size_t>(n)];
 
-  // lo = the first breakpoint in 1..n at or above v (n + 1 when none is).
-  int lo = 1;
-  int hi = n;
-  while (lo <= hi) {
-    const int mid = (lo + hi) / 2;
-    if (v > breakpoints_[static_cast<size_t>(mid)])
-      lo = mid + 1;
-    else
-      hi = mid - 1;
-  }
+  const int lo = FirstBreakpointAtOrAbove(v);
   const int k = std::min(lo - 1, n);
   if (k <= 0) return colors_[1];
   if (k >= n) return colors_[static_cast<size_t>(n)];
@@ -358,6 +351,42 @@ TColor ColorLegendModel::ValueToInterpolatedColor(double v) const noexcept {
                                mix(base::GetGValue(c1), base::GetGValue(c2)),
                                mix(base::GetBValue(c1), base::GetBValue(c2)));
   return rgb | (colors_[static_cast<size_t>(k)] & 0xFF000000u);
+}
+
+int ColorLegendModel::FirstBreakpointAtOrAbove(double v) const noexcept {
+  const int n = boxCount_;
+  const auto bp = [this](int k) { return breakpoints_[static_cast<size_t>(k)]; };
+  if (uniformBreakpoints_) {
+    // Breakpoints 1..n-1 lie Delta apart, so the quotient lands within one
+    // index of the answer; the answer is the index that satisfies the
+    // definition, which in a sorted table is unique.
+    const auto settled = [&](int lo) {
+      return lo >= 1 && lo <= n + 1 && (lo == 1 || bp(lo - 1) < v) && (lo == n + 1 || bp(lo) >= v);
+    };
+    const double q = (v - bp(1)) / delta_;
+    const int guess = !(q > 0.0) ? 1 : q >= n ? n + 1 : static_cast<int>(std::ceil(q)) + 1;
+    for (const int lo : {guess, guess - 1, guess + 1})
+      if (settled(lo)) return lo;
+  }
+  // Any table, sorted or not: a binary search run to the end.
+  int lo = 1;
+  int hi = n;
+  while (lo <= hi) {
+    const int mid = (lo + hi) / 2;
+    if (v > bp(mid))
+      lo = mid + 1;
+    else
+      hi = mid - 1;
+  }
+  return lo;
+}
+
+void ColorLegendModel::IndexBreakpoints() {
+  const int n = boxCount_;
+  bool uniform = n >= 2 && delta_ > 0.0 && std::isfinite(delta_);
+  for (int k = 2; uniform && k <= n; ++k)
+    uniform = breakpoints_[static_cast<size_t>(k - 1)] < breakpoints_[static_cast<size_t>(k)];
+  uniformBreakpoints_ = uniform;
 }
 
 TColor ColorLegendModel::ContrastColor(TColor background) {

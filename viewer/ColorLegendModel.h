@@ -138,6 +138,12 @@ class ColorLegendModel {
   // Resolved 0x00BBGGRR of row i (cached: the look-ups run per grid node).
   TColor Rgb(int i) const noexcept { return rgb_[static_cast<size_t>(i)]; }
   void StoreColor(int i, TColor c);
+  // The first breakpoint in 1..BoxCount at or above v; BoxCount + 1 when
+  // none is.
+  int FirstBreakpointAtOrAbove(double v) const noexcept;
+  // Notes whether the breakpoints are sorted and evenly spaced, which lets
+  // the interpolation find its segment without a search.
+  void IndexBreakpoints();
   void FireColorChanged();
   void NotifyChanged();
 
@@ -161,4 +167,5 @@ class ColorLegendModel {
   std::vector<QString> captions_;
   std::vector<bool> anchored_;
   std::vector<double> breakpoints_;
+  bool uniformBreakpoints_ = false;
 };

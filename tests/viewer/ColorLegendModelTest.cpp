@@ -1,5 +1,6 @@
 #include "viewer/ColorLegendModel.h"
 
+#include "base/MathUtil.h"
 #include "tests/viewer/LocaleGuard.h"
 
 #include <gtest/gtest.h>
@@ -242,6 +243,42 @@ TEST(LegendInterpolatesColours, IntervalBeyondTheDataStaysBetweenClassColours) {
       ASSERT_EQ(c & 0xFF000000u, 0u) << v;
       ASSERT_EQ(base::GetGValue(c) == 255, base::GetRValue(c) == 255 && base::GetBValue(c) == 255)
           << "green comes only from white; v=" << v;
+    }
+  }
+}
+
+TEST(LegendInterpolatesColours, DirectSegmentLookupAgreesWithASearch) {
+  std::mt19937 rng(11);
+  for (const int n : {2, 3, 10, 255}) {
+    for (const double actLo : {0.0, 0.25}) {
+      ColorLegendModel m;
+      Configure(m, n, 0.0, 1.0);
+      m.SetMinValAct(actLo);
+      DistinctColors(m);
+      std::uniform_real_distribution<double> any(-0.1, 1.1);
+      for (int s = 0; s < 3000; ++s) {
+        const double v = s < 2 * n ? m.Breakpoint(s / 2 + 1) : any(rng);
+        // Reference: the segment by scanning, then the channel mix.
+        TColor expected = m.GetBoxColor(1);
+        if (v >= m.MaxValAct())
+          expected = m.GetBoxColor(n);
+        else if (v > m.MinValAct()) {
+          int lo = 1;
+          while (lo <= n && m.Breakpoint(lo) < v) ++lo;
+          const int k = lo - 1;
+          if (k >= n)
+            expected = m.GetBoxColor(n);
+          else if (k >= 1) {
+            const double t = (v - m.Breakpoint(k)) / (m.Breakpoint(k + 1) - m.Breakpoint(k));
+            const TColor a = m.GetBoxColor(k), b = m.GetBoxColor(k + 1);
+            const auto mix = [t](int x, int y) { return base::Round((1 - t) * x + t * y); };
+            expected = base::RGB(mix(base::GetRValue(a), base::GetRValue(b)),
+                                 mix(base::GetGValue(a), base::GetGValue(b)),
+                                 mix(base::GetBValue(a), base::GetBValue(b)));
+          }
+        }
+        ASSERT_EQ(m.ValueToInterpolatedColor(v), expected) << "n=" << n << " v=" << v;
+      }
     }
   }
 }
