@@ -64,4 +64,8 @@ TEST(DateStripWidgetPaints, ResizingLaysTheStripOutAgain) {
   EXPECT_EQ(strip.Model().Width(), 300);
   EXPECT_EQ(strip.Model().BoxHeight(), 29);
   EXPECT_EQ(strip.Model().FrontWidth(), 289);
+  for (const QSize tiny : {QSize(0, 0), QSize(1, 1), QSize(7, 3)}) {
+    strip.resize(tiny);
+    EXPECT_FALSE(strip.RenderImage().isNull()) << tiny.width() << "x" << tiny.height();
+  }
 }
