@@ -1,0 +1,35 @@
+#pragma once
+// A form with a TOpenGL drawing area filling it, shown on the test display
+// and painted once, for tests that need a real context with a frame buffer.
+#include "gl/TOpenGL.h"
+#include "platform/TApplication.h"
+
+#include <gtest/gtest.h>
+#include <QOpenGLWidget>
+#include <QTest>
+#include <QWidget>
+
+#include <memory>
+
+struct GlTestWindow {
+  QWidget form;
+  std::unique_ptr<TOpenGL> gl = std::make_unique<TOpenGL>(&form);
+
+  // `configure` sets the properties before the context is made.
+  template <class Configure>
+  bool open(int width, int height, Configure configure) {
+    configure(*gl);
+    gl->Loaded();
+    form.resize(width, height);
+    gl->Widget()->setGeometry(0, 0, width, height);
+    gl->setWidth(width);
+    gl->setHeight(height);
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form)) return false;
+    frame();  // makes the context if the expose has not yet
+    return gl->Active();
+  }
+
+  // Paints one frame synchronously and returns what it shows.
+  QImage frame() { return gl->Widget()->grabFramebuffer(); }
+};
