@@ -90,6 +90,7 @@ TEST_F(LightingState, EachSettingGoesToItsFaces) {
 TEST_F(LightingState, EnabledLightSendsWhatItsSwitchesAsk) {
   TGLLight l;
   l.setWhich(9);  // out of range: light 0
+  EXPECT_EQ(l.Which(), 0);
   l.setEnabled(true);
   l.setAmbientRed(0.8f);
   l.setAmbientGreen(0.8f);
@@ -132,6 +133,7 @@ TEST_F(LightingState, DisabledLightOnlySwitchesOff) {
   glEnable(GL_LIGHT2);
   TGLLight l;
   l.setWhich(2);
+  EXPECT_EQ(l.Which(), 2);
   l.setAmbientRed(1);
   l.setPosition(true);
   l.setPositionVector(5, 5, 5, 1);

@@ -20,16 +20,6 @@ const TPFDFlags kWindowGl = TPFDFlag::Draw_To_Window | TPFDFlag::Support_OPENGL;
 
 }  // namespace
 
-TEST(PixelFormatFlagsKeepTheirBitPositions, EachFlagIsTheBitOfItsPlace) {
-  const TPFDFlag order[] = {
-      TPFDFlag::DoubleBuffer,       TPFDFlag::Stereo,       TPFDFlag::Draw_To_Window,
-      TPFDFlag::Draw_To_Bitmap,     TPFDFlag::Support_GDI,  TPFDFlag::Support_OPENGL,
-      TPFDFlag::Generic_Format,     TPFDFlag::Need_Palette, TPFDFlag::Need_System_Palette,
-      TPFDFlag::Swap_Exchange,      TPFDFlag::Swap_Copy,    TPFDFlag::Swap_Layer_Buffers,
-      TPFDFlag::Generic_Accelerated};
-  for (int i = 0; i < 13; ++i) EXPECT_EQ(quint32(order[i]), 1u << i) << i;
-}
-
 TEST(PixelFormatChoiceFiltersCandidates, RefusesWrongTypeTooFewBitsOrNoGl) {
   const TPixelFormatDescriptor wanted = format(kWindowGl, 24, 24);
   EXPECT_EQ(ChoosePixelFormat({}, wanted), -1);

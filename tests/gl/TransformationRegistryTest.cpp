@@ -31,13 +31,3 @@ TEST(TransformationRegistryListsRegistrations, TwiceRegisteredIsListedTwiceAndRe
   registry.Unregister(&unknown);
   EXPECT_EQ(registry.Count(), 2);
 }
-
-TEST(TransformationRegistryListsRegistrations, OneRegistryForTheProcess) {
-  NoTransformation a;
-  const int before = TransformationManager().Count();
-  TransformationManager().Register(&a);
-  EXPECT_EQ(&TransformationManager(), &TransformationManager());
-  EXPECT_EQ(TransformationManager().Count(), before + 1);
-  TransformationManager().Unregister(&a);
-  EXPECT_EQ(TransformationManager().Count(), before);
-}

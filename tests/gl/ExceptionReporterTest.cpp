@@ -1,5 +1,4 @@
 #include "base/Exceptions.h"
-#include "gl/TGLLight.h"
 #include "gl/TOpenGL.h"
 #include "platform/TApplication.h"
 
@@ -66,33 +65,4 @@ TEST(GLErrorCheckText, PlaceLineBreakAndGluText) {
   EXPECT_EQ(TOpenGL::GLErrorText("Loaded", GL_INVALID_ENUM), "Error in Loaded\rinvalid enumerant");
   EXPECT_EQ(TOpenGL::GLErrorString(GL_OUT_OF_MEMORY), "out of memory");
   EXPECT_FALSE(TOpenGL::GLErrorString(0x7777).isEmpty());
-}
-
-TEST(GLPropertiesStartAtTheirDefaults, ContextLightAndPixelFormat) {
-  TOpenGL gl;
-  gl.setprxFar(20);  // without a context only stored
-  EXPECT_EQ(gl.prxFar(), 20);
-  gl.setprxFar(9);
-  EXPECT_EQ(gl.pfdFlags(), TPFDFlag::Draw_To_Window | TPFDFlag::Support_OPENGL);
-  EXPECT_EQ(gl.Projection(), TProjection::Perspective);
-  EXPECT_EQ(gl.Enable(), TEnable::depthTest | TEnable::cullFace);
-  EXPECT_EQ(gl.prxNear(), 2);
-  EXPECT_EQ(gl.prxFar(), 9);
-  const TPixelFormatDescriptor wanted = gl.WantedPixelFormat();
-  EXPECT_EQ(wanted.colorBits, 24);
-  EXPECT_EQ(wanted.depthBits, 32);
-  EXPECT_EQ(wanted.stencilBits, 0);
-}
-
-TEST(GLLightNumber, OutOfRangeSelectsLightZero) {
-  TGLLight light;
-  EXPECT_EQ(light.Which(), 0);
-  light.setWhich(7);
-  EXPECT_EQ(light.Which(), 7);
-  EXPECT_EQ(light.Light(), unsigned(GL_LIGHT7));
-  light.setWhich(9);
-  EXPECT_EQ(light.Which(), 0);
-  EXPECT_EQ(light.Light(), unsigned(GL_LIGHT0));
-  light.setWhich(-1);
-  EXPECT_EQ(light.Light(), unsigned(GL_LIGHT0));
 }
