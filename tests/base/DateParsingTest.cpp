@@ -1,0 +1,63 @@
+// Date and time texts read back in the locale's order and separators.
+#include "LocaleScope.h"
+#include "base/Exceptions.h"
+#include "base/FormatDateTime.h"
+#include "base/ParseDateTime.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using base::EncodeDate;
+using base::EncodeTime;
+
+TEST(DateParsing, GermanOrderAndSeparators) {
+  LocaleScope scope(LocaleScope::german());
+  EXPECT_EQ(base::StrToDate("5.3.2001"), EncodeDate(2001, 3, 5));
+  EXPECT_EQ(base::StrToDate(" 05.03.01 "), EncodeDate(2001, 3, 5));
+  EXPECT_EQ(base::StrToDate("1.1.99"), EncodeDate(1999, 1, 1));
+  EXPECT_EQ(base::StrToDate("5.3"), EncodeDate(QDate::currentDate().year(), 3, 5));
+  EXPECT_EQ(base::StrToTime("14:07"), EncodeTime(14, 7, 0, 0));
+  EXPECT_EQ(base::StrToTime("14:07:09,250"), EncodeTime(14, 7, 9, 250));
+  EXPECT_EQ(base::StrToDateTime("5.3.2001 14:07:09"),
+            EncodeDate(2001, 3, 5) + EncodeTime(14, 7, 9, 0));
+  EXPECT_EQ(base::StrToDateTime("5.3.2001"), EncodeDate(2001, 3, 5));
+}
+
+TEST(DateParsing, UnitedStatesOrderAndTwelveHourTimes) {
+  LocaleScope scope(QLocale(QLocale::English, QLocale::UnitedStates));
+  EXPECT_EQ(base::StrToDate("3/5/2001"), EncodeDate(2001, 3, 5));
+  EXPECT_EQ(base::StrToTime("2:07 PM"), EncodeTime(14, 7, 0, 0));
+  EXPECT_EQ(base::StrToTime("12:30 am"), EncodeTime(0, 30, 0, 0));
+  EXPECT_EQ(base::StrToTime("12 PM"), EncodeTime(12, 0, 0, 0));
+  EXPECT_THROW(base::StrToTime("13:00 PM"), base::EConvertError);
+}
+
+TEST(DateParsing, ImpossibleOrMalformedTextsRaise) {
+  LocaleScope scope(LocaleScope::german());
+  for (const char* bad : {"", "abc", "31.2.2001", "5.13.2001", "5.3.2001 x", "5..2001",
+                          "5.3.2001.7", "99999999999.1.2001", "5.3.10000"})
+    EXPECT_THROW(base::StrToDateTime(bad), base::EConvertError) << bad;
+  for (const char* bad : {"25:00", "12:60", "1:2:3:4", "x", "14:", "-1:00"})
+    EXPECT_THROW(base::StrToTime(bad), base::EConvertError) << bad;
+  try {
+    base::StrToDate("abc");
+    FAIL();
+  } catch (const base::EConvertError& e) {
+    EXPECT_EQ(e.message(), QStringLiteral("'abc' is not a valid date"));
+  }
+}
+
+TEST(DateParsing, ShortDateTextsReadBack) {
+  for (const QLocale& l : {LocaleScope::german(), QLocale(QLocale::English, QLocale::UnitedStates),
+                           QLocale(QLocale::French, QLocale::France)}) {
+    LocaleScope scope(l);
+    for (base::TDateTime t = EncodeDate(1990, 1, 1); t < EncodeDate(2060, 1, 1); t += 97.25) {
+      const QString text = base::DateTimeToStr(t);
+      EXPECT_EQ(base::StrToDateTime(text), t)
+          << text.toStdString() << " " << l.name().toStdString();
+    }
+  }
+}
+
+}  // namespace
