@@ -1,0 +1,403 @@
+#include "viewer/ViewPainter.h"
+
+#include "base/Colors.h"
+#include "gl/TGLLight.h"
+#include "gl/TGLMaterial.h"
+#include "gl/TGLTransform.h"
+#include "platform/GlutLoader.h"
+#include "viewer/ColorLegendModel.h"
+#include "viewer/ViewFormat.h"
+#include "viewer/ViewModel.h"
+
+#include <GL/gl.h>
+
+namespace {
+
+void colorBytes(std::uint32_t rgb) {
+  glColor3ub(GLubyte(rgb & 0xFF), GLubyte((rgb >> 8) & 0xFF), GLubyte((rgb >> 16) & 0xFF));
+}
+
+// The marker of one boundary cell: a prism two units wide along x whose
+// pentagonal cross-section in (y, z) points towards -y. Its back (y = 1) is open.
+void drawMarkerPrism() {
+  static constexpr float section[5][2] = {{1, -1}, {-0.3f, -1}, {-1, 0}, {-0.3f, 1}, {1, 1}};
+  for (const float x : {-1.0f, 1.0f}) {
+    glBegin(GL_POLYGON);
+    for (const auto& p : section) glVertex3f(x, p[0], p[1]);
+    glEnd();
+  }
+  auto quad = [](float y0, float z0, float y1, float z1) {
+    glBegin(GL_POLYGON);
+    glVertex3f(-1, y0, z0);
+    glVertex3f(1, y0, z0);
+    glVertex3f(1, y1, z1);
+    glVertex3f(-1, y1, z1);
+    glEnd();
+  };
+  quad(-0.3f, 1, 1, 1);    // top face z = +1
+  quad(1, -1, -0.3f, -1);  // bottom face z = -1
+  quad(-1, 0, -0.3f, 1);   // upper slant to the ridge
+  quad(-0.3f, -1, -1, 0);  // lower slant to the ridge
+}
+
+// The four walls of the unit cube (x = -1, y = -1, y = 1, x = 1) between two
+// heights, each facing inwards so that the far walls show their front.
+void drawWalls(float z0, float z1, bool normals) {
+  struct Wall {
+    float n[3];
+    float p[4][2];  // (x, y) of the corners; z alternates z0, z1 below
+  };
+  static constexpr Wall walls[4] = {
+      {{1, 0, 0}, {{-1, -1}, {-1, 1}, {-1, 1}, {-1, -1}}},
+      {{0, 1, 0}, {{-1, -1}, {-1, -1}, {1, -1}, {1, -1}}},
+      {{0, -1, 0}, {{-1, 1}, {1, 1}, {1, 1}, {-1, 1}}},
+      {{-1, 0, 0}, {{1, -1}, {1, -1}, {1, 1}, {1, 1}}},
+  };
+  // Corner heights per wall so that every polygon winds counter-clockwise
+  // seen from inside the cube.
+  static constexpr int lift[4][4] = {{0, 0, 1, 1}, {0, 1, 1, 0}, {0, 0, 1, 1}, {0, 1, 1, 0}};
+  for (int w = 0; w < 4; ++w) {
+    glBegin(GL_POLYGON);
+    if (normals) glNormal3fv(walls[w].n);
+    for (int k = 0; k < 4; ++k)
+      glVertex3f(walls[w].p[k][0], walls[w].p[k][1], lift[w][k] != 0 ? z1 : z0);
+    glEnd();
+  }
+}
+
+}  // namespace
+
+ViewPainter::ViewPainter(ViewModel& model, ViewLighting lighting)
+    : model_(model), lighting_(lighting) {}
+
+void ViewPainter::LoadTransform(const ViewTransform& from, TGLTransform& to) {
+  to.setTranX(from.TranX);
+  to.setTranY(from.TranY);
+  to.setTranZ(from.TranZ);
+  to.setAxisX(from.AxisX);
+  to.setAxisY(from.AxisY);
+  to.setAxisZ(from.AxisZ);
+  to.setAngle(from.Angle);
+  to.setAngleX(from.AngleX);
+  to.setAngleY(from.AngleY);
+  to.setAngleZ(from.AngleZ);
+  to.setScaleX(from.ScaleX);
+  to.setScaleY(from.ScaleY);
+  to.setScaleZ(from.ScaleZ);
+}
+
+void ViewPainter::CopyTransform(const TGLTransform& from, TGLTransform& to) {
+  to.setTranX(from.TranX());
+  to.setTranY(from.TranY());
+  to.setTranZ(from.TranZ());
+  to.setAxisX(from.AxisX());
+  to.setAxisY(from.AxisY());
+  to.setAxisZ(from.AxisZ());
+  to.setAngle(from.Angle());
+  to.setAngleX(from.AngleX());
+  to.setAngleY(from.AngleY());
+  to.setAngleZ(from.AngleZ());
+  to.setScaleX(from.ScaleX());
+  to.setScaleY(from.ScaleY());
+  to.setScaleZ(from.ScaleZ());
+}
+
+void ViewPainter::InitializeContext() {
+  glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, GL_TRUE);
+  glFrontFace(GL_CCW);
+}
+
+void ViewPainter::PaintFrame(TGLTransform& user, TGLTransform& overlay, int clientWidth,
+                             int clientHeight) {
+  LoadTransform(model_.Transform(), user);
+  CopyTransform(user, overlay);
+  user.setOnPaint([this](TGLTransform&) { PaintField(); });
+  overlay.setOnPaint([this, clientWidth, clientHeight](TGLTransform&) {
+    PaintOverlays(clientWidth, clientHeight);
+  });
+  user.Paint();
+  overlay.Paint();
+}
+
+// ---- the field ----
+
+void ViewPainter::PaintField() {
+  const TGrid* grid = model_.Grid();
+  if (grid == nullptr) return;
+
+  const base::TColor background = base::ColorToRGB(model_.Legend().Color());
+  glClearColor(GLfloat(base::GetRValue(background)) / 255.0f,
+               GLfloat(base::GetGValue(background)) / 255.0f,
+               GLfloat(base::GetBValue(background)) / 255.0f, 1.0f);
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+
+  if (model_.HasFlag(dfSidePanel)) drawSidePanel();
+
+  glEnable(GL_AUTO_NORMAL);
+  glEnable(GL_NORMALIZE);
+  glDisable(GL_LIGHTING);
+
+  model_.PrepareForPaint();
+
+  glTranslatef(-grid->Width() / 2, -grid->Height() / 2, 0);
+
+  if (!model_.HasFlag(dfArrow) && model_.Kind() != dkEmpty) drawRelief();
+  if (model_.HasFlag(dfArrow)) drawArrows();
+}
+
+void ViewPainter::bindVertices() {
+  glEnableClientState(GL_VERTEX_ARRAY);
+  glVertexPointer(3, GL_FLOAT, 0, model_.Vertices().data());
+}
+
+void ViewPainter::drawRelief() {
+  glEnable(GL_DEPTH_TEST);
+  glDepthFunc(GL_LESS);
+  glPolygonMode(GL_FRONT, model_.HasFlag(dfWireFrame) ? GL_LINE : GL_FILL);
+  glPolygonMode(GL_BACK, GL_LINE);
+  glShadeModel(model_.ShadeModel());
+  if (model_.Values() == nullptr) return;
+
+  bindVertices();
+  glEnableClientState(GL_COLOR_ARRAY);
+  if (model_.ShadeModel() == ViewModel::glFlat) {
+    // Each quad takes the colour of its last corner, which holds the class
+    // colour of that cell alone.
+    const auto& quads = model_.FlatQuads();
+    glColorPointer(3, GL_UNSIGNED_BYTE, 0, model_.FlatColors().data());
+    if (!quads.empty())
+      glDrawElements(GL_QUADS, GLsizei(quads.size()), GL_UNSIGNED_INT, quads.data());
+  } else {
+    const TGrid& grid = *model_.Grid();
+    glColorPointer(3, GL_UNSIGNED_BYTE, 0, model_.Colors().data());
+    if (grid.FillIndexCount() > 0)
+      glDrawElements(GL_TRIANGLES, grid.FillIndexCount(), GL_UNSIGNED_INT,
+                     grid.FillIndices().data());
+  }
+  glDisableClientState(GL_COLOR_ARRAY);
+}
+
+void ViewPainter::drawArrows() {
+  const ArrowList& arrows = model_.BuildArrows();
+  glPolygonMode(GL_FRONT, GL_FILL);
+  glDepthFunc(GL_LEQUAL);
+  glColor3f(0, 0, 0);
+  glLineWidth(1);
+  if (arrows.VertexCount() == 0) return;
+  glEnableClientState(GL_VERTEX_ARRAY);
+  glVertexPointer(3, GL_FLOAT, 0, arrows.Vertices().data());
+  glEnableClientState(GL_COLOR_ARRAY);
+  glColorPointer(3, GL_UNSIGNED_BYTE, 0, arrows.Colors().data());
+  glDrawArrays(GL_TRIANGLES, 0, arrows.VertexCount());
+  glDisableClientState(GL_COLOR_ARRAY);
+}
+
+void ViewPainter::drawSidePanel() {
+  const TGrid& grid = *model_.Grid();
+  const float min = model_.RangeMin(), max = model_.RangeMax();
+  glPushMatrix();
+  glEnable(GL_DEPTH_TEST);
+  glDepthFunc(GL_LEQUAL);
+  glTranslatef(0, 0, min);
+  glScalef(1.1f * grid.Width() / 2, 1.1f * grid.Height() / 2, (max - min) / 2);
+  glTranslatef(0, 0, 1);
+
+  // Value numbers at the four corners, only when looking at the panel from
+  // the side (straight down they would all pile up in the corners).
+  const ViewTransform& t = model_.Transform();
+  const platform::GlutLoader& glut = platform::GlutLoader::instance();
+  if (model_.NumberingEnabled() && !(t.AngleX == 0 && t.AngleY == 0) && glut.hasBitmapCharacter()) {
+    glColor3f(0.25f, 0.4609375f, 0.75f);
+    for (int level = -5; level <= 5; ++level) {
+      const QByteArray text =
+          FormatNumber(model_.NumberFormat(), min + (level + 5) * (max - min) / 10.0).toLatin1();
+      const float z = float(level) * 0.2f - 0.02f;
+      for (const auto& corner : {std::pair{-1, -1}, {-1, 1}, {1, 1}, {1, -1}}) {
+        glRasterPos3f(float(corner.first), float(corner.second), z);
+        glut.bitmapTextHelvetica12(text.constData());
+      }
+    }
+    glColor3f(0.82f, 0.82f, 0.78f);
+  }
+
+  glPolygonMode(GL_FRONT, GL_FILL);
+  glPolygonMode(GL_BACK, GL_LINE);
+  const bool lighted = model_.SidePanelLighted();
+  glPushMatrix();
+  glLoadIdentity();
+  const auto& light = model_.LightPos();
+  glTranslatef(light[0], light[1], light[2]);
+  if (lighted) {
+    glEnable(GL_LIGHTING);
+    lighting_.Light1.Apply();
+  } else {
+    glColor3f(0.56f, 0.54f, 0.47f);
+  }
+  glPopMatrix();
+  lighting_.Material1.Apply();
+  lighting_.Material2.Apply();
+  drawWalls(-1, 1, true);
+  if (lighted) glDisable(GL_LIGHTING);
+
+  // Ten bands of lines; only the walls facing the viewer's back are culled.
+  glColor3f(0.82f, 0.82f, 0.78f);
+  glLineWidth(1);
+  glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+  glEnable(GL_CULL_FACE);
+  glCullFace(GL_BACK);
+  for (int level = -5; level <= 4; ++level)
+    drawWalls(0.2f * float(level), 0.2f * float(level + 1), false);
+  glDisable(GL_CULL_FACE);
+  glPopMatrix();
+}
+
+// ---- the overlays ----
+
+void ViewPainter::PaintOverlays(int clientWidth, int clientHeight) {
+  const TGrid* grid = model_.Grid();
+  if (grid == nullptr) return;
+  glTranslatef(-grid->Width() / 2, -grid->Height() / 2, 0);
+  if (model_.HasFlag(dfOutline) && !model_.HasFlag(dfWireFrame)) drawGridLines();
+  if (!model_.HasFlag(dfArrow)) drawAxisTripod(clientWidth, clientHeight);
+  if (model_.Kind() == dkRelHumidity || model_.Kind() == dkTemperature) drawBoundaryMarkers();
+  if (model_.HasFlag(dfMaterialBorders)) drawMaterialBorders();
+}
+
+void ViewPainter::drawGridLines() {
+  const TGrid& grid = *model_.Grid();
+  glEnable(GL_AUTO_NORMAL);
+  glEnable(GL_DEPTH_TEST);
+  glDepthFunc(model_.GridDepthFunc());
+  glColor3f(0.3f, 0.3f, 0.3f);
+  glLineWidth(1);
+  glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+  // GLUT drawing in between replaces the client arrays: set them every time.
+  bindVertices();
+  glDisableClientState(GL_COLOR_ARRAY);
+  if (grid.OutlineIndexCount() > 0)
+    glDrawElements(GL_LINES, grid.OutlineIndexCount(), GL_UNSIGNED_INT,
+                   grid.OutlineIndices().data());
+  glDisable(GL_AUTO_NORMAL);
+}
+
+void ViewPainter::drawAxisTripod(int clientWidth, int clientHeight) {
+  const platform::GlutLoader& glut = platform::GlutLoader::instance();
+  if (!glut.hasSolidCube() && !glut.hasSolidCone() && !glut.hasBitmapCharacter()) return;
+  const ViewTransform& t = model_.Transform();
+  glPushMatrix();
+  glLoadIdentity();
+  const float aspect = clientWidth > 0 ? float(clientHeight) / float(clientWidth) : 1.0f;
+  glTranslatef(-0.8f, aspect - 0.1f, 1.2f);
+  glRotatef(t.AngleX, 1, 0, 0);
+  glRotatef(t.AngleY, 0, 1, 0);
+  glRotatef(t.AngleZ, 0, 0, 1);
+  glColor3f(0.8f, 0.8f, 0.78f);
+  glScalef(0.2f, 0.2f, 0.2f);
+
+  auto axis = [&glut](char letter) {
+    glPushMatrix();
+    glScalef(1, 0.1f, 0.1f);
+    glTranslatef(1.0f / 3, -0.05f, -0.05f);
+    glut.solidCube(2.0 / 3);
+    glTranslatef(1.0f / 3, 0, 0);
+    glRotatef(90, 0, 1, 0);
+    glut.solidCone(0.8, 1.0 / 3, 16, 32);
+    GLfloat saved[4];
+    glGetFloatv(GL_CURRENT_COLOR, saved);
+    glColor3f(0.25f, 0.4609375f, 0.75f);
+    glRasterPos3f(-0.25f, -0.25f, 0.25f);
+    glut.bitmapCharacterHelvetica12(letter);
+    glColor4fv(saved);
+    glPopMatrix();
+  };
+  axis('X');
+  glPushMatrix();
+  glRotatef(-90, 0, 1, 0);
+  axis('Z');
+  glPopMatrix();
+  glRotatef(90, 0, 0, 1);
+  axis('Y');
+  glPopMatrix();
+}
+
+void ViewPainter::drawBoundaryMarkers() {
+  const TGrid& grid = *model_.Grid();
+  const auto& vertices = model_.Vertices();
+  const auto& colors = model_.Colors();
+  const auto& marks = grid.SideMarks();
+  const int ny = grid.Ny();
+  const int nodes = grid.Nx() * ny;
+  const bool flat = model_.ShadeModel() == ViewModel::glFlat;
+
+  // Sides in drawing order with the side list whose marks they draw.
+  struct Side {
+    std::uint8_t bit;
+    TGridSide list;
+  };
+  static constexpr Side sides[4] = {
+      {bsBottom, gsUp}, {bsLeft, gsRight}, {bsTop, gsDown}, {bsRight, gsLeft}};
+
+  glLineWidth(1);
+  for (const Side& side : sides) {
+    if ((model_.BoundarySides() & side.bit) == 0) continue;
+    const TSideRange range = grid.SideRanges()[side.list];
+    for (int m = std::max(range.First, 0); m < range.End && m < int(marks.size()); ++m) {
+      const TSideMark& mark = marks[std::size_t(m)];
+      const int node = mark.Node;
+      const int yNode = side.bit == bsTop ? node - 1 : node;
+      const int xNode = side.bit == bsRight ? node - ny : node;
+      if (node < 0 || node >= nodes || yNode < 0 || xNode < 0) continue;
+      const std::size_t centre = std::size_t(grid.CentreBase() + node);
+      const float height = vertices[centre].Z;
+
+      glPushMatrix();
+      glTranslatef(vertices[std::size_t(xNode)].X, vertices[std::size_t(yNode)].Y, height);
+      glScalef(mark.HalfWidth, mark.HalfHeight, 0.025f);
+      switch (side.bit) {
+        case bsBottom:
+          glTranslatef(-1, -2, 0);
+          glRotatef(180, 0, 0, 1);
+          break;
+        case bsLeft:
+          glTranslatef(-2, -1, 0);
+          glRotatef(90, 0, 0, 1);
+          break;
+        case bsTop:
+          glTranslatef(-1, 2, 0);
+          break;
+        default:
+          glTranslatef(2, -1, 0);
+          glRotatef(-90, 0, 0, 1);
+          break;
+      }
+      if (flat)
+        colorBytes(model_.ColorScale().ClassColor(height));
+      else
+        glColor3ubv(&colors[centre * 3]);
+      glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+      drawMarkerPrism();
+      glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+      glColor3ub(78, 78, 78);
+      drawMarkerPrism();
+      glPopMatrix();
+    }
+  }
+  glDisable(GL_CULL_FACE);
+}
+
+void ViewPainter::drawMaterialBorders() {
+  const TGrid& grid = *model_.Grid();
+  glEnable(GL_AUTO_NORMAL);
+  glEnable(GL_DEPTH_TEST);
+  glDepthFunc(model_.MatDepthFunc());
+  glColor3f(0.1f, 0.1f, 0.1f);
+  glLineWidth(2);
+  glPolygonMode(GL_BACK, GL_LINE);
+  glPolygonMode(GL_FRONT, GL_LINE);
+  // The tripod's GLUT shapes may have replaced the client arrays since the
+  // grid lines bound them.
+  bindVertices();
+  glDisableClientState(GL_COLOR_ARRAY);
+  if (grid.EdgeIndexCount() > 0)
+    glDrawElements(GL_LINES, grid.EdgeIndexCount(), GL_UNSIGNED_INT, grid.EdgeIndices().data());
+}
