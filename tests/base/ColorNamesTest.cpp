@@ -1,5 +1,6 @@
 // Colours: 0x00BBGGRR values, the name table, system colours and the text
 // forms that legend and session files store.
+#include "QStringPrinter.h"
 #include "base/Colors.h"
 #include "base/Exceptions.h"
 

@@ -1,4 +1,5 @@
 // Windows-1252 conversion of texts stored in files.
+#include "QStringPrinter.h"
 #include "base/Cp1252.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 // Day-number dates: days since 30 December 1899 with the time as fraction.
+#include "QStringPrinter.h"
 #include "base/DateTime.h"
 #include "base/Exceptions.h"
 

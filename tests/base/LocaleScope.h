@@ -1,5 +1,7 @@
 #pragma once
 // Sets the default locale for one test and restores the previous one.
+#include "QStringPrinter.h"
+
 #include <QLocale>
 
 class LocaleScope {
@@ -15,10 +17,3 @@ class LocaleScope {
  private:
   QLocale saved_;
 };
-
-#include <QString>
-
-#include <ostream>
-
-// Readable QString values in test failures.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }

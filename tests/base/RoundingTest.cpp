@@ -1,5 +1,6 @@
 // Round is ties-to-even, Trunc goes toward zero, out-of-range doubles
 // saturate, and MulDiv rounds halves away from zero.
+#include "QStringPrinter.h"
 #include "base/MathUtil.h"
 
 #include <gtest/gtest.h>
