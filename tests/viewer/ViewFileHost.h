@@ -1,0 +1,40 @@
+#pragma once
+// A project stand-in over a real result file: the reader, a grid built from
+// it and the header ranges, positioned at the first step. For tests that
+// draw what a user would see from a file.
+#include "resultdata/TGrid.h"
+#include "resultdata/TResultFile.h"
+#include "viewer/ViewHost.h"
+
+#include <memory>
+
+class ViewFileHost : public ViewHost {
+ public:
+  explicit ViewFileHost(const QString& fileName);
+  ~ViewFileHost() override;
+
+  TResultFile& File() { return *reader_; }
+
+  const TGrid* Grid() const override { return &grid_; }
+  float RangeMin(TDataKind kind) const override;
+  float RangeMax(TDataKind kind) const override;
+  const float* FieldValues(TDataKind kind) const override;
+  const float* FieldDirections(TDataKind kind) const override;
+  const TResultFile* Reader() const override { return reader_.get(); }
+  QString FileName() const override { return reader_->FileName(); }
+  bool IsLoaded() const override { return true; }
+  void Pause() override {}
+  void StepForward() override { reader_->NextStep(); }
+  void StepBack() override { reader_->PrevStep(); }
+  void GotoStep() override {}
+  void UpdateViews() override {}
+  bool LoadSession() override { return false; }
+  void SaveSession() override {}
+  void SavePosition() override { reader_->SavePosition(); }
+  void RestorePosition() override { reader_->RestorePosition(); }
+  void ShowMaterial(int) override {}
+
+ private:
+  std::unique_ptr<TResultFile> reader_;
+  TGrid grid_;
+};
