@@ -71,14 +71,22 @@ void THugeFile::Reset(std::int64_t blockSize) {
         hfBadBlockSize);
   if (fd_ < 0) {
     const QByteArray path = QFile::encodeName(fileName_);
+    // Non-blocking, so that a named pipe cannot stall the open; only regular
+    // files (which never block) are kept.
     int fd;
     do {
-      fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+      fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0) raiseSystemError("Reset", errno);
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
-      const int code = S_ISDIR(info.st_mode) ? EISDIR : errno;
+    int code = 0;
+    if (::fstat(fd, &info) != 0)
+      code = errno;
+    else if (S_ISDIR(info.st_mode))
+      code = EISDIR;
+    else if (!S_ISREG(info.st_mode))
+      code = ESPIPE;  // pipes, sockets and devices have no positions to read at
+    if (code != 0) {
       ::close(fd);
       raiseSystemError("Reset", code);
     }
