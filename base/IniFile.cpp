@@ -8,6 +8,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QSet>
+
+#include <algorithm>
 
 namespace base {
 
@@ -33,10 +36,6 @@ QString withoutLineBreaks(QString s) {
   return s;
 }
 
-bool sameName(QStringView a, QStringView b) {
-  return a.compare(b, Qt::CaseInsensitive) == 0;
-}
-
 }  // namespace
 
 TIniFile::TIniFile(const QString& fileName) : fileName_(fileName) {
@@ -47,7 +46,8 @@ TIniFile::TIniFile(const QString& fileName) : fileName_(fileName) {
         QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, file.errorString()));
   if (file.size() > MaxFileSize)
     throw EFileError(QStringLiteral("File \"%1\" is too large for a settings file").arg(fileName));
-  const QByteArray bytes = file.read(MaxFileSize + 1);
+  // One byte more than the size seen, to notice a file that grew meanwhile.
+  const QByteArray bytes = file.read(file.size() + 1);
   if (bytes.size() > MaxFileSize)
     throw EFileError(QStringLiteral("File \"%1\" is too large for a settings file").arg(fileName));
   if (file.error() != QFileDevice::NoError)
@@ -60,7 +60,13 @@ TIniFile::TIniFile(const QString& fileName) : fileName_(fileName) {
   while (start < n) {
     qsizetype end = start;
     while (end < n && text[end] != QLatin1Char('\n') && text[end] != QLatin1Char('\r')) ++end;
-    lines_.push_back(parseLine(text.mid(start, end - start)));
+    Line line = parseLine(text.mid(start, end - start));
+    if (line.kind == Kind::Section)
+      sections_.push_back(Section{std::move(line), {}, {}, false});
+    else if (sections_.empty())
+      preamble_.push_back(std::move(line));
+    else
+      sections_.back().lines.push_back(std::move(line));
     if (end < n && text[end] == QLatin1Char('\r') && end + 1 < n &&
         text[end + 1] == QLatin1Char('\n'))
       ++end;
@@ -105,56 +111,58 @@ TIniFile::Line TIniFile::parseLine(QString text) {
   return l;
 }
 
-qsizetype TIniFile::findSection(QStringView section) const {
-  const QStringView wanted = section.trimmed();
-  for (size_t i = 0; i < lines_.size(); ++i) {
-    if (lines_[i].kind == Kind::Section && sameName(lines_[i].name(), wanted))
-      return static_cast<qsizetype>(i);
+QString TIniFile::fold(QStringView name) {
+  return name.trimmed().toString().toCaseFolded();
+}
+
+int TIniFile::findSection(QStringView section) const {
+  if (!sectionIndexValid_) {
+    sectionIndex_.clear();
+    for (size_t i = 0; i < sections_.size(); ++i) {
+      const QString key = fold(sections_[i].header.name());
+      if (!sectionIndex_.contains(key)) sectionIndex_.insert(key, static_cast<int>(i));
+    }
+    sectionIndexValid_ = true;
   }
-  return -1;
+  return sectionIndex_.value(fold(section), -1);
 }
 
-qsizetype TIniFile::sectionEnd(qsizetype h) const {
-  qsizetype i = h + 1;
-  while (i < static_cast<qsizetype>(lines_.size()) && lines_[i].kind != Kind::Section) ++i;
-  return i;
-}
-
-qsizetype TIniFile::findKey(qsizetype h, QStringView ident) const {
-  const QStringView wanted = ident.trimmed();
-  const qsizetype end = sectionEnd(h);
-  for (qsizetype i = h + 1; i < end; ++i) {
-    if (lines_[i].kind == Kind::Key && sameName(lines_[i].name(), wanted)) return i;
+int TIniFile::findKey(int s, QStringView ident) const {
+  const Section& sec = sections_[s];
+  if (!sec.keysValid) {
+    sec.keys.clear();
+    for (size_t i = 0; i < sec.lines.size(); ++i) {
+      if (sec.lines[i].kind != Kind::Key) continue;
+      const QString key = fold(sec.lines[i].name());
+      if (!sec.keys.contains(key)) sec.keys.insert(key, static_cast<int>(i));
+    }
+    sec.keysValid = true;
   }
-  return -1;
+  return sec.keys.value(fold(ident), -1);
 }
 
-bool TIniFile::lookup(const QString& section, const QString& ident, QStringView& value) const {
-  const qsizetype h = findSection(section);
-  if (h < 0) return false;
-  const qsizetype k = findKey(h, ident);
-  if (k < 0) return false;
-  value = lines_[k].value();
-  return true;
+const TIniFile::Line* TIniFile::lookup(const QString& section, const QString& ident) const {
+  const int s = findSection(section);
+  if (s < 0) return nullptr;
+  const int k = findKey(s, ident);
+  return k < 0 ? nullptr : &sections_[s].lines[k];
 }
 
 QString TIniFile::ReadString(const QString& section, const QString& ident,
                              const QString& def) const {
-  QStringView v;
-  return lookup(section, ident, v) ? v.toString() : def;
+  const Line* l = lookup(section, ident);
+  return l ? l->value().toString() : def;
 }
 
 int TIniFile::ReadInteger(const QString& section, const QString& ident, int def) const {
-  QStringView v;
-  if (!lookup(section, ident, v)) return def;
-  return StrToIntDef(v.toString(), def);
+  const Line* l = lookup(section, ident);
+  return l ? StrToIntDef(l->value().toString(), def) : def;
 }
 
 double TIniFile::ReadFloat(const QString& section, const QString& ident, double def) const {
-  QStringView v;
-  if (!lookup(section, ident, v) || v.isEmpty()) return def;
+  const Line* l = lookup(section, ident);
   double d;
-  return TryTolerantStrToFloat(v.toString(), d) ? d : def;
+  return l && !l->value().isEmpty() && TryTolerantStrToFloat(l->value().toString(), d) ? d : def;
 }
 
 bool TIniFile::ReadBool(const QString& section, const QString& ident, bool def) const {
@@ -172,24 +180,29 @@ void TIniFile::WriteString(const QString& section, const QString& ident, const Q
   Line line = parseLine(key + QLatin1Char('=') + withoutLineBreaks(value));
   modified_ = true;
 
-  qsizetype h = findSection(sec);
-  if (h < 0) {
-    lines_.push_back(parseLine(QLatin1Char('[') + sec + QLatin1Char(']')));
-    lines_.push_back(std::move(line));
+  const int s = findSection(sec);
+  if (s < 0) {
+    Section added{parseLine(QLatin1Char('[') + sec + QLatin1Char(']')), {}, {}, false};
+    added.lines.push_back(std::move(line));
+    sections_.push_back(std::move(added));
+    sectionIndex_.insert(fold(sec), static_cast<int>(sections_.size() - 1));
     return;
   }
-  const qsizetype k = findKey(h, key);
+  Section& target = sections_[s];
+  const int k = findKey(s, key);
   if (k >= 0) {
     // Keep the spelling of the key as the file has it.
-    const QString existing = lines_[k].name().toString();
-    lines_[k] = parseLine(existing + QLatin1Char('=') + withoutLineBreaks(value));
+    const QString existing = target.lines[k].name().toString();
+    target.lines[k] = parseLine(existing + QLatin1Char('=') + withoutLineBreaks(value));
     return;
   }
   // After the section's last non-blank line, before the blank lines that
-  // separate it from the next section.
-  qsizetype at = sectionEnd(h);
-  while (at > h + 1 && lines_[at - 1].text.trimmed().isEmpty()) --at;
-  lines_.insert(lines_.begin() + at, std::move(line));
+  // separate it from the next section; only blank lines move, so the key
+  // index stays valid.
+  size_t at = target.lines.size();
+  while (at > 0 && target.lines[at - 1].text.trimmed().isEmpty()) --at;
+  target.lines.insert(target.lines.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
+  target.keys.insert(fold(key), static_cast<int>(at));
 }
 
 void TIniFile::WriteInteger(const QString& section, const QString& ident, int value) {
@@ -209,58 +222,66 @@ bool TIniFile::SectionExists(const QString& section) const {
 }
 
 bool TIniFile::ValueExists(const QString& section, const QString& ident) const {
-  QStringView v;
-  return lookup(section, ident, v);
+  return lookup(section, ident) != nullptr;
 }
 
 QStringList TIniFile::ReadSections() const {
   QStringList names;
-  for (const Line& l : lines_) {
-    if (l.kind != Kind::Section) continue;
-    const QString name = l.name().toString();
-    if (!names.contains(name, Qt::CaseInsensitive)) names << name;
+  QSet<QString> seen;
+  for (const Section& s : sections_) {
+    if (!seen.contains(fold(s.header.name()))) {
+      seen.insert(fold(s.header.name()));
+      names << s.header.name().toString();
+    }
   }
   return names;
 }
 
 QStringList TIniFile::ReadSection(const QString& section) const {
   QStringList keys;
-  const qsizetype h = findSection(section);
-  if (h < 0) return keys;
-  const qsizetype end = sectionEnd(h);
-  for (qsizetype i = h + 1; i < end; ++i) {
-    if (lines_[i].kind != Kind::Key) continue;
-    const QString name = lines_[i].name().toString();
-    if (!keys.contains(name, Qt::CaseInsensitive)) keys << name;
+  const int s = findSection(section);
+  if (s < 0) return keys;
+  QSet<QString> seen;
+  for (const Line& l : sections_[s].lines) {
+    if (l.kind != Kind::Key || seen.contains(fold(l.name()))) continue;
+    seen.insert(fold(l.name()));
+    keys << l.name().toString();
   }
   return keys;
 }
 
 void TIniFile::EraseSection(const QString& section) {
-  // Every header of that name goes, so the section is gone for readers too.
-  for (qsizetype h = findSection(section); h >= 0; h = findSection(section)) {
-    lines_.erase(lines_.begin() + h, lines_.begin() + sectionEnd(h));
-    modified_ = true;
-  }
+  // Every section of that name goes, so it is gone for readers too.
+  const QString wanted = fold(section);
+  const auto gone = std::remove_if(sections_.begin(), sections_.end(), [&](const Section& s) {
+    return fold(s.header.name()) == wanted;
+  });
+  if (gone == sections_.end()) return;
+  sections_.erase(gone, sections_.end());
+  sectionIndexValid_ = false;
+  modified_ = true;
 }
 
 void TIniFile::DeleteKey(const QString& section, const QString& ident) {
-  const qsizetype h = findSection(section);
-  if (h < 0) return;
-  const qsizetype k = findKey(h, ident);
+  const int s = findSection(section);
+  if (s < 0) return;
+  const int k = findKey(s, ident);
   if (k < 0) return;
-  lines_.erase(lines_.begin() + k);
+  sections_[s].lines.erase(sections_[s].lines.begin() + k);
+  sections_[s].keysValid = false;
   modified_ = true;
 }
 
 void TIniFile::UpdateFile() {
   QString text;
-  qsizetype size = 0;
-  for (const Line& l : lines_) size += l.text.size() + 2;
-  text.reserve(size);
-  for (const Line& l : lines_) {
+  auto put = [&text](const Line& l) {
     text += l.text;
     text += QLatin1String("\r\n");
+  };
+  for (const Line& l : preamble_) put(l);
+  for (const Section& s : sections_) {
+    put(s.header);
+    for (const Line& l : s.lines) put(l);
   }
   QSaveFile file(fileName_);
   if (!file.open(QIODevice::WriteOnly))

@@ -10,6 +10,7 @@
 // Changes stay in memory until UpdateFile(), which replaces the file
 // atomically and raises EFileError when that fails. The destructor writes
 // nothing.
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -63,17 +64,29 @@ class TIniFile {
     QStringView name() const { return QStringView(text).mid(nameFrom, nameLen); }
     QStringView value() const { return QStringView(text).mid(valueFrom, valueLen); }
   };
+  // A header and the lines up to the next header. Keys are looked up
+  // through an index built on first use, so reading every key of a large
+  // hostile file stays linear.
+  struct Section {
+    Line header;
+    std::vector<Line> lines;
+    mutable QHash<QString, int> keys;  // folded key name -> first line of that key
+    mutable bool keysValid = false;
+  };
 
   static Line parseLine(QString text);
-  // Index of the first header of the section, or -1.
-  qsizetype findSection(QStringView section) const;
-  // End of the section that starts at header index h (the next header or the end).
-  qsizetype sectionEnd(qsizetype h) const;
-  qsizetype findKey(qsizetype h, QStringView ident) const;
-  bool lookup(const QString& section, const QString& ident, QStringView& value) const;
+  static QString fold(QStringView name);
+  // Index of the first section of that name, or -1.
+  int findSection(QStringView section) const;
+  // Line of the key within section s, or -1.
+  int findKey(int s, QStringView ident) const;
+  const Line* lookup(const QString& section, const QString& ident) const;
 
   QString fileName_;
-  std::vector<Line> lines_;
+  std::vector<Line> preamble_;  // lines before the first header
+  std::vector<Section> sections_;
+  mutable QHash<QString, int> sectionIndex_;  // folded name -> first section
+  mutable bool sectionIndexValid_ = false;
   bool modified_ = false;
 };
 

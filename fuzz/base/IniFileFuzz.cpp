@@ -3,6 +3,7 @@
 #include "base/Exceptions.h"
 #include "base/IniFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -10,7 +11,10 @@
 #include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static QTemporaryDir dir;
+  // In memory where the machine offers it: the file is rewritten per input.
+  static QTemporaryDir dir(QDir(QStringLiteral("/dev/shm")).exists()
+                               ? QStringLiteral("/dev/shm/ini-fuzz-XXXXXX")
+                               : QDir::tempPath() + QStringLiteral("/ini-fuzz-XXXXXX"));
   const QString path = dir.filePath(QStringLiteral("fuzz.ini"));
   {
     QFile f(path);

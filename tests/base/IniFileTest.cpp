@@ -172,6 +172,22 @@ TEST_F(IniFileTest, RefusesWhatIsNoSettingsFile) {
   EXPECT_THROW(base::TIniFile{big}, base::EFileError);
 }
 
+TEST_F(IniFileTest, ReadsEveryKeyOfAFileNearTheSizeLimit) {
+  // A legend import reads every key of a section: with lookups by scanning
+  // this would take minutes.
+  QByteArray bytes = "[CustomColors]\r\n";
+  const int count = 55000;
+  for (int i = 0; i < count; ++i)
+    bytes += "Color" + QByteArray::number(i) + "=" + QByteArray::number(i) + "\r\n";
+  ASSERT_LE(bytes.size(), base::TIniFile::MaxFileSize);
+  const base::TIniFile ini(write("many.leg", bytes));
+  const QStringList keys = ini.ReadSection("customcolors");
+  ASSERT_EQ(keys.size(), count);
+  qint64 sum = 0;
+  for (const QString& k : keys) sum += ini.ReadInteger("CustomColors", k, 0);
+  EXPECT_EQ(sum, qint64{count} * (count - 1) / 2);
+}
+
 TEST_F(IniFileTest, FailedSaveRaisesAndKeepsTheOldFile) {
   const QString blocker = write("blocker", "not a folder");
   base::TIniFile ini(blocker + "/inside.ini");
