@@ -90,8 +90,4 @@ class TIniFile {
   bool modified_ = false;
 };
 
-// The legend file's reader; the ini file above already reads floats with
-// either separator.
-using TFloatIniFile = TIniFile;
-
 }  // namespace base
