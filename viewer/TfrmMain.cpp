@@ -104,7 +104,7 @@ TfrmMain::~TfrmMain() {
   // with their project, before the area itself is destroyed.
   while (!projects_.empty()) {
     projects_.back()->Pause();
-    projects_.pop_back();
+    RemoveProject(projects_.size() - 1);
   }
 }
 
@@ -375,11 +375,24 @@ void TfrmMain::CloseProjects() {
     const QString name = QFileInfo(p.FileName()).completeBaseName();
     const auto answer =
         prompts_->AskYesNoCancel(this, QStringLiteral("Close Project %1?").arg(name));
-    if (answer == MainWindowPrompts::Answer::Yes) {
-      projects_.erase(projects_.begin() + static_cast<std::ptrdiff_t>(i));
-    }
+    if (answer == MainWindowPrompts::Answer::Yes) RemoveProject(i);
   }
   UpdateStartAction();
+}
+
+void TfrmMain::RemoveProject(std::size_t index) {
+  // Out of the list first: while a project goes, its windows leave the MDI
+  // area and the activation handlers walk the list, which must not hold it
+  // (or an empty slot) then.
+  std::unique_ptr<TZolProject> doomed = std::move(projects_[index]);
+  projects_.erase(projects_.begin() + static_cast<std::ptrdiff_t>(index));
+  doomed.reset();
+  DropEmptyFrames();
+}
+
+void TfrmMain::DropEmptyFrames() {
+  for (QMdiSubWindow* sub : mdi_->subWindowList())
+    if (!sub->widget()) delete sub;
 }
 
 void TfrmMain::EditAngleStep() {
@@ -462,8 +475,10 @@ void TfrmMain::Rotate(int axis, float delta) {
 
 void TfrmMain::ToggleMaterialOfActiveChild() {
   bool material = false;
-  if (TZolProject* p = ProjectOfChild(mdi_->activeSubWindow(), &material))
+  if (TZolProject* p = ProjectOfChild(mdi_->activeSubWindow(), &material)) {
     p->ToggleMaterialWindow();
+    DropEmptyFrames();
+  }
 }
 
 // ---------------------------------------------------------------- ProjectOwner
@@ -480,7 +495,11 @@ QMdiSubWindow* TfrmMain::AddChild(QWidget* widget) {
     for (QAction* a : menu->actions())
       if (a->shortcut() == QKeySequence(QKeySequence::Close)) a->setShortcuts({});
   }
-  connect(widget, &QObject::destroyed, sub, &QObject::deleteLater);
+  // The window is destroyed inside its frame, which cannot go at that moment;
+  // the frame goes as soon as the event loop (or the next sweep) gets to it.
+  connect(widget, &QObject::destroyed, this, [this] {
+    QMetaObject::invokeMethod(this, &TfrmMain::DropEmptyFrames, Qt::QueuedConnection);
+  });
   sub->show();
   return sub;
 }

@@ -112,6 +112,9 @@ class TfrmMain : public QMainWindow, public ProjectOwner {
   // Puts a window into the MDI area as a child that minimises when closed.
   QMdiSubWindow* AddChild(QWidget* widget);
   void AddToHistory(const QString& fileName);
+  void RemoveProject(std::size_t index);
+  // Deletes the MDI frames whose window has been destroyed.
+  void DropEmptyFrames();
   // Runs `command` with failures shown instead of thrown.
   void Guarded(const std::function<void()>& command);
   void Rotate(int axis, float delta);

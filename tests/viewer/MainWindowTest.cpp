@@ -164,6 +164,7 @@ TEST_F(MainWindowTest, CloseProjectAsksAboutEveryProjectNewestFirst) {
   EXPECT_TRUE(Project(1).FileName().endsWith(QStringLiteral("three.vq3")));
   EXPECT_FALSE(Project(1).IsPlaying()) << "every project is paused before its question";
   EXPECT_EQ(log_.alive, 4);
+  EXPECT_EQ(window_->MdiArea()->subWindowList().size(), 4) << "closed views leave no empty frame";
 }
 
 TEST_F(MainWindowTest, AngleStepPromptRetriesOnLettersAndKeepsCancel) {
@@ -202,6 +203,7 @@ TEST_F(MainWindowTest, MaterialDataTogglesFromTheViewAndFromTheMaterialWindow) {
   EXPECT_EQ(active->widget()->windowTitle(), Project(0).FileName());
   Act("Materials1")->trigger();  // the material window is active: it closes
   EXPECT_EQ(Project(0).MaterialWindow(), nullptr);
+  EXPECT_EQ(window_->MdiArea()->subWindowList().size(), 2);
 }
 
 TEST_F(MainWindowTest, TilingVerticallyPutsTheViewsSideBySide) {
