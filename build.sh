@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# One entry point for building, testing, benchmarking and fuzzing Veltrano.
+# One entry point for building, running, testing, benchmarking and fuzzing Veltrano.
+#   ./build.sh run [FILES...]  Release build, then Veltrano on FILES (default: a demo result file)
 #   ./build.sh test            sanitizer build, then every test (starts Xvfb when needed)
 #   ./build.sh bench [FILTER]  Release build, then the benchmarks
 #   ./build.sh fuzz [SECONDS]  clang libFuzzer build, then each fuzz target for SECONDS (default 60)
 # BUILD_ROOT (default ./build) moves the build folders; JOBS sets parallelism.
 set -euo pipefail
+CALLER_DIR=$(pwd)
 cd "$(dirname "$0")"
 SRC=$(pwd)
 BUILD_ROOT=${BUILD_ROOT:-$SRC/build}
@@ -66,6 +68,22 @@ cmd_test() {
   ctest --test-dir "$dir" --output-on-failure -j "$JOBS" "$@"
 }
 
+cmd_run() {
+  install_packages
+  local dir=$BUILD_ROOT/release
+  cmake -S "$SRC" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake --build "$dir" -j "$JOBS" --target veltrano veltrano-demo
+  local demo=$dir/demo/wall-corner.vq3
+  if [ ! -f "$demo" ]; then
+    mkdir -p "$dir/demo"
+    "$dir/tools/demo/veltrano-demo" "$demo"
+  fi
+  [ $# -gt 0 ] || set -- "$demo"
+  # File names are the caller's: resolve them from where build.sh was called.
+  cd "$CALLER_DIR"
+  exec "$dir/app/veltrano" "$@"
+}
+
 cmd_bench() {
   install_packages
   local dir=$BUILD_ROOT/release
@@ -99,8 +117,9 @@ cmd_fuzz() {
 }
 
 case "${1:-}" in
+  run) shift; cmd_run "$@" ;;
   test) shift; cmd_test "$@" ;;
   bench) shift; cmd_bench "$@" ;;
   fuzz) shift; cmd_fuzz "$@" ;;
-  *) sed -n '2,7p' "$0" | sed 's/^# \{0,1\}//'; exit 2 ;;
+  *) sed -n '2,8p' "$0" | sed 's/^# \{0,1\}//'; exit 2 ;;
 esac

@@ -485,6 +485,12 @@ void TfrmMain::ToggleMaterialOfActiveChild() {
 
 QMdiSubWindow* TfrmMain::AddChild(QWidget* widget) {
   QMdiSubWindow* sub = mdi_->addSubWindow(widget);
+  // New windows open big enough to show their drawing beside the side panel,
+  // within the MDI area when it is smaller.
+  QSize size = sub->size().expandedTo(QSize(600, 450));
+  const QSize area = mdi_->viewport()->size();
+  if (area.width() > 100 && area.height() > 100) size = size.boundedTo(area);
+  sub->resize(size);
   // The frame lives as long as its window: closing only minimises it, and
   // the frame goes when its owner (project) destroys the window.
   sub->setAttribute(Qt::WA_DeleteOnClose, false);
