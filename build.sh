@@ -121,5 +121,5 @@ case "${1:-}" in
   test) shift; cmd_test "$@" ;;
   bench) shift; cmd_bench "$@" ;;
   fuzz) shift; cmd_fuzz "$@" ;;
-  *) sed -n '2,8p' "$0" | sed 's/^# \{0,1\}//'; exit 2 ;;
+  *) sed -n '2,7p' "$0" | sed 's/^# \{0,1\}//'; exit 2 ;;
 esac
