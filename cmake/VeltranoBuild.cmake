@@ -57,3 +57,32 @@ function(veltrano_add_folder_library name)
     target_link_libraries(${name} INTERFACE ${ARG_LIBS})
   endif()
 endfunction()
+
+# veltrano_split_folder_sources(suffix main_var helper_var)
+# Splits the .cpp files of the current folder into those ending in <suffix>
+# (each one a program: a test suite, a benchmark, a fuzz target) and the rest
+# (helpers those programs share).
+function(veltrano_split_folder_sources suffix main_var helper_var)
+  file(GLOB all CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  set(mains "")
+  set(helpers "")
+  foreach(f IN LISTS all)
+    if(f MATCHES "${suffix}$")
+      list(APPEND mains ${f})
+    else()
+      list(APPEND helpers ${f})
+    endif()
+  endforeach()
+  set(${main_var} ${mains} PARENT_SCOPE)
+  set(${helper_var} ${helpers} PARENT_SCOPE)
+endfunction()
+
+# veltrano_add_collector_target(name property): a target that builds every
+# program recorded in the global <property>.
+function(veltrano_add_collector_target name property)
+  get_property(members GLOBAL PROPERTY ${property})
+  add_custom_target(${name})
+  if(members)
+    add_dependencies(${name} ${members})
+  endif()
+endfunction()
