@@ -338,6 +338,8 @@ bool TfrmMain::OpenProject(const QString& fileName) {
     opened = true;
     AddToHistory(path);
   });
+  // A project that failed half-way has taken its views with it.
+  if (!opened) DropEmptyFrames();
   UpdateStartAction();
   return opened;
 }

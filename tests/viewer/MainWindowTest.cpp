@@ -107,6 +107,23 @@ TEST_F(MainWindowTest, RefusedFileShowsTheMessageAndAddsNothing) {
   EXPECT_TRUE(window_->MdiArea()->subWindowList().isEmpty());
 }
 
+TEST_F(MainWindowTest, FileWithoutAReadableStepLeavesNoWindowBehind) {
+  resultwriter::ResultFileSpec spec = SmallSpec({0, 2}, 0);
+  resultwriter::Layout layout;
+  QByteArray bytes = resultwriter::writeBytes(spec, &layout);
+  bytes.append(QByteArray(static_cast<int>(layout.stepSize / 2), '\0'));  // half a step
+  const QString path = dir_.filePath(QStringLiteral("nostep.vq3"));
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(bytes);
+  f.close();
+  EXPECT_FALSE(window_->OpenProject(path));
+  EXPECT_EQ(prompts_->errors.size(), 1);
+  EXPECT_TRUE(window_->Projects().empty());
+  EXPECT_TRUE(window_->MdiArea()->subWindowList().isEmpty());
+  EXPECT_EQ(log_.alive, 0);
+}
+
 TEST_F(MainWindowTest, StartTogglesTheActiveProjectAndTheActionShowsTheState) {
   window_->OpenProject(File(QStringLiteral("a.vq3")));
   QAction* start = Act("MovieStart");
