@@ -6,6 +6,7 @@
 #include "viewer/MaterialListing.h"
 #include "viewer/ProjectOwner.h"
 #include "viewer/ProjectView.h"
+#include "viewer/SessionFile.h"
 #include "viewer/TRunOne.h"
 
 #include <span>
@@ -217,11 +218,13 @@ void TZolProject::RestorePosition() {
   reader_->RestorePosition();
 }
 
-// The session file joins with the view settings; until then there is none.
+// The session file: every view's settings and placement (viewer/SessionFile).
 bool TZolProject::LoadSession() {
-  return false;
+  return LoadProjectSession(views_);
 }
-void TZolProject::SaveSession() {}
+void TZolProject::SaveSession() {
+  SaveProjectSession(views_);
+}
 
 // ---------------------------------------------------------------- materials
 

@@ -5,6 +5,8 @@
 #include "viewer/TColorScrollBox.h"
 #include "viewer/TQuroProgress.h"
 #include "viewer/ViewHost.h"
+#include "viewer/ViewNavigationInput.h"
+#include "viewer/ViewPopupMenus.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -35,6 +37,10 @@ TfrmGLBase::TfrmGLBase(ViewHost& project, TDataKind kind, QWidget* parent)
   csb->Model().OnColorChanged = [this] { colorChanged(); };
   setWindowTitle(model_->WindowCaption());
   ViewPainter::LoadTransform(model_->Transform(), Transform1);
+  // The drawing and legend popup menus (viewer/ViewPopupMenus).
+  InstallViewPopupMenus(*this);
+  // Keys, mouse and the hover status (viewer/ViewNavigationInput).
+  InstallViewNavigation(*this);
   creating_ = false;
 }
 

@@ -1,0 +1,153 @@
+// The "initial conditions" text of a field: compared byte for byte with
+// golden files made independently of this code, on a 4 x 4 grid written by
+// the test writer (two inner cells of material 1, one of material 2, one
+// without material).
+#include "base/Exceptions.h"
+#include "tests/support/writer/ResultFileWriter.h"
+#include "tests/viewer/LocaleGuard.h"
+#include "tests/viewer/ViewFileHost.h"
+#include "viewer/InitialConditionsExport.h"
+
+#include <gtest/gtest.h>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+namespace {
+
+constexpr int N = 4;
+
+std::size_t cell(int i, int j) {
+  return std::size_t(i * N + j);
+}
+
+QByteArray golden(const char* name) {
+  QFile file(QFileInfo(QStringLiteral(__FILE__)).absolutePath() + "/data/" + name);
+  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+  return file.readAll();
+}
+
+QByteArray readAll(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Water content (kind 0) and temperature (kind 2); the cell without material
+// holds 99, which must never be written. `steps` numbered copies follow the
+// first step (for position checks).
+QString writeGridFile(const QString& dir, int extraSteps = 0) {
+  resultwriter::ResultFileSpec spec;
+  spec.version = 2;
+  spec.setKinds({0, 2});
+  spec.x = {0.0f, 0.1f, 0.35f, 0.6f};
+  spec.y = {0.0f, 0.05f, 0.2f, 0.3f};
+  spec.cellMaterials.assign(N * N, 0);
+  spec.cellMaterials[cell(1, 1)] = 1;
+  spec.cellMaterials[cell(1, 2)] = 2;
+  spec.cellMaterials[cell(2, 1)] = 1;
+  for (const char* name : {"brick", "plaster"}) {
+    resultwriter::Material m;
+    m.name = name;
+    spec.materials.push_back(m);
+  }
+  resultwriter::Step step;
+  step.time = 3600;
+  step.values[0].assign(N * N, 7.0f);
+  step.values[2].assign(N * N, 7.0f);
+  step.values[0][cell(1, 1)] = 12.5f;
+  step.values[0][cell(1, 2)] = 80.25f;
+  step.values[0][cell(2, 1)] = 0.001f;
+  step.values[0][cell(2, 2)] = 99.0f;
+  step.values[2][cell(1, 1)] = 20.5f;
+  step.values[2][cell(1, 2)] = -3.7f;
+  step.values[2][cell(2, 1)] = 18.1f;
+  step.values[2][cell(2, 2)] = 99.0f;
+  spec.steps.push_back(step);
+  for (int n = 0; n < extraSteps; ++n) {
+    step.time += 3600;
+    spec.steps.push_back(step);
+  }
+  const QString path = dir + "/wall.res";
+  resultwriter::writeFile(spec, path);
+  return path;
+}
+
+class InitialConditionsExport : public testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
+  QString out(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
+  QTemporaryDir dir_;
+};
+
+TEST_F(InitialConditionsExport, MatchesGoldenFilesForWaterContentAndTemperature) {
+  ViewFileHost host(writeGridFile(dir_.path()));
+  ASSERT_TRUE(RunInitialConditionsExport(host, dkWatercontent, [&] { return out("wc.txt"); }));
+  EXPECT_EQ(readAll(out("wc.txt")), golden("InitialConditionsKind0.txt"));
+  ASSERT_TRUE(RunInitialConditionsExport(host, dkTemperature, [&] { return out("t.txt"); }));
+  EXPECT_EQ(readAll(out("t.txt")), golden("InitialConditionsKind2.txt"));
+}
+
+TEST_F(InitialConditionsExport, WritesPointsWhateverTheLocale) {
+  LocaleGuard german(LocaleGuard::German());
+  ViewFileHost host(writeGridFile(dir_.path()));
+  ASSERT_TRUE(RunInitialConditionsExport(host, dkTemperature, [&] { return out("t.txt"); }));
+  EXPECT_EQ(readAll(out("t.txt")), golden("InitialConditionsKind2.txt"));
+}
+
+TEST_F(InitialConditionsExport, FillsWithZeroWhenNoCellHasMaterial) {
+  const std::vector<float> x{0, 1, 2, 3}, y{0, 1, 2, 3};
+  const std::vector<std::int16_t> materials(N * N, 0);
+  const std::vector<float> values(N * N, 25.0f);
+  for (TDataKind kind : {dkWatercontent, dkRelHumidity, dkTemperature}) {
+    const InitialConditionsInput in{N, N, x, y, materials, values, kind};
+    EXPECT_EQ(InitialConditionsFill(in), 0.0) << int(kind);
+    const QByteArray text = InitialConditionsText(in);
+    const QByteArray zero = " 0.00000000000000E+0000 ";
+    EXPECT_TRUE(text.endsWith(zero + zero + "\r\n" + zero + zero + "\r\n")) << text.constData();
+    EXPECT_FALSE(text.contains("2.5")) << "a value outside the material was written";
+  }
+}
+
+TEST_F(InitialConditionsExport, NumbersKeepTheirWidthAndFourDigitExponent) {
+  EXPECT_EQ(InitialConditionsNumber(0.0), " 0.00000000000000E+0000");
+  EXPECT_EQ(InitialConditionsNumber(-1.5), "-1.50000000000000E+0000");
+  EXPECT_EQ(InitialConditionsNumber(273.15), " 2.73150000000000E+0002");
+  EXPECT_EQ(InitialConditionsNumber(1e-300), " 1.00000000000000E-0300");
+  EXPECT_EQ(InitialConditionsNumber(-2.5e250).size(), 23);
+}
+
+TEST_F(InitialConditionsExport, CancelAndFailureLeaveTheReaderWhereItWas) {
+  ViewFileHost host(writeGridFile(dir_.path(), 2));
+  host.File().NextStep();  // shows step 1
+  const std::int64_t shown = host.File().CurrentStepIndex();
+
+  EXPECT_FALSE(RunInitialConditionsExport(host, dkTemperature, [] { return QString(); }));
+  EXPECT_EQ(host.File().SavedPosition(), -1) << "position not restored after Cancel";
+  EXPECT_EQ(host.File().CurrentStepIndex(), shown);
+
+  const QString unwritable = dir_.filePath("missing/folder/t.txt");
+  EXPECT_THROW(RunInitialConditionsExport(host, dkTemperature, [&] { return unwritable; }),
+               base::EFileError);
+  EXPECT_EQ(host.File().SavedPosition(), -1) << "position not restored after a failure";
+  EXPECT_FALSE(QFileInfo::exists(unwritable));
+
+  EXPECT_TRUE(RunInitialConditionsExport(host, dkTemperature, [&] { return out("t.txt"); }));
+  EXPECT_EQ(host.File().SavedPosition(), -1);
+  EXPECT_EQ(host.File().CurrentStepIndex(), shown);
+}
+
+TEST_F(InitialConditionsExport, RefusesArraysShorterThanTheGrid) {
+  const std::vector<float> x{0, 1, 2, 3}, y{0, 1};
+  const std::vector<std::int16_t> materials(N * N, 1);
+  const std::vector<float> values(N * N, 1.0f);
+  EXPECT_THROW(InitialConditionsText({N, N, x, y, materials, values, dkTemperature}),
+               base::Exception);
+  const std::vector<float> fewValues(N, 1.0f);
+  EXPECT_THROW(InitialConditionsText({N, N, x, x, materials, fewValues, dkTemperature}),
+               base::Exception);
+  // A short material table means no material in the missing cells.
+  const std::vector<std::int16_t> shortTable(5, 1);
+  EXPECT_NO_THROW(InitialConditionsText({N, N, x, x, shortTable, values, dkTemperature}));
+}
+
+}  // namespace
