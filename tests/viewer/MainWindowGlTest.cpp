@@ -128,6 +128,27 @@ TEST_F(MainWindowGlTest, ClosingProjectsWhilePlayingNeitherCrashesNorHangs) {
   EXPECT_LT(t.elapsed(), 120000);
 }
 
+TEST_F(MainWindowGlTest, ToolBarRotationsTurnTheActiveViewAlone) {
+  window_->OpenProject(File(QStringLiteral("turn.vq3"), {0, 2}, 2));
+  auto* active = dynamic_cast<TfrmGLBase*>(window_->ActiveView());
+  auto* other = dynamic_cast<TfrmGLBase*>(window_->Projects().front()->Views().front().get());
+  ASSERT_NE(active, nullptr);
+  ASSERT_NE(other, nullptr);
+  ASSERT_NE(active, other);
+  Act("curlxp")->trigger();
+  EXPECT_FLOAT_EQ(active->AngleX(), -5.0F);
+  EXPECT_FLOAT_EQ(other->AngleX(), 0.0F) << "the tool-bar rotations do not reach other views";
+  Act("curlxm")->trigger();
+  EXPECT_FLOAT_EQ(active->AngleX(), 0.0F);
+  Act("curlyp")->trigger();
+  Act("curlzm")->trigger();
+  EXPECT_FLOAT_EQ(active->AngleY(), 5.0F);
+  EXPECT_FLOAT_EQ(active->AngleZ(), -5.0F);
+  Act("viewreset")->trigger();
+  EXPECT_FLOAT_EQ(active->AngleY(), 0.0F);
+  EXPECT_FLOAT_EQ(active->AngleZ(), 0.0F);
+}
+
 TEST_F(MainWindowGlTest, GraphCommandStartsTheSiblingProgramWithTheOpenFiles) {
   // A stand-in program in <folder>/../Tools/Plenvy that records its arguments.
   const QString folder = dir_.filePath(QStringLiteral("Tools/Plenvy"));
