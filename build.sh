@@ -79,6 +79,11 @@ cmd_run() {
     "$dir/tools/demo/veltrano-demo" "$demo"
   fi
   [ $# -gt 0 ] || set -- "$demo"
+  if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    echo "Veltrano is built ($dir/app/veltrano) but there is no display to show it on;" >&2
+    echo "run it from a desktop session, or start Xvfb and set DISPLAY." >&2
+    exit 1
+  fi
   # File names are the caller's: resolve them from where build.sh was called.
   cd "$CALLER_DIR"
   exec "$dir/app/veltrano" "$@"
