@@ -22,7 +22,7 @@
 
 namespace {
 
-constexpr unsigned glNever = 0x0200, glEqual = 0x0202, glGreater = 0x0204, glGequal = 0x0206;
+constexpr unsigned glEqual = 0x0202, glGreater = 0x0204, glGequal = 0x0206;
 
 // The depth functions of the (hidden) "detail" submenus, with their entries.
 struct DepthEntry {
