@@ -1,18 +1,23 @@
 // Navigation inside the main window with a real project: the view's keys
-// step the project and reach the view through its MDI frame, and a drag in
-// one view turns the project's other scalar views but no vector view.
+// step the project and save the session through the view's MDI frame (which
+// has no close shortcut of its own), and a drag in one view turns the
+// project's other scalar views but no vector view.
 #include "ProjectFakes.h"
 
+#include "base/IniFile.h"
+#include "platform/SessionLocation.h"
 #include "platform/SettingsStore.h"
 #include "tests/support/Artifacts.h"
 #include "tests/support/writer/ResultFileWriter.h"
 #include "tests/viewer/NavigationTestHost.h"
+#include "viewer/SessionFile.h"
 #include "viewer/TColorScrollBox.h"
 #include "viewer/TZolProject.h"
 #include "viewer/TfrmGLBase.h"
 #include "viewer/TfrmMain.h"
 
 #include <gtest/gtest.h>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QOpenGLWidget>
@@ -26,6 +31,7 @@ namespace {
 class NavigationProject : public testing::Test {
  protected:
   void SetUp() override {
+    SetSessionFileLocation(platform::SessionLocation(dir_.filePath("veltrano"), dir_.path()));
     store_ = std::make_unique<platform::SettingsStore>(dir_.filePath(QStringLiteral("s.ini")));
     window_ = std::make_unique<TfrmMain>(*store_);
     window_->SetPrompts(std::make_unique<FakePrompts>());
@@ -37,7 +43,10 @@ class NavigationProject : public testing::Test {
     ASSERT_TRUE(window_->OpenProject(file));
     project_ = window_->Projects().front().get();
   }
-  void TearDown() override { window_.reset(); }
+  void TearDown() override {
+    window_.reset();
+    SetSessionFileLocation(platform::SessionLocation::Default());
+  }
 
   TfrmGLBase* view(TDataKind kind) const {
     for (const auto& v : project_->Views())
@@ -91,6 +100,24 @@ TEST_F(NavigationProject, DragTurnsTheScalarViewsOfTheProjectOnly) {
   EXPECT_EQ(flux->AngleZ(), 0.0f);
   testsupport::saveArtifact(window_->grab().toImage(),
                             QStringLiteral("NavigationProjectDragged.png"));
+}
+
+TEST_F(NavigationProject, WAndCtrlWSaveTheSessionAndLeaveTheFrameOpen) {
+  TfrmGLBase* temperature = view(dkTemperature);
+  ASSERT_NE(temperature, nullptr);
+  auto* frame = qobject_cast<QMdiSubWindow*>(temperature->parentWidget());
+  ASSERT_NE(frame, nullptr);
+  window_->MdiArea()->setActiveSubWindow(frame);
+  const QString session = dir_.filePath("veltrano.session");
+
+  QTest::keyClick(temperature, Qt::Key_W);
+  ASSERT_TRUE(QFileInfo::exists(session));
+  EXPECT_EQ(base::TIniFile(session).ReadSections(), QStringList{"Temperature"});
+
+  QTest::keyClick(temperature, Qt::Key_W, Qt::ControlModifier);
+  EXPECT_EQ(base::TIniFile(session).ReadSections().size(), 3);  // every view of the project
+  EXPECT_TRUE(frame->isVisible());
+  EXPECT_EQ(window_->MdiArea()->subWindowList().size(), 3);
 }
 
 }  // namespace
