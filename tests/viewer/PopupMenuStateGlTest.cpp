@@ -2,6 +2,7 @@
 // under its form name, and the check marks, visibility and enabling that
 // opening the menu sets from the view (inspected after the on-open handler
 // ran; no menu is run modally).
+#include "tests/support/Artifacts.h"
 #include "tests/viewer/PopupMenuFakes.h"
 #include "viewer/TColorScrollBox.h"
 #include "viewer/TfrmGLBase.h"
@@ -231,6 +232,7 @@ TEST_F(PopupMenuState, RightClicksOpenTheMenuOfWhatIsUnderTheMouse) {
   EXPECT_TRUE(menus_->PopupMenu1()->isVisible());
   EXPECT_FALSE(menus_->pmcsb()->isVisible());
   EXPECT_EQ(host_->pauses, 1);
+  testsupport::saveArtifact(menus_->PopupMenu1()->grab().toImage(), "PopupMenu1.png");
   menus_->PopupMenu1()->hide();
 
   QWidget* legend = view->csb->viewport();
@@ -239,6 +241,7 @@ TEST_F(PopupMenuState, RightClicksOpenTheMenuOfWhatIsUnderTheMouse) {
   QCoreApplication::sendEvent(legend, &onLegend);
   EXPECT_TRUE(menus_->pmcsb()->isVisible());
   EXPECT_FALSE(menus_->PopupMenu1()->isVisible());
+  testsupport::saveArtifact(menus_->pmcsb()->grab().toImage(), "pmcsb.png");
   menus_->pmcsb()->hide();
 }
 
