@@ -253,6 +253,7 @@ void ViewModel::ComputeColors() {
   const std::size_t cells = std::size_t(grid_->Nx()) * std::size_t(grid_->Ny());
   ComputeReliefColors(*grid_, std::span<const float>(values, cells), colorScale_, vertices_,
                       colors_);
+  ++heightsVersion_;
 }
 
 const std::vector<std::uint8_t>& ViewModel::FlatColors() {

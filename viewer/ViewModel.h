@@ -167,6 +167,9 @@ class ViewModel {
   void PrepareForPaint();
   // Recomputes heights and colours of the relief from the current step.
   void ComputeColors();
+  // Counts the recomputations of the heights, so that what depends on them
+  // knows when to follow.
+  std::uint64_t HeightsVersion() const { return heightsVersion_; }
 
   // The current step's values (and directions for vector kinds); nullptr
   // when the file lacks the kind.
@@ -234,6 +237,7 @@ class ViewModel {
   bool paintSuspended_ = false;
   bool dirty_ = true;
   bool flatDirty_ = true;
+  std::uint64_t heightsVersion_ = 0;
 
   std::vector<TGridVertex> vertices_;
   std::vector<std::uint8_t> colors_;

@@ -11,34 +11,9 @@
 
 #include <GL/gl.h>
 
+#include <cmath>
+
 namespace {
-
-void colorBytes(std::uint32_t rgb) {
-  glColor3ub(GLubyte(rgb & 0xFF), GLubyte((rgb >> 8) & 0xFF), GLubyte((rgb >> 16) & 0xFF));
-}
-
-// The marker of one boundary cell: a prism two units wide along x whose
-// pentagonal cross-section in (y, z) points towards -y. Its back (y = 1) is open.
-void drawMarkerPrism() {
-  static constexpr float section[5][2] = {{1, -1}, {-0.3f, -1}, {-1, 0}, {-0.3f, 1}, {1, 1}};
-  for (const float x : {-1.0f, 1.0f}) {
-    glBegin(GL_POLYGON);
-    for (const auto& p : section) glVertex3f(x, p[0], p[1]);
-    glEnd();
-  }
-  auto quad = [](float y0, float z0, float y1, float z1) {
-    glBegin(GL_POLYGON);
-    glVertex3f(-1, y0, z0);
-    glVertex3f(1, y0, z0);
-    glVertex3f(1, y1, z1);
-    glVertex3f(-1, y1, z1);
-    glEnd();
-  };
-  quad(-0.3f, 1, 1, 1);    // top face z = +1
-  quad(1, -1, -0.3f, -1);  // bottom face z = -1
-  quad(-1, 0, -0.3f, 1);   // upper slant to the ridge
-  quad(-0.3f, -1, -1, 0);  // lower slant to the ridge
-}
 
 // The four walls of the unit cube (x = -1, y = -1, y = 1, x = 1) between two
 // heights, each facing inwards so that the far walls show their front.
@@ -150,29 +125,67 @@ void ViewPainter::bindVertices() {
   glVertexPointer(3, GL_FLOAT, 0, model_.Vertices().data());
 }
 
+// The relief's triangles (or quads) that face away from the viewer, which
+// the back-face mode outlines; none in the usual views.
+void ViewPainter::collectBackFaces(unsigned mode, const std::uint32_t* indices, int count) {
+  backFaces_.clear();
+  const int corners = mode == GL_QUADS ? 4 : 3;
+  const std::span<const std::uint32_t> polygons(indices, std::size_t(count));
+  if (facingVersion_ != model_.HeightsVersion() || facingCorners_ != corners) {
+    facing_.Update(model_.Vertices(), polygons, corners);
+    facingVersion_ = model_.HeightsVersion();
+    facingCorners_ = corners;
+  }
+  GLfloat m[16];
+  glGetFloatv(GL_MODELVIEW_MATRIX, m);
+  if (facing_.MayHaveBackFaces(m)) facing_.CollectBackFaces(m, polygons, backFaces_);
+}
+
 void ViewPainter::drawRelief() {
   glEnable(GL_DEPTH_TEST);
   glDepthFunc(GL_LESS);
-  glPolygonMode(GL_FRONT, model_.HasFlag(dfWireFrame) ? GL_LINE : GL_FILL);
+  const GLenum front = model_.HasFlag(dfWireFrame) ? GL_LINE : GL_FILL;
+  glPolygonMode(GL_FRONT, front);
   glPolygonMode(GL_BACK, GL_LINE);
   glShadeModel(model_.ShadeModel());
   if (model_.Values() == nullptr) return;
 
   bindVertices();
   glEnableClientState(GL_COLOR_ARRAY);
+  GLenum mode = GL_TRIANGLES;
+  GLsizei count = 0;
+  const std::uint32_t* indices = nullptr;
   if (model_.ShadeModel() == ViewModel::glFlat) {
     // Each quad takes the colour of its last corner, which holds the class
     // colour of that cell alone.
     const auto& quads = model_.FlatQuads();
     glColorPointer(3, GL_UNSIGNED_BYTE, 0, model_.FlatColors().data());
-    if (!quads.empty())
-      glDrawElements(GL_QUADS, GLsizei(quads.size()), GL_UNSIGNED_INT, quads.data());
+    mode = GL_QUADS;
+    count = GLsizei(quads.size());
+    indices = quads.data();
   } else {
     const TGrid& grid = *model_.Grid();
     glColorPointer(3, GL_UNSIGNED_BYTE, 0, model_.Colors().data());
-    if (grid.FillIndexCount() > 0)
-      glDrawElements(GL_TRIANGLES, grid.FillIndexCount(), GL_UNSIGNED_INT,
-                     grid.FillIndices().data());
+    count = grid.FillIndexCount();
+    indices = grid.FillIndices().data();
+  }
+  if (count > 0) {
+    // Front faces filled (or outlined in wireframe) in one pass with one mode
+    // for both faces, then the back faces, which are few if any, outlined.
+    // This draws what one pass with the two modes draws, without the driver
+    // sorting every triangle by its facing.
+    collectBackFaces(mode, indices, count);
+    glEnable(GL_CULL_FACE);
+    glCullFace(GL_BACK);
+    glPolygonMode(GL_BACK, front);
+    glDrawElements(mode, count, GL_UNSIGNED_INT, indices);
+    glDisable(GL_CULL_FACE);
+    glPolygonMode(GL_BACK, GL_LINE);
+    if (!backFaces_.empty()) {
+      glPolygonMode(GL_FRONT, GL_LINE);
+      glDrawElements(mode, GLsizei(backFaces_.size()), GL_UNSIGNED_INT, backFaces_.data());
+      glPolygonMode(GL_FRONT, front);
+    }
   }
   glDisableClientState(GL_COLOR_ARRAY);
 }
@@ -321,66 +334,23 @@ void ViewPainter::drawAxisTripod(int clientWidth, int clientHeight) {
 }
 
 void ViewPainter::drawBoundaryMarkers() {
-  const TGrid& grid = *model_.Grid();
-  const auto& vertices = model_.Vertices();
-  const auto& colors = model_.Colors();
-  const auto& marks = grid.SideMarks();
-  const int ny = grid.Ny();
-  const int nodes = grid.Nx() * ny;
-  const bool flat = model_.ShadeModel() == ViewModel::glFlat;
-
-  // Sides in drawing order with the side list whose marks they draw.
-  struct Side {
-    std::uint8_t bit;
-    TGridSide list;
-  };
-  static constexpr Side sides[4] = {
-      {bsBottom, gsUp}, {bsLeft, gsRight}, {bsTop, gsDown}, {bsRight, gsLeft}};
-
+  markers_.Build(*model_.Grid(), model_.Vertices(), model_.Colors(),
+                 model_.ShadeModel() == ViewModel::glFlat, model_.ColorScale(),
+                 model_.BoundarySides());
   glLineWidth(1);
-  for (const Side& side : sides) {
-    if ((model_.BoundarySides() & side.bit) == 0) continue;
-    const TSideRange range = grid.SideRanges()[side.list];
-    for (int m = std::max(range.First, 0); m < range.End && m < int(marks.size()); ++m) {
-      const TSideMark& mark = marks[std::size_t(m)];
-      const int node = mark.Node;
-      const int yNode = side.bit == bsTop ? node - 1 : node;
-      const int xNode = side.bit == bsRight ? node - ny : node;
-      if (node < 0 || node >= nodes || yNode < 0 || xNode < 0) continue;
-      const std::size_t centre = std::size_t(grid.CentreBase() + node);
-      const float height = vertices[centre].Z;
-
-      glPushMatrix();
-      glTranslatef(vertices[std::size_t(xNode)].X, vertices[std::size_t(yNode)].Y, height);
-      glScalef(mark.HalfWidth, mark.HalfHeight, 0.025f);
-      switch (side.bit) {
-        case bsBottom:
-          glTranslatef(-1, -2, 0);
-          glRotatef(180, 0, 0, 1);
-          break;
-        case bsLeft:
-          glTranslatef(-2, -1, 0);
-          glRotatef(90, 0, 0, 1);
-          break;
-        case bsTop:
-          glTranslatef(-1, 2, 0);
-          break;
-        default:
-          glTranslatef(2, -1, 0);
-          glRotatef(-90, 0, 0, 1);
-          break;
-      }
-      if (flat)
-        colorBytes(model_.ColorScale().ClassColor(height));
-      else
-        glColor3ubv(&colors[centre * 3]);
-      glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-      drawMarkerPrism();
-      glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
-      glColor3ub(78, 78, 78);
-      drawMarkerPrism();
-      glPopMatrix();
-    }
+  if (markers_.Count() > 0) {
+    // Solid (both faces filled), then the edges of every face in dark grey.
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glVertexPointer(3, GL_FLOAT, 0, markers_.FillVertices().data());
+    glEnableClientState(GL_COLOR_ARRAY);
+    glColorPointer(3, GL_UNSIGNED_BYTE, 0, markers_.FillColors().data());
+    glDrawArrays(GL_TRIANGLES, 0, GLsizei(markers_.FillVertices().size() / 3));
+    glDisableClientState(GL_COLOR_ARRAY);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+    glColor3ub(78, 78, 78);
+    glVertexPointer(3, GL_FLOAT, 0, markers_.OutlineVertices().data());
+    glDrawArrays(GL_LINES, 0, GLsizei(markers_.OutlineVertices().size() / 3));
   }
   glDisable(GL_CULL_FACE);
 }
@@ -394,10 +364,22 @@ void ViewPainter::drawMaterialBorders() {
   glLineWidth(2);
   glPolygonMode(GL_BACK, GL_LINE);
   glPolygonMode(GL_FRONT, GL_LINE);
-  // The tripod's GLUT shapes may have replaced the client arrays since the
-  // grid lines bound them.
-  bindVertices();
+  // The edges touch few of the view's vertices but span all of them: an
+  // indexed draw would have the driver take in the whole vertex array for a
+  // few thousand lines. Their end points are copied out once per change of
+  // heights instead.
+  if (edgeVersion_ != model_.HeightsVersion() || edgePoints_.empty()) {
+    const auto& vertices = model_.Vertices();
+    const auto& edges = grid.EdgeIndices();
+    edgePoints_.clear();
+    edgePoints_.reserve(edges.size());
+    for (const std::uint32_t index : edges)
+      if (index < vertices.size()) edgePoints_.push_back(vertices[index]);
+    edgeVersion_ = model_.HeightsVersion();
+  }
+  // Set the arrays every time: the tripod's GLUT shapes replace them.
+  glEnableClientState(GL_VERTEX_ARRAY);
   glDisableClientState(GL_COLOR_ARRAY);
-  if (grid.EdgeIndexCount() > 0)
-    glDrawElements(GL_LINES, grid.EdgeIndexCount(), GL_UNSIGNED_INT, grid.EdgeIndices().data());
+  glVertexPointer(3, GL_FLOAT, 0, edgePoints_.data());
+  if (!edgePoints_.empty()) glDrawArrays(GL_LINES, 0, GLsizei(edgePoints_.size()));
 }

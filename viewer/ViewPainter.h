@@ -3,11 +3,17 @@
 // field (relief or arrows, with the side panel) inside the user's transform,
 // then the overlays (grid lines, axis tripod, boundary markers, material
 // borders) inside a copy of it. Everything large is drawn from the model's
-// prebuilt arrays with one indexed draw each; only the small markers and the
-// side panel are drawn vertex by vertex.
+// prebuilt arrays with one draw each; only the side panel is drawn vertex
+// by vertex.
 //
 // Needs a current compatibility-profile context with the view's projection
 // and viewport applied.
+#include "viewer/BoundaryMarkers.h"
+#include "viewer/ReliefFacing.h"
+
+#include <cstdint>
+#include <vector>
+
 class TGLLight;
 class TGLMaterial;
 class TGLTransform;
@@ -46,6 +52,7 @@ class ViewPainter {
  private:
   void drawSidePanel();
   void drawRelief();
+  void collectBackFaces(unsigned mode, const std::uint32_t* indices, int count);
   void drawArrows();
   void drawGridLines();
   void drawAxisTripod(int clientWidth, int clientHeight);
@@ -55,4 +62,11 @@ class ViewPainter {
 
   ViewModel& model_;
   ViewLighting lighting_;
+  BoundaryMarkers markers_;
+  ReliefFacing facing_;
+  std::uint64_t facingVersion_ = ~std::uint64_t{0};  // heights the slope bounds are of
+  int facingCorners_ = 0;
+  std::vector<std::uint32_t> backFaces_;  // indices of the relief's back faces
+  std::vector<TGridVertex> edgePoints_;   // material borders, two per edge
+  std::uint64_t edgeVersion_ = ~std::uint64_t{0};
 };

@@ -2,6 +2,7 @@
 // frames are rendered into images, kept as artifacts and probed at pixels
 // computed from the view's own transform.
 #include "base/Colors.h"
+#include "platform/GlutLoader.h"
 #include "tests/support/Artifacts.h"
 #include "tests/support/writer/ResultFileWriter.h"
 #include "tests/viewer/ViewFileHost.h"
@@ -198,6 +199,18 @@ TEST_F(ViewPaint, WireframeLeavesTheInsideOfTrianglesOpen) {
       countNear(image, base::ColorToRGB(legend.ValueToInterpolatedColor(temperatureOf(7))), 6), 20);
 }
 
+TEST_F(ViewPaint, SeenFromBelowTheReliefShowsOnlyItsOutlines) {
+  auto view = open(dkTemperature);
+  view->Model().SetFlag(dfSidePanel, false);
+  view->SetAngleX(180);  // every polygon faces away: back faces are outlined
+  const QImage image = frame(*view, "FromBelow");
+  // Seen from below, y runs downwards; x is unchanged.
+  EXPECT_EQ(colourAt(image, pixelOf(*view, image, 6.3f, 4.5f, temperatureOf(7))), Background);
+  const ColorLegendModel& legend = view->csb->Model();
+  EXPECT_GT(
+      countNear(image, base::ColorToRGB(legend.ValueToInterpolatedColor(temperatureOf(7))), 6), 20);
+}
+
 TEST_F(ViewPaint, SidePanelStandsAroundTheGridWhenSeenFromTheSide) {
   auto view = open(dkTemperature);
   view->Model().SetNumberingEnabled(true);
@@ -236,4 +249,17 @@ TEST_F(ViewPaint, LogarithmicArrowsAreShorter) {
   EXPECT_TRUE(near(colourAt(image, shaft), base::clBlack, 40));
   const QPoint past = pixelOf(*view, image, 3.5f + length + 0.08f, 3.5f);
   EXPECT_EQ(colourAt(image, past), Background);
+}
+
+TEST_F(ViewPaint, AxisTripodStandsTopLeftInScalarViewsOnly) {
+  auto scalar = open(dkTemperature);
+  const QImage relief = frame(*scalar, "Tripod");
+  if (!platform::GlutLoader::instance().hasSolidCube()) GTEST_SKIP() << "no GLUT on this machine";
+  const base::TColor tripod = base::RGB(204, 204, 199);  // 0.8, 0.8, 0.78
+  const QImage corner = relief.copy(0, 0, relief.width() / 4, relief.height() / 4);
+  EXPECT_GT(countNear(corner, tripod, 3), 30);
+
+  auto vector = open(dkCapillaryFlux);
+  const QImage arrows = frame(*vector, "NoTripod");
+  EXPECT_EQ(countNear(arrows.copy(0, 0, arrows.width() / 4, arrows.height() / 4), tripod, 3), 0);
 }
