@@ -50,7 +50,10 @@ const QString ViewPopupMenus::LegendFilter = QStringLiteral("Norbex Legend|*.leg
 const QString ViewPopupMenus::TextFilter = QStringLiteral("Textfiles (*.txt)|*.txt|All Files|*.*");
 
 ViewPopupMenus::ViewPopupMenus(TfrmGLBase& view)
-    : QObject(&view), view_(view), dialogs_(std::make_unique<QtViewDialogs>(&view)) {
+    : QObject(&view),
+      view_(view),
+      legend_(view.csb),
+      dialogs_(std::make_unique<QtViewDialogs>(&view)) {
   setObjectName(QStringLiteral("ViewPopupMenus"));
   buildPopupMenu1();
   buildPmcsb();
@@ -76,7 +79,9 @@ ViewPopupMenus::ViewPopupMenus(TfrmGLBase& view)
 }
 
 ViewPopupMenus::~ViewPopupMenus() {
-  view_.csb->Model().OnColorBoxClick = nullptr;
+  // The window destroys its children in creation order: the legend may be
+  // gone already.
+  if (legend_) legend_->Model().OnColorBoxClick = nullptr;
 }
 
 void ViewPopupMenus::SetDialogs(std::unique_ptr<ViewDialogs> dialogs) {

@@ -13,6 +13,7 @@
 #include "viewer/ViewDialogs.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <functional>
@@ -21,6 +22,7 @@
 class QAction;
 class QMenu;
 class QPoint;
+class TColorScrollBox;
 class TfrmGLBase;
 
 class ViewPopupMenus : public QObject {
@@ -103,6 +105,7 @@ class ViewPopupMenus : public QObject {
   void showMenu(QMenu* menu, const QPoint& globalPos);
 
   TfrmGLBase& view_;
+  QPointer<TColorScrollBox> legend_;
   std::unique_ptr<ViewDialogs> dialogs_;
   QMenu* popupMenu1_ = nullptr;
   QMenu* pmcsb_ = nullptr;
