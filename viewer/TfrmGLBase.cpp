@@ -193,8 +193,12 @@ void TfrmGLBase::buildLayout() {
   Panel2->setObjectName(QStringLiteral("Panel2"));
   auto* statusLayout = new QVBoxLayout(Panel2);
   statusLayout->setContentsMargins(2, 2, 2, 2);
+  // The status texts use the legend's small font and wrap, so that the
+  // three transform lines fit the narrow panel.
+  Panel2->setFont(legendFont);
   StaticText1 = new QLabel(Panel2);
   StaticText1->setObjectName(QStringLiteral("StaticText1"));
+  StaticText1->setWordWrap(true);
   statusLayout->addWidget(StaticText1);
   Panel3 = new QWidget(Panel2);
   Panel3->setObjectName(QStringLiteral("Panel3"));
@@ -204,6 +208,8 @@ void TfrmGLBase::buildLayout() {
   StaticText2->setObjectName(QStringLiteral("StaticText2"));
   StaticText3 = new QLabel(Panel3);
   StaticText3->setObjectName(QStringLiteral("StaticText3"));
+  StaticText2->setWordWrap(true);
+  StaticText3->setWordWrap(true);
   hoverLayout->addWidget(StaticText2);
   hoverLayout->addWidget(StaticText3);
   statusLayout->addWidget(Panel3);

@@ -1,6 +1,7 @@
 // The view window as a whole: its parts, captions, status texts, the
 // transform registry and painting rules around minimising and loading.
 #include "gl/TTransformationManager.h"
+#include "tests/support/Artifacts.h"
 #include "tests/viewer/ViewTestHost.h"
 #include "viewer/TColorScrollBox.h"
 #include "viewer/TQuroProgress.h"
@@ -48,6 +49,12 @@ TEST_F(ViewWindow, DrawingOnTheLeftPanelWithDateLegendAndStatusOnTheRight) {
   EXPECT_LT(view->csb->mapTo(view.get(), QPoint()).y(),
             view->Panel2->mapTo(view.get(), QPoint()).y());
   EXPECT_EQ(view->QuroProgress->Mode(), vmHMSDMY);
+
+  // The whole window as a user sees it.
+  view->ResetView();
+  view->SetAngleX(-35.5f);
+  view->GrabFrame();
+  testsupport::saveArtifact(view->grab().toImage(), "ViewWindow.png");
 }
 
 TEST_F(ViewWindow, CaptionsNameTheKindAndTheFile) {
