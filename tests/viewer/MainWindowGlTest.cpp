@@ -1,6 +1,5 @@
 // The main window with real view windows on the X display: files opened from
-// the command line, playback that advances, closing projects while they play,
-// and the launch of the graph program. Keeps a picture of tiled views.
+// the command line, playback that advances, closing projects while they play.
 #include "ProjectFakes.h"
 
 #include "platform/SettingsStore.h"
@@ -12,11 +11,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -126,57 +122,6 @@ TEST_F(MainWindowGlTest, ClosingProjectsWhilePlayingNeitherCrashesNorHangs) {
   RunEventsFor(50);
   EXPECT_TRUE(window_->MdiArea()->subWindowList().isEmpty());
   EXPECT_LT(t.elapsed(), 120000);
-}
-
-TEST_F(MainWindowGlTest, ToolBarRotationsTurnTheActiveViewAlone) {
-  window_->OpenProject(File(QStringLiteral("turn.vq3"), {0, 2}, 2));
-  auto* active = dynamic_cast<TfrmGLBase*>(window_->ActiveView());
-  auto* other = dynamic_cast<TfrmGLBase*>(window_->Projects().front()->Views().front().get());
-  ASSERT_NE(active, nullptr);
-  ASSERT_NE(other, nullptr);
-  ASSERT_NE(active, other);
-  Act("curlxp")->trigger();
-  EXPECT_FLOAT_EQ(active->AngleX(), -5.0F);
-  EXPECT_FLOAT_EQ(other->AngleX(), 0.0F) << "the tool-bar rotations do not reach other views";
-  Act("curlxm")->trigger();
-  EXPECT_FLOAT_EQ(active->AngleX(), 0.0F);
-  Act("curlyp")->trigger();
-  Act("curlzm")->trigger();
-  EXPECT_FLOAT_EQ(active->AngleY(), 5.0F);
-  EXPECT_FLOAT_EQ(active->AngleZ(), -5.0F);
-  Act("viewreset")->trigger();
-  EXPECT_FLOAT_EQ(active->AngleY(), 0.0F);
-  EXPECT_FLOAT_EQ(active->AngleZ(), 0.0F);
-}
-
-TEST_F(MainWindowGlTest, GraphCommandStartsTheSiblingProgramWithTheOpenFiles) {
-  // A stand-in program in <folder>/../Tools/Plenvy that records its arguments.
-  const QString folder = dir_.filePath(QStringLiteral("Tools/Plenvy"));
-  QDir().mkpath(folder);
-  QDir().mkpath(dir_.filePath(QStringLiteral("bin")));
-  QFile stub(folder + QStringLiteral("/plenvy"));
-  ASSERT_TRUE(stub.open(QIODevice::WriteOnly));
-  stub.write(
-      "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > args.tmp\n"
-      "mv args.tmp args.txt\n");
-  stub.close();
-  stub.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-  window_->SetProgramFolder(dir_.filePath(QStringLiteral("bin")));
-
-  const QString a = File(QStringLiteral("a b.vq3"), {0}, 2);
-  const QString b = File(QStringLiteral("c.vq3"), {2}, 2);
-  window_->OpenProject(a);
-  window_->OpenProject(b);
-  Act("Graph2D")->trigger();
-
-  const QString record = folder + QStringLiteral("/args.txt");
-  QElapsedTimer t;
-  t.start();
-  while (!QFile::exists(record) && t.elapsed() < 10000) RunEventsFor(20);
-  QFile f(record);
-  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-  EXPECT_EQ(QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts),
-            (QStringList{QStringLiteral("-f"), a, QStringLiteral("-f"), b}));
 }
 
 }  // namespace

@@ -24,7 +24,7 @@ struct ResultFileSpec;
 struct FakeLog {
   std::vector<TDataKind> created;          // views in creation order
   int alive = 0;                           // fake views and material windows not yet destroyed
-  QStringList calls;                       // "<kind>:<call>" for each view call
+  QStringList calls;                       // "<kind>:<call>" for resets, date ranges, steps
   std::vector<double> shownDates;          // every ShowStep's date, all views
   std::vector<QStringList> materialTexts;  // every SetLines
 };
@@ -32,29 +32,30 @@ struct FakeLog {
 class FakeView final : public QWidget, public ProjectView {
  public:
   FakeView(FakeLog& log, TDataKind kind);
-  ~FakeView() override;
+  ~FakeView() override { --log_.alive; }
   TDataKind Kind() const override { return kind_; }
   QWidget* Widget() override { return this; }
-  void ResetView() override;
-  void SetViewCaption(const QString& name) override;
-  void SetDateRange(double startDate, double endDate) override;
+  void ResetView() override { Log(QStringLiteral("reset")); }
+  void SetViewCaption(const QString& name) override { caption = name; }
+  void SetDateRange(double start, double end) override;
   void ShowStep(double currentDate) override;
-  void SetLoading(bool loading) override;
-  void Minimize() override;
+  void SetLoading(bool) override {}
+  void Minimize() override {}
 
   QString caption;
   double startDate = 0, endDate = 0;
 
  private:
+  void Log(const QString& call) { log_.calls << QStringLiteral("%1:%2").arg(int(kind_)).arg(call); }
   FakeLog& log_;
   TDataKind kind_;
 };
 
 class FakeMaterialWindow final : public QWidget, public MaterialView {
  public:
-  explicit FakeMaterialWindow(FakeLog& log);
-  ~FakeMaterialWindow() override;
-  void SetLines(const QStringList& lines) override;
+  explicit FakeMaterialWindow(FakeLog& log) : log_(log) { ++log_.alive; }
+  ~FakeMaterialWindow() override { --log_.alive; }
+  void SetLines(const QStringList& lines) override { log_.materialTexts.push_back(lines); }
   void Minimize() override {}
   QWidget* Widget() override { return this; }
 
@@ -64,7 +65,7 @@ class FakeMaterialWindow final : public QWidget, public MaterialView {
 
 class FakeOwner final : public ProjectOwner {
  public:
-  void UpdateStartAction() override { ++startActionUpdates; }
+  void UpdateStartAction() override {}
   std::unique_ptr<ProjectView> CreateView(TZolProject& project, TDataKind kind) override;
   std::unique_ptr<MaterialView> CreateMaterialWindow(TZolProject& project) override;
   std::optional<QString> AskText(const QString& caption, const QString& prompt,
@@ -72,7 +73,6 @@ class FakeOwner final : public ProjectOwner {
   void ReportError(const QString& message) override { errors << message; }
 
   FakeLog log;
-  int startActionUpdates = 0;
   // Answers of AskText in order; nullopt stands for Cancel. Prompts are logged.
   std::deque<std::optional<QString>> answers;
   QStringList prompts;  // "caption|prompt|prefilled text"
@@ -97,7 +97,7 @@ class FakePrompts final : public MainWindowPrompts {
 };
 
 // A result file of `steps` numbered steps (value of step n, kind k is
-// n * 100 + k; time 3600 * (n + 1) s) on a 4 x 3 grid with one material.
+// n * 100 + k; time 3600 * (n + 1) s) on a 4 x 3 grid; one material from version 2 on.
 resultwriter::ResultFileSpec SmallSpec(std::initializer_list<int> kinds, int steps,
                                        int version = 2);
 // Writes `spec` into `folder` as `name`; returns the path.

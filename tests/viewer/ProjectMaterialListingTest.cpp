@@ -4,19 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include <QLocale>
+#include "tests/viewer/LocaleGuard.h"
 
 namespace {
-
-class ProjectMaterialListing : public testing::Test {
- protected:
-  void SetUp() override {
-    saved_ = QLocale();
-    QLocale::setDefault(QLocale::c());
-  }
-  void TearDown() override { QLocale::setDefault(saved_); }
-  QLocale saved_;
-};
 
 TMaterialCurve Curve(int width, std::vector<float> data) {
   TMaterialCurve c;
@@ -39,7 +29,8 @@ TMaterialRecord Brick() {
   return r;
 }
 
-TEST_F(ProjectMaterialListing, ListsValuesStorageRowsAndDryWetPerDirection) {
+TEST(ProjectMaterialListing, ListsValuesStorageRowsAndDryWetPerDirection) {
+  LocaleGuard locale(QLocale::c());
   const QStringList lines = MaterialLines(SummariseMaterial(Brick()));
   const QStringList expected = {
       QStringLiteral("Brick"),
@@ -72,7 +63,8 @@ TEST_F(ProjectMaterialListing, ListsValuesStorageRowsAndDryWetPerDirection) {
   EXPECT_EQ(lines, expected);
 }
 
-TEST_F(ProjectMaterialListing, VersionOneWideEntriesAndMissingTablesPrintADash) {
+TEST(ProjectMaterialListing, WideEntriesMissingTablesShortStorageAndLongNames) {
+  LocaleGuard locale(QLocale::c());
   // Version 1 stores triples for conductivity x and diffusion x and nothing
   // for the y direction.
   TMaterialRecord r = Brick();
@@ -80,27 +72,17 @@ TEST_F(ProjectMaterialListing, VersionOneWideEntriesAndMissingTablesPrintADash) 
   r.Curves[1] = TMaterialCurve{};
   r.Curves[2] = Curve(3, {0, 20, 99});
   r.Curves[3] = TMaterialCurve{};
-  const QStringList lines = MaterialLines(SummariseMaterial(r));
-  EXPECT_EQ(lines[13], QStringLiteral("  dry [W/(m K)] ..... 0.70"));
-  EXPECT_EQ(lines[14], QStringLiteral("  wet [W/(m K)] ..... 1.30"));
-  EXPECT_EQ(lines[16], QStringLiteral("  dry [-] ..... 20.00"));
-  EXPECT_EQ(lines[17], QStringLiteral("  wet [-] ..... 20.00"));
-  for (int i : {21, 22, 24, 25}) EXPECT_TRUE(lines[i].endsWith(QStringLiteral("..... -"))) << i;
-}
-
-TEST_F(ProjectMaterialListing, OneRowStorageFunctionListsNoRow) {
-  TMaterialRecord r = Brick();
-  r.Curves[4] = Curve(3, {1, 190, 0});
-  const QStringList lines = MaterialLines(SummariseMaterial(r));
-  EXPECT_EQ(lines[7], QStringLiteral("  R.H.[-] | W.C.[kg/m^3]"));
-  EXPECT_EQ(lines[8], QString());
-  EXPECT_EQ(lines[9], QStringLiteral("x-Direction"));
-}
-
-TEST_F(ProjectMaterialListing, NameStopsAtNulAndFiftyCharacters) {
-  TMaterialRecord r = Brick();
+  r.Curves[4] = Curve(3, {1, 190, 0});  // one row: no row listed
   r.Name = QStringLiteral("Mortar") + QChar(0) + QStringLiteral("garbage");
-  EXPECT_EQ(SummariseMaterial(r).Name, QStringLiteral("Mortar"));
+  const QStringList lines = MaterialLines(SummariseMaterial(r));
+  EXPECT_EQ(lines[0], QStringLiteral("Mortar"));
+  EXPECT_EQ(lines.mid(7, 3), (QStringList{QStringLiteral("  R.H.[-] | W.C.[kg/m^3]"), QString(),
+                                          QStringLiteral("x-Direction")}));
+  EXPECT_EQ(lines[11], QStringLiteral("  dry [W/(m K)] ..... 0.70"));
+  EXPECT_EQ(lines[12], QStringLiteral("  wet [W/(m K)] ..... 1.30"));
+  EXPECT_EQ(lines[14], QStringLiteral("  dry [-] ..... 20.00"));
+  EXPECT_EQ(lines[15], QStringLiteral("  wet [-] ..... 20.00"));
+  for (int i : {19, 20, 22, 23}) EXPECT_TRUE(lines[i].endsWith(QStringLiteral("..... -"))) << i;
   r.Name = QString(80, QLatin1Char('m'));
   EXPECT_EQ(SummariseMaterial(r).Name.size(), 50);
 }
