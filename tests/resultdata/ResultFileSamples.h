@@ -1,6 +1,5 @@
 #pragma once
-// Writer-made result files for the reader's tests: a small grid with every
-// feature a version can carry, and a temporary folder to put files in.
+// Writer-made result files for the reader's tests and a folder to put them in.
 #include "tests/support/writer/ResultFileWriter.h"
 
 #include <QFile>
@@ -20,8 +19,21 @@ namespace samples {
 using resultwriter::Framing;
 using resultwriter::ResultFileSpec;
 
+// nx x ny nodes at 0, 1, 2, ..., the given kinds and `steps` numbered steps.
+inline ResultFileSpec plainSpec(int version, std::initializer_list<int> kinds, int nx, int ny,
+                                int steps, Framing framing = Framing::Plain) {
+  ResultFileSpec spec;
+  spec.version = version;
+  spec.framing = framing;
+  spec.setKinds(kinds);
+  for (int i = 0; i < nx; ++i) spec.x.push_back(float(i));
+  for (int j = 0; j < ny; ++j) spec.y.push_back(float(j));
+  resultwriter::addNumberedSteps(spec, steps);
+  return spec;
+}
+
 // 4 x 3 nodes, temperature and capillary flux, two materials (versions 1 to
-// 4), the ranges in the file, and `steps` numbered steps.
+// 4), the ranges, and `steps` numbered steps: every feature a version carries.
 inline ResultFileSpec richSpec(int version, Framing framing, int steps = 3, bool ranges = true) {
   ResultFileSpec spec;
   spec.version = version;
@@ -36,28 +48,26 @@ inline ResultFileSpec richSpec(int version, Framing framing, int steps = 3, bool
   spec.y = {0.0F, 0.25F, 1.0F};
   if (ranges) {
     resultwriter::Ranges r{};
-    for (int k = 0; k < 8; ++k) r[static_cast<std::size_t>(k)] = {float(-k), float(10 * k + 5)};
+    for (int k = 0; k < 8; ++k) r[std::size_t(k)] = {float(-k), float(10 * k + 5)};
     spec.ranges = r;
   }
   if (version >= 1) {
-    spec.cellMaterials = {0, 0, 0, 0, 1, 2,
-                          0, 2, 2, 0, 1, 3};  // 3 names a material that is not there
+    spec.cellMaterials = {0, 0, 0, 0, 1, 2, 0, 2, 2, 0, 1, 3};  // no material 3 in the file
     resultwriter::Material brick;
     brick.name = "Brick";
-    for (int v = 0; v < 11; ++v) brick.values[static_cast<std::size_t>(v)] = float(1000 + v);
+    for (int v = 0; v < 11; ++v) brick.values[std::size_t(v)] = float(1000 + v);
     resultwriter::Material plaster;
     plaster.name = "Lime plaster \x80";  // Windows-1252 euro sign
-    plaster.values[0] = 1600.0F;
     if (version == 1) {
       brick.curves[0] = {0.0F, 0.6F, 0.0F, 1.0F, 0.9F, 0.0F};  // two triples
       brick.curves[2] = {0.0F, 10.0F, 0.0F};
       brick.curves[4] = {0.5F, 20.0F, 0.0F, 1.0F, 200.0F, 0.0F};
       brick.curves[5] = {1, 2, 3, 4, 5};
     } else {
-      for (int c = 0; c < 9; ++c)
-        for (int e = 0; e <= c; ++e) {
-          brick.curves[static_cast<std::size_t>(c)].push_back(float(c));
-          brick.curves[static_cast<std::size_t>(c)].push_back(float(e));
+      // Curve c holds c + 1 entries (c, e), and a third e + 0.5 in curve 4.
+      for (std::size_t c = 0; c < 9; ++c)
+        for (std::size_t e = 0; e <= c; ++e) {
+          brick.curves[c].insert(brick.curves[c].end(), {float(c), float(e)});
           if (c == 4) brick.curves[4].push_back(float(e) + 0.5F);
         }
     }
@@ -74,31 +84,22 @@ inline std::vector<Framing> framingsOf(int version) {
 }
 
 inline const char* framingName(Framing framing) {
-  switch (framing) {
-    case Framing::Plain:
-      return "plain";
-    case Framing::Prefixed:
-      return "prefixed";
-    case Framing::Records:
-      return "records";
-  }
-  return "?";
+  const char* names[] = {"plain", "prefixed", "records"};
+  return names[int(framing)];
 }
 
 class TempFiles {
  public:
   QString write(const QString& name, const ResultFileSpec& spec,
                 resultwriter::Layout* layout = nullptr) {
-    const QString path = dir_.filePath(name);
-    resultwriter::writeFile(spec, path, layout);
-    return path;
+    resultwriter::writeFile(spec, path(name), layout);
+    return path(name);
   }
   QString writeBytes(const QString& name, const QByteArray& bytes) {
-    const QString path = dir_.filePath(name);
-    QFile file(path);
+    QFile file(path(name));
     EXPECT_TRUE(file.open(QIODevice::WriteOnly));
     EXPECT_EQ(file.write(bytes), bytes.size());
-    return path;
+    return path(name);
   }
   QString path(const QString& name) const { return dir_.filePath(name); }
 

@@ -6,22 +6,13 @@
 
 namespace {
 
-base::TDateTime at(int year, int month, int day, int hour, int minute) {
-  return base::EncodeDate(year, month, day) + base::EncodeTime(hour, minute, 0, 0);
-}
-
-TEST(StartDateText, ReadsDayMonthYearAndTime) {
-  EXPECT_DOUBLE_EQ(DateTextToDateTime("24.12.1999_13.45"), at(1999, 12, 24, 13, 45));
-  EXPECT_DOUBLE_EQ(DateTextToDateTime("24.12.99_13.45"), at(1999, 12, 24, 13, 45));
-  EXPECT_DOUBLE_EQ(DateTextToDateTime("  1.1.2000_0.0 "), at(2000, 1, 1, 0, 0));
-  EXPECT_DOUBLE_EQ(DateTextToDateTime("1.1.2000_0.0"), 36526.0);
-}
-
-TEST(StartDateText, WithoutYearMeans1991) {
-  EXPECT_DOUBLE_EQ(DateTextToDateTime("24.12_13.45"), at(1991, 12, 24, 13, 45));
-}
-
-TEST(StartDateText, EmptyTextHasNoDate) {
+TEST(StartDateText, ReadsDayMonthOptionalYearAndTime) {
+  const base::TDateTime christmas = base::EncodeDate(1999, 12, 24) + base::EncodeTime(13, 45, 0, 0);
+  EXPECT_DOUBLE_EQ(DateTextToDateTime("24.12.1999_13.45"), christmas);
+  EXPECT_DOUBLE_EQ(DateTextToDateTime("24.12.99_13.45"), christmas);
+  EXPECT_DOUBLE_EQ(DateTextToDateTime("  1.1.2000_0.0 "), 36526.0);
+  EXPECT_DOUBLE_EQ(DateTextToDateTime("24.12_13.45"),  // no year: 1991
+                   base::EncodeDate(1991, 12, 24) + base::EncodeTime(13, 45, 0, 0));
   EXPECT_EQ(DateTextToDateTime(""), -1.0);
   EXPECT_EQ(DateTextToDateTime("   "), -1.0);
 }
