@@ -32,9 +32,8 @@ QByteArray readAll(const QString& path) {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Water content (kind 0) and temperature (kind 2); the cell without material
-// holds 99, which must never be written. `steps` numbered copies follow the
-// first step (for position checks).
+// Kinds 0 and 2; the cell without material holds 99, which must never be
+// written. `extraSteps` copies follow the first step.
 QString writeGridFile(const QString& dir, int extraSteps = 0) {
   resultwriter::ResultFileSpec spec;
   spec.version = 2;
@@ -74,24 +73,22 @@ QString writeGridFile(const QString& dir, int extraSteps = 0) {
 
 class InitialConditionsExport : public testing::Test {
  protected:
-  void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
   QString out(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
   QTemporaryDir dir_;
 };
 
-TEST_F(InitialConditionsExport, MatchesGoldenFilesForWaterContentAndTemperature) {
+TEST_F(InitialConditionsExport, MatchesGoldenFilesForWaterContentAndTemperatureOnAnyLocale) {
   ViewFileHost host(writeGridFile(dir_.path()));
-  ASSERT_TRUE(RunInitialConditionsExport(host, dkWatercontent, [&] { return out("wc.txt"); }));
-  EXPECT_EQ(readAll(out("wc.txt")), golden("InitialConditionsKind0.txt"));
-  ASSERT_TRUE(RunInitialConditionsExport(host, dkTemperature, [&] { return out("t.txt"); }));
-  EXPECT_EQ(readAll(out("t.txt")), golden("InitialConditionsKind2.txt"));
-}
-
-TEST_F(InitialConditionsExport, WritesPointsWhateverTheLocale) {
-  LocaleGuard german(LocaleGuard::German());
-  ViewFileHost host(writeGridFile(dir_.path()));
-  ASSERT_TRUE(RunInitialConditionsExport(host, dkTemperature, [&] { return out("t.txt"); }));
-  EXPECT_EQ(readAll(out("t.txt")), golden("InitialConditionsKind2.txt"));
+  for (const QLocale& locale : {LocaleGuard::English(), LocaleGuard::German()}) {
+    LocaleGuard guard(locale);
+    ASSERT_TRUE(RunInitialConditionsExport(host, dkWatercontent, [&] { return out("wc.txt"); }));
+    EXPECT_EQ(readAll(out("wc.txt")), golden("InitialConditionsKind0.txt"));
+    ASSERT_TRUE(RunInitialConditionsExport(host, dkTemperature, [&] { return out("t.txt"); }));
+    EXPECT_EQ(readAll(out("t.txt")), golden("InitialConditionsKind2.txt"));
+  }
+  // Wider numbers keep the width and the four-digit exponent.
+  EXPECT_EQ(InitialConditionsNumber(1e-300), " 1.00000000000000E-0300");
+  EXPECT_EQ(InitialConditionsNumber(-2.5e250).size(), 23);
 }
 
 TEST_F(InitialConditionsExport, FillsWithZeroWhenNoCellHasMaterial) {
@@ -108,14 +105,6 @@ TEST_F(InitialConditionsExport, FillsWithZeroWhenNoCellHasMaterial) {
   }
 }
 
-TEST_F(InitialConditionsExport, NumbersKeepTheirWidthAndFourDigitExponent) {
-  EXPECT_EQ(InitialConditionsNumber(0.0), " 0.00000000000000E+0000");
-  EXPECT_EQ(InitialConditionsNumber(-1.5), "-1.50000000000000E+0000");
-  EXPECT_EQ(InitialConditionsNumber(273.15), " 2.73150000000000E+0002");
-  EXPECT_EQ(InitialConditionsNumber(1e-300), " 1.00000000000000E-0300");
-  EXPECT_EQ(InitialConditionsNumber(-2.5e250).size(), 23);
-}
-
 TEST_F(InitialConditionsExport, CancelAndFailureLeaveTheReaderWhereItWas) {
   ViewFileHost host(writeGridFile(dir_.path(), 2));
   host.File().NextStep();  // shows step 1
@@ -130,10 +119,6 @@ TEST_F(InitialConditionsExport, CancelAndFailureLeaveTheReaderWhereItWas) {
                base::EFileError);
   EXPECT_EQ(host.File().SavedPosition(), -1) << "position not restored after a failure";
   EXPECT_FALSE(QFileInfo::exists(unwritable));
-
-  EXPECT_TRUE(RunInitialConditionsExport(host, dkTemperature, [&] { return out("t.txt"); }));
-  EXPECT_EQ(host.File().SavedPosition(), -1);
-  EXPECT_EQ(host.File().CurrentStepIndex(), shown);
 }
 
 TEST_F(InitialConditionsExport, RefusesArraysShorterThanTheGrid) {
@@ -142,9 +127,7 @@ TEST_F(InitialConditionsExport, RefusesArraysShorterThanTheGrid) {
   const std::vector<float> values(N * N, 1.0f);
   EXPECT_THROW(InitialConditionsText({N, N, x, y, materials, values, dkTemperature}),
                base::Exception);
-  const std::vector<float> fewValues(N, 1.0f);
-  EXPECT_THROW(InitialConditionsText({N, N, x, x, materials, fewValues, dkTemperature}),
-               base::Exception);
+  EXPECT_THROW(InitialConditionsText({N, N, x, x, materials, x, dkTemperature}), base::Exception);
   // A short material table means no material in the missing cells.
   const std::vector<std::int16_t> shortTable(5, 1);
   EXPECT_NO_THROW(InitialConditionsText({N, N, x, x, shortTable, values, dkTemperature}));

@@ -1,164 +1,119 @@
 // Mouse navigation: drags rotate, pan and zoom through the shared setters,
-// Shift draws a zoom box, and the guards that keep a box or a zoom drag from
-// breaking the transform.
-#include "tests/support/writer/ResultFileWriter.h"
+// Shift draws a zoom box, the guards that keep a box or a zoom drag from
+// breaking the transform, and the material named by a middle click.
 #include "tests/viewer/NavigationTestHost.h"
-#include "viewer/ColorLegendModel.h"
-#include "viewer/ViewModel.h"
-#include "viewer/ViewNavigation.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
-class NavigationMouse : public testing::Test {
- protected:
-  NavigationMouse()
-      : host_(NavigationTestSpec()),
-        model_(host_, dkTemperature, legend_),
-        otherScalar_(host_, dkWatercontent, otherLegend_),
-        vector_(host_, dkCapillaryFlux, vectorLegend_),
-        nav_(model_, surface_) {
-    model_.OnRepaint = [this] { ++repaints_; };
-  }
-
-  void drag(Qt::KeyboardModifiers m, QPoint from, QPoint to,
-            Qt::MouseButton button = Qt::LeftButton) {
-    nav_.MouseDown(button, m, from.x(), from.y());
-    nav_.MouseMove(m, to.x(), to.y());
-    nav_.MouseUp(button, m, to.x(), to.y());
-  }
-  const ViewTransform& t() const { return model_.Transform(); }
-
-  NavigationTestHost host_;
-  ColorLegendModel legend_, otherLegend_, vectorLegend_;
-  ViewModel model_;
-  ViewModel otherScalar_;
-  ViewModel vector_;
-  FakeNavigationSurface surface_;
-  ViewNavigation nav_;
-  int repaints_ = 0;
-};
-
-TEST_F(NavigationMouse, PlainDragRotatesEveryScalarViewAndNoVectorView) {
-  drag(Qt::NoModifier, {100, 100}, {130, 80});
-  EXPECT_FLOAT_EQ(t().AngleX, -2.0f);  // dy / 10
-  EXPECT_FLOAT_EQ(t().AngleZ, 3.0f);   // dx / 10
-  EXPECT_FLOAT_EQ(otherScalar_.Transform().AngleX, -2.0f);
-  EXPECT_FLOAT_EQ(otherScalar_.Transform().AngleZ, 3.0f);
-  EXPECT_EQ(vector_.Transform().AngleX, 0.0f);
-  EXPECT_EQ(vector_.Transform().AngleZ, 0.0f);
-  EXPECT_FALSE(nav_.Dragging());
-  EXPECT_EQ(repaints_, 1);
-
-  // Each move turns by the step from the last position; no button, no turn.
-  nav_.MouseDown(Qt::LeftButton, Qt::NoModifier, 10, 10);
-  nav_.MouseMove(Qt::NoModifier, 20, 10);
-  nav_.MouseMove(Qt::NoModifier, 25, 10);
-  nav_.MouseUp(Qt::LeftButton, Qt::NoModifier, 25, 10);
-  nav_.MouseMove(Qt::NoModifier, 90, 10);
-  EXPECT_FLOAT_EQ(t().AngleZ, 4.5f);
+void drag(NavigationScene& s, Qt::KeyboardModifiers m, QPoint from, QPoint to) {
+  s.nav.MouseDown(Qt::LeftButton, m, from.x(), from.y());
+  s.nav.MouseMove(m, to.x(), to.y());
+  s.nav.MouseUp(Qt::LeftButton, m, to.x(), to.y());
 }
 
-TEST_F(NavigationMouse, CtrlDragPansByHalfTheLargerViewportSide) {
-  const ViewTransform start = t();
-  drag(Qt::ControlModifier, {100, 100}, {140, 120});
-  const double m = 400 / 2.0;  // viewport 400 x 300
-  EXPECT_FLOAT_EQ(t().TranX, float(start.TranX + 40 / m / start.ScaleX));
-  EXPECT_FLOAT_EQ(t().TranY, float(start.TranY - 20 / m / start.ScaleY));
-  EXPECT_FLOAT_EQ(otherScalar_.Transform().TranX, t().TranX);
-  EXPECT_EQ(t().AngleX, 0.0f);
+void middleClick(NavigationScene& s, double gx, double gy) {
+  const QPoint p = s.surface.WindowPointOf(gx, gy);
+  s.nav.MouseDown(Qt::MiddleButton, Qt::NoModifier, p.x(), p.y());
+  s.nav.MouseUp(Qt::MiddleButton, Qt::NoModifier, p.x(), p.y());
 }
 
-TEST_F(NavigationMouse, CtrlAltDragZoomsByTheDraggedShareOfTheWidthAndStaysPositive) {
-  const ViewTransform start = t();
-  drag(Qt::ControlModifier | Qt::AltModifier, {200, 100}, {300, 100});
-  EXPECT_FLOAT_EQ(t().ScaleX, start.ScaleX * 1.25f);
-  EXPECT_FLOAT_EQ(t().ScaleY, start.ScaleY * 1.25f);
-  EXPECT_FLOAT_EQ(t().ScaleZ, start.ScaleZ * 1.25f);
-  EXPECT_EQ(t().TranX, start.TranX);
+TEST(NavigationMouse, DragsRotateEveryScalarViewPanAndZoomPositively) {
+  NavigationScene s;
+  const ViewTransform start = s.t();
+  drag(s, Qt::NoModifier, {100, 100}, {130, 80});
+  EXPECT_FLOAT_EQ(s.t().AngleX, -2.0f);  // dy / 10
+  EXPECT_FLOAT_EQ(s.t().AngleZ, 3.0f);   // dx / 10
+  EXPECT_FLOAT_EQ(s.otherScalar.Transform().AngleZ, 3.0f);
+  EXPECT_EQ(s.vector.Transform().AngleZ, 0.0f);
+  EXPECT_FALSE(s.nav.Dragging());
+  s.nav.MouseMove(Qt::NoModifier, 190, 10);  // no button, no turn
+  EXPECT_FLOAT_EQ(s.t().AngleZ, 3.0f);
 
-  // Dragging left by more than the width would make the factor negative.
-  drag(Qt::ControlModifier | Qt::AltModifier, {399, 100}, {-20, 100});
-  EXPECT_FLOAT_EQ(t().ScaleX, start.ScaleX * 1.25f * float(ViewNavigation::MinZoomFactor));
+  // Ctrl pans by half the larger viewport side (400 x 300).
+  drag(s, Qt::ControlModifier, {100, 100}, {140, 120});
+  EXPECT_FLOAT_EQ(s.t().TranX, float(start.TranX + 40 / 200.0 / start.ScaleX));
+  EXPECT_FLOAT_EQ(s.t().TranY, float(start.TranY - 20 / 200.0 / start.ScaleY));
+  EXPECT_FLOAT_EQ(s.otherScalar.Transform().TranX, s.t().TranX);
+
+  // Ctrl+Alt zooms by the dragged share of the width, never below the minimum factor.
+  drag(s, Qt::ControlModifier | Qt::AltModifier, {200, 100}, {300, 100});
+  EXPECT_FLOAT_EQ(s.t().ScaleX, start.ScaleX * 1.25f);
+  EXPECT_FLOAT_EQ(s.t().ScaleZ, start.ScaleZ * 1.25f);
+  drag(s, Qt::ControlModifier | Qt::AltModifier, {399, 100}, {-20, 100});
+  EXPECT_FLOAT_EQ(s.t().ScaleX, start.ScaleX * 1.25f * float(ViewNavigation::MinZoomFactor));
 }
 
-TEST_F(NavigationMouse, RightButtonAndShiftDoNotDrag) {
-  nav_.MouseDown(Qt::RightButton, Qt::NoModifier, 10, 10);
-  EXPECT_FALSE(nav_.Dragging());
-  nav_.MouseUp(Qt::RightButton, Qt::NoModifier, 10, 10);
-  nav_.MouseDown(Qt::LeftButton, Qt::ShiftModifier, 10, 10);
-  EXPECT_FALSE(nav_.Dragging());
-  nav_.MouseMove(Qt::ShiftModifier, 60, 50);
-  EXPECT_EQ(t().AngleZ, 0.0f);
-  ASSERT_FALSE(surface_.ZoomBoxes.empty());
-  EXPECT_EQ(surface_.ZoomBoxes.back(), QRect(QPoint(10, 10), QPoint(60, 50)));
-  nav_.MouseUp(Qt::LeftButton, Qt::ShiftModifier, 60, 50);
-  EXPECT_EQ(surface_.ZoomBoxes.back(), std::nullopt);
-}
-
-TEST_F(NavigationMouse, ZoomBoxFillsTheViewportAndCentresOnItsMiddle) {
-  const ViewTransform start = t();
-  drag(Qt::ShiftModifier, {100, 60}, {180, 100});
-  // Box 80 x 40 in a 400 x 300 viewport.
+TEST(NavigationMouse, ZoomBoxFillsTheViewportAroundItsCentreWhicheverWayItIsDrawn) {
+  NavigationScene s;
+  const ViewTransform start = s.t();
+  drag(s, Qt::ShiftModifier, {100, 60}, {180, 100});  // 80 x 40 in 400 x 300
   const double f = std::min(300.0 / 40, 400.0 / 80);
-  EXPECT_FLOAT_EQ(t().ScaleX, float(start.ScaleX * f));
-  EXPECT_FLOAT_EQ(t().ScaleY, float(start.ScaleY * f));
-  EXPECT_EQ(t().ScaleZ, start.ScaleZ);
-  // Picked at the box's centre (140, 80), counted from the bottom.
-  EXPECT_EQ(surface_.PickX, 140);
-  EXPECT_EQ(surface_.PickY, 300 - 1 - 80);
-  EXPECT_DOUBLE_EQ(t().TranX, -surface_.SceneX(140));
-  EXPECT_FLOAT_EQ(t().TranY, float(-surface_.SceneY(80)));
-}
+  EXPECT_FLOAT_EQ(s.t().ScaleX, float(start.ScaleX * f));
+  EXPECT_FLOAT_EQ(s.t().ScaleY, float(start.ScaleY * f));
+  EXPECT_EQ(s.t().ScaleZ, start.ScaleZ);
+  EXPECT_EQ(s.surface.PickX, 140);  // the box's centre, counted from the bottom
+  EXPECT_EQ(s.surface.PickY, 300 - 1 - 80);
+  EXPECT_DOUBLE_EQ(s.t().TranX, -s.surface.SceneX(140));
+  EXPECT_FLOAT_EQ(s.t().TranY, float(-s.surface.SceneY(80)));
+  EXPECT_EQ(s.surface.ZoomBoxes.back(), std::nullopt);
 
-TEST_F(NavigationMouse, ZoomBoxUsesAbsoluteSizesAndKeepsTheTranslationOffTheScene) {
-  const ViewTransform start = t();
-  drag(Qt::ShiftModifier, {100, 100}, {180, 60});  // to the upper right
-  EXPECT_FLOAT_EQ(t().ScaleX, float(start.ScaleX * 5.0));
-  const ViewTransform after = t();
-  drag(Qt::ShiftModifier, {180, 60}, {100, 100});  // to the lower left
-  EXPECT_FLOAT_EQ(t().ScaleX, float(after.ScaleX * 5.0));
+  const float scale = s.t().ScaleX;
+  drag(s, Qt::ShiftModifier, {100, 100}, {180, 60});  // to the upper right
+  EXPECT_FLOAT_EQ(s.t().ScaleX, scale * 5.0f);
+  drag(s, Qt::ShiftModifier, {180, 60}, {100, 100});  // to the lower left
+  EXPECT_FLOAT_EQ(s.t().ScaleX, scale * 25.0f);
 
   // Over the background there is no point to centre on.
-  surface_.Background = true;
-  const ViewTransform before = t();
-  drag(Qt::ShiftModifier, {100, 60}, {180, 100});
-  EXPECT_FLOAT_EQ(t().ScaleX, float(before.ScaleX * 5.0));
-  EXPECT_EQ(t().TranX, before.TranX);
-  EXPECT_EQ(t().TranY, before.TranY);
+  s.surface.Background = true;
+  const ViewTransform before = s.t();
+  drag(s, Qt::ShiftModifier, {100, 60}, {180, 100});
+  EXPECT_FLOAT_EQ(s.t().ScaleX, before.ScaleX * 5.0f);
+  EXPECT_EQ(s.t().TranX, before.TranX);
+  EXPECT_EQ(s.t().TranY, before.TranY);
+
+  drag(s, Qt::ShiftModifier, {180, 100}, {100, 60});  // to the upper left: reset
+  EXPECT_EQ(s.t().TranX, 0.0f);
+  EXPECT_FLOAT_EQ(s.t().ScaleX, 1.1f / 10.0f);
 }
 
-TEST_F(NavigationMouse, ZoomBoxToTheUpperLeftResetsTheView) {
-  model_.SetTranX(3);
-  model_.SetScaleX(7);
-  drag(Qt::ShiftModifier, {180, 100}, {100, 60});
-  EXPECT_EQ(t().TranX, 0.0f);
-  EXPECT_EQ(t().TranY, 0.0f);
-  EXPECT_FLOAT_EQ(t().ScaleX, 1.1f / 10.0f);
+TEST(NavigationMouse, TinyOrAbandonedZoomBoxesAreIgnored) {
+  NavigationScene s;
+  const ViewTransform start = s.t();
+  drag(s, Qt::ShiftModifier, {100, 100}, {100, 100});  // a Shift click
+  drag(s, Qt::ShiftModifier, {100, 100}, {180, 102});  // a flat line
+  drag(s, Qt::ShiftModifier, {100, 100}, {98, 97});    // a twitch to the upper left
+  s.nav.MouseDown(Qt::LeftButton, Qt::ShiftModifier, 100, 60);
+  s.nav.MouseMove(Qt::ShiftModifier, 180, 100);
+  s.nav.MouseUp(Qt::LeftButton, Qt::NoModifier, 180, 100);  // Shift released first
+  EXPECT_EQ(s.t().ScaleX, start.ScaleX);
+  EXPECT_EQ(s.t().ScaleY, start.ScaleY);
+  EXPECT_EQ(s.t().TranX, start.TranX);
+  EXPECT_EQ(s.repaints, 0);
+  EXPECT_EQ(s.surface.ZoomBoxes.back(), std::nullopt);
 }
 
-TEST_F(NavigationMouse, TinyZoomBoxesAreIgnored) {
-  const ViewTransform start = t();
-  drag(Qt::ShiftModifier, {100, 100}, {100, 100});  // a Shift click
-  drag(Qt::ShiftModifier, {100, 100}, {180, 102});  // a flat line
-  drag(Qt::ShiftModifier, {100, 100}, {98, 97});    // a twitch to the upper left
-  EXPECT_EQ(t().ScaleX, start.ScaleX);
-  EXPECT_EQ(t().ScaleY, start.ScaleY);
-  EXPECT_EQ(t().TranX, start.TranX);
-  EXPECT_EQ(repaints_, 0);
-}
+TEST(MiddleClick, NamesOnlyAMaterialThatHasARecord) {
+  NavigationScene s;
+  middleClick(s, 4.5, 3.5);
+  middleClick(s, 6.5, 3.5);
+  middleClick(s, 1.5, 1.5);  // no material
+  middleClick(s, 20, 20);    // beyond the grid: clamped to the last cell, none
+  s.surface.Background = true;
+  middleClick(s, 4.5, 3.5);
+  EXPECT_EQ(s.surface.Messages, (QStringList{"brick", "mortar"}));
 
-TEST_F(NavigationMouse, ReleasingShiftBeforeTheButtonDropsTheBox) {
-  const ViewTransform start = t();
-  nav_.MouseDown(Qt::LeftButton, Qt::ShiftModifier, 100, 60);
-  nav_.MouseMove(Qt::ShiftModifier, 180, 100);
-  nav_.MouseUp(Qt::LeftButton, Qt::NoModifier, 180, 100);
-  EXPECT_EQ(t().ScaleX, start.ScaleX);
-  EXPECT_EQ(surface_.ZoomBoxes.back(), std::nullopt);
+  // Version 0 has material 1 in every cell with an area, but no records.
+  NavigationScene old(0);
+  const QPoint p = old.surface.WindowPointOf(4.5, 3.5);
+  old.nav.MouseMove(Qt::NoModifier, p.x(), p.y());
+  EXPECT_EQ(old.surface.CellText, QStringLiteral("(5,4)=(4.500m,3.500m)"));
+  EXPECT_TRUE(old.host.Calls.isEmpty());
+  middleClick(old, 4.5, 3.5);
+  EXPECT_TRUE(old.surface.Messages.isEmpty());
 }
 
 }  // namespace

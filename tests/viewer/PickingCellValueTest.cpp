@@ -8,7 +8,8 @@
 
 namespace {
 
-// 8 x 7 nodes of unit cells; material in columns 3..4 of rows 2..4.
+// 8 x 7 nodes of unit cells; material in columns 3..4 of rows 2..4; the
+// value of cell (i, j) is 10 i + j.
 constexpr int Nx = 8, Ny = 7;
 
 struct Grid {
@@ -29,83 +30,43 @@ struct Grid {
   CellLookup lookup() const { return {x, y, materials, values.data(), 1}; }
 };
 
-// Centre of cell (i, j) in grid coordinates.
-double mid(int i) {
-  return i - 0.5;
-}
-
-TEST(PickingCellValue, InsideMaterialReadsTheCellItself) {
+TEST(PickingCellValue, OutsideTheMaterialTheBoundaryCellNextToItIsRead) {
   const Grid g;
-  const auto r = CellValueAt(g.lookup(), mid(4), mid(3));
-  ASSERT_TRUE(r);
-  EXPECT_EQ(r->I, 4);
-  EXPECT_EQ(r->J, 3);
-  EXPECT_EQ(r->Material, 1);
-  EXPECT_EQ(r->Value, 43.0f);
-}
-
-TEST(PickingCellValue, BoundaryCellLeftOfTheMaterialReadsItsOwnValue) {
-  const Grid g;
-  const auto r = CellValueAt(g.lookup(), mid(2), mid(3));
-  ASSERT_TRUE(r);
-  EXPECT_EQ(r->I, 2);
-  EXPECT_EQ(r->J, 3);
-  EXPECT_EQ(r->Material, 0);
-  EXPECT_EQ(r->Value, 23.0f);
-}
-
-TEST(PickingCellValue, TwoCellsOutsideReadTheBoundaryCellNextToTheMaterial) {
-  const Grid g;
-  // Two left of the material: the boundary cell in column 2.
-  auto r = CellValueAt(g.lookup(), mid(1), mid(3));
-  ASSERT_TRUE(r);
-  EXPECT_EQ(r->I, 2);
-  EXPECT_EQ(r->Value, 23.0f);
-  EXPECT_EQ(r->Material, 0);
-  // Two right of the material: the boundary cell in column 5.
-  r = CellValueAt(g.lookup(), mid(6), mid(2));
-  EXPECT_EQ(r->I, 5);
-  EXPECT_EQ(r->J, 2);
-  // Two above the material, then along the column of the shown cell.
-  r = CellValueAt(g.lookup(), mid(3), mid(6));
-  EXPECT_EQ(r->I, 3);
-  EXPECT_EQ(r->J, 5);
-  EXPECT_EQ(r->Value, 35.0f);
-}
-
-TEST(PickingCellValue, FarFromMaterialReadsTheCellItself) {
-  const Grid g;
-  const auto r = CellValueAt(g.lookup(), mid(7), mid(6));
-  ASSERT_TRUE(r);
-  EXPECT_EQ(r->I, 7);
-  EXPECT_EQ(r->J, 6);
-  EXPECT_EQ(r->Value, 76.0f);
-}
-
-TEST(PickingCellValue, NodeLinesBelongToTheLowerCellAndTheGridClamps) {
-  const Grid g;
-  auto c = CellAt(g.lookup(), 3.0, 2.0);
+  const struct {
+    double x, y;
+    int i, j, material;
+  } table[] = {
+      {3.5, 2.5, 4, 3, 1},    // inside the material: the cell itself
+      {1.5, 2.5, 2, 3, 0},    // the boundary cell left of the material
+      {0.5, 2.5, 2, 3, 0},    // two left: the boundary cell in column 2
+      {5.5, 1.5, 5, 2, 0},    // two right: the boundary cell in column 5
+      {2.5, 5.5, 3, 5, 0},    // two above, along the column of the shown cell
+      {6.5, 5.5, 7, 6, 0},    // far from the material: the cell itself
+      {99.0, 99.0, 7, 6, 0},  // the grid clamps
+  };
+  for (const auto& row : table) {
+    SCOPED_TRACE(testing::Message() << row.x << ", " << row.y);
+    const auto r = CellValueAt(g.lookup(), row.x, row.y);
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->I, row.i);
+    EXPECT_EQ(r->J, row.j);
+    EXPECT_EQ(r->Material, row.material);
+    EXPECT_EQ(r->Value, float(10 * row.i + row.j));
+  }
+  const auto c = CellAt(g.lookup(), 3.0, 2.0);  // node lines belong to the lower cell
   EXPECT_EQ(c->I, 3);
   EXPECT_EQ(c->J, 2);
-  c = CellAt(g.lookup(), 99.0, 99.0);
-  EXPECT_EQ(c->I, Nx - 1);
-  EXPECT_EQ(c->J, Ny - 1);
-  c = CellAt(g.lookup(), -5.0, -5.0);
-  EXPECT_EQ(c->I, 0);
-  EXPECT_EQ(c->J, 0);
-  const auto r = CellValueAt(g.lookup(), 99.0, 99.0);
-  EXPECT_EQ(r->Value, 76.0f);
+  EXPECT_EQ(CellAt(g.lookup(), -5.0, -5.0)->I, 0);
 }
 
-TEST(PickingCellValue, MissingDataGivesNoReadingInsteadOfAFault) {
+TEST(PickingCellValue, MissingDataOrRecordsGiveNoReadingInsteadOfAFault) {
   Grid g;
-  CellLookup empty;
-  EXPECT_FALSE(CellValueAt(empty, 1, 1));
-  EXPECT_FALSE(CellAt(empty, 1, 1));
+  EXPECT_FALSE(CellValueAt(CellLookup{}, 1, 1));
+  EXPECT_FALSE(CellAt(CellLookup{}, 1, 1));
 
   CellLookup noValues = g.lookup();
   noValues.Values = nullptr;
-  const auto r = CellValueAt(noValues, mid(4), mid(3));
+  const auto r = CellValueAt(noValues, 3.5, 2.5);
   ASSERT_TRUE(r);
   EXPECT_FALSE(r->Value);
   EXPECT_EQ(CellValueText(*r, QStringLiteral("%4.4g [°C]")), QString());
@@ -113,19 +74,14 @@ TEST(PickingCellValue, MissingDataGivesNoReadingInsteadOfAFault) {
   // A short material table counts the missing cells as without material.
   CellLookup shortTable = g.lookup();
   shortTable.Materials = std::span<const std::int16_t>(g.materials).first(3 * Ny);
-  EXPECT_EQ(CellValueAt(shortTable, mid(4), mid(3))->Material, 0);
+  EXPECT_EQ(CellValueAt(shortTable, 3.5, 2.5)->Material, 0);
   EXPECT_EQ(shortTable.MaterialOf(-1, 2), 0);
-}
 
-TEST(PickingCellValue, MaterialNumbersMapToExistingRecordsOnly) {
-  Grid g;
+  // Material numbers map to existing records only.
   CellLookup lookup = g.lookup();
   lookup.MaterialRecords = 2;
-  EXPECT_EQ(lookup.RecordOf(1), 0);
   EXPECT_EQ(lookup.RecordOf(2), 1);
-  EXPECT_FALSE(lookup.RecordOf(3));
-  EXPECT_FALSE(lookup.RecordOf(0));
-  EXPECT_FALSE(lookup.RecordOf(-4));
+  for (int bad : {3, 0, -4}) EXPECT_FALSE(lookup.RecordOf(bad)) << bad;
   lookup.MaterialRecords = 0;  // a file without records
   EXPECT_FALSE(lookup.RecordOf(1));
 }

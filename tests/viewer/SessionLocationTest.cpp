@@ -10,42 +10,32 @@
 
 namespace {
 
-using platform::ChangeFileExt;
 using platform::SessionLocation;
 
-void touch(const QString& path) {
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-}
+TEST(SessionLocation, ReadingPrefersAndWritingUsesTheProgramsFolder) {
+  EXPECT_EQ(platform::ChangeFileExt("/opt/v.2/veltrano.bin", ".session"),
+            "/opt/v.2/veltrano.session");
+  EXPECT_EQ(platform::ChangeFileExt("/opt/v.2/veltrano", ".session"), "/opt/v.2/veltrano.session");
 
-TEST(SessionLocation, TheProgramsExtensionBecomesSession) {
-  EXPECT_EQ(ChangeFileExt("/opt/veltrano/veltrano", ".session"), "/opt/veltrano/veltrano.session");
-  EXPECT_EQ(ChangeFileExt("/opt/v.2/veltrano.bin", ".session"), "/opt/v.2/veltrano.session");
-  EXPECT_EQ(ChangeFileExt("/opt/v.2/veltrano", ".session"), "/opt/v.2/veltrano.session");
-}
-
-TEST(SessionLocation, ReadingPrefersTheProgramsFolder) {
   QTemporaryDir program, config;
   const SessionLocation location(program.filePath("veltrano"), config.path());
   EXPECT_TRUE(location.ForReading().isEmpty()) << "no session file yet";
-
-  touch(config.filePath("veltrano.session"));
-  EXPECT_EQ(location.ForReading(), config.filePath("veltrano.session"));
-  touch(program.filePath("veltrano.session"));
-  EXPECT_EQ(location.ForReading(), program.filePath("veltrano.session"));
+  EXPECT_EQ(location.ForWriting(), program.filePath("veltrano.session"));
+  for (const QString& path :
+       {config.filePath("veltrano.session"), program.filePath("veltrano.session")}) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    EXPECT_EQ(location.ForReading(), path);
+  }
 }
 
-TEST(SessionLocation, WritingGoesBesideTheProgramWhenItsFolderAllowsIt) {
+TEST(SessionLocation, AProgramFolderThatCannotBeWrittenSendsTheSessionToTheConfigFolder) {
   QTemporaryDir program, config;
-  const SessionLocation location(program.filePath("veltrano"), config.path());
-  EXPECT_EQ(location.ForWriting(), program.filePath("veltrano.session"));
-
-  // A folder the program cannot write into: the session goes to the user's
-  // config folder, which is created when missing.
   const QString configFolder = config.filePath("Orv-Software/Veltrano");
   const SessionLocation installed(program.filePath("missing/bin/veltrano"), configFolder);
   EXPECT_EQ(installed.ForWriting(), configFolder + "/veltrano.session");
-  EXPECT_TRUE(QDir(configFolder).exists());
+  EXPECT_TRUE(QDir(configFolder).exists()) << "created when missing";
 }
 
 }  // namespace

@@ -1,0 +1,366 @@
+// The two popup menus of real view windows, with dialogs answered from a
+// script: the marks and visibility that opening a menu sets from the view
+// (read after the on-open handler ran; no menu runs modally), what the
+// entries do with accepted and refused inputs, and the file exports.
+#include "base/Colors.h"
+#include "base/IniFile.h"
+#include "platform/TApplication.h"
+#include "tests/support/Artifacts.h"
+#include "tests/support/writer/ResultFileWriter.h"
+#include "tests/viewer/LocaleGuard.h"
+#include "tests/viewer/ViewFileHost.h"
+#include "viewer/ColorLegendModel.h"
+#include "viewer/TColorScrollBox.h"
+#include "viewer/TfrmGLBase.h"
+#include "viewer/ViewDialogs.h"
+#include "viewer/ViewPopupMenus.h"
+
+#include <gtest/gtest.h>
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QMenu>
+#include <QOpenGLWidget>
+#include <QTemporaryDir>
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// Answers prompts in order (nullopt is Cancel) and logs every dialog as
+// "caption|prompt|text", "message:caption|text", "save:filter|extension" or
+// "open:filter|extension".
+class ScriptedDialogs final : public ViewDialogs {
+ public:
+  std::optional<QString> AskText(const QString& caption, const QString& prompt,
+                                 const QString& text) override {
+    log << caption + "|" + prompt + "|" + text;
+    if (answers.empty()) return std::nullopt;
+    const std::optional<QString> answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  void ShowMessage(const QString& caption, const QString& text) override {
+    log << "message:" + caption + "|" + text;
+  }
+  QString SaveFileName(const QString& filter, const QString& extension) override {
+    log << "save:" + filter + "|" + extension;
+    return saveName;
+  }
+  QString OpenFileName(const QString& filter, const QString& extension) override {
+    log << "open:" + filter + "|" + extension;
+    return openName;
+  }
+
+  std::deque<std::optional<QString>> answers;
+  QStringList log;
+  QString saveName, openName;
+};
+
+// Water content, relative humidity, temperature and capillary flux on a 6 x 5 grid.
+class CountingHost final : public ViewFileHost {
+ public:
+  explicit CountingHost(const QString& fileName) : ViewFileHost(fileName) {}
+  void Pause() override { ++pauses; }
+  void UpdateViews() override { ++updates; }
+  int pauses = 0, updates = 0;
+
+  static QString WriteFile(const QString& dir) {
+    resultwriter::ResultFileSpec content;
+    content.version = 2;
+    content.setKinds({0, 1, 2, 4});
+    content.x = {0, 1, 2, 3, 4, 5};
+    content.y = {0, 1, 2, 3, 4};
+    resultwriter::Ranges& ranges = content.ranges.emplace();
+    ranges[0] = {0.0f, 200.0f};
+    ranges[1] = {0.3f, 1.0f};
+    ranges[2] = {-10.0f, 30.0f};
+    ranges[4] = {0.0f, 2.0f};
+    content.materials.emplace_back().name = "brick";
+    resultwriter::addNumberedSteps(content, 2);
+    const QString path = dir + "/menus.res";
+    resultwriter::writeFile(content, path);
+    return path;
+  }
+};
+
+class PopupMenus : public testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir_.isValid());
+    host_ = std::make_unique<CountingHost>(CountingHost::WriteFile(dir_.path()));
+    TApplication::SetMessageBoxHook([this](QMessageBox::Icon, const QString& title,
+                                           const QString& text) { boxes_ << title + "|" + text; });
+  }
+  void TearDown() override { TApplication::SetMessageBoxHook(nullptr); }
+
+  void open(TDataKind kind) {
+    view_ = std::make_unique<TfrmGLBase>(*host_, kind);
+    view_->resize(640, 420);
+    view_->show();
+    menus_ = ViewPopupMenusOf(*view_);
+    auto dialogs = std::make_unique<ScriptedDialogs>();
+    dialogs_ = dialogs.get();
+    menus_->SetDialogs(std::move(dialogs));
+  }
+  QAction* item(const char* name) const {
+    QAction* a = menus_->Item(QString::fromLatin1(name));
+    EXPECT_NE(a, nullptr) << name;
+    return a;
+  }
+  void click(const char* name) {
+    if (QAction* a = item(name)) a->trigger();
+  }
+  void answer(std::initializer_list<std::optional<QString>> answers) {
+    dialogs_->answers.assign(answers.begin(), answers.end());
+    dialogs_->log.clear();
+  }
+  // Every named entry is visible (or checked) exactly when `yes` says so.
+  void expectVisible(std::initializer_list<const char*> names, bool yes) const {
+    for (const char* n : names) EXPECT_EQ(item(n)->isVisible(), yes) << n;
+  }
+  void expectChecked(std::initializer_list<const char*> names, bool yes) const {
+    for (const char* n : names) EXPECT_EQ(item(n)->isChecked(), yes) << n;
+  }
+  ViewModel& model() { return view_->Model(); }
+  ColorLegendModel& legend() { return view_->csb->Model(); }
+
+  LocaleGuard english_{LocaleGuard::English()};
+  QTemporaryDir dir_;
+  std::unique_ptr<CountingHost> host_;
+  std::unique_ptr<TfrmGLBase> view_;
+  ViewPopupMenus* menus_ = nullptr;
+  ScriptedDialogs* dialogs_ = nullptr;
+  QStringList boxes_;
+};
+
+using PopupMenuState = PopupMenus;
+using PopupMenuCommands = PopupMenus;
+
+TEST_F(PopupMenuState, ScalarViewOpensWithReliefEntriesMarkedFromTheView) {
+  open(dkTemperature);
+  menus_->PopupMenu1Popup();
+  EXPECT_EQ(host_->pauses, 1) << "opening the menu pauses playback";
+  expectVisible({"normalized1", "threshold1", "logarithmic2", "scaling1", "Data1", "image1",
+                 "detail1", "detail2"},
+                false);
+  expectVisible({"fill1", "shademodel1", "sidepanel1", "boundaries1", "initialconditions1"}, true);
+  expectChecked({"smooth1", "Grid1", "depthtest1", "visible2", "depthtest2", "visible1", "top1",
+                 "left1", "bottom1", "right1", "lequal1"},
+                true);
+  expectChecked({"fill1", "flat1", "lighted1", "enabled1", "always1"}, false);
+  EXPECT_TRUE(item("depthtest1")->isEnabled());
+
+  // The marks follow the view at the next opening.
+  ViewModel& m = view_->Model();
+  m.SetFlag(dfOutline, false);
+  m.SetGridDepthFunc(ViewModel::glAlways);
+  m.SetMatDepthFunc(ViewModel::glLess);
+  m.SetShadeModel(ViewModel::glFlat);
+  m.SetBoundarySides(bsTop | bsBottom);
+  m.SetSidePanelLighted(true);
+  m.SetFlag(dfWireFrame, true);
+  menus_->PopupMenu1Popup();
+  expectChecked({"Grid1", "depthtest1", "smooth1", "left1", "right1"}, false);
+  expectChecked({"depthtest2", "always1", "less2", "flat1", "top1", "bottom1", "lighted1", "fill1"},
+                true);
+  EXPECT_FALSE(item("depthtest1")->isEnabled()) << "depth test needs the grid visible";
+
+  // The legend menu shows the linear mark and pauses nothing.
+  menus_->pmcsbPopup();
+  EXPECT_EQ(host_->pauses, 2);
+  expectChecked({"linearizecolors1"}, true);
+  expectVisible({"deletecolor1"}, false);
+  view_->csb->Model().SetColorsLinear(false);
+  menus_->pmcsbPopup();
+  expectChecked({"linearizecolors1"}, false);
+}
+
+TEST_F(PopupMenuState, VectorViewOpensWithArrowEntriesMarkedFromTheView) {
+  open(dkCapillaryFlux);
+  menus_->PopupMenu1Popup();
+  expectVisible({"normalized1", "threshold1", "logarithmic2", "scaling1"}, true);
+  expectVisible({"fill1", "shademodel1", "sidepanel1", "boundaries1", "initialconditions1"}, false);
+  expectChecked({"normalized1", "visible2"}, true);
+  expectChecked({"logarithmic2", "Grid1"}, false);
+  EXPECT_FALSE(item("depthtest1")->isEnabled());
+
+  view_->Model().SetFlag(dfArrowNorm, false);
+  view_->Model().SetFlag(dfArrowLog, true);
+  menus_->PopupMenu1Popup();
+  expectChecked({"normalized1"}, false);
+  expectChecked({"logarithmic2"}, true);
+  expectVisible({"threshold1"}, false);  // the threshold belongs to normalized arrows
+
+  for (auto [kind, boundaries] :
+       {std::pair{dkWatercontent, false}, std::pair{dkRelHumidity, true}}) {
+    open(kind);
+    menus_->PopupMenu1Popup();
+    expectVisible({"boundaries1"}, boundaries);
+    expectVisible({"initialconditions1"}, true);
+  }
+}
+
+TEST_F(PopupMenuState, RightClicksOpenTheMenuOfWhatIsUnderTheMouse) {
+  open(dkTemperature);
+  QWidget* drawing = view_->OpenGL1.Widget();
+  QContextMenuEvent onDrawing(QContextMenuEvent::Mouse, QPoint(20, 20),
+                              drawing->mapToGlobal(QPoint(20, 20)));
+  QCoreApplication::sendEvent(drawing, &onDrawing);
+  EXPECT_TRUE(menus_->PopupMenu1()->isVisible());
+  EXPECT_FALSE(menus_->pmcsb()->isVisible());
+  testsupport::saveArtifact(menus_->PopupMenu1()->grab().toImage(), "PopupMenu1.png");
+  menus_->PopupMenu1()->hide();
+
+  QWidget* legend = view_->csb->viewport();
+  QContextMenuEvent onLegend(QContextMenuEvent::Mouse, QPoint(10, 40),
+                             legend->mapToGlobal(QPoint(10, 40)));
+  QCoreApplication::sendEvent(legend, &onLegend);
+  EXPECT_TRUE(menus_->pmcsb()->isVisible());
+  EXPECT_FALSE(menus_->PopupMenu1()->isVisible());
+  testsupport::saveArtifact(menus_->pmcsb()->grab().toImage(), "pmcsb.png");
+  menus_->pmcsb()->hide();
+}
+
+TEST_F(PopupMenuCommands, RefusedInputsKeepTheSettingAndValidOnesApply) {
+  const struct {
+    TDataKind kind;
+    const char* entry;
+    std::vector<const char*> refused;
+    const char* error;  // the message shown for a refused input, if any
+    const char* accepted;
+    std::function<QString()> read;
+  } table[] = {
+      {dkCapillaryFlux,
+       "threshold1",
+       {"0", "1.5", "-1"},
+       nullptr,
+       "1",
+       [&] { return QString::number(model().Threshold()); }},
+      {dkTemperature,
+       "format1",
+       {"%d", "%s%s", "%f %f", "%*f", "%n%n", "100%"},
+       "Invalid format spezifier",
+       "%5.1f °C (100%%)",
+       [&] { return model().NumberFormat(); }},
+      {dkTemperature,
+       "numberofcolors1",
+       {"300", "256", "0", "-4"},
+       nullptr,
+       "255",
+       [&] { return QString::number(legend().BoxCount()); }},
+      {dkTemperature,
+       "y1",
+       {"two", "0", "NAN", "1e40"},
+       "Invalid zoom factor",
+       "2",
+       [&] { return QString::number(model().Transform().ScaleY); }},
+  };
+  for (const auto& row : table) {
+    SCOPED_TRACE(row.entry);
+    open(row.kind);
+    model().SetThreshold(0.5f);  // so that taking 1 shows
+    const QString before = row.read();
+    const int updates = host_->updates;
+    for (const char* refused : row.refused) {
+      answer({QString::fromUtf8(refused)});
+      click(row.entry);
+      EXPECT_EQ(row.read(), before) << refused;
+      if (row.error != nullptr) {
+        EXPECT_EQ(dialogs_->log.value(1), QStringLiteral("message:Error|") + row.error);
+      }
+    }
+    EXPECT_EQ(host_->updates, updates);
+    answer({QString::fromUtf8(row.accepted)});
+    click(row.entry);
+    EXPECT_EQ(row.read(), QString::fromUtf8(row.accepted));
+  }
+  open(dkCapillaryFlux);
+  answer({"half"});
+  click("threshold1");
+  ASSERT_EQ(boxes_.size(), 1) << "the conversion error is shown";
+  EXPECT_TRUE(boxes_[0].contains("'half' is not a valid floating point value"));
+}
+
+TEST_F(PopupMenuCommands, EntriesChangeTheirSetting) {
+  open(dkTemperature);
+  for (const char* name : {"fill1", "Grid1", "depthtest1", "less2", "depthtest2", "visible2",
+                           "flat1", "visible1", "left1", "right1", "normalized1", "in1"})
+    click(name);
+  EXPECT_TRUE(model().HasFlag(dfWireFrame));
+  EXPECT_FALSE(model().HasFlag(dfOutline));
+  EXPECT_EQ(model().GridDepthFunc(), ViewModel::glAlways);
+  EXPECT_EQ(model().MatDepthFunc(), ViewModel::glLequal) << "any other function becomes LEQUAL";
+  EXPECT_FALSE(model().HasFlag(dfMaterialBorders));
+  EXPECT_EQ(model().ShadeModel(), ViewModel::glFlat);
+  EXPECT_FALSE(model().HasFlag(dfSidePanel));
+  EXPECT_EQ(model().BoundarySides(), bsTop | bsBottom);
+  EXPECT_FALSE(model().HasFlag(dfArrowNorm)) << "normalized changes arrow views only";
+  const float zoomed = model().Transform().ScaleX;
+  click("out1");
+  EXPECT_FLOAT_EQ(model().Transform().ScaleX, zoomed / 1.125f);
+
+  answer({"-5.5"});
+  click("lowerbound1");
+  EXPECT_EQ(legend().MinValAct(), -5.5);
+  EXPECT_EQ(dialogs_->log.value(0), "interval:lowerbound|Enter lowerbound of interval|-10");
+  const int updates = host_->updates;
+  click("linearizecolors1");
+  EXPECT_FALSE(legend().ColorsLinear());
+  EXPECT_EQ(host_->updates, updates + 1);
+}
+
+TEST_F(PopupMenuCommands, LegendExportAndImportGoThroughTheirDialogs) {
+  open(dkTemperature);
+  dialogs_->saveName = dir_.filePath("mine.leg");
+  legend().SetColorsLinear(false);
+  legend().SetBoxColor(2, base::clRed);
+  click("export1");
+  EXPECT_EQ(dialogs_->log.value(0), "save:Norbex Legend|*.leg|leg");
+  ASSERT_TRUE(QFileInfo::exists(dialogs_->saveName));
+  EXPECT_EQ(base::TIniFile(dialogs_->saveName).ReadString("Legend", "Color2", ""), "clRed");
+
+  open(dkWatercontent);
+  int changes = 0;
+  auto previous = legend().OnColorChanged;
+  legend().OnColorChanged = [&] {
+    ++changes;
+    if (previous) previous();
+  };
+  dialogs_->openName = dir_.filePath("mine.leg");
+  click("import1");
+  EXPECT_EQ(dialogs_->log.value(0), "open:Norbex Legend|*.leg|leg");
+  EXPECT_EQ(legend().GetBoxColor(2), base::clRed);
+  EXPECT_EQ(legend().MinValAct(), -10.0);
+  EXPECT_GE(changes, 1);
+
+  dialogs_->openName = dir_.filePath("missing/none.leg");
+  dialogs_->saveName = dir_.filePath("missing/none.leg");
+  click("export1");
+  ASSERT_EQ(boxes_.size(), 1) << "a failed save shows its error";
+}
+
+TEST_F(PopupMenuCommands, InitialConditionsAreWrittenAndTheStepReadAgain) {
+  open(dkTemperature);
+  int rereads = 0;
+  menus_->RereadStep = [&] { ++rereads; };
+  dialogs_->saveName = QString();
+  click("initialconditions1");
+  EXPECT_EQ(dialogs_->log.value(0), "save:Textfiles (*.txt)|*.txt|All Files|*.*|txt");
+  EXPECT_EQ(rereads, 0) << "Cancel changes nothing";
+  EXPECT_EQ(host_->File().SavedPosition(), -1);
+
+  dialogs_->saveName = dir_.filePath("initial.txt");
+  click("initialconditions1");
+  EXPECT_TRUE(QFileInfo(dialogs_->saveName).size() > 0);
+  EXPECT_EQ(rereads, 1);
+  EXPECT_EQ(host_->File().SavedPosition(), -1);
+}
+
+}  // namespace
