@@ -1,5 +1,5 @@
 // Day-number dates: days since 30 December 1899 with the time as fraction.
-#include "QStringPrinter.h"
+#include "LocaleScope.h"
 #include "base/DateTime.h"
 #include "base/Exceptions.h"
 
@@ -7,12 +7,16 @@
 
 #include <limits>
 
+using base::EncodeDate;
 using base::TDateTime;
 
 namespace {
 
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
 struct Ymd {
   int y, m, d;
+  bool operator==(const Ymd&) const = default;
 };
 
 Ymd decode(TDateTime t) {
@@ -21,113 +25,86 @@ Ymd decode(TDateTime t) {
   return r;
 }
 
-TEST(DayNumberDates, KnownDayNumbers) {
+TEST(DayNumberDates, KnownDayNumbersAndWeekdays) {
   struct Case {
-    int y, m, d;
+    Ymd date;
     double day;
+    int weekday;  // 1 = Sunday
   };
-  const Case cases[] = {{1899, 12, 30, 0},     {1899, 12, 31, 1},   {1900, 1, 1, 2},
-                        {1900, 3, 1, 61},      {2000, 1, 1, 36526}, {2000, 2, 29, 36585},
-                        {1899, 12, 29, -1},    {1, 1, 1, -693593},  {9999, 12, 31, 2958465},
-                        {1999, 12, 24, 36518}, {1991, 1, 1, 33239}};
+  const Case cases[] = {{{1899, 12, 30}, 0, 7},       {{1900, 1, 1}, 2, 2},
+                        {{1900, 3, 1}, 61, 5},        {{2000, 2, 29}, 36585, 3},
+                        {{1899, 12, 29}, -1, 6},      {{1, 1, 1}, -693593, 2},
+                        {{9999, 12, 31}, 2958465, 6}, {{2001, 3, 4}, 36954, 1}};
   for (const Case& c : cases) {
-    EXPECT_EQ(base::EncodeDate(c.y, c.m, c.d), c.day) << c.y << "-" << c.m << "-" << c.d;
-    const Ymd back = decode(c.day);
-    EXPECT_EQ(back.y, c.y);
-    EXPECT_EQ(back.m, c.m);
-    EXPECT_EQ(back.d, c.d);
+    SCOPED_TRACE(c.day);
+    EXPECT_EQ(EncodeDate(c.date.y, c.date.m, c.date.d), c.day);
+    EXPECT_EQ(decode(c.day), c.date);
+    EXPECT_EQ(base::DayOfWeek(c.day), c.weekday);
+  }
+  for (double v : {kNaN, 1e300, -693594.0, 2958466.0}) {  // out of range: zeros
+    EXPECT_EQ(decode(v), Ymd{}) << v;
+    EXPECT_EQ(base::DayOfWeek(v), 0);
   }
 }
 
 TEST(DayNumberDates, EveryDayOfFourCenturiesRoundTrips) {
   // Walk 1800..2200 day by day: catches leap-year and month-boundary slips.
-  TDateTime t = base::EncodeDate(1800, 1, 1);
-  int y = 1800, m = 1, d = 1;
-  while (y < 2200) {
-    const Ymd r = decode(t);
-    ASSERT_TRUE(r.y == y && r.m == m && r.d == d) << t;
-    if (++d > base::DaysInMonth(y, m)) {
-      d = 1;
-      if (++m > 12) {
-        m = 1;
-        ++y;
-      }
+  TDateTime t = EncodeDate(1800, 1, 1);
+  Ymd want{1800, 1, 1};
+  while (want.y < 2200) {
+    ASSERT_EQ(decode(t), want) << t;
+    if (++want.d > base::DaysInMonth(want.y, want.m)) {
+      want.d = 1;
+      if (++want.m > 12) want = {want.y + 1, 1, 1};
     }
     t += 1;
   }
 }
 
 TEST(DayNumberDates, ImpossibleDatesAndTimesRaiseTheConversionError) {
-  EXPECT_THROW(base::EncodeDate(1900, 2, 29), base::EConvertError);
-  EXPECT_THROW(base::EncodeDate(2001, 13, 1), base::EConvertError);
-  EXPECT_THROW(base::EncodeDate(0, 1, 1), base::EConvertError);
-  EXPECT_THROW(base::EncodeDate(10000, 1, 1), base::EConvertError);
-  EXPECT_NO_THROW(base::EncodeDate(2000, 2, 29));
+  for (const Ymd& bad : {Ymd{1900, 2, 29}, Ymd{2001, 13, 1}, Ymd{0, 1, 1}, Ymd{10000, 1, 1}})
+    EXPECT_THROW(EncodeDate(bad.y, bad.m, bad.d), base::EConvertError) << bad.y;
   EXPECT_THROW(base::EncodeTime(24, 0, 0, 0), base::EConvertError);
   EXPECT_THROW(base::EncodeTime(0, 60, 0, 0), base::EConvertError);
   EXPECT_THROW(base::EncodeTime(0, 0, 0, 1000), base::EConvertError);
-  try {
-    base::EncodeDate(2001, 2, 30);
-  } catch (const base::EConvertError& e) {
-    EXPECT_EQ(e.message(), QStringLiteral("Invalid argument to date encode"));
-  }
+  EXPECT_THROW(base::IncMonth(EncodeDate(9999, 12, 1), 1), base::EConvertError);
+  EXPECT_THROW(base::IncMonth(kNaN, 1), base::EConvertError);
+  EXPECT_THROW(base::QDateToDateTime(QDate()), base::EConvertError);
+  EXPECT_THROW(base::DateTimeToQDate(1e12), base::EConvertError);
 }
 
 TEST(DayNumberDates, TimeOfDayDecodesAndRoundsToMilliseconds) {
   int h, n, s, ms;
   base::DecodeTime(base::EncodeTime(13, 45, 7, 250), h, n, s, ms);
-  EXPECT_EQ(h, 13);
-  EXPECT_EQ(n, 45);
-  EXPECT_EQ(s, 7);
-  EXPECT_EQ(ms, 250);
+  EXPECT_EQ(h * 10000000 + n * 100000 + s * 1000 + ms, 134507250);
   // Negative days: the fraction still counts forward from that day's midnight.
   base::DecodeTime(-1.25, h, n, s, ms);
   EXPECT_EQ(h, 6);
   EXPECT_EQ(decode(-1.25).d, 29);
   // A hair before midnight is the next day at 00:00, never hour 24.
-  const TDateTime late = base::EncodeDate(2001, 3, 5) + 0.9999999999;
+  const TDateTime late = EncodeDate(2001, 3, 5) + 0.9999999999;
   base::DecodeTime(late, h, n, s, ms);
   EXPECT_EQ(h, 0);
   EXPECT_EQ(decode(late).d, 6);
-}
-
-TEST(DayNumberDates, OutOfRangeValuesDecodeToZeros) {
-  for (double v : {std::numeric_limits<double>::quiet_NaN(), 1e300, -1e300, -693594.0, 2958466.0}) {
-    const Ymd r = decode(v);
-    EXPECT_EQ(r.y + r.m + r.d, 0) << v;
-    EXPECT_EQ(base::DayOfWeek(v), 0);
-  }
-}
-
-TEST(DayNumberDates, DayOfWeekCountsFromSunday) {
-  EXPECT_EQ(base::DayOfWeek(0), 7);                             // Saturday
-  EXPECT_EQ(base::DayOfWeek(base::EncodeDate(2001, 3, 4)), 1);  // Sunday
-  EXPECT_EQ(base::DayOfWeek(base::EncodeDate(2026, 12, 7)), 2);
-  EXPECT_EQ(base::DayOfWeek(-1), 6);
-  EXPECT_EQ(base::DayOfWeek(-7.5), 7);
+  const QDateTime q = base::DateTimeToQDateTime(EncodeDate(2001, 3, 5) + 0.5);
+  EXPECT_EQ(q, QDateTime(QDate(2001, 3, 5), QTime(12, 0)));
+  EXPECT_DOUBLE_EQ(base::QDateTimeToDateTime(q), EncodeDate(2001, 3, 5) + 0.5);
 }
 
 TEST(DayNumberDates, IncMonthClampsTheDayAndKeepsTheTime) {
-  const TDateTime jan31 = base::EncodeDate(2001, 1, 31) + 0.5;
-  EXPECT_EQ(base::IncMonth(jan31, 1), base::EncodeDate(2001, 2, 28) + 0.5);
-  EXPECT_EQ(base::IncMonth(base::EncodeDate(2000, 1, 31), 1), base::EncodeDate(2000, 2, 29));
-  EXPECT_EQ(base::IncMonth(base::EncodeDate(2001, 3, 15), -3), base::EncodeDate(2000, 12, 15));
-  EXPECT_EQ(base::IncMonth(base::EncodeDate(2001, 3, 15), 22), base::EncodeDate(2003, 1, 15));
-  EXPECT_EQ(base::IncMonth(base::EncodeDate(2001, 3, 15), -15), base::EncodeDate(1999, 12, 15));
-  EXPECT_THROW(base::IncMonth(base::EncodeDate(9999, 12, 1), 1), base::EConvertError);
-  EXPECT_THROW(base::IncMonth(std::numeric_limits<double>::quiet_NaN(), 1), base::EConvertError);
-}
-
-TEST(DayNumberDates, QtConversionsKeepTheCalendarFields) {
-  const TDateTime t = base::EncodeDate(2001, 3, 5) + base::EncodeTime(14, 7, 9, 0);
-  const QDateTime q = base::DateTimeToQDateTime(t);
-  EXPECT_EQ(q.date(), QDate(2001, 3, 5));
-  EXPECT_EQ(q.time(), QTime(14, 7, 9));
-  EXPECT_DOUBLE_EQ(base::QDateTimeToDateTime(q), t);
-  EXPECT_EQ(base::QDateToDateTime(QDate(1899, 12, 30)), 0.0);
-  EXPECT_THROW(base::QDateToDateTime(QDate()), base::EConvertError);
-  EXPECT_THROW(base::DateTimeToQDate(1e12), base::EConvertError);
-  EXPECT_EQ(base::Today(), base::QDateToDateTime(QDate::currentDate()));
+  struct Case {
+    Ymd from;
+    int months;
+    Ymd to;
+  };
+  const Case cases[] = {{{2001, 1, 31}, 1, {2001, 2, 28}},
+                        {{2000, 1, 31}, 1, {2000, 2, 29}},
+                        {{2001, 3, 15}, -3, {2000, 12, 15}},
+                        {{2001, 3, 15}, -15, {1999, 12, 15}}};
+  for (const Case& c : cases)
+    EXPECT_EQ(base::IncMonth(EncodeDate(c.from.y, c.from.m, c.from.d) + 0.5, c.months),
+              EncodeDate(c.to.y, c.to.m, c.to.d) + 0.5)
+        << c.months;
 }
 
 }  // namespace

@@ -1,8 +1,14 @@
 #pragma once
-// Sets the default locale for one test and restores the previous one.
-#include "QStringPrinter.h"
-
+// Sets the default locale for one test and restores it; every test file of the
+// folder includes this so that gtest prints QStrings the same way everywhere.
 #include <QLocale>
+#include <QString>
+
+#include <ostream>
+
+inline void PrintTo(const QString& s, std::ostream* os) {
+  *os << '"' << s.toStdString() << '"';
+}
 
 class LocaleScope {
  public:
@@ -13,7 +19,19 @@ class LocaleScope {
 
   static QLocale english() { return QLocale::c(); }
   static QLocale german() { return QLocale(QLocale::German, QLocale::Germany); }
+  static QLocale of(bool german) { return german ? LocaleScope::german() : english(); }
 
  private:
   QLocale saved_;
 };
+
+// The German text of an English number: '.' and ',' swapped.
+inline QString swapSeparators(QString r) {
+  for (QChar& c : r) {
+    if (c == QLatin1Char('.'))
+      c = QLatin1Char(',');
+    else if (c == QLatin1Char(','))
+      c = QLatin1Char('.');
+  }
+  return r;
+}

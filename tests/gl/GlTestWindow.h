@@ -9,15 +9,29 @@
 #include <QTest>
 #include <QWidget>
 
+#include <GL/gl.h>
+
 #include <memory>
+
+// A view's properties: orthographic, double buffered, 24 depth bits, a light clear colour.
+inline void viewConfiguration(TOpenGL& gl) {
+  gl.setpfdFlags(TPFDFlag::DoubleBuffer | TPFDFlag::Draw_To_Window | TPFDFlag::Support_OPENGL);
+  gl.setProjection(TProjection::Orthographic);
+  gl.setprxNear(-50);
+  gl.setprxFar(100);
+  gl.setDepthBits(24);
+  gl.setClearRed(0.9f);
+  gl.setClearGreen(0.9f);
+  gl.setClearBlue(0.88f);
+}
 
 struct GlTestWindow {
   QWidget form;
   std::unique_ptr<TOpenGL> gl = std::make_unique<TOpenGL>(&form);
 
   // `configure` sets the properties before the context is made.
-  template <class Configure>
-  bool open(int width, int height, Configure configure) {
+  template <class Configure = void (*)(TOpenGL&)>
+  bool open(int width, int height, Configure configure = viewConfiguration) {
     configure(*gl);
     gl->Loaded();
     form.resize(width, height);

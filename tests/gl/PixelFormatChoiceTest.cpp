@@ -16,89 +16,54 @@ TPixelFormatDescriptor format(TPFDFlags flags, int color, int depth, int stencil
 }
 
 const TPFDFlags kGl = TPFDFlag::Support_OPENGL;
-const TPFDFlags kWindowGl = TPFDFlag::Draw_To_Window | TPFDFlag::Support_OPENGL;
+const TPFDFlags kWin = TPFDFlag::Draw_To_Window | TPFDFlag::Support_OPENGL;
+const TPFDFlags kDouble = kWin | TPFDFlag::DoubleBuffer;
 
 }  // namespace
 
-TEST(PixelFormatChoiceFiltersCandidates, RefusesWrongTypeTooFewBitsOrNoGl) {
-  const TPixelFormatDescriptor wanted = format(kWindowGl, 24, 24);
+TEST(PixelFormatChoice, FiltersThenScoresWantedFlagsThenFewestSurplusBits) {
+  // Wrong type, too few bits or no GL are refused; stencil is no condition.
+  const TPixelFormatDescriptor wanted = format(kWin, 24, 24, 8);
   EXPECT_EQ(ChoosePixelFormat({}, wanted), -1);
-  EXPECT_EQ(ChoosePixelFormat({format(kWindowGl, 16, 24)}, wanted), -1);
-  EXPECT_EQ(ChoosePixelFormat({format(kWindowGl, 24, 16)}, wanted), -1);
-  EXPECT_EQ(ChoosePixelFormat({format(TPFDFlag::Draw_To_Window, 24, 24)}, wanted), -1);
-  EXPECT_EQ(ChoosePixelFormat({format(kWindowGl, 24, 24, 0, TPFDPixelType::ColorIndex)}, wanted),
-            -1);
-  // Stencil is not a condition: a format without the wanted stencil still qualifies.
-  EXPECT_EQ(ChoosePixelFormat({format(kWindowGl, 24, 24)}, format(kWindowGl, 24, 24, 8)), 0);
+  for (const TPixelFormatDescriptor& bad :
+       {format(kWin, 16, 24), format(kWin, 24, 16), format(TPFDFlag::Draw_To_Window, 24, 24),
+        format(kWin, 24, 24, 0, TPFDPixelType::ColorIndex)})
+    EXPECT_EQ(ChoosePixelFormat({bad}, wanted), -1) << bad.colorBits << " " << bad.depthBits;
+  EXPECT_EQ(ChoosePixelFormat({format(kWin, 24, 24)}, wanted), 0);
+
+  // More wanted flags beat order and surplus; then fewest surplus bits, accumulation
+  // buffers included; then the first.
+  const TPixelFormatDescriptor exact = format(kDouble, 24, 24);
+  const TPixelFormatDescriptor stencil = format(kDouble, 24, 24, 8);
+  TPixelFormatDescriptor accum = exact;
+  accum.accumBits = 64;
+  const TPixelFormatDescriptor stereo = format(kWin | TPFDFlag::Stereo, 24, 24);
+  EXPECT_EQ(PixelFormatScore(stereo, kDouble), 2);
+  EXPECT_EQ(ChoosePixelFormat({format(kGl, 24, 24), stereo, format(kDouble, 32, 32, 8)}, exact), 2);
+  EXPECT_EQ(ChoosePixelFormat({format(kDouble, 30, 24), stencil, exact, exact}, exact), 2);
+  EXPECT_EQ(ChoosePixelFormat({stencil, accum, exact}, exact), 2);
+  // Only the low sixteen bits are flags.
+  const TPFDFlags high = TPFDFlags::fromInt(0x30020);
+  EXPECT_EQ(PixelFormatScore(format(high, 24, 24), high), 1);
 }
 
-TEST(PixelFormatChoiceScoresWantedFlags, MoreMatchingFlagsWinsOverOrder) {
-  const TPixelFormatDescriptor wanted =
-      format(kWindowGl | TPFDFlag::DoubleBuffer | TPFDFlag::Swap_Exchange, 24, 24);
-  const std::vector<TPixelFormatDescriptor> candidates = {
-      format(kGl, 24, 24),                                    // score 1
-      format(kWindowGl | TPFDFlag::Stereo, 24, 24),           // 2: Stereo not wanted
-      format(kWindowGl | TPFDFlag::DoubleBuffer, 32, 32),     // 3
-      format(kWindowGl | TPFDFlag::Draw_To_Bitmap, 24, 24)};  // 2
-  EXPECT_EQ(PixelFormatScore(candidates[0], wanted.flags), 1);
-  EXPECT_EQ(PixelFormatScore(candidates[1], wanted.flags), 2);
-  EXPECT_EQ(PixelFormatScore(candidates[2], wanted.flags), 3);
-  EXPECT_EQ(ChoosePixelFormat(candidates, wanted), 2);
-}
-
-TEST(PixelFormatChoiceScoresWantedFlags, CountsOnlyTheLowSixteenBits) {
-  TPixelFormatDescriptor c = format(kGl, 24, 24);
-  c.flags = TPFDFlags::fromInt(0x30020);  // GL plus two bits above the flag word
-  EXPECT_EQ(PixelFormatScore(c, TPFDFlags::fromInt(0x30020)), 1);
-}
-
-TEST(PixelFormatChoiceBreaksTies, FewestSurplusBitsThenFirst) {
-  const TPixelFormatDescriptor wanted = format(kWindowGl | TPFDFlag::DoubleBuffer, 24, 24);
-  const TPFDFlags all = kWindowGl | TPFDFlag::DoubleBuffer;
-  std::vector<TPixelFormatDescriptor> candidates = {format(all, 30, 24),     // 6 colour bits over
-                                                    format(all, 24, 24, 8),  // 8 stencil bits over
-                                                    format(all, 24, 24),     // exact
-                                                    format(all, 24, 24)};    // exact, later
-  candidates[0].accumBits = 0;
-  EXPECT_EQ(ChoosePixelFormat(candidates, wanted), 2);
-
-  candidates[2].accumBits = 64;  // accumulation buffers are surplus too
-  EXPECT_EQ(ChoosePixelFormat(candidates, wanted), 3);
-
-  // A higher score beats any surplus.
-  candidates.push_back(format(all | TPFDFlag::Draw_To_Bitmap, 32, 32, 8));
-  TPixelFormatDescriptor wantsBitmap = wanted;
-  wantsBitmap.flags |= TPFDFlag::Draw_To_Bitmap;
-  EXPECT_EQ(ChoosePixelFormat(candidates, wantsBitmap), 4);
-}
-
-TEST(PixelFormatBecomesSurfaceRequest, BufferSizesSwapAndProfile) {
-  const QSurfaceFormat f = SurfaceFormatFor(format(kWindowGl | TPFDFlag::DoubleBuffer, 24, 24, 8));
-  EXPECT_EQ(f.redBufferSize(), 8);
-  EXPECT_EQ(f.greenBufferSize(), 8);
-  EXPECT_EQ(f.blueBufferSize(), 8);
-  EXPECT_EQ(f.depthBufferSize(), 24);
-  EXPECT_EQ(f.stencilBufferSize(), 8);
+TEST(PixelFormatBecomesSurfaceRequest, BufferSizesSwapStereoAndProfile) {
+  const auto rgb = [](const QSurfaceFormat& f) {
+    return f.redBufferSize() * 100 + f.greenBufferSize() * 10 + f.blueBufferSize();
+  };
+  const QSurfaceFormat f = SurfaceFormatFor(format(kDouble, 24, 24, 8));
+  EXPECT_EQ(rgb(f), 888);
+  EXPECT_EQ(f.depthBufferSize() * 100 + f.stencilBufferSize(), 2408);
   EXPECT_EQ(f.swapBehavior(), QSurfaceFormat::DoubleBuffer);
   EXPECT_FALSE(f.stereo());
   EXPECT_EQ(f.profile(), QSurfaceFormat::CompatibilityProfile);
 
-  const QSurfaceFormat single = SurfaceFormatFor(format(kWindowGl | TPFDFlag::Stereo, 16, 0));
+  const QSurfaceFormat single = SurfaceFormatFor(format(kWin | TPFDFlag::Stereo, 16, 0));
   EXPECT_EQ(single.swapBehavior(), QSurfaceFormat::SingleBuffer);
   EXPECT_TRUE(single.stereo());
-  EXPECT_EQ(single.redBufferSize(), 5);
-  EXPECT_EQ(single.greenBufferSize(), 6);
-  EXPECT_EQ(single.blueBufferSize(), 5);
+  EXPECT_EQ(rgb(single), 565);
   EXPECT_EQ(single.depthBufferSize(), -1);  // none wanted: the platform's choice
-  EXPECT_EQ(single.stencilBufferSize(), -1);
-}
-
-TEST(PixelFormatBecomesSurfaceRequest, ColorBitsSplitAsDisplaysOfferThem) {
-  int r = 0, g = 0, b = 0;
-  SplitColorBits(8, r, g, b);
-  EXPECT_EQ(r * 100 + g * 10 + b, 332);
-  SplitColorBits(30, r, g, b);
-  EXPECT_EQ(r * 100 + g * 10 + b, 1110);  // 10/10/10
-  SplitColorBits(0, r, g, b);
-  EXPECT_EQ(r, -1);
+  // Colour bits split as displays offer them.
+  EXPECT_EQ(rgb(SurfaceFormatFor(format(kWin, 8, 0))), 332);
+  EXPECT_EQ(rgb(SurfaceFormatFor(format(kWin, 30, 0))), 1110);
 }

@@ -1,15 +1,18 @@
 #include "gl/SquareViewport.h"
-#include "gl/TOpenGL.h"
+
+#include <QSize>
 
 #include <gtest/gtest.h>
 
 TEST(ViewportIsCentredSquare, OverhangsTheShorterSideEqually) {
-  EXPECT_EQ(CenteredSquareViewport(300, 200), (SquareViewport{0, -50, 300}));
-  EXPECT_EQ(CenteredSquareViewport(200, 300), (SquareViewport{-50, 0, 300}));
-  EXPECT_EQ(CenteredSquareViewport(250, 250), (SquareViewport{0, 0, 250}));
-  // Odd difference: the offset truncates toward zero.
-  EXPECT_EQ(CenteredSquareViewport(301, 200), (SquareViewport{0, -50, 301}));
-  EXPECT_EQ(CenteredSquareViewport(0, 0), (SquareViewport{0, 0, 0}));
+  // An odd difference truncates the offset toward zero.
+  const std::pair<QSize, SquareViewport> cases[] = {{{300, 200}, {0, -50, 300}},
+                                                    {{200, 300}, {-50, 0, 300}},
+                                                    {{250, 250}, {0, 0, 250}},
+                                                    {{301, 200}, {0, -50, 301}},
+                                                    {{0, 0}, {0, 0, 0}}};
+  for (const auto& [size, expected] : cases)
+    EXPECT_EQ(CenteredSquareViewport(size.width(), size.height()), expected) << size.width();
 }
 
 TEST(ResizeReportsShrinking, TrueOnlyWhenNeitherSideGrew) {
@@ -20,13 +23,4 @@ TEST(ResizeReportsShrinking, TrueOnlyWhenNeitherSideGrew) {
   EXPECT_FALSE(watch.Update(281, 100));  // width grew
   EXPECT_FALSE(watch.Update(200, 101));  // height grew, compared with the last call
   EXPECT_TRUE(watch.Update(200, 101));
-}
-
-TEST(ResizeReportsShrinking, FalseWithoutContext) {
-  TOpenGL gl;
-  gl.setWidth(10);
-  gl.setHeight(10);
-  EXPECT_FALSE(gl.Resize());
-  EXPECT_FALSE(gl.Active());
-  EXPECT_EQ(gl.Widget(), nullptr);
 }
