@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 namespace {
@@ -35,14 +34,6 @@ TEST(SettingsStoreKeepsValues, WrittenValuesReadBackAndWriteFailuresAreReported)
   QString error;
   EXPECT_FALSE(taken.sync(&error));
   EXPECT_FALSE(error.isEmpty());
-}
-
-TEST(SettingsStoreKeepsValues, UserStoreLivesInTheConfigFolderUnderTheOrganisation) {
-  QStandardPaths::setTestModeEnabled(true);  // never the user's real settings
-  platform::SettingsStore s;
-  EXPECT_EQ(s.fileName(), QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                              QStringLiteral("/Orv-Software/Veltrano.ini"));
-  QStandardPaths::setTestModeEnabled(false);
 }
 
 }  // namespace

@@ -10,43 +10,40 @@
 #endif
 #endif
 
+#ifdef VELTRANO_ALLOCATION_HOOKS
+extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*)(const volatile void*,
+                                                                  std::size_t),
+                                                         void (*)(const volatile void*));
+#endif
+
 namespace {
 std::atomic<bool> watching{false};
 std::atomic<std::size_t> largest{0};
-}  // namespace
 
 #ifdef VELTRANO_ALLOCATION_HOOKS
-extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*malloc_hook)(const volatile void*,
-                                                                             std::size_t),
-                                                         void (*free_hook)(const volatile void*));
-
-namespace {
 void onMalloc(const volatile void*, std::size_t size) {
-  if (!watching.load(std::memory_order_relaxed)) return;
   std::size_t seen = largest.load(std::memory_order_relaxed);
-  while (size > seen && !largest.compare_exchange_weak(seen, size, std::memory_order_relaxed)) {
+  while (watching.load(std::memory_order_relaxed) && size > seen &&
+         !largest.compare_exchange_weak(seen, size, std::memory_order_relaxed)) {
   }
 }
 void onFree(const volatile void*) {}
 const bool hooksInstalled = __sanitizer_install_malloc_and_free_hooks(onMalloc, onFree) != 0;
-}  // namespace
 #else
 const bool hooksInstalled = false;
 #endif
-
-bool AllocationWatch::Available() {
-  return hooksInstalled;
-}
+}  // namespace
 
 AllocationWatch::AllocationWatch() {
   largest = 0;
   watching = true;
 }
-
 AllocationWatch::~AllocationWatch() {
   watching = false;
 }
-
+bool AllocationWatch::Available() {
+  return hooksInstalled;
+}
 std::size_t AllocationWatch::Largest() const {
   return largest.load();
 }

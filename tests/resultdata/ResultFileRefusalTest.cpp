@@ -45,105 +45,86 @@ QString refusal(TempFiles& files, const QByteArray& bytes) {
 
 }  // namespace
 
-TEST(ReaderRefusesForeignFiles, NoResultFileInAnyFraming) {
+TEST(ReaderRefusesHostileFiles, ForeignFramingsOffsetsAndSizes) {
   TempFiles files;
-  const QByteArray plain = resultwriter::writeBytes(richSpec(2, Framing::Plain));
+  resultwriter::Layout v2, v4;
+  const QByteArray plain = resultwriter::writeBytes(richSpec(2, Framing::Plain), &v2);
   const QByteArray prefixed = resultwriter::writeBytes(richSpec(2, Framing::Prefixed));
   const QByteArray records = resultwriter::writeBytes(richSpec(1, Framing::Records));
+  const QByteArray plain4 = resultwriter::writeBytes(richSpec(4, Framing::Plain), &v4);
   EXPECT_EQ(refusal(files, plain), QString());
-  std::vector<QByteArray> foreign{QByteArray(5000, 'x'), patched(plain, 4, 0)};  // no magic
-  for (int size : {0, 3, 10, 35}) foreign.push_back(plain.left(size));
+  EXPECT_EQ(refusal(files, patched(plain4, 32, std::int32_t(v4.fileSize))), QString());
+
+  std::vector<std::pair<QByteArray, QString>> cases{{QByteArray(5000, 'x'), Unsupported},
+                                                    {patched(plain, 4, 0), Unsupported}};
+  for (int size : {0, 3, 10, 35}) cases.emplace_back(plain.left(size), Unsupported);
   for (std::int16_t version : {5, 7, -1, 0x0102}) {
-    foreign.push_back(patched(plain, 10, version, true));
-    foreign.push_back(patched(prefixed, 14, version, true));
+    cases.emplace_back(patched(plain, 10, version, true), Unsupported);
+    cases.emplace_back(patched(prefixed, 14, version, true), Unsupported);
   }
   // A well-formed version-2 header in a record file would pass as prefixed,
-  // but the repeated length word marks a record file, which holds versions 0 and 1 only.
-  for (std::int16_t version : {2, 3, 4}) foreign.push_back(patched(records, 14, version, true));
+  // but the repeated length word marks a record file: versions 0 and 1 only.
+  for (std::int16_t version : {2, 3, 4})
+    cases.emplace_back(patched(records, 14, version, true), Unsupported);
   QByteArray longHeader = records;  // a header record longer than a header
   longHeader.insert(40, QByteArray(4, '\0'));
-  foreign.push_back(patched(patched(longHeader, 0, 40), 44, 40));
-  for (std::size_t n = 0; n < foreign.size(); ++n)
-    EXPECT_EQ(refusal(files, foreign[n]), Unsupported) << "case " << n;
+  cases.emplace_back(patched(patched(longHeader, 0, 40), 44, 40), Unsupported);
 
-  const QString missing = files.path(QStringLiteral("missing.vq3"));
-  try {
-    TResultFile reader(missing);
-    ADD_FAILURE() << "no exception";
-  } catch (const EHugeFile& e) {
-    EXPECT_TRUE(e.message().startsWith(
-        QStringLiteral("THugeFile.Reset(%1) failed. System Error.  Code: 2.").arg(missing)));
-  }
+  for (std::int64_t offset :
+       {std::int64_t{0}, v4.firstStepOffset - 1, v4.fileSize + 1, std::int64_t{-8}})
+    cases.emplace_back(
+        patched(plain4, 32, std::int32_t(offset)),
+        QStringLiteral("First step offset %1 lies outside the step area").arg(offset));
+
+  const std::int64_t nx = v2.nxOffset, materials = v2.materialCountOffset;
+  const std::int64_t counts = v2.firstMaterialOffset + 56;  // after name and reserved bytes
+  const std::int32_t max = std::numeric_limits<std::int32_t>::max();
+  const QString grid = QStringLiteral("Invalid grid size: nx = %1, ny = %2");
+  cases.insert(cases.end(),
+               {{patched(plain, nx, -1), grid.arg(-1).arg(3)},
+                {patched(plain, nx, 1), grid.arg(1).arg(3)},
+                {patched(plain, nx + 4, -max - 1), grid.arg(4).arg(-max - 1)},
+                {patched(plain, nx, max), BeyondEnd},
+                {patched(plain, nx + 4, 1 << 28), BeyondEnd},
+                {patched(plain, materials, -1), QStringLiteral("Invalid material count: -1")},
+                {patched(plain, materials, max), BeyondEnd},
+                {patched(plain, counts, -5, true),
+                 QStringLiteral("Material 1 has a negative curve count (-5)")},
+                {patched(plain, counts + 16, 32767, true), BeyondEnd}});
+  // No cell table in version 0: nothing but the coordinates bounds nx * ny.
+  cases.emplace_back(resultwriter::writeBytes(plainSpec(0, {0}, 3000, 3000, 0)),
+                     QStringLiteral("Grid of 3000 x 3000 nodes does not fit in the file"));
+  cases.emplace_back(resultwriter::writeBytes(plainSpec(0, {4, 5, 6, 7}, 200, 2, 0)),
+                     QStringLiteral("Step record of 12808 bytes does not fit in the file"));
+  for (std::size_t n = 0; n < cases.size(); ++n)
+    EXPECT_EQ(refusal(files, cases[n].first), cases[n].second) << "case " << n;
+
+  EXPECT_THROW(TResultFile(files.path(QStringLiteral("missing.vq3"))), EHugeFile);
 }
 
-TEST(ReaderRecognisesResultFilesByContent, ShortHeaderRecordAndAnyName) {
+TEST(ReaderRecognisesResultFilesByContent, OffsetsShortHeaderRecordsAndLongDates) {
   TempFiles files;
+  ResultFileSpec spec = richSpec(3, Framing::Prefixed);
+  spec.gapBeforeSteps = 12;  // the version-3 prefixed first-step offset is absolute
+  resultwriter::Layout layout;
+  TResultFile gap(files.write(QStringLiteral("gap.zol"), spec, &layout));
+  EXPECT_EQ(gap.FirstStepOffset(), layout.firstStepOffset);
+  EXPECT_EQ(gap.LastStepIndex(), 2);
+  gap.NextStep();
+  EXPECT_EQ(gap.FieldTable()[dkTemperature].Values[5], 2.0F);
   // A header record of 12 bytes (magic and version) is a header too.
   QByteArray bytes = resultwriter::writeBytes(richSpec(1, Framing::Records));
   bytes.remove(4 + 12, 24);
   TResultFile reader(
       files.writeBytes(QStringLiteral("short.vq3"), patched(patched(bytes, 0, 12), 16, 12)));
-  EXPECT_EQ(reader.Version(), 1);
   EXPECT_EQ(reader.LastStepIndex(), 2);
-  TResultFile zol(files.write(QStringLiteral("result.zol"), richSpec(4, Framing::Prefixed)));
-  EXPECT_EQ(zol.LastStepIndex(), 2);
   // A start date record longer than the text field is cut.
-  ResultFileSpec spec = richSpec(1, Framing::Records);
+  spec = richSpec(1, Framing::Records);
   spec.startDate = "24.12.1999_13.45 and some more text";
   TResultFile date(files.write(QStringLiteral("date.vq3"), spec));
   EXPECT_EQ(date.HeaderBlock().StartDateText, QStringLiteral("24.12.1999_13.45"));
   date.NextStep();
   EXPECT_EQ(date.StepTime(), 3600.0);
-}
-
-TEST(ReaderFollowsTheFirstStepOffset, VersionThreePrefixedOffsetIsAbsolute) {
-  TempFiles files;
-  ResultFileSpec spec = richSpec(3, Framing::Prefixed);
-  spec.gapBeforeSteps = 12;
-  resultwriter::Layout layout;
-  TResultFile reader(files.write(QStringLiteral("gap.vq3"), spec, &layout));
-  EXPECT_EQ(reader.FirstStepOffset(), layout.firstStepOffset);
-  EXPECT_EQ(reader.LastStepIndex(), 2);
-  reader.NextStep();
-  EXPECT_EQ(reader.StepTime(), 3600.0);
-  EXPECT_EQ(reader.FieldTable()[dkTemperature].Values[5], 2.0F);
-
-  const QByteArray good = resultwriter::writeBytes(richSpec(4, Framing::Plain), &layout);
-  for (std::int64_t offset :
-       {std::int64_t{0}, layout.firstStepOffset - 1, layout.fileSize + 1, std::int64_t{-8}})
-    EXPECT_EQ(refusal(files, patched(good, 32, std::int32_t(offset))),
-              QStringLiteral("First step offset %1 lies outside the step area").arg(offset));
-  EXPECT_EQ(refusal(files, patched(good, 32, std::int32_t(layout.fileSize))), QString());
-}
-
-TEST(ReaderRefusesHostileSizes, GridMaterialCurveAndStepSizes) {
-  TempFiles files;
-  resultwriter::Layout layout;
-  const QByteArray good = resultwriter::writeBytes(richSpec(2, Framing::Plain), &layout);
-  const std::int64_t nx = layout.nxOffset;
-  const std::int64_t counts = layout.firstMaterialOffset + 56;  // after name and reserved bytes
-  const std::int32_t max = std::numeric_limits<std::int32_t>::max();
-  const std::int32_t min = std::numeric_limits<std::int32_t>::min();
-  // No cell table in version 0: nothing but the coordinates bounds nx * ny.
-  ResultFileSpec wide = plainSpec(0, {0}, 3000, 3000, 0);
-  ResultFileSpec vectors = plainSpec(0, {4, 5, 6, 7}, 200, 2, 0);
-  const std::pair<QByteArray, QString> cases[] = {
-      {patched(good, nx, -1), QStringLiteral("Invalid grid size: nx = -1, ny = 3")},
-      {patched(good, nx, 1), QStringLiteral("Invalid grid size: nx = 1, ny = 3")},
-      {patched(good, nx + 4, min), QStringLiteral("Invalid grid size: nx = 4, ny = -2147483648")},
-      {patched(good, nx, max), BeyondEnd},
-      {patched(good, nx + 4, 1 << 28), BeyondEnd},
-      {patched(good, layout.materialCountOffset, -1), QStringLiteral("Invalid material count: -1")},
-      {patched(good, layout.materialCountOffset, max), BeyondEnd},
-      {patched(good, counts, -5, true),
-       QStringLiteral("Material 1 has a negative curve count (-5)")},
-      {patched(good, counts + 16, 32767, true), BeyondEnd},
-      {resultwriter::writeBytes(wide),
-       QStringLiteral("Grid of 3000 x 3000 nodes does not fit in the file")},
-      {resultwriter::writeBytes(vectors),
-       QStringLiteral("Step record of %1 bytes does not fit in the file")
-           .arg(8 + 8 * 4 * 200 * 2)}};
-  for (const auto& [bytes, message] : cases) EXPECT_EQ(refusal(files, bytes), message);
 }
 
 TEST(ReaderRefusesHostileSizes, RangesAreClamped) {

@@ -35,45 +35,32 @@ inline ResultFileSpec plainSpec(int version, std::initializer_list<int> kinds, i
 // 4 x 3 nodes, temperature and capillary flux, two materials (versions 1 to
 // 4), the ranges, and `steps` numbered steps: every feature a version carries.
 inline ResultFileSpec richSpec(int version, Framing framing, int steps = 3, bool ranges = true) {
-  ResultFileSpec spec;
-  spec.version = version;
-  spec.framing = framing;
+  ResultFileSpec spec = plainSpec(version, {2, 4}, 4, 3, steps, framing);
   spec.startDate = "24.12.1999_13.45";
-  spec.setKinds({2, 4});
-  if (version == 0) {
-    spec.slotNames[0] = "Temperatur";
-    spec.slotNames[1] = "Kapillarstr\xf6mung";  // Windows-1252 ö
-  }
-  spec.x = {0.0F, 0.5F, 1.5F, 3.0F};
-  spec.y = {0.0F, 0.25F, 1.0F};
+  spec.slotNames[1] = "Kapillarstr\xf6mung";  // version 0, Windows-1252 ö
   if (ranges) {
     resultwriter::Ranges r{};
     for (int k = 0; k < 8; ++k) r[std::size_t(k)] = {float(-k), float(10 * k + 5)};
     spec.ranges = r;
   }
-  if (version >= 1) {
-    spec.cellMaterials = {0, 0, 0, 0, 1, 2, 0, 2, 2, 0, 1, 3};  // no material 3 in the file
-    resultwriter::Material brick;
-    brick.name = "Brick";
-    for (int v = 0; v < 11; ++v) brick.values[std::size_t(v)] = float(1000 + v);
-    resultwriter::Material plaster;
-    plaster.name = "Lime plaster \x80";  // Windows-1252 euro sign
-    if (version == 1) {
-      brick.curves[0] = {0.0F, 0.6F, 0.0F, 1.0F, 0.9F, 0.0F};  // two triples
-      brick.curves[2] = {0.0F, 10.0F, 0.0F};
-      brick.curves[4] = {0.5F, 20.0F, 0.0F, 1.0F, 200.0F, 0.0F};
-      brick.curves[5] = {1, 2, 3, 4, 5};
-    } else {
-      // Curve c holds c + 1 entries (c, e), and a third e + 0.5 in curve 4.
-      for (std::size_t c = 0; c < 9; ++c)
-        for (std::size_t e = 0; e <= c; ++e) {
-          brick.curves[c].insert(brick.curves[c].end(), {float(c), float(e)});
-          if (c == 4) brick.curves[4].push_back(float(e) + 0.5F);
-        }
-    }
-    spec.materials = {brick, plaster};
+  if (version == 0) return spec;
+  spec.cellMaterials = {0, 0, 0, 0, 1, 2, 0, 2, 2, 0, 1, 3};  // no material 3 in the file
+  resultwriter::Material brick, plaster;
+  brick.values[10] = 1010.0F;
+  plaster.name = "Lime plaster \x80";  // Windows-1252 euro sign
+  if (version == 1) {
+    brick.curves[0] = {0.0F, 0.6F, 0.0F, 1.0F, 0.9F, 0.0F};  // two triples
+    brick.curves[4] = {0.5F, 20.0F, 0.0F, 1.0F, 200.0F, 0.0F};
+    brick.curves[5] = {1, 2, 3, 4, 5};
+  } else {
+    // Curve c holds c + 1 entries (c, e), and a third e + 0.5 in curve 4.
+    for (std::size_t c = 0; c < 9; ++c)
+      for (std::size_t e = 0; e <= c; ++e) {
+        brick.curves[c].insert(brick.curves[c].end(), {float(c), float(e)});
+        if (c == 4) brick.curves[4].push_back(float(e) + 0.5F);
+      }
   }
-  resultwriter::addNumberedSteps(spec, steps);
+  spec.materials = {brick, plaster};
   return spec;
 }
 

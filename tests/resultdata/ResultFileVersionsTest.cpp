@@ -6,7 +6,35 @@
 
 using namespace samples;
 
-TEST(ReaderReadsEveryVersionAndFraming, HeaderBodyAndSteps) {
+namespace {
+
+// The brick of richSpec: version 1 stores curves 0, 2, 4 (triples) and 5
+// (5-tuples) only; later versions store curve c with c + 1 pairs, curve 4 last
+// and as triples.
+void expectBrickCurves(int version, const TMaterialRecord& brick) {
+  using Counts = std::array<std::int16_t, 9>;
+  if (version == 1) {
+    EXPECT_EQ(brick.Counts, (Counts{2, 0, 0, 0, 1, 0, 0, 0, 2}));
+    for (int c : {1, 3, 6, 7, 8}) EXPECT_TRUE(brick.Curves[c].Data.empty()) << c;
+    EXPECT_EQ(brick.Curves[0].EntryWidth, 3);
+    EXPECT_EQ(brick.Curves[0].At(1, 1), 0.9F);
+    EXPECT_EQ(brick.Curves[4].At(1, 1), 200.0F);
+    EXPECT_EQ(brick.Curves[5].EntryWidth, 5);
+    EXPECT_EQ(brick.Curves[5].At(0, 4), 5.0F);
+    return;
+  }
+  EXPECT_EQ(brick.Counts, (Counts{1, 2, 3, 4, 6, 7, 8, 9, 5}));  // curve 4's count last
+  for (int c = 0; c < 9; ++c) {
+    EXPECT_EQ(brick.Curves[c].EntryWidth, c == 4 ? 3 : 2) << c;
+    ASSERT_EQ(brick.Curves[c].EntryCount(), c + 1) << c;
+    EXPECT_EQ(brick.Curves[c].At(c, 1), float(c)) << c;
+  }
+  EXPECT_EQ(brick.Curves[4].At(2, 2), 2.5F);
+}
+
+}  // namespace
+
+TEST(ReaderReadsEveryVersionAndFraming, HeaderMaterialsAndSteps) {
   TempFiles files;
   for (int version = 0; version <= 4; ++version) {
     for (Framing framing : framingsOf(version)) {
@@ -24,16 +52,14 @@ TEST(ReaderReadsEveryVersionAndFraming, HeaderBodyAndSteps) {
       slots[version == 0 ? 1 : 4] = dkCapillaryFlux;
       EXPECT_EQ(header.KindSlots, slots);
       EXPECT_EQ(header.HasSlotNames, version == 0);
-      if (version == 0) {
-        EXPECT_EQ(header.SlotNames[1], QStringLiteral("Kapillarstr\u00f6mung"));
-      }
+      EXPECT_EQ(header.SlotNames[1],
+                version == 0 ? QStringLiteral("Kapillarstr\u00f6mung") : QString());
       for (int k = 0; k < 8; ++k) {
         EXPECT_EQ(header.Ranges[k].Min, float(-k));
         EXPECT_EQ(header.Ranges[k].Max, float(10 * k + 5));
       }
       EXPECT_EQ(reader.HasRangeTrailer(), version <= 2);
       EXPECT_EQ(reader.X(), spec.x);
-      EXPECT_EQ(reader.Y(), spec.y);
       if (version == 0) {
         // No cell table in version 0: every cell of column >= 1 and row >= 1 is material 1.
         EXPECT_EQ(reader.CellMaterials(),
@@ -44,7 +70,16 @@ TEST(ReaderReadsEveryVersionAndFraming, HeaderBodyAndSteps) {
         ASSERT_EQ(reader.MaterialCount(), 2);
         EXPECT_EQ(reader.Materials()[1].Name, QStringLiteral("Lime plaster \u20ac"));
         EXPECT_EQ(reader.Materials()[0].Values[10], 1010.0F);
+        TMaterialRecord brick;
+        ASSERT_TRUE(reader.GetMaterial(0, brick));
+        expectBrickCurves(version, brick);
       }
+      // Material 3 of the cell table is not in the file.
+      TMaterialRecord rec;
+      rec.Name = QStringLiteral("unchanged");
+      EXPECT_FALSE(reader.GetMaterial(reader.MaterialCount(), rec));
+      EXPECT_FALSE(reader.GetMaterial(-1, rec));
+      EXPECT_EQ(rec.Name, QStringLiteral("unchanged"));
       // 12 nodes: R = 48; temperature one array, capillary flux two.
       EXPECT_EQ(reader.RecordSize(), framing == Framing::Records ? 16 + 3 * 56 : 8 + 3 * 48);
       EXPECT_EQ(reader.FieldTable()[dkWatercontent].Values, nullptr);
@@ -66,44 +101,6 @@ TEST(ReaderReadsEveryVersionAndFraming, HeaderBodyAndSteps) {
   }
 }
 
-TEST(ReaderReadsMaterials, CurvesOfEachVersionAndLookUpsOutsideTheTable) {
-  TempFiles files;
-  TResultFile v2(files.write(QStringLiteral("v2.vq3"), richSpec(2, Framing::Plain)));
-  TMaterialRecord brick;
-  ASSERT_TRUE(v2.GetMaterial(0, brick));
-  for (int c = 0; c < 9; ++c) {
-    SCOPED_TRACE(c);
-    EXPECT_EQ(brick.Curves[c].EntryWidth, c == 4 ? 3 : 2);
-    ASSERT_EQ(brick.Curves[c].EntryCount(), c + 1);
-    EXPECT_EQ(brick.Curves[c].At(c, 1), float(c));
-  }
-  EXPECT_EQ(brick.Curves[4].At(2, 2), 2.5F);
-  // Counts as stored: curves 0..3, then 5..8, then curve 4 last.
-  EXPECT_EQ(brick.Counts, (std::array<std::int16_t, 9>{1, 2, 3, 4, 6, 7, 8, 9, 5}));
-
-  // The cell table names material 3, which the file does not hold.
-  TMaterialRecord rec;
-  rec.Name = QStringLiteral("unchanged");
-  EXPECT_FALSE(v2.GetMaterial(2, rec));
-  EXPECT_FALSE(v2.GetMaterial(-1, rec));
-  EXPECT_EQ(rec.Name, QStringLiteral("unchanged"));
-  TResultFile v0(files.write(QStringLiteral("v0.vq3"), richSpec(0, Framing::Plain)));
-  EXPECT_FALSE(v0.GetMaterial(0, rec));
-
-  for (Framing framing : framingsOf(1)) {
-    SCOPED_TRACE(framingName(framing));
-    TResultFile v1(files.write(QStringLiteral("v1.vq3"), richSpec(1, framing)));
-    ASSERT_TRUE(v1.GetMaterial(0, brick));
-    EXPECT_EQ(brick.Counts, (std::array<std::int16_t, 9>{2, 0, 1, 0, 1, 0, 0, 0, 2}));
-    for (int c : {1, 3, 6, 7, 8}) EXPECT_TRUE(brick.Curves[c].Data.empty()) << c;
-    EXPECT_EQ(brick.Curves[0].EntryWidth, 3);
-    EXPECT_EQ(brick.Curves[0].At(1, 1), 0.9F);
-    EXPECT_EQ(brick.Curves[4].At(1, 1), 200.0F);
-    EXPECT_EQ(brick.Curves[5].EntryWidth, 5);
-    EXPECT_EQ(brick.Curves[5].At(0, 4), 5.0F);
-  }
-}
-
 TEST(ReaderLaysOutSteps, VersionZeroSlotTableAndTwelveNodesOneScalarKind) {
   TempFiles files;
   // Negative and above-range entries are empty; only the low byte counts.
@@ -119,15 +116,6 @@ TEST(ReaderLaysOutSteps, VersionZeroSlotTableAndTwelveNodesOneScalarKind) {
   EXPECT_EQ(slots.FieldTable()[dkRelHumidity].Values[0], 1.0F);
   EXPECT_EQ(slots.FieldTable()[dkDiffusionFlux].Directions[0], 5.5F);
 
-  // A kind named by two slots keeps the arrays of the later slot.
-  spec = plainSpec(0, {}, 2, 2, 0);
-  spec.slotTable = {3, 1, 3, -1, -1, -1, -1, -1};
-  spec.steps.emplace_back();
-  TResultFile twice(files.write(QStringLiteral("twice.vq3"), spec));
-  EXPECT_EQ(twice.RecordSize(), 8 + 3 * 16);
-  EXPECT_EQ(reinterpret_cast<const std::byte*>(twice.FieldTable()[dkVapourPressure].Values),
-            twice.StepBuffer() + 8 + 2 * 16);
-
   for (Framing framing : {Framing::Plain, Framing::Records}) {
     const bool records = framing == Framing::Records;
     TResultFile reader(files.write(QStringLiteral("s.vq3"), plainSpec(1, {1}, 3, 4, 2, framing)));
@@ -139,16 +127,4 @@ TEST(ReaderLaysOutSteps, VersionZeroSlotTableAndTwelveNodesOneScalarKind) {
     EXPECT_EQ(reader.StepTime(), 7200.0);
     EXPECT_EQ(reader.FieldTable()[dkRelHumidity].Values[11], 101.0F);
   }
-}
-
-TEST(ReaderParsesTheStartDate, TextOfTheFile) {
-  TempFiles files;
-  ResultFileSpec spec = richSpec(2, Framing::Plain, 1);
-  spec.startDate = " 24.12_13.45 ";
-  EXPECT_DOUBLE_EQ(TResultFile(files.write(QStringLiteral("a.vq3"), spec)).StartDate(),
-                   base::EncodeDate(1991, 12, 24) + base::EncodeTime(13, 45, 0, 0));
-  spec.startDate = "";
-  EXPECT_EQ(TResultFile(files.write(QStringLiteral("b.vq3"), spec)).StartDate(), -1.0);
-  spec.startDate = "24.12_13";
-  EXPECT_THROW(TResultFile(files.write(QStringLiteral("c.vq3"), spec)), base::EConvertError);
 }

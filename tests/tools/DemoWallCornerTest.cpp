@@ -7,7 +7,6 @@
 
 #include <QTemporaryDir>
 
-#include <algorithm>
 #include <cmath>
 
 TEST(DemoWallCorner, ReaderOpensItWithPhysicalFieldsAndAutumnHeatFlowingOut) {
@@ -19,13 +18,12 @@ TEST(DemoWallCorner, ReaderOpensItWithPhysicalFieldsAndAutumnHeatFlowingOut) {
   resultwriter::writeFile(demo::SimulateWallCorner(options), path);
   TResultFile file(path);
   EXPECT_EQ(file.MaterialCount(), 3);
-  EXPECT_EQ(std::count_if(file.HeaderBlock().KindSlots.begin(), file.HeaderBlock().KindSlots.end(),
-                          [](TDataKind k) { return k != dkEmpty; }),
-            6);
   ASSERT_EQ(file.LastStepIndex(), 14);
   file.GotoStep(14);
   EXPECT_DOUBLE_EQ(file.StepTime(), 14 * 86400.0);
   const TFieldTable& f = file.FieldTable();
+  for (TDataKind k : {dkTemperature, dkRelHumidity, dkWatercontent, dkVapourPressure, dkHeatFlux})
+    ASSERT_NE(f[k].Values, nullptr) << int(k);
   for (std::size_t k = 0; k < file.CellMaterials().size(); ++k) {
     if (file.CellMaterials()[k] <= 0) continue;
     const float t = f[dkTemperature].Values[k];
@@ -40,8 +38,7 @@ TEST(DemoWallCorner, ReaderOpensItWithPhysicalFieldsAndAutumnHeatFlowingOut) {
   // heat flows towards the outside (-y).
   const int ny = file.Ny(), i = file.Nx() - 2;
   const std::size_t outside = std::size_t(i * ny + 1), inside = std::size_t(i * ny + 10);
-  ASSERT_GT(file.CellMaterials()[outside], 0);
-  ASSERT_GT(file.CellMaterials()[inside], 0);
+  ASSERT_TRUE(file.CellMaterials()[outside] > 0 && file.CellMaterials()[inside] > 0);
   EXPECT_GT(f[dkTemperature].Values[inside], f[dkTemperature].Values[outside]);
   EXPECT_NEAR(f[dkHeatFlux].Directions[i * ny + 5], -90.0F, 30.0F);
 }
