@@ -41,6 +41,7 @@ class NavigationTestHost : private NavigationTestFolder, public ViewFileHost {
   void StepForward() override;
   void StepBack() override;
   void GotoStep() override { Calls << QStringLiteral("GotoStep"); }
+  void UpdateViews() override { Calls << QStringLiteral("UpdateViews"); }
   bool LoadSession() override;
   void SaveSession() override { Calls << QStringLiteral("SaveSession"); }
   void ShowMaterial(int index) override { Calls << QStringLiteral("ShowMaterial %1").arg(index); }
