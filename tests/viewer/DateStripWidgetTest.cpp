@@ -43,13 +43,11 @@ TEST(DateStripWidgetPaints, MidYearCalendarWithHalfABarAtAnySize) {
   EXPECT_EQ(image.pixelColor(20, 100), sheet);  // July's sheet
   EXPECT_NE(image.pixelColor(3, 100), sheet);   // January's sheet is gone
 
-  // July's texts are drawn in the font colour somewhere in its upper half.
-  const auto& bounds = m.SheetAt(6).bounds;
-  bool navy = false;
-  for (int y = bounds.top; y < (bounds.top + bounds.bottom) / 2 && !navy; ++y)
-    for (int x = bounds.left; x < bounds.right && !navy; ++x)
-      navy = image.pixelColor(x, y) == QColor(0, 0, 128);
-  EXPECT_TRUE(navy);
+  const auto& b = m.SheetAt(6).bounds;  // July's texts in the font colour, upper half
+  int navy = 0;
+  for (int y = b.top; y < (b.top + b.bottom) / 2; ++y)
+    for (int x = b.left; x < b.right; ++x) navy += image.pixelColor(x, y) == QColor(0, 0, 128);
+  EXPECT_GT(navy, 0);
 
   strip.resize(300, 120);  // a resize lays the strip out again; tiny sizes still render
   EXPECT_EQ(strip.Model().Width(), 300);

@@ -1,5 +1,4 @@
-// The recent-files list under File > Reopen: order, limits, matching, and the
-// values it keeps in the settings store.
+// The recent-files list under File > Reopen: order, limits and matching.
 #include "platform/SettingsStore.h"
 #include "viewer/THistoryList.h"
 
@@ -25,11 +24,11 @@ class HistoryListTest : public testing::Test {
   }
 
   // A list as the main window sets it up.
-  std::unique_ptr<THistoryList> MakeList(QMenu& menu, int maxItems = 4) {
+  std::unique_ptr<THistoryList> MakeList(QMenu& menu) {
     auto list = std::make_unique<THistoryList>(store_);
     list->SetRegKey(QStringLiteral("LastFiles"));
     list->SetBaseMenu(&menu);
-    list->SetMaxItems(maxItems);
+    list->SetMaxItems(4);
     return list;
   }
 
@@ -84,32 +83,6 @@ TEST_F(HistoryListTest, EntriesMatchByExactCanonicalPath) {
   QDir().mkpath(dir_.filePath(QStringLiteral("sub")));
   list->Add(dir_.filePath(QStringLiteral("sub/../case.vq3")));
   EXPECT_EQ(list->Files(), (QStringList{lower, upper}));
-}
-
-TEST_F(HistoryListTest, SavedListLoadsBackInOrderWithoutMissingFilesOrStaleValues) {
-  QStringList f;
-  for (int i = 0; i < 4; ++i) f << MakeFile(QStringLiteral("%1.vq3").arg(i));
-  {
-    QMenu menu;
-    auto list = MakeList(menu);
-    for (const QString& file : f) list->Add(file);
-    ASSERT_TRUE(list->SaveToRegistry());
-  }
-  const QString g = QStringLiteral("LastFiles");
-  EXPECT_EQ(store_.value(g, QStringLiteral("Name0")), QStringLiteral("3.vq3"));
-  QFile::remove(f[2]);
-  {
-    QMenu menu;
-    auto list = MakeList(menu, 2);
-    EXPECT_EQ(list->Files(), (QStringList{f[3], f[1]}));
-    ASSERT_TRUE(list->SaveToRegistry());
-  }
-  for (const char* gone : {"File2", "Name2", "File3", "Name3"})
-    EXPECT_FALSE(store_.value(g, QString::fromLatin1(gone)).has_value()) << gone;
-  store_.setValue(g, QStringLiteral("File3"), f[0]);  // after a gap: not loaded
-  store_.setValue(g, QStringLiteral("Name3"), QStringLiteral("0.vq3"));
-  QMenu menu;
-  EXPECT_EQ(MakeList(menu)->Files(), (QStringList{f[3], f[1]}));
 }
 
 }  // namespace

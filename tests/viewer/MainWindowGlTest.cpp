@@ -1,17 +1,18 @@
-// The main window with real view windows on the X display: files opened from
-// the command line, playback that advances, closing projects while they play.
+// The main window with real view windows on the X display: opening files,
+// commands for the active view's project, playback, and closing projects.
 #include "ProjectFakes.h"
 
 #include "platform/SettingsStore.h"
 #include "tests/support/Artifacts.h"
 #include "tests/support/writer/ResultFileWriter.h"
+#include "viewer/THistoryList.h"
 #include "viewer/TZolProject.h"
 #include "viewer/TfrmGLBase.h"
 
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QElapsedTimer>
+#include <QFile>
 #include <QMdiArea>
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,17 +21,10 @@
 
 namespace {
 
-void RunEventsFor(int ms) {
-  QElapsedTimer t;
-  t.start();
-  while (t.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-}
-
 class MainWindowGlTest : public testing::Test {
  protected:
   void SetUp() override {
-    store_ = std::make_unique<platform::SettingsStore>(dir_.filePath(QStringLiteral("s.ini")));
-    window_ = std::make_unique<TfrmMain>(*store_);
+    window_ = std::make_unique<TfrmMain>(store_);
     auto prompts = std::make_unique<FakePrompts>();
     prompts_ = prompts.get();
     window_->SetPrompts(std::move(prompts));
@@ -38,10 +32,9 @@ class MainWindowGlTest : public testing::Test {
     window_->setGeometry(40, 40, 1200, 800);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
   }
-  void TearDown() override { window_.reset(); }
 
   // A grid big enough to show a pattern: 12 x 9 lines, one material.
-  QString File(const QString& name, std::initializer_list<int> kinds, int steps) {
+  QString File(const QString& name, std::initializer_list<int> kinds = {0, 2}, int steps = 3) {
     resultwriter::ResultFileSpec spec = SmallSpec(kinds, 0);
     spec.x.clear();
     spec.y.clear();
@@ -53,10 +46,11 @@ class MainWindowGlTest : public testing::Test {
     resultwriter::addNumberedSteps(spec, steps);
     return WriteResultFile(spec, dir_.path(), name);
   }
+  TZolProject& Project(std::size_t i) { return *window_->Projects().at(i); }
   QAction* Act(const char* name) { return window_->Action(QString::fromLatin1(name)); }
 
   QTemporaryDir dir_;
-  std::unique_ptr<platform::SettingsStore> store_;
+  platform::SettingsStore store_{dir_.filePath(QStringLiteral("s.ini"))};
   std::unique_ptr<TfrmMain> window_;
   FakePrompts* prompts_ = nullptr;
 };
@@ -79,6 +73,10 @@ TEST_F(MainWindowGlTest, TwoFilesOpenWithAViewPerFieldKind) {
   EXPECT_EQ(window_->ActiveView()->Kind(), dkRelHumidity);
   EXPECT_TRUE(window_->ActiveView()->Widget()->windowTitle().endsWith(QStringLiteral("(") + b +
                                                                       QStringLiteral(")")));
+  EXPECT_EQ(window_->History().Files(), (QStringList{b, a}));
+  EXPECT_EQ(store_.value(QStringLiteral("LastFiles"), QStringLiteral("File0")), b);
+  EXPECT_EQ(window_->GraphArguments(),
+            (QStringList{QStringLiteral("-f"), a, QStringLiteral("-f"), b}));
 
   Act("WindowTileItemVert")->trigger();
   RunEventsFor(300);
@@ -92,6 +90,62 @@ TEST_F(MainWindowGlTest, TwoFilesOpenWithAViewPerFieldKind) {
   EXPECT_GT(colours.size(), 8);
 }
 
+TEST_F(MainWindowGlTest, RefusedFilesShowTheMessageAndLeaveNothingBehind) {
+  const QString junk = dir_.filePath(QStringLiteral("junk.vq3"));
+  QFile f(junk);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write("not a result file at all, not even close to one");
+  f.close();
+  prompts_->openFile = junk;
+  Act("FileOpen")->trigger();
+  EXPECT_EQ(prompts_->errors, QStringList{QStringLiteral("unsupported Filetype or Fileversion")});
+
+  // A header followed by half a step: the first step cannot be read.
+  resultwriter::Layout layout;
+  QByteArray bytes = resultwriter::writeBytes(SmallSpec({0, 2}, 0), &layout);
+  bytes.append(QByteArray(static_cast<int>(layout.stepSize / 2), '\0'));
+  QFile g(dir_.filePath(QStringLiteral("nostep.vq3")));
+  ASSERT_TRUE(g.open(QIODevice::WriteOnly));
+  g.write(bytes);
+  g.close();
+  EXPECT_FALSE(window_->OpenProject(g.fileName()));
+  EXPECT_EQ(prompts_->errors.size(), 2);
+  EXPECT_TRUE(window_->Projects().empty());
+  EXPECT_EQ(window_->History().Count(), 0);
+  EXPECT_TRUE(window_->MdiArea()->subWindowList().isEmpty());
+}
+
+TEST_F(MainWindowGlTest, CommandsReachOnlyTheActiveProjectAndGotoShowsConversionErrors) {
+  Act("MovieGoto")->trigger();  // no active view: nothing to ask
+  EXPECT_TRUE(prompts_->textPrompts.isEmpty());
+  window_->OpenProject(File(QStringLiteral("a.vq3"), {0}, 5));
+  prompts_->texts = {QStringLiteral("3")};
+  Act("MovieGoto")->trigger();
+  EXPECT_EQ(Project(0).CurrentStepIndex(), 3);
+  prompts_->texts = {QStringLiteral("x")};
+  Act("MovieGoto")->trigger();  // the conversion error is shown, nothing escapes
+  EXPECT_EQ(prompts_->errors.size(), 1);
+  EXPECT_EQ(Project(0).CurrentStepIndex(), 3);
+}
+
+TEST_F(MainWindowGlTest, CloseProjectAsksAboutEveryProjectNewestFirst) {
+  window_->OpenProject(File(QStringLiteral("one.vq3")));
+  window_->OpenProject(File(QStringLiteral("two.data.vq3")));
+  window_->OpenProject(File(QStringLiteral("three.vq3")));
+  Project(2).Play();
+  prompts_->answers = {MainWindowPrompts::Answer::Cancel, MainWindowPrompts::Answer::Yes,
+                       MainWindowPrompts::Answer::No};
+  Act("closeprojects1")->trigger();
+  EXPECT_EQ(prompts_->questions, (QStringList{QStringLiteral("Close Project three?"),
+                                              QStringLiteral("Close Project two.data?"),
+                                              QStringLiteral("Close Project one?")}));
+  ASSERT_EQ(window_->Projects().size(), 2u);
+  EXPECT_TRUE(Project(0).FileName().endsWith(QStringLiteral("one.vq3")));
+  EXPECT_TRUE(Project(1).FileName().endsWith(QStringLiteral("three.vq3")));
+  EXPECT_FALSE(Project(1).IsPlaying()) << "every project is paused before its question";
+  EXPECT_EQ(window_->MdiArea()->subWindowList().size(), 4) << "closed views leave no empty frame";
+}
+
 TEST_F(MainWindowGlTest, PlayingForASecondAdvancesTheSteps) {
   window_->OpenProject(File(QStringLiteral("film.vq3"), {0, 2, 5}, 40));
   TZolProject& p = *window_->Projects().front();
@@ -102,15 +156,10 @@ TEST_F(MainWindowGlTest, PlayingForASecondAdvancesTheSteps) {
   Act("MovieStart")->trigger();
   EXPECT_FALSE(p.IsPlaying());
   EXPECT_GT(p.StepsShown(), before + 5);
-  const auto at = p.CurrentStepIndex();
-  RunEventsFor(100);
-  EXPECT_EQ(p.CurrentStepIndex(), at);
 }
 
 TEST_F(MainWindowGlTest, ClosingProjectsWhilePlayingNeitherCrashesNorHangs) {
   const QString f = File(QStringLiteral("loop.vq3"), {0, 4}, 6);
-  QElapsedTimer t;
-  t.start();
   for (int i = 0; i < 100; ++i) {
     ASSERT_TRUE(window_->OpenProject(f));
     window_->Projects().back()->Play();
@@ -121,7 +170,6 @@ TEST_F(MainWindowGlTest, ClosingProjectsWhilePlayingNeitherCrashesNorHangs) {
   }
   RunEventsFor(50);
   EXPECT_TRUE(window_->MdiArea()->subWindowList().isEmpty());
-  EXPECT_LT(t.elapsed(), 120000);
 }
 
 }  // namespace

@@ -44,9 +44,8 @@ TEST(MainWindowTiling, WindowsPartitionTheAreaInLanesWithTheLastOnesFuller) {
   }
   // Five windows side by side in two columns: two in the first, three in the second.
   const auto five = TileRects(area, 5, TileDirection::Vertical);
-  EXPECT_EQ(five[0].height(), 350);
-  EXPECT_EQ(five[2].left(), 500);
-  EXPECT_EQ(five[4].bottom(), 699);
+  EXPECT_EQ((std::vector{five[0].height(), five[2].left(), five[4].bottom()}),
+            (std::vector{350, 500, 699}));
   EXPECT_TRUE(TileRects(area, 0, TileDirection::Vertical).empty());
   EXPECT_TRUE(TileRects(QRect(), 3, TileDirection::Horizontal).empty());
 }

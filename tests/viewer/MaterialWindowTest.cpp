@@ -8,27 +8,19 @@
 
 namespace {
 
-// A listed material as the project writes it.
+// A listed material as the project writes it (abridged).
 QStringList Brick() {
   return {QStringLiteral("Solid brick, old"),
           QString(),
           QStringLiteral("Bulk density [kg/m^3] ................. 1650.00"),
           QStringLiteral("Porosity [m^3/m^3] .................... 0.41"),
-          QStringLiteral("Free Water Saturation [kg/m^3] ........ 370.00"),
-          QStringLiteral("Specific Heat capacity [J/(kg K)] ..... 850.00"),
           QStringLiteral("Moisture Storage Function"),
           QStringLiteral("  R.H.[-] | W.C.[kg/m^3]"),
           QStringLiteral("   0.3000 | 2.10"),
-          QStringLiteral("   0.5000 | 3.25"),
-          QStringLiteral("   0.8000 | 6.50"),
           QString(),
           QStringLiteral("x-Direction"),
           QStringLiteral("Thermal conductivity"),
-          QStringLiteral("  dry [W/(m K)] ..... 0.60"),
-          QStringLiteral("  wet [W/(m K)] ..... 1.20"),
-          QStringLiteral("Water Vapour Diffusion Resistance Factor"),
-          QStringLiteral("  dry [-] ..... 10.00"),
-          QStringLiteral("  wet [-] ..... 8.00")};
+          QStringLiteral("  dry [W/(m K)] ..... 0.60")};
 }
 
 // True when some pixel of the band y0..y1 is darker than mid grey.

@@ -2,7 +2,9 @@
 
 #include "tests/support/writer/ResultFileWriter.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 
 FakeView::FakeView(FakeLog& log, TDataKind kind) : log_(log), kind_(kind) {
   log_.created.push_back(kind);
@@ -88,4 +90,11 @@ QString WriteResultFile(const resultwriter::ResultFileSpec& spec, const QString&
   const QString path = QDir(folder).filePath(name);
   resultwriter::writeFile(spec, path);
   return path;
+}
+
+bool RunEventsUntil(const std::function<bool()>& done, int ms) {
+  QElapsedTimer t;
+  t.start();
+  while (!done() && t.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+  return done();
 }

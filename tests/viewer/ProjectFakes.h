@@ -1,8 +1,6 @@
 #pragma once
-// Stand-ins for the windows a project works with, so projects and the main
-// window run headless: fake views and material windows that record what they
-// are asked, an owner that answers prompts from a queue, and small result
-// files made with the test writer.
+// Stand-ins so projects and the main window run headless: fake windows that
+// record what they are asked, prompts answered from queues, small result files.
 #include "viewer/ProjectOwner.h"
 #include "viewer/ProjectView.h"
 #include "viewer/TfrmMain.h"
@@ -12,6 +10,7 @@
 #include <QWidget>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -103,3 +102,8 @@ resultwriter::ResultFileSpec SmallSpec(std::initializer_list<int> kinds, int ste
 // Writes `spec` into `folder` as `name`; returns the path.
 QString WriteResultFile(const resultwriter::ResultFileSpec& spec, const QString& folder,
                         const QString& name);
+// Runs the event loop (playback steps come from it) until `done` or `ms` pass.
+bool RunEventsUntil(const std::function<bool()>& done, int ms = 5000);
+inline void RunEventsFor(int ms) {
+  RunEventsUntil([] { return false; }, ms);
+}
