@@ -49,18 +49,12 @@ TEST(FloatToStrGeneral, FifteenDigitsShorterOfFixedAndScientific) {
   LocaleScope scope(LocaleScope::english());
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const std::pair<double, const char*> cases[] = {
-      {273.15, "273.15"},
-      {0.0, "0"},
-      {1.0 / 3, "0.333333333333333"},
-      {0.0001, "0.0001"},
-      {1.5e-7, "1.5E-7"},
-      {1e15, "1E15"},
-      {123456789012345.0, "123456789012345"},
-      {0.1 + 0.2, "0.3"},
-      {nan, "NAN"},
-      {-DBL_MAX, "-1.79769313486232E308"},
+      {273.15, "273.15"}, {0.0, "0"},   {0.0001, "0.0001"}, {1.5e-7, "1.5E-7"},
+      {1e15, "1E15"},     {nan, "NAN"}, {0.1 + 0.2, "0.3"}, {1e15 - 1, "999999999999999"},
   };
   for (const auto& [v, text] : cases) EXPECT_EQ(base::FloatToStr(v), text) << v;
+  EXPECT_EQ(base::FloatToStr(1.0 / 3), "0.333333333333333");
+  EXPECT_EQ(base::FloatToStr(-DBL_MAX), "-1.79769313486232E308");
 
   LocaleScope german(LocaleScope::german());
   EXPECT_EQ(base::FloatToStrF(1234.5678, base::ffGeneral, 4, 8), "1235");

@@ -16,10 +16,9 @@ namespace {
 
 TEST(StrToFloatWithLocale, UsesOnlyTheLocaleDecimalSeparator) {
   LocaleScope scope(LocaleScope::english());
-  EXPECT_EQ(base::StrToFloat("  -2.5e3 "), -2500.0);
-  EXPECT_EQ(base::StrToFloat("+.5"), 0.5);
-  EXPECT_EQ(base::StrToFloat("5."), 5.0);
-  EXPECT_EQ(base::StrToFloat("1E-999"), 0.0);
+  for (const auto& [text, value] :
+       {std::pair{"  -2.5e3 ", -2500.0}, {"+.5", 0.5}, {"5.", 5.0}, {"1E-999", 0.0}})
+    EXPECT_EQ(base::StrToFloat(text), value) << text;
   EXPECT_TRUE(std::isinf(base::StrToFloat("-inf")));
   EXPECT_TRUE(std::isnan(base::StrToFloat("NAN")));
   for (const char* bad : {"", " ", ".", "-", "1e", "1e+", "1.2.3", "0x10", "1 2", "1e999", "--1",

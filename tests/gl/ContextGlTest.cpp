@@ -3,23 +3,13 @@
 
 #include <array>
 
-namespace {
-
 using Mat = std::array<double, 16>;
 
-Mat projectionMatrix() {
-  Mat m{};
-  glGetDoublev(GL_PROJECTION_MATRIX, m.data());
-  return m;
-}
-
 // glOrtho's matrix for the unit square between the near and far planes.
-void expectOrtho(const Mat& actual, double n, double f) {
+static void expectOrtho(const Mat& actual, double n, double f) {
   const Mat expected{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, -2 / (f - n), 0, 0, 0, -(f + n) / (f - n), 1};
   for (size_t i = 0; i < 16; ++i) EXPECT_NEAR(actual[i], expected[i], 1e-6) << i;
 }
-
-}  // namespace
 
 TEST(GlContextFollowsProperties, CapabilitiesProjectionAndSquareViewportAsAskedUntilTheOwnerGoes) {
   GlTestWindow w;
@@ -27,7 +17,7 @@ TEST(GlContextFollowsProperties, CapabilitiesProjectionAndSquareViewportAsAskedU
   Mat projection{};
   w.gl->setOnPaint([&] {
     glGetIntegerv(GL_VIEWPORT, viewport.data());
-    projection = projectionMatrix();
+    glGetDoublev(GL_PROJECTION_MATRIX, projection.data());
   });
   ASSERT_TRUE(w.open(300, 200));
   w.frame();
@@ -44,13 +34,13 @@ TEST(GlContextFollowsProperties, CapabilitiesProjectionAndSquareViewportAsAskedU
   EXPECT_GE(w.gl->SelectedPixelFormat().colorBits, 24);
   EXPECT_GE(w.gl->SelectedPixelFormat().depthBits, 24);
 
-  // A setter reloads the projection from the identity, however often it is called,
-  // and leaves the matrix mode as it was.
+  // A setter reloads the projection from the identity and keeps the matrix mode.
   glMatrixMode(GL_MODELVIEW);
   w.gl->setprxNear(-10);
   w.gl->setProjection(TProjection::Orthographic);
   w.gl->MakeCurrent();
-  expectOrtho(projectionMatrix(), -10, 100);
+  glGetDoublev(GL_PROJECTION_MATRIX, projection.data());
+  expectOrtho(projection, -10, 100);
   GLint mode = 0;
   glGetIntegerv(GL_MATRIX_MODE, &mode);
   EXPECT_EQ(mode, GL_MODELVIEW);

@@ -1,6 +1,5 @@
 #pragma once
-// A form with a TOpenGL drawing area filling it, shown on the test display
-// and painted once, for tests that need a real context with a frame buffer.
+// A form filled by a TOpenGL drawing area, shown on the test display: a real context.
 #include "gl/TOpenGL.h"
 #include "platform/TApplication.h"
 
@@ -29,7 +28,6 @@ struct GlTestWindow {
   QWidget form;
   std::unique_ptr<TOpenGL> gl = std::make_unique<TOpenGL>(&form);
 
-  // `configure` sets the properties before the context is made.
   template <class Configure = void (*)(TOpenGL&)>
   bool open(int width, int height, Configure configure = viewConfiguration) {
     configure(*gl);

@@ -4,17 +4,13 @@
 
 #include <array>
 
-namespace {
-
 using V4 = std::array<GLfloat, 4>;
 
-V4 got(void (*get)(GLenum, GLenum, GLfloat*), GLenum which, GLenum what) {
+static V4 got(void (*get)(GLenum, GLenum, GLfloat*), GLenum which, GLenum what) {
   V4 v{-1, -1, -1, -1};
   get(which, what, v.data());
   return v;
 }
-
-}  // namespace
 
 TEST(LightingState, MaterialAndLightValuesReadBackThroughGlGet) {
   GlTestWindow w;

@@ -37,9 +37,7 @@ class PickingThroughTheChain : public ::testing::Test {
     image = w.frame();
   }
 
-  QRgb probe(QPoint p) const {
-    return image.pixel(p.x(), image.height() - 1 - p.y()) | 0xFF000000u;
-  }
+  QRgb probe(QPoint p) const { return image.pixel(p.x(), 199 - p.y()) | 0xFF000000u; }
 
   GlTestWindow w;
   TGLTransform transform;

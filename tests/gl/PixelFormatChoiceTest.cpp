@@ -6,13 +6,7 @@ namespace {
 
 TPixelFormatDescriptor format(TPFDFlags flags, int color, int depth, int stencil = 0,
                               TPFDPixelType type = TPFDPixelType::RGBA) {
-  TPixelFormatDescriptor d;
-  d.flags = flags;
-  d.pixelType = type;
-  d.colorBits = color;
-  d.depthBits = depth;
-  d.stencilBits = stencil;
-  return d;
+  return {flags, type, color, 0, depth, stencil};
 }
 
 const TPFDFlags kGl = TPFDFlag::Support_OPENGL;
@@ -35,10 +29,8 @@ TEST(PixelFormatChoice, FiltersThenScoresWantedFlagsThenFewestSurplusBits) {
   // buffers included; then the first.
   const TPixelFormatDescriptor exact = format(kDouble, 24, 24);
   const TPixelFormatDescriptor stencil = format(kDouble, 24, 24, 8);
-  TPixelFormatDescriptor accum = exact;
-  accum.accumBits = 64;
-  const TPixelFormatDescriptor stereo = format(kWin | TPFDFlag::Stereo, 24, 24);
-  EXPECT_EQ(PixelFormatScore(stereo, kDouble), 2);
+  const TPixelFormatDescriptor accum{kDouble, TPFDPixelType::RGBA, 24, 0, 24, 0, 64};
+  const TPixelFormatDescriptor stereo = format(kWin | TPFDFlag::Stereo, 24, 24);  // unwanted
   EXPECT_EQ(ChoosePixelFormat({format(kGl, 24, 24), stereo, format(kDouble, 32, 32, 8)}, exact), 2);
   EXPECT_EQ(ChoosePixelFormat({format(kDouble, 30, 24), stencil, exact, exact}, exact), 2);
   EXPECT_EQ(ChoosePixelFormat({stencil, accum, exact}, exact), 2);

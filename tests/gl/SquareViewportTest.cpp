@@ -6,11 +6,10 @@
 
 TEST(ViewportIsCentredSquare, OverhangsTheShorterSideEqually) {
   // An odd difference truncates the offset toward zero.
-  const std::pair<QSize, SquareViewport> cases[] = {{{300, 200}, {0, -50, 300}},
-                                                    {{200, 300}, {-50, 0, 300}},
-                                                    {{250, 250}, {0, 0, 250}},
-                                                    {{301, 200}, {0, -50, 301}},
-                                                    {{0, 0}, {0, 0, 0}}};
+  const std::pair<QSize, SquareViewport> cases[] = {
+      {{300, 200}, {0, -50, 300}}, {{200, 300}, {-50, 0, 300}}, {{250, 250}, {0, 0, 250}},
+      {{301, 200}, {0, -50, 301}}, {{0, 0}, {0, 0, 0}},
+  };
   for (const auto& [size, expected] : cases)
     EXPECT_EQ(CenteredSquareViewport(size.width(), size.height()), expected) << size.width();
 }
