@@ -102,7 +102,7 @@ TEST(ReaderRefusesHostileFiles, ForeignFramingsOffsetsAndSizes) {
   EXPECT_THROW(TResultFile(files.path(QStringLiteral("missing.vq3"))), EHugeFile);
 }
 
-TEST(ReaderRecognisesResultFilesByContent, OffsetsShortHeaderRecordsAndLongDates) {
+TEST(ReaderRecognisesResultFilesByContent, AbsoluteFirstStepOffsetAndLongDateRecord) {
   TempFiles files;
   ResultFileSpec spec = richSpec(3, Framing::Prefixed);
   spec.gapBeforeSteps = 12;  // the version-3 prefixed first-step offset is absolute
@@ -112,12 +112,6 @@ TEST(ReaderRecognisesResultFilesByContent, OffsetsShortHeaderRecordsAndLongDates
   EXPECT_EQ(gap.LastStepIndex(), 2);
   gap.NextStep();
   EXPECT_EQ(gap.FieldTable()[dkTemperature].Values[5], 2.0F);
-  // A header record of 12 bytes (magic and version) is a header too.
-  QByteArray bytes = resultwriter::writeBytes(richSpec(1, Framing::Records));
-  bytes.remove(4 + 12, 24);
-  TResultFile reader(
-      files.writeBytes(QStringLiteral("short.vq3"), patched(patched(bytes, 0, 12), 16, 12)));
-  EXPECT_EQ(reader.LastStepIndex(), 2);
   // A start date record longer than the text field is cut.
   spec = richSpec(1, Framing::Records);
   spec.startDate = "24.12.1999_13.45 and some more text";
@@ -136,8 +130,8 @@ TEST(ReaderRefusesHostileSizes, RangesAreClamped) {
     (*spec.ranges)[2] = {-1000.0F, 1e8F};
     TResultFile reader(files.write(QStringLiteral("ranges.vq3"), spec));
     for (int k = 0; k < 3; ++k) {
-      EXPECT_EQ(reader.HeaderBlock().Ranges[k].Min, -1000.0F) << version << ", " << k;
-      EXPECT_EQ(reader.HeaderBlock().Ranges[k].Max, 1e8F) << version << ", " << k;
+      const TValueRange& range = reader.HeaderBlock().Ranges[k];
+      EXPECT_TRUE(range.Min == -1000.0F && range.Max == 1e8F) << version << ", " << k;
     }
   }
 }
