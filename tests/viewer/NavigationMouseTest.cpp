@@ -21,18 +21,10 @@ void middleClick(NavigationScene& s, double gx, double gy) {
   s.nav.MouseUp(Qt::MiddleButton, Qt::NoModifier, p.x(), p.y());
 }
 
-TEST(NavigationMouse, DragsRotateEveryScalarViewPanAndZoomPositively) {
+// Plain drags turn the views: see NavigationProject under a window system.
+TEST(NavigationMouse, CtrlDragsPanAndCtrlAltDragsZoomPositively) {
   NavigationScene s;
   const ViewTransform start = s.t();
-  drag(s, Qt::NoModifier, {100, 100}, {130, 80});
-  EXPECT_FLOAT_EQ(s.t().AngleX, -2.0f);  // dy / 10
-  EXPECT_FLOAT_EQ(s.t().AngleZ, 3.0f);   // dx / 10
-  EXPECT_FLOAT_EQ(s.otherScalar.Transform().AngleZ, 3.0f);
-  EXPECT_EQ(s.vector.Transform().AngleZ, 0.0f);
-  EXPECT_FALSE(s.nav.Dragging());
-  s.nav.MouseMove(Qt::NoModifier, 190, 10);  // no button, no turn
-  EXPECT_FLOAT_EQ(s.t().AngleZ, 3.0f);
-
   // Ctrl pans by half the larger viewport side (400 x 300).
   drag(s, Qt::ControlModifier, {100, 100}, {140, 120});
   EXPECT_FLOAT_EQ(s.t().TranX, float(start.TranX + 40 / 200.0 / start.ScaleX));

@@ -59,7 +59,7 @@ TEST(PickingCellValue, OutsideTheMaterialTheBoundaryCellNextToItIsRead) {
   EXPECT_EQ(CellAt(g.lookup(), -5.0, -5.0)->I, 0);
 }
 
-TEST(PickingCellValue, MissingDataOrRecordsGiveNoReadingInsteadOfAFault) {
+TEST(PickingCellValue, MissingDataGivesNoReadingInsteadOfAFault) {
   Grid g;
   EXPECT_FALSE(CellValueAt(CellLookup{}, 1, 1));
   EXPECT_FALSE(CellAt(CellLookup{}, 1, 1));
@@ -76,14 +76,6 @@ TEST(PickingCellValue, MissingDataOrRecordsGiveNoReadingInsteadOfAFault) {
   shortTable.Materials = std::span<const std::int16_t>(g.materials).first(3 * Ny);
   EXPECT_EQ(CellValueAt(shortTable, 3.5, 2.5)->Material, 0);
   EXPECT_EQ(shortTable.MaterialOf(-1, 2), 0);
-
-  // Material numbers map to existing records only.
-  CellLookup lookup = g.lookup();
-  lookup.MaterialRecords = 2;
-  EXPECT_EQ(lookup.RecordOf(2), 1);
-  for (int bad : {3, 0, -4}) EXPECT_FALSE(lookup.RecordOf(bad)) << bad;
-  lookup.MaterialRecords = 0;  // a file without records
-  EXPECT_FALSE(lookup.RecordOf(1));
 }
 
 }  // namespace
