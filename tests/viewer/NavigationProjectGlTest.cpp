@@ -15,13 +15,13 @@
 #include "viewer/TfrmMain.h"
 
 #include <gtest/gtest.h>
-#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QOpenGLWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <map>
 #include <memory>
 
 namespace {
@@ -40,17 +40,17 @@ class NavigationProject : public testing::Test {
     resultwriter::writeFile(NavigationTestContent(), file);
     ASSERT_TRUE(window_->OpenProject(file));
     project_ = window_->Projects().front().get();
+    for (const auto& v : project_->Views()) views_[v->Kind()] = dynamic_cast<TfrmGLBase*>(v.get());
+    ASSERT_TRUE(temperature() && water() && flux());
   }
   void TearDown() override {
     window_.reset();
     SetSessionFileLocation(platform::SessionLocation::Default());
   }
 
-  TfrmGLBase* view(TDataKind kind) const {
-    for (const auto& v : project_->Views())
-      if (v->Kind() == kind) return dynamic_cast<TfrmGLBase*>(v.get());
-    return nullptr;
-  }
+  TfrmGLBase* temperature() { return views_[dkTemperature]; }
+  TfrmGLBase* water() { return views_[dkWatercontent]; }
+  TfrmGLBase* flux() { return views_[dkCapillaryFlux]; }
   static QMdiSubWindow* frame(TfrmGLBase* view) {
     return qobject_cast<QMdiSubWindow*>(view->parentWidget());
   }
@@ -59,56 +59,42 @@ class NavigationProject : public testing::Test {
   std::unique_ptr<platform::SettingsStore> store_;
   std::unique_ptr<TfrmMain> window_;
   TZolProject* project_ = nullptr;
+  std::map<TDataKind, TfrmGLBase*> views_;
 };
 
-TEST_F(NavigationProject, SpaceStepsOnceAndPausesPlayback) {
-  TfrmGLBase* temperature = view(dkTemperature);
-  ASSERT_NE(temperature, nullptr);
-  const auto start = project_->CurrentStepIndex();
-  QTest::keyClick(temperature, Qt::Key_Space);
-  EXPECT_EQ(project_->CurrentStepIndex(), start + 1);
-  project_->Play();
-  const auto playing = project_->CurrentStepIndex();
-  QTest::keyClick(temperature, Qt::Key_Space);
-  EXPECT_FALSE(project_->IsPlaying());
-  EXPECT_NE(project_->CurrentStepIndex(), playing);
-}
-
 TEST_F(NavigationProject, DragTurnsTheScalarViewsOfTheProjectOnly) {
-  TfrmGLBase* temperature = view(dkTemperature);
-  TfrmGLBase* water = view(dkWatercontent);
-  TfrmGLBase* flux = view(dkCapillaryFlux);
-  ASSERT_TRUE(temperature && water && flux);
-  window_->MdiArea()->setActiveSubWindow(frame(temperature));
-  QWindow* w = temperature->window()->windowHandle();
-  QOpenGLWidget* area = temperature->OpenGL1.Widget();
-  const QPoint from = area->mapTo(temperature->window(), QPoint(60, 60));
+  window_->MdiArea()->setActiveSubWindow(frame(temperature()));
+  QWindow* w = window_->windowHandle();
+  const QPoint from = temperature()->OpenGL1.Widget()->mapTo(window_.get(), QPoint(60, 60));
   QTest::mousePress(w, Qt::LeftButton, {}, from);
   QTest::mouseMove(w, from + QPoint(20, -30));
   QTest::mouseRelease(w, Qt::LeftButton, {}, from + QPoint(20, -30));
-  for (TfrmGLBase* scalar : {temperature, water}) {
+  for (TfrmGLBase* scalar : {temperature(), water()}) {
     EXPECT_FLOAT_EQ(scalar->AngleX(), -3.0f);
     EXPECT_FLOAT_EQ(scalar->AngleZ(), 2.0f);
   }
-  EXPECT_EQ(flux->AngleX(), 0.0f);
-  EXPECT_EQ(flux->AngleZ(), 0.0f);
-  testsupport::saveArtifact(window_->grab().toImage(),
-                            QStringLiteral("NavigationProjectDragged.png"));
+  EXPECT_EQ(flux()->AngleX(), 0.0f);
+  EXPECT_EQ(flux()->AngleZ(), 0.0f);
+  testsupport::saveArtifact(window_->grab().toImage(), "NavigationProjectDragged.png");
 }
 
-TEST_F(NavigationProject, WAndCtrlWSaveTheSessionAndLeaveTheFrameOpen) {
-  TfrmGLBase* temperature = view(dkTemperature);
-  ASSERT_NE(temperature, nullptr);
-  QMdiSubWindow* sub = frame(temperature);
-  ASSERT_NE(sub, nullptr);
+// The MDI frame has no close shortcut of its own: Ctrl+W must reach the view.
+TEST_F(NavigationProject, SpaceStepsWAndCtrlWSaveTheSessionAndLeaveTheFrameOpen) {
+  QMdiSubWindow* sub = frame(temperature());
   window_->MdiArea()->setActiveSubWindow(sub);
+  const auto start = project_->CurrentStepIndex();
+  QTest::keyClick(temperature(), Qt::Key_Space);
+  EXPECT_EQ(project_->CurrentStepIndex(), start + 1);
+  project_->Play();
+  const auto playing = project_->CurrentStepIndex();
+  QTest::keyClick(temperature(), Qt::Key_Space);  // pauses and steps once
+  EXPECT_FALSE(project_->IsPlaying());
+  EXPECT_NE(project_->CurrentStepIndex(), playing);
+
   const QString session = dir_.filePath("veltrano.session");
-
-  QTest::keyClick(temperature, Qt::Key_W);
-  ASSERT_TRUE(QFileInfo::exists(session));
+  QTest::keyClick(temperature(), Qt::Key_W);
   EXPECT_EQ(base::TIniFile(session).ReadSections(), QStringList{"Temperature"});
-
-  QTest::keyClick(temperature, Qt::Key_W, Qt::ControlModifier);  // every view of the project
+  QTest::keyClick(temperature(), Qt::Key_W, Qt::ControlModifier);  // every view of the project
   EXPECT_EQ(base::TIniFile(session).ReadSections().size(), 3);
   EXPECT_TRUE(sub->isVisible());
   EXPECT_EQ(window_->MdiArea()->subWindowList().size(), 3);
@@ -118,9 +104,8 @@ using SessionWindows = NavigationProject;
 
 // Restoring a window's size fits its view's scale; the stored zoom must win.
 TEST_F(SessionWindows, PlacementZoomStateAndActiveWindowComeBack) {
-  TfrmGLBase* zoomedView = view(dkTemperature);
-  QMdiSubWindow* subs[] = {frame(view(dkCapillaryFlux)), frame(zoomedView)};
-  ASSERT_TRUE(subs[0] && subs[1]);
+  TfrmGLBase* zoomedView = temperature();
+  QMdiSubWindow* subs[] = {frame(flux()), frame(zoomedView)};
   subs[0]->setGeometry(30, 40, 500, 350);
   subs[1]->setGeometry(300, 200, 640, 480);
   zoomedView->SetScaleX(zoomedView->ScaleX() * 3.0f);

@@ -60,11 +60,6 @@ class FakeNavigationSurface : public NavigationSurface {
   QString CellText, ValueText;
   std::vector<std::optional<QRect>> ZoomBoxes;
 
-  // Scene point of a window point (top-left origin).
-  double SceneX(int x) const { return (x - Viewport.width() / 2.0) / PixelsPerMetre; }
-  double SceneY(int y) const {
-    return (Viewport.height() - 1 - y - Viewport.height() / 2.0) / PixelsPerMetre;
-  }
   // Window point (top-left origin) over grid point (gx, gy) in metres.
   QPoint WindowPointOf(double gx, double gy) const;
 

@@ -21,6 +21,7 @@
 #include <cstring>
 #include <memory>
 #include <random>
+#include <string>
 #include <tuple>
 #include <utility>
 
@@ -175,27 +176,22 @@ TEST_F(Session, SavingWritesTheUsersKeysKeepsOtherSectionsAndReportsFailures) {
                base::EFileError);
 }
 
-TEST_F(Session, FlagsStoredAsFalseLeaveTheViewsFlagsOn) {
+TEST_F(Session, FlagsReadAsFalseStayOnAndThresholdsOutsideZeroToOneAreIgnored) {
   writeText(sessionPath(), "[Temperature]\r\nWireFrame=0\r\nOutline=0\r\nArrowLog=1\r\n");
-  View v(dkTemperature);
-  v.model->SetFlag(dfWireFrame, true);
-  ASSERT_TRUE(LoadSessionFile(sessionPath(), {v.entry()}));
-  EXPECT_TRUE(v.model->HasFlag(dfWireFrame));
-  EXPECT_TRUE(v.model->HasFlag(dfOutline));  // on for kind 2 from the start
-  EXPECT_TRUE(v.model->HasFlag(dfArrowLog));
-}
+  View t(dkTemperature);
+  t.model->SetFlag(dfWireFrame, true);
+  ASSERT_TRUE(LoadSessionFile(sessionPath(), {t.entry()}));
+  EXPECT_TRUE(t.model->HasFlag(dfWireFrame));
+  EXPECT_TRUE(t.model->HasFlag(dfOutline));  // on for kind 2 from the start
+  EXPECT_TRUE(t.model->HasFlag(dfArrowLog));
 
-TEST_F(Session, ThresholdIsTakenOnlyInsideZeroToOne) {
   View v(dkHeatFlux);
   v.model->SetThreshold(0.5f);
-  for (const char* ignored : {"0", "1.5", "-0.2", "NAN"}) {
-    writeText(sessionPath(), QByteArray("[HeatFlux]\r\nThreshold=") + ignored + "\r\n");
+  for (const std::string threshold : {"0", "1.5", "-0.2", "NAN", "1"}) {
+    writeText(sessionPath(), QByteArray("[HeatFlux]\r\nThreshold=") + threshold.c_str() + "\r\n");
     ASSERT_TRUE(LoadSessionFile(sessionPath(), {v.entry()}));
-    EXPECT_EQ(v.model->Threshold(), 0.5f) << ignored;
+    EXPECT_EQ(v.model->Threshold(), threshold == "1" ? 1.0f : 0.5f) << threshold;
   }
-  writeText(sessionPath(), "[HeatFlux]\r\nThreshold=1\r\n");
-  ASSERT_TRUE(LoadSessionFile(sessionPath(), {v.entry()}));
-  EXPECT_EQ(v.model->Threshold(), 1.0f);
 }
 
 TEST_F(Session, HostileFilesChangeNothingInvalid) {
