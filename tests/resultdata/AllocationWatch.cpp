@@ -10,29 +10,26 @@
 #endif
 #endif
 
+namespace {
+std::atomic<bool> watching{false};
+std::atomic<std::size_t> largest{0};
+}  // namespace
+
 #ifdef VELTRANO_ALLOCATION_HOOKS
 extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*)(const volatile void*,
                                                                   std::size_t),
                                                          void (*)(const volatile void*));
-#endif
-
-namespace {
-std::atomic<bool> watching{false};
-std::atomic<std::size_t> largest{0};
-
-#ifdef VELTRANO_ALLOCATION_HOOKS
-void onMalloc(const volatile void*, std::size_t size) {
+static void onMalloc(const volatile void*, std::size_t size) {
   std::size_t seen = largest.load(std::memory_order_relaxed);
   while (watching.load(std::memory_order_relaxed) && size > seen &&
          !largest.compare_exchange_weak(seen, size, std::memory_order_relaxed)) {
   }
 }
-void onFree(const volatile void*) {}
-const bool hooksInstalled = __sanitizer_install_malloc_and_free_hooks(onMalloc, onFree) != 0;
+static void onFree(const volatile void*) {}
+static const bool hooksInstalled = __sanitizer_install_malloc_and_free_hooks(onMalloc, onFree) != 0;
 #else
-const bool hooksInstalled = false;
+static const bool hooksInstalled = false;
 #endif
-}  // namespace
 
 AllocationWatch::AllocationWatch() {
   largest = 0;

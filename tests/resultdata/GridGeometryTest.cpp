@@ -1,7 +1,5 @@
 #include "resultdata/TGrid.h"
 
-#include "base/Exceptions.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,8 +11,7 @@ namespace {
 // Coordinates and a cell material table laid out column by column
 // (k = i * ny + j), as the reader holds them.
 struct GridInput {
-  std::vector<float> x;
-  std::vector<float> y;
+  std::vector<float> x, y;
   std::vector<std::int16_t> cells;
 
   int nx() const { return int(x.size()); }
@@ -136,17 +133,6 @@ TEST(GridBorderCells, AreaLessAndOutsideCellsAreInactive) {
   in.build(grid);
   EXPECT_TRUE(grid.ActiveCells().empty());
   EXPECT_TRUE(grid.CornerLists()[0].empty()) << "a rebuild starts from scratch";
-}
-
-TEST(GridRefusesInconsistentSizes, BeforeTouchingTheCoordinates) {
-  GridInput in = unitGrid(3, 3);
-  in.x[0] = 5;
-  TGrid grid;
-  EXPECT_THROW(grid.Build(-1, 3, in.cells, in.y, in.x), base::Exception);
-  EXPECT_THROW(grid.Build(4, 3, in.cells, in.y, in.x), base::Exception);
-  EXPECT_EQ(in.x[0], 5);
-  std::vector<float> longAxis(1 << 16, 0.0f);
-  EXPECT_THROW(grid.Build(1 << 16, 1 << 16, {}, longAxis, longAxis), base::Exception);
 }
 
 // Random material tables, including active cells in the area-less column 0 and

@@ -102,40 +102,6 @@ TEST(ReaderRefusesHostileFiles, ForeignFramingsOffsetsAndSizes) {
   EXPECT_THROW(TResultFile(files.path(QStringLiteral("missing.vq3"))), EHugeFile);
 }
 
-TEST(ReaderRecognisesResultFilesByContent, AbsoluteFirstStepOffsetAndLongDateRecord) {
-  TempFiles files;
-  ResultFileSpec spec = richSpec(3, Framing::Prefixed);
-  spec.gapBeforeSteps = 12;  // the version-3 prefixed first-step offset is absolute
-  resultwriter::Layout layout;
-  TResultFile gap(files.write(QStringLiteral("gap.zol"), spec, &layout));
-  EXPECT_EQ(gap.FirstStepOffset(), layout.firstStepOffset);
-  EXPECT_EQ(gap.LastStepIndex(), 2);
-  gap.NextStep();
-  EXPECT_EQ(gap.FieldTable()[dkTemperature].Values[5], 2.0F);
-  // A start date record longer than the text field is cut.
-  spec = richSpec(1, Framing::Records);
-  spec.startDate = "24.12.1999_13.45 and some more text";
-  TResultFile date(files.write(QStringLiteral("date.vq3"), spec));
-  EXPECT_EQ(date.HeaderBlock().StartDateText, QStringLiteral("24.12.1999_13.45"));
-  date.NextStep();
-  EXPECT_EQ(date.StepTime(), 3600.0);
-}
-
-TEST(ReaderRefusesHostileSizes, RangesAreClamped) {
-  TempFiles files;
-  for (int version : {2, 3}) {
-    ResultFileSpec spec = richSpec(version, Framing::Plain);
-    (*spec.ranges)[0] = {-5000.0F, 3e9F};
-    (*spec.ranges)[1] = {std::nanf(""), std::nanf("")};
-    (*spec.ranges)[2] = {-1000.0F, 1e8F};
-    TResultFile reader(files.write(QStringLiteral("ranges.vq3"), spec));
-    for (int k = 0; k < 3; ++k) {
-      const TValueRange& range = reader.HeaderBlock().Ranges[k];
-      EXPECT_TRUE(range.Min == -1000.0F && range.Max == 1e8F) << version << ", " << k;
-    }
-  }
-}
-
 // Every prefix of every writer-made file either opens, and then reads only
 // whole steps, or is refused with an exception.
 TEST(ReaderSurvivesTruncation, EveryLengthOfEveryFraming) {

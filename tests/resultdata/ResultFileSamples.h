@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <ostream>
 
 // Readable QString values in failure messages.
@@ -41,6 +42,8 @@ inline ResultFileSpec richSpec(int version, Framing framing, int steps = 3, bool
   if (ranges) {
     resultwriter::Ranges r{};
     for (int k = 0; k < 8; ++k) r[std::size_t(k)] = {float(-k), float(10 * k + 5)};
+    r[0] = {-5000.0F, 3e9F};  // both clamped to -1000 .. 1e8
+    r[1] = {std::nanf(""), std::nanf("")};
     spec.ranges = r;
   }
   if (version == 0) return spec;
