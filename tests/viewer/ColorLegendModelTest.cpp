@@ -120,10 +120,7 @@ TEST(LegendMapsNaNToLowestClass, DegenerateInputsEndWithADefinedClass) {
 
   // Both ends open with a single row: Delta stays 0 over a wide interval.
   ColorLegendModel one;
-  one.SetMinVal(0.0);
-  one.SetMaxVal(10.0);
-  one.SetMinValAct(2.0);
-  one.SetMaxValAct(8.0);
+  Configure(one, 0, 0.0, 10.0, 2, 2.0, 8.0);  // a count of 0 is ignored
   one.SetBoxCount(1);  // after the bounds, so the class width is never computed
   one.SetBoxColor(1, Blue);
   ASSERT_EQ(one.Delta(), 0.0);

@@ -91,12 +91,12 @@ TEST_F(MainWindowGlTest, TwoFilesOpenWithAViewPerFieldKind) {
 }
 
 TEST_F(MainWindowGlTest, RefusedFilesShowTheMessageAndLeaveNothingBehind) {
-  const QString junk = dir_.filePath(QStringLiteral("junk.vq3"));
-  QFile f(junk);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write("not a result file at all, not even close to one");
-  f.close();
-  prompts_->openFile = junk;
+  const auto write = [this](const char* name, const QByteArray& bytes) {
+    QFile f(dir_.filePath(QString::fromLatin1(name)));
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+    return f.fileName();
+  };
+  prompts_->openFile = write("junk.vq3", "not a result file at all, not even close to one");
   Act("FileOpen")->trigger();
   EXPECT_EQ(prompts_->errors, QStringList{QStringLiteral("unsupported Filetype or Fileversion")});
 
@@ -104,11 +104,7 @@ TEST_F(MainWindowGlTest, RefusedFilesShowTheMessageAndLeaveNothingBehind) {
   resultwriter::Layout layout;
   QByteArray bytes = resultwriter::writeBytes(SmallSpec({0, 2}, 0), &layout);
   bytes.append(QByteArray(static_cast<int>(layout.stepSize / 2), '\0'));
-  QFile g(dir_.filePath(QStringLiteral("nostep.vq3")));
-  ASSERT_TRUE(g.open(QIODevice::WriteOnly));
-  g.write(bytes);
-  g.close();
-  EXPECT_FALSE(window_->OpenProject(g.fileName()));
+  EXPECT_FALSE(window_->OpenProject(write("nostep.vq3", bytes)));
   EXPECT_EQ(prompts_->errors.size(), 2);
   EXPECT_TRUE(window_->Projects().empty());
   EXPECT_EQ(window_->History().Count(), 0);

@@ -13,11 +13,8 @@ QStringList Brick() {
   return {QStringLiteral("Solid brick, old"),
           QString(),
           QStringLiteral("Bulk density [kg/m^3] ................. 1650.00"),
-          QStringLiteral("Porosity [m^3/m^3] .................... 0.41"),
           QStringLiteral("Moisture Storage Function"),
-          QStringLiteral("  R.H.[-] | W.C.[kg/m^3]"),
           QStringLiteral("   0.3000 | 2.10"),
-          QString(),
           QStringLiteral("x-Direction"),
           QStringLiteral("Thermal conductivity"),
           QStringLiteral("  dry [W/(m K)] ..... 0.60")};

@@ -6,23 +6,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 
-FakeView::FakeView(FakeLog& log, TDataKind kind) : log_(log), kind_(kind) {
-  log_.created.push_back(kind);
-  ++log_.alive;
-  resize(200, 150);
-}
-
-void FakeView::SetDateRange(double start, double end) {
-  startDate = start;
-  endDate = end;
-  Log(QStringLiteral("dates"));
-}
-
-void FakeView::ShowStep(double date) {
-  log_.shownDates.push_back(date);
-  Log(QStringLiteral("step"));
-}
-
 std::unique_ptr<ProjectView> FakeOwner::CreateView(TZolProject&, TDataKind kind) {
   return std::make_unique<FakeView>(log, kind);
 }

@@ -22,7 +22,6 @@ struct ResultFileSpec;
 // Everything fake windows were asked, shared by all of them in a test.
 struct FakeLog {
   std::vector<TDataKind> created;          // views in creation order
-  int alive = 0;                           // fake views and material windows not yet destroyed
   QStringList calls;                       // "<kind>:<call>" for resets, date ranges, steps
   std::vector<double> shownDates;          // every ShowStep's date, all views
   std::vector<QStringList> materialTexts;  // every SetLines
@@ -30,14 +29,20 @@ struct FakeLog {
 
 class FakeView final : public QWidget, public ProjectView {
  public:
-  FakeView(FakeLog& log, TDataKind kind);
-  ~FakeView() override { --log_.alive; }
+  FakeView(FakeLog& log, TDataKind kind) : log_(log), kind_(kind) { log_.created.push_back(kind); }
   TDataKind Kind() const override { return kind_; }
   QWidget* Widget() override { return this; }
   void ResetView() override { Log(QStringLiteral("reset")); }
   void SetViewCaption(const QString& name) override { caption = name; }
-  void SetDateRange(double start, double end) override;
-  void ShowStep(double currentDate) override;
+  void SetDateRange(double start, double end) override {
+    startDate = start;
+    endDate = end;
+    Log(QStringLiteral("dates"));
+  }
+  void ShowStep(double date) override {
+    log_.shownDates.push_back(date);
+    Log(QStringLiteral("step"));
+  }
   void SetLoading(bool) override {}
   void Minimize() override {}
 
@@ -52,8 +57,7 @@ class FakeView final : public QWidget, public ProjectView {
 
 class FakeMaterialWindow final : public QWidget, public MaterialView {
  public:
-  explicit FakeMaterialWindow(FakeLog& log) : log_(log) { ++log_.alive; }
-  ~FakeMaterialWindow() override { --log_.alive; }
+  explicit FakeMaterialWindow(FakeLog& log) : log_(log) {}
   void SetLines(const QStringList& lines) override { log_.materialTexts.push_back(lines); }
   void Minimize() override {}
   QWidget* Widget() override { return this; }

@@ -1,19 +1,11 @@
 // The material window's text for one material record.
 #include "resultdata/TMaterialRecord.h"
+#include "tests/viewer/LocaleGuard.h"
 #include "viewer/MaterialListing.h"
 
 #include <gtest/gtest.h>
 
-#include "tests/viewer/LocaleGuard.h"
-
 namespace {
-
-TMaterialCurve Curve(int width, std::vector<float> data) {
-  TMaterialCurve c;
-  c.EntryWidth = width;
-  c.Data = std::move(data);
-  return c;
-}
 
 // A version-2 style record: pairs for the direction tables, triples for the
 // moisture storage function.
@@ -21,11 +13,11 @@ TMaterialRecord Brick() {
   TMaterialRecord r;
   r.Name = QStringLiteral("Brick");
   r.Values = {1900, 0, 850, 0, 0, 0, 0.24F, 190, 0, 0, 0};
-  r.Curves[0] = Curve(2, {0, 0.6F, 190, 1.1F});
-  r.Curves[1] = Curve(2, {0, 0.5F});
-  r.Curves[2] = Curve(2, {0, 10, 50, 8, 190, 6});
-  r.Curves[3] = Curve(2, {0, 12, 190, 7});
-  r.Curves[4] = Curve(3, {0.5F, 5, 0, 0.8F, 9, 0, 1, 190, 0});
+  r.Curves[0] = TMaterialCurve{2, {0, 0.6F, 190, 1.1F}};
+  r.Curves[1] = TMaterialCurve{2, {0, 0.5F}};
+  r.Curves[2] = TMaterialCurve{2, {0, 10, 50, 8, 190, 6}};
+  r.Curves[3] = TMaterialCurve{2, {0, 12, 190, 7}};
+  r.Curves[4] = TMaterialCurve{3, {0.5F, 5, 0, 0.8F, 9, 0, 1, 190, 0}};
   return r;
 }
 
@@ -56,11 +48,11 @@ TEST(ProjectMaterialListing, WideEntriesMissingTablesShortStorageAndLongNames) {
   // Version 1 stores triples for conductivity x and diffusion x and nothing
   // for the y direction.
   TMaterialRecord r = Brick();
-  r.Curves[0] = Curve(3, {0, 0.7F, 99, 50, 1.3F, 99});
+  r.Curves[0] = TMaterialCurve{3, {0, 0.7F, 99, 50, 1.3F, 99}};
   r.Curves[1] = TMaterialCurve{};
-  r.Curves[2] = Curve(3, {0, 20, 99});
+  r.Curves[2] = TMaterialCurve{3, {0, 20, 99}};
   r.Curves[3] = TMaterialCurve{};
-  r.Curves[4] = Curve(3, {1, 190, 0});  // one row: no row listed
+  r.Curves[4] = TMaterialCurve{3, {1, 190, 0}};  // one row: no row listed
   r.Name = QStringLiteral("Mortar") + QChar(0) + QStringLiteral("garbage");
   const QStringList lines = MaterialLines(SummariseMaterial(r));
   EXPECT_EQ(lines[0], QStringLiteral("Mortar"));
