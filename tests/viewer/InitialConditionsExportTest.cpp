@@ -2,7 +2,6 @@
 // golden files made independently of this code, on a 4 x 4 grid written by
 // the test writer (two inner cells of material 1, one of material 2, one
 // without material).
-#include "base/Exceptions.h"
 #include "tests/support/writer/ResultFileWriter.h"
 #include "tests/viewer/LocaleGuard.h"
 #include "tests/viewer/ViewFileHost.h"
@@ -98,18 +97,6 @@ TEST_F(InitialConditionsExport, FillsWithZeroWhenNoCellHasMaterial) {
     EXPECT_TRUE(text.endsWith(zero + zero + "\r\n" + zero + zero + "\r\n")) << text.constData();
     EXPECT_FALSE(text.contains("2.5")) << "a value outside the material was written";
   }
-}
-
-TEST_F(InitialConditionsExport, RefusesArraysShorterThanTheGrid) {
-  const std::vector<float> x{0, 1, 2, 3}, y{0, 1};
-  const std::vector<std::int16_t> materials(N * N, 1);
-  const std::vector<float> values(N * N, 1.0f);
-  EXPECT_THROW(InitialConditionsText({N, N, x, y, materials, values, dkTemperature}),
-               base::Exception);
-  EXPECT_THROW(InitialConditionsText({N, N, x, x, materials, x, dkTemperature}), base::Exception);
-  // A short material table means no material in the missing cells.
-  const std::vector<std::int16_t> shortTable(5, 1);
-  EXPECT_NO_THROW(InitialConditionsText({N, N, x, x, shortTable, values, dkTemperature}));
 }
 
 }  // namespace
