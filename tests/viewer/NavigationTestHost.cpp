@@ -23,16 +23,12 @@ resultwriter::ResultFileSpec NavigationTestContent(int version) {
   if (version >= 1) {
     for (int i = 0; i < Nx; ++i)
       for (int j = 0; j < Ny; ++j) d.cellMaterials.push_back(std::int16_t(materialOf(i, j)));
-    for (const char* name : {"brick", "mortar"}) {
-      d.materials.emplace_back();
-      d.materials.back().name = name;
-    }
+    for (const char* name : {"brick", "mortar"}) d.materials.emplace_back().name = name;
   }
-  resultwriter::Ranges ranges{};
+  resultwriter::Ranges& ranges = d.ranges.emplace();
   ranges[0] = {0.0f, 100.0f};
   ranges[2] = {0.0f, 1000.0f};
   ranges[4] = {0.0f, 2.0f};
-  d.ranges = ranges;
   for (int n = 0; n < 2; ++n) {
     resultwriter::Step step;
     step.time = 3600.0 * (n + 1);

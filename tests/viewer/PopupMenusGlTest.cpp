@@ -25,14 +25,12 @@
 #include <deque>
 #include <memory>
 #include <optional>
-#include <utility>
+#include <tuple>
 #include <vector>
 
 namespace {
 
-// Answers prompts in order (nullopt is Cancel) and logs every dialog as
-// "caption|prompt|text", "message:caption|text", "save:filter|extension" or
-// "open:filter|extension".
+// Answers prompts in order (nullopt is Cancel) and logs every dialog.
 class ScriptedDialogs final : public ViewDialogs {
  public:
   std::optional<QString> AskText(const QString& caption, const QString& prompt,
@@ -91,11 +89,8 @@ class PopupMenus : public testing::Test {
     dialogs_->log.clear();
   }
   // Every named entry is visible (or checked) exactly when `yes` says so.
-  void expectVisible(std::initializer_list<const char*> names, bool yes) const {
-    for (const char* n : names) EXPECT_EQ(item(n)->isVisible(), yes) << n;
-  }
-  void expectChecked(std::initializer_list<const char*> names, bool yes) const {
-    for (const char* n : names) EXPECT_EQ(item(n)->isChecked(), yes) << n;
+  void expect(bool (QAction::*is)() const, std::initializer_list<const char*> names, bool yes) {
+    for (const char* n : names) EXPECT_EQ((item(n)->*is)(), yes) << n;
   }
   int calls(const char* name) const { return int(host_.Calls.count(QString::fromLatin1(name))); }
   ViewModel& model() { return view_->Model(); }
@@ -117,76 +112,74 @@ TEST_F(PopupMenuState, ScalarViewOpensWithReliefEntriesMarkedFromTheView) {
   open(dkTemperature);
   menus_->PopupMenu1Popup();
   EXPECT_EQ(calls("Pause"), 1) << "opening the menu pauses playback";
-  expectVisible({"normalized1", "threshold1", "logarithmic2", "scaling1", "Data1", "image1",
-                 "detail1", "detail2"},
-                false);
-  expectVisible({"fill1", "shademodel1", "sidepanel1", "boundaries1", "initialconditions1"}, true);
-  expectChecked({"smooth1", "Grid1", "depthtest1", "visible2", "depthtest2", "visible1", "top1",
-                 "left1", "bottom1", "right1", "lequal1"},
-                true);
-  expectChecked({"fill1", "flat1", "lighted1", "enabled1", "always1"}, false);
-  EXPECT_TRUE(item("depthtest1")->isEnabled());
+  expect(&QAction::isVisible,
+         {"normalized1", "threshold1", "logarithmic2", "scaling1", "Data1", "image1", "detail1",
+          "detail2"},
+         false);
+  expect(&QAction::isVisible,
+         {"fill1", "shademodel1", "sidepanel1", "boundaries1", "initialconditions1"}, true);
+  expect(&QAction::isChecked,
+         {"smooth1", "Grid1", "depthtest1", "visible2", "depthtest2", "visible1", "top1", "left1",
+          "bottom1", "right1", "lequal1"},
+         true);
+  expect(&QAction::isChecked, {"fill1", "flat1", "lighted1", "enabled1", "always1"}, false);
+  expect(&QAction::isEnabled, {"depthtest1"}, true);
 
   // The marks follow the view at the next opening.
   model().SetFlag(dfOutline, false);
   model().SetShadeModel(ViewModel::glFlat);
   model().SetBoundarySides(bsTop | bsBottom);
   menus_->PopupMenu1Popup();
-  expectChecked({"Grid1", "smooth1", "left1", "right1"}, false);
-  expectChecked({"flat1", "top1", "bottom1"}, true);
+  expect(&QAction::isChecked, {"Grid1", "smooth1", "left1", "right1"}, false);
+  expect(&QAction::isChecked, {"flat1", "top1", "bottom1"}, true);
   EXPECT_FALSE(item("depthtest1")->isEnabled()) << "depth test needs the grid visible";
 
   // The legend menu shows the linear mark and pauses nothing.
   menus_->pmcsbPopup();
   EXPECT_EQ(calls("Pause"), 2);
-  expectChecked({"linearizecolors1"}, true);
-  expectVisible({"deletecolor1"}, false);
+  expect(&QAction::isChecked, {"linearizecolors1"}, true);
+  expect(&QAction::isVisible, {"deletecolor1"}, false);
   view_->csb->Model().SetColorsLinear(false);
   menus_->pmcsbPopup();
-  expectChecked({"linearizecolors1"}, false);
+  expect(&QAction::isChecked, {"linearizecolors1"}, false);
 }
 
 TEST_F(PopupMenuState, VectorViewOpensWithArrowEntriesMarkedFromTheView) {
   open(dkCapillaryFlux);
   menus_->PopupMenu1Popup();
-  expectVisible({"normalized1", "threshold1", "logarithmic2", "scaling1"}, true);
-  expectVisible({"fill1", "shademodel1", "sidepanel1", "boundaries1", "initialconditions1"}, false);
-  expectChecked({"normalized1", "visible2"}, true);
-  expectChecked({"logarithmic2", "Grid1"}, false);
+  expect(&QAction::isVisible, {"normalized1", "threshold1", "logarithmic2", "scaling1"}, true);
+  expect(&QAction::isVisible,
+         {"fill1", "shademodel1", "sidepanel1", "boundaries1", "initialconditions1"}, false);
+  expect(&QAction::isChecked, {"normalized1", "visible2"}, true);
+  expect(&QAction::isChecked, {"logarithmic2", "Grid1"}, false);
   EXPECT_FALSE(item("depthtest1")->isEnabled());
 
-  view_->Model().SetFlag(dfArrowNorm, false);
-  view_->Model().SetFlag(dfArrowLog, true);
+  model().SetFlag(dfArrowNorm, false);
   menus_->PopupMenu1Popup();
-  expectChecked({"normalized1"}, false);
-  expectChecked({"logarithmic2"}, true);
-  expectVisible({"threshold1"}, false);  // the threshold belongs to normalized arrows
+  expect(&QAction::isChecked, {"normalized1"}, false);
+  expect(&QAction::isVisible, {"threshold1"}, false);  // the threshold belongs to normalized arrows
 
   open(dkWatercontent);  // a scalar kind without boundaries
   menus_->PopupMenu1Popup();
-  expectVisible({"boundaries1"}, false);
-  expectVisible({"initialconditions1"}, true);
+  expect(&QAction::isVisible, {"boundaries1"}, false);
+  expect(&QAction::isVisible, {"initialconditions1"}, true);
 }
 
 TEST_F(PopupMenuState, RightClicksOpenTheMenuOfWhatIsUnderTheMouse) {
   open(dkTemperature);
-  QWidget* drawing = view_->OpenGL1.Widget();
-  QContextMenuEvent onDrawing(QContextMenuEvent::Mouse, QPoint(20, 20),
-                              drawing->mapToGlobal(QPoint(20, 20)));
-  QCoreApplication::sendEvent(drawing, &onDrawing);
-  EXPECT_TRUE(menus_->PopupMenu1()->isVisible());
-  EXPECT_FALSE(menus_->pmcsb()->isVisible());
-  testsupport::saveArtifact(menus_->PopupMenu1()->grab().toImage(), "PopupMenu1.png");
-  menus_->PopupMenu1()->hide();
-
-  QWidget* legend = view_->csb->viewport();
-  QContextMenuEvent onLegend(QContextMenuEvent::Mouse, QPoint(10, 40),
-                             legend->mapToGlobal(QPoint(10, 40)));
-  QCoreApplication::sendEvent(legend, &onLegend);
-  EXPECT_TRUE(menus_->pmcsb()->isVisible());
-  EXPECT_FALSE(menus_->PopupMenu1()->isVisible());
-  testsupport::saveArtifact(menus_->pmcsb()->grab().toImage(), "pmcsb.png");
-  menus_->pmcsb()->hide();
+  for (auto [widget, menu, other] :
+       {std::tuple<QWidget*, QMenu*, QMenu*>{view_->OpenGL1.Widget(), menus_->PopupMenu1(),
+                                             menus_->pmcsb()},
+        std::tuple<QWidget*, QMenu*, QMenu*>{view_->csb->viewport(), menus_->pmcsb(),
+                                             menus_->PopupMenu1()}}) {
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(20, 40),
+                            widget->mapToGlobal(QPoint(20, 40)));
+    QCoreApplication::sendEvent(widget, &event);
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_FALSE(other->isVisible());
+    testsupport::saveArtifact(menu->grab().toImage(), menu->objectName() + ".png");
+    menu->hide();
+  }
 }
 
 TEST_F(PopupMenuCommands, RefusedInputsKeepTheSettingAndValidOnesApply) {
