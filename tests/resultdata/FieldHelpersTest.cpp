@@ -38,6 +38,7 @@ TEST(SortedCoordinateSearch, CountsEntriesBelowTheValueInDoublePrecision) {
   const int expected[] = {0, 0, 1, 1, 2, 2, 4, 4, 5};
   for (std::size_t n = 0; n < std::size(probes); ++n)
     EXPECT_EQ(SearchSortedSingles(values, 5, probes[n]), expected[n]) << probes[n];
+  EXPECT_EQ(SearchSortedSingles(values, 3, 5), 3);  // over (0, 1, 3): past the end
   EXPECT_EQ(SearchSortedSingles(nullptr, 0, 1.0), 0);
   EXPECT_EQ(SearchSortedSingles(nullptr, -3, 1.0), 0);
   const float tenths[] = {0.1f, 0.2f};
