@@ -1,11 +1,12 @@
-// Navigation and sessions inside the main window with a real project: keys
-// reach the project through the view's MDI frame, a drag turns the scalar
-// views, and a session brings back the MDI windows.
+// Navigation and sessions inside the main window with a real project: the
+// status texts through the real depth-buffer pick, keys that reach the project
+// through the view's MDI frame, drags, and a session bringing back the windows.
 #include "ProjectFakes.h"
 
 #include "base/IniFile.h"
 #include "platform/SessionLocation.h"
 #include "platform/SettingsStore.h"
+#include "platform/TApplication.h"
 #include "tests/support/Artifacts.h"
 #include "tests/support/writer/ResultFileWriter.h"
 #include "tests/viewer/NavigationTestHost.h"
@@ -15,16 +16,34 @@
 #include "viewer/TfrmMain.h"
 
 #include <gtest/gtest.h>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QOpenGLWidget>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cmath>
 #include <map>
 #include <memory>
 
 namespace {
+
+// Drawing-area point over grid point (x, y) in metres, seen from straight above.
+QPoint pointOver(TfrmGLBase& view, float x, float y) {
+  const TGLTransform::Matrix m = view.Transform1.ChainMatrix();
+  const TGrid& grid = *view.Model().Grid();
+  const float px = x - grid.Width() / 2, py = y - grid.Height() / 2;
+  const float ex = m[0] * px + m[4] * py + m[12];
+  const float ey = m[1] * px + m[5] * py + m[13];
+  const SquareViewport vp = view.OpenGL1.FrameViewport();
+  const double ratio = view.OpenGL1.DevicePixelRatio();
+  const double col = (vp.x + (ex + 1.0) / 2.0 * vp.side) / ratio;
+  const double rowFromBottom = (vp.y + (ey + 1.0) / 2.0 * vp.side) / ratio;
+  return {int(std::floor(col)),
+          view.OpenGL1.Widget()->height() - 1 - int(std::floor(rowFromBottom))};
+}
 
 class NavigationProject : public testing::Test {
  protected:
@@ -58,9 +77,47 @@ class NavigationProject : public testing::Test {
   QTemporaryDir dir_;
   std::unique_ptr<platform::SettingsStore> store_;
   std::unique_ptr<TfrmMain> window_;
+  LocaleGuard locale_{LocaleGuard::English()};
   TZolProject* project_ = nullptr;
   std::map<TDataKind, TfrmGLBase*> views_;
 };
+
+TEST_F(NavigationProject, HoverShowsTheCellAndValueUnderTheMouseAndMiddleClickItsMaterial) {
+  TfrmGLBase& view = *temperature();
+  frame(&view)->setGeometry(0, 0, 800, 520);
+  window_->MdiArea()->setActiveSubWindow(frame(&view));
+  view.ResetView();
+  view.GrabFrame();
+  QStringList messages;
+  TApplication::SetMessageBoxHook(
+      [&](QMessageBox::Icon, const QString&, const QString& text) { messages << text; });
+  testsupport::saveArtifact(window_->grab().toImage(), "NavigationHoverView.png");
+  // Input through the window system layer, as the display sends it.
+  const auto at = [&](float x, float y) {
+    return view.OpenGL1.Widget()->mapTo(window_.get(), pointOver(view, x, y));
+  };
+  QWindow* window = window_->windowHandle();
+
+  QTest::mouseMove(window, at(4.5f, 3.5f));
+  // Cell (5, 4) holds 504 °C; the position is that of the picked pixel.
+  const QRegularExpression position(QStringLiteral(R"(^\(5,4\)=\(4\.\d{3}m,3\.\d{3}m\)$)"));
+  EXPECT_TRUE(position.match(view.StaticText2->text()).hasMatch())
+      << view.StaticText2->text().toStdString();
+  EXPECT_EQ(view.StaticText3->text(), QStringLiteral(" 504 [°C]"));
+  QTest::mouseMove(window, at(1.5f, 4.5f));  // left of the material: the boundary cell
+  EXPECT_EQ(view.StaticText3->text(), QStringLiteral(" 305 [°C]"));
+  QTest::mouseMove(window, view.OpenGL1.Widget()->mapTo(window_.get(), QPoint(3, 3)));
+  EXPECT_EQ(view.StaticText2->text(), QString()) << "off the grid";
+  EXPECT_EQ(view.StaticText3->text(), QString());
+
+  // The middle button names the material under the mouse, and only a material.
+  for (const QPoint p : {at(6.5f, 4.5f), at(1.5f, 1.5f)}) {
+    QTest::mousePress(window, Qt::MiddleButton, {}, p);
+    QTest::mouseRelease(window, Qt::MiddleButton, {}, p);
+  }
+  EXPECT_EQ(messages, QStringList{"mortar"});
+  TApplication::SetMessageBoxHook(nullptr);
+}
 
 TEST_F(NavigationProject, DragTurnsTheScalarViewsOfTheProjectOnly) {
   window_->MdiArea()->setActiveSubWindow(frame(temperature()));
