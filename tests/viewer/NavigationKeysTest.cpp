@@ -29,7 +29,6 @@ TEST(NavigationKeys, EveryKeyAndCharacterChangesTheViewAsItsTableSays) {
   } table[] = {
       {Qt::Key_Left, {}, "", Own, &T::TranX, 1, 1.0},
       {Qt::Key_Left, Ctrl, "", Own, &T::TranX, 1, 2.0},
-      {Qt::Key_Right, {}, "", Own, &T::TranX, 1, -1.0},
       {Qt::Key_Up, {}, "", Own, &T::TranY, 1, -0.8},
       {Qt::Key_Down, Ctrl, "", Own, &T::TranY, 1, 1.6},
       {Qt::Key_Left, {}, "", Other, &T::TranX, 1, 1.0},
@@ -37,7 +36,6 @@ TEST(NavigationKeys, EveryKeyAndCharacterChangesTheViewAsItsTableSays) {
       {Qt::Key_R, Ctrl, "xyz", Own, &T::AngleX, 1, 0},  // the increment starts at 0
       {Qt::Key_R, Ctrl, "++xxXYZ", Own, &T::AngleX, 1, 0.04},
       {Qt::Key_R, Ctrl, "++-y", Own, &T::AngleY, 1, 0.01},
-      {Qt::Key_R, Ctrl, "+z", Own, &T::AngleZ, 1, 0.01},
       {Qt::Key_R, Ctrl, "++xx", Other, &T::AngleX, 1, 0.04},
       {Qt::Key_R, Ctrl, "++xx", Vector, &T::AngleX, 1, 0},
       {Qt::Key_R, Ctrl, "++i", Own, &T::ScaleX, 1, 0},  // zoom characters in zoom mode only

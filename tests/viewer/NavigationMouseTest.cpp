@@ -49,8 +49,6 @@ TEST(NavigationMouse, ZoomBoxFillsTheViewportAroundItsCentreWhicheverWayItIsDraw
   EXPECT_EQ(s.t().ScaleZ, start.ScaleZ);
   // Picked at the box's centre (140, 80), counted from the bottom: scene
   // point ((140 - 200) / 20, (219 - 150) / 20), which moves to the middle.
-  EXPECT_EQ(s.surface.PickX, 140);
-  EXPECT_EQ(s.surface.PickY, 300 - 1 - 80);
   EXPECT_FLOAT_EQ(s.t().TranX, 3.0f);
   EXPECT_FLOAT_EQ(s.t().TranY, -3.45f);
   EXPECT_EQ(s.surface.ZoomBoxes.back(), std::nullopt);
@@ -104,7 +102,6 @@ TEST(MiddleClick, NamesOnlyAMaterialThatHasARecord) {
   NavigationScene old(0);
   const QPoint p = old.surface.WindowPointOf(4.5, 3.5);
   old.nav.MouseMove(Qt::NoModifier, p.x(), p.y());
-  EXPECT_EQ(old.surface.CellText, QStringLiteral("(5,4)=(4.500m,3.500m)"));
   EXPECT_TRUE(old.host.Calls.isEmpty());
   middleClick(old, 4.5, 3.5);
   EXPECT_TRUE(old.surface.Messages.isEmpty());

@@ -8,7 +8,6 @@
 #include "platform/SettingsStore.h"
 #include "platform/TApplication.h"
 #include "tests/support/Artifacts.h"
-#include "tests/support/writer/ResultFileWriter.h"
 #include "tests/viewer/NavigationTestHost.h"
 #include "viewer/SessionFile.h"
 #include "viewer/TZolProject.h"
@@ -139,9 +138,6 @@ TEST_F(NavigationProject, DragTurnsTheScalarViewsOfTheProjectOnly) {
 TEST_F(NavigationProject, SpaceStepsWAndCtrlWSaveTheSessionAndLeaveTheFrameOpen) {
   QMdiSubWindow* sub = frame(temperature());
   window_->MdiArea()->setActiveSubWindow(sub);
-  const auto start = project_->CurrentStepIndex();
-  QTest::keyClick(temperature(), Qt::Key_Space);
-  EXPECT_EQ(project_->CurrentStepIndex(), start + 1);
   project_->Play();
   const auto playing = project_->CurrentStepIndex();
   QTest::keyClick(temperature(), Qt::Key_Space);  // pauses and steps once

@@ -1,7 +1,5 @@
 #include "tests/viewer/NavigationTestHost.h"
 
-#include "tests/support/writer/ResultFileWriter.h"
-
 #include <cmath>
 #include <stdexcept>
 
@@ -72,8 +70,6 @@ QPoint FakeNavigationSurface::WindowPointOf(double gx, double gy) const {
 }
 
 bool FakeNavigationSurface::PickPoint(int x, int y, double& sceneX, double& sceneY) {
-  PickX = x;
-  PickY = y;
   if (Background) return false;
   sceneX = (x - Viewport.width() / 2.0) / PixelsPerMetre;
   sceneY = (y - Viewport.height() / 2.0) / PixelsPerMetre;

@@ -1,6 +1,7 @@
 #pragma once
 // A project over a writer-made file that records the commands a view gives
 // it, and a window surface whose pick maps window pixels onto the scene.
+#include "tests/support/writer/ResultFileWriter.h"
 #include "tests/viewer/LocaleGuard.h"
 #include "tests/viewer/ViewFileHost.h"
 #include "viewer/ColorLegendModel.h"
@@ -11,10 +12,6 @@
 #include <QTemporaryDir>
 
 #include <vector>
-
-namespace resultwriter {
-struct ResultFileSpec;
-}
 
 // 11 x 9 nodes of unit cells. Material 1 ("brick") in columns 4..6 and
 // material 2 ("mortar") in column 7, both in rows 3..6. Kinds 0, 2 and 4 in
@@ -54,7 +51,6 @@ class FakeNavigationSurface : public NavigationSurface {
   QSize Viewport{400, 300};
   double PixelsPerMetre = 20;
   bool Background = false;
-  int PickX = -1, PickY = -1;  // last pick, bottom-left origin
   QStringList Messages;
   int ViewSaves = 0;
   QString CellText, ValueText;

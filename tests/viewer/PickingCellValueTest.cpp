@@ -62,15 +62,14 @@ TEST(PickingCellValue, OutsideTheMaterialTheBoundaryCellNextToItIsRead) {
 TEST(PickingCellValue, MissingDataGivesNoReadingInsteadOfAFault) {
   Grid g;
   EXPECT_FALSE(CellValueAt(CellLookup{}, 1, 1));
-  CellLookup noValues = g.lookup();
-  noValues.Values = nullptr;
-  EXPECT_EQ(CellValueText(*CellValueAt(noValues, 3.5, 2.5), QStringLiteral("%4.4g")), QString());
-
+  CellLookup lookup = g.lookup();
+  lookup.Values = nullptr;
   // A short material table counts the missing cells as without material.
-  CellLookup shortTable = g.lookup();
-  shortTable.Materials = std::span<const std::int16_t>(g.materials).first(3 * Ny);
-  EXPECT_EQ(CellValueAt(shortTable, 3.5, 2.5)->Material, 0);
-  EXPECT_EQ(shortTable.MaterialOf(-1, 2), 0);
+  lookup.Materials = std::span<const std::int16_t>(g.materials).first(3 * Ny);
+  const auto r = CellValueAt(lookup, 3.5, 2.5);
+  EXPECT_EQ(r->Material, 0);
+  EXPECT_EQ(CellValueText(*r, QStringLiteral("%4.4g")), QString());
+  EXPECT_EQ(lookup.MaterialOf(-1, 2), 0);
 }
 
 }  // namespace

@@ -292,16 +292,15 @@ TEST_F(LegendFile, AnyFiniteDoubleIsWrittenSoThatItReadsBackExactly) {
 }
 
 TEST_F(LegendFile, UnusableValuesKeepTheLegendAsItWas) {
-  ColorLegendModel legend;
+  ColorLegendModel legend, before;
   setUnusual(legend);
+  setUnusual(before);
   for (const char* count : {"300", "0", "-1", "abc"}) {
     writeText(legendPath(), QByteArray("[Legend]\r\nMinValDefault=NAN\r\nMaxValDefault=\r\n"
                                        "MinVal=INF\r\nMaxVal=1.2.3\r\nDigits=99\r\nCount=") +
                                 count +
                                 "\r\nColor1=notacolour\r\nColor2=$7F000000\r\nBackground=\r\n"
                                 "[CustomColors]\r\n");  // an empty section keeps the custom colours
-    ColorLegendModel before;
-    setUnusual(before);
     ImportLegendFile(legend, legendPath());
     expectSameLegend(before, legend);
   }
