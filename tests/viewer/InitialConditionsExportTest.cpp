@@ -42,11 +42,7 @@ QString writeGridFile(const QString& dir) {
   content.cellMaterials[cell(1, 1)] = 1;
   content.cellMaterials[cell(1, 2)] = 2;
   content.cellMaterials[cell(2, 1)] = 1;
-  for (const char* name : {"brick", "plaster"}) {
-    resultwriter::Material m;
-    m.name = name;
-    content.materials.push_back(m);
-  }
+  for (const char* name : {"brick", "plaster"}) content.materials.emplace_back().name = name;
   resultwriter::Step step;
   step.time = 3600;
   step.values[0].assign(N * N, 7.0f);
