@@ -1,6 +1,5 @@
-// Mouse navigation: drags rotate, pan and zoom through the shared setters,
-// Shift draws a zoom box, the guards that keep a box or a zoom drag from
-// breaking the transform, and the material named by a middle click.
+// Mouse navigation: drags pan and zoom, Shift draws a zoom box, the guards that
+// keep a box or a zoom drag from breaking the transform, middle clicks.
 #include "tests/viewer/NavigationTestHost.h"
 
 #include <gtest/gtest.h>

@@ -11,8 +11,7 @@
 namespace {
 
 using platform::SessionLocation;
-
-TEST(SessionLocation, ReadingPrefersAndWritingUsesTheProgramsFolder) {
+TEST(SessionLocation, ReadingPrefersAndWritingUsesTheProgramsFolderWhenItCan) {
   EXPECT_EQ(platform::ChangeFileExt("/opt/v.2/veltrano", ".session"), "/opt/v.2/veltrano.session");
 
   QTemporaryDir program, config;
@@ -26,10 +25,8 @@ TEST(SessionLocation, ReadingPrefersAndWritingUsesTheProgramsFolder) {
     file.close();
     EXPECT_EQ(location.ForReading(), path);
   }
-}
 
-TEST(SessionLocation, AProgramFolderThatCannotBeWrittenSendsTheSessionToTheConfigFolder) {
-  QTemporaryDir program, config;
+  // A program folder that cannot be written sends the session to the config folder.
   const QString configFolder = config.filePath("Orv-Software/Veltrano");
   const SessionLocation installed(program.filePath("missing/bin/veltrano"), configFolder);
   EXPECT_EQ(installed.ForWriting(), configFolder + "/veltrano.session");
