@@ -11,15 +11,22 @@
 class ViewFileHost : public ViewHost {
  public:
   explicit ViewFileHost(const QString& fileName);
-  ~ViewFileHost() override;
 
   TResultFile& File() { return *reader_; }
 
   const TGrid* Grid() const override { return &grid_; }
-  float RangeMin(TDataKind kind) const override;
-  float RangeMax(TDataKind kind) const override;
-  const float* FieldValues(TDataKind kind) const override;
-  const float* FieldDirections(TDataKind kind) const override;
+  float RangeMin(TDataKind kind) const override {
+    return kind < FieldKindCount ? reader_->HeaderBlock().Ranges[kind].Min : 0.0f;
+  }
+  float RangeMax(TDataKind kind) const override {
+    return kind < FieldKindCount ? reader_->HeaderBlock().Ranges[kind].Max : 1.0f;
+  }
+  const float* FieldValues(TDataKind kind) const override {
+    return kind < FieldKindCount ? reader_->FieldTable()[kind].Values : nullptr;
+  }
+  const float* FieldDirections(TDataKind kind) const override {
+    return kind < FieldKindCount ? reader_->FieldTable()[kind].Directions : nullptr;
+  }
   const TResultFile* Reader() const override { return reader_.get(); }
   QString FileName() const override { return reader_->FileName(); }
   bool IsLoaded() const override { return true; }

@@ -1,8 +1,7 @@
-// What a user sees in a view window, from a file made by the test writer:
-// frames are rendered into images, kept as artifacts and probed at pixels
-// computed from the view's own transform.
+// What a user sees in a view window of a file made by the test writer: each
+// drawing mode rendered into an image kept as an artifact and probed at
+// pixels computed from the view's own transform.
 #include "base/Colors.h"
-#include "platform/GlutLoader.h"
 #include "tests/support/Artifacts.h"
 #include "tests/support/writer/ResultFileWriter.h"
 #include "tests/viewer/ViewFileHost.h"
@@ -11,29 +10,26 @@
 #include "viewer/TfrmGLBase.h"
 
 #include <gtest/gtest.h>
-#include <QOpenGLWidget>
 #include <QTemporaryDir>
 
 #include <cmath>
 #include <cstdlib>
-#include <memory>
+#include <optional>
 
 namespace {
 
-constexpr int Nx = 11, Ny = 9;  // 10 x 8 unit cells, 9 x 7 of them active
-constexpr int HoleI = 3, HoleJ = 4;
-
-int cell(int i, int j) {
-  return i * Ny + j;
-}
+constexpr int Nx = 11, Ny = 9;               // 10 x 8 unit cells, 9 x 7 of them active
+constexpr float HoleX = 2.5f, HoleY = 3.5f;  // centre of the inactive cell (3, 4)
+const base::TColor Background = base::RGB(230, 230, 224);
 
 // Temperature of cell column i: the middle of legend class i of [-10, 30].
-float temperatureOf(int i) {
+float T(int i) {
   return -10.0f + 4.0f * float(i - 1) + 2.0f;
 }
 
-// Temperature (kind 2) and capillary flux (kind 4) on a grid of two materials
-// (columns 1-5 and 6-10) with one inactive cell in the first material.
+// Temperature (kind 2) and capillary flux 1 along +x (kind 4) on two
+// materials (columns 1-5 and 6-10) with one inactive cell; the last column
+// and row inactive, as a simulation's boundary cells are.
 QString writeFile(const QString& dir) {
   resultwriter::ResultFileSpec spec;
   spec.version = 2;
@@ -41,26 +37,19 @@ QString writeFile(const QString& dir) {
   for (int i = 0; i < Nx; ++i) spec.x.push_back(float(i));
   for (int j = 0; j < Ny; ++j) spec.y.push_back(float(j));
   spec.cellMaterials.assign(std::size_t(Nx * Ny), 0);
-  // The last column and row stay inactive, as the boundary cells of a
-  // simulation are, so that every side gets its boundary markers.
-  for (int i = 1; i < Nx - 1; ++i)
-    for (int j = 1; j < Ny - 1; ++j) spec.cellMaterials[std::size_t(cell(i, j))] = i <= 5 ? 1 : 2;
-  spec.cellMaterials[std::size_t(cell(HoleI, HoleJ))] = 0;
-  for (const char* name : {"brick", "mortar"}) {
-    resultwriter::Material m;
-    m.name = name;
-    spec.materials.push_back(m);
-  }
-  resultwriter::Ranges ranges{};
-  ranges[2] = {-10.0f, 30.0f};
-  ranges[4] = {0.0f, 2.0f};
-  spec.ranges = ranges;
   resultwriter::Step step;
-  step.time = 3600;
-  step.values[2].assign(std::size_t(Nx * Ny), 0.0f);
+  step.values[2].resize(std::size_t(Nx * Ny));
   for (int i = 0; i < Nx; ++i)
-    for (int j = 0; j < Ny; ++j)
-      step.values[2][std::size_t(cell(i, j))] = temperatureOf(std::max(i, 1));
+    for (int j = 0; j < Ny; ++j) {
+      const std::size_t cell = std::size_t(i * Ny + j);
+      if (i > 0 && j > 0 && i < Nx - 1 && j < Ny - 1) spec.cellMaterials[cell] = i <= 5 ? 1 : 2;
+      step.values[2][cell] = T(std::max(i, 1));
+    }
+  spec.cellMaterials[std::size_t(3 * Ny + 4)] = 0;
+  spec.materials.resize(2);
+  spec.ranges.emplace();
+  (*spec.ranges)[2] = {-10.0f, 30.0f};
+  (*spec.ranges)[4] = {0.0f, 2.0f};
   step.values[4].assign(std::size_t(Nx * Ny), 1.0f);
   step.directions[4].assign(std::size_t(Nx * Ny), 0.0f);
   spec.steps.push_back(step);
@@ -69,197 +58,146 @@ QString writeFile(const QString& dir) {
   return path;
 }
 
-class ViewPaint : public testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(dir_.isValid());
-    host_ = std::make_unique<ViewFileHost>(writeFile(dir_.path()));
-  }
+bool near(base::TColor a, base::TColor b, int tolerance) {
+  return std::abs(base::GetRValue(a) - base::GetRValue(b)) <= tolerance &&
+         std::abs(base::GetGValue(a) - base::GetGValue(b)) <= tolerance &&
+         std::abs(base::GetBValue(a) - base::GetBValue(b)) <= tolerance;
+}
 
-  std::unique_ptr<TfrmGLBase> open(TDataKind kind) {
-    auto view = std::make_unique<TfrmGLBase>(*host_, kind);
-    view->resize(800, 520);
-    view->show();
-    view->ResetView();
-    return view;
-  }
+struct Frame {
+  TfrmGLBase& view;
+  QImage image;
 
-  // Renders and keeps the frame as an artifact.
-  QImage frame(TfrmGLBase& view, const QString& name) {
-    QImage image = view.GrabFrame().convertToFormat(QImage::Format_RGB32);
-    testsupport::saveArtifact(image, "View" + name + ".png");
-    return image;
-  }
-
-  // Pixel (column, row from the top) of a scene point of the grid (metres,
-  // origin at the grid's corner) at height z, through the transform of the
-  // last frame, the orthographic box [-1, 1] and the square viewport.
-  static QPoint pixelOf(TfrmGLBase& view, const QImage& image, float x, float y, float z = 0) {
+  // Pixel of a grid point (metres from the grid's corner) at height z through
+  // the last frame's transform, the box [-1, 1] and the square viewport.
+  QPoint at(float x, float y, float z = 0) const {
     const TGLTransform::Matrix m = view.Transform1.ChainMatrix();
     const TGrid& grid = *view.Model().Grid();
     const float px = x - grid.Width() / 2, py = y - grid.Height() / 2;
     const float ex = m[0] * px + m[4] * py + m[8] * z + m[12];
     const float ey = m[1] * px + m[5] * py + m[9] * z + m[13];
     const SquareViewport vp = view.OpenGL1.FrameViewport();
-    const double col = vp.x + (ex + 1.0) / 2.0 * vp.side;
-    const double rowFromBottom = vp.y + (ey + 1.0) / 2.0 * vp.side;
-    return {int(std::floor(col)), image.height() - 1 - int(std::floor(rowFromBottom))};
+    return {int(std::floor(vp.x + (ex + 1.0) / 2.0 * vp.side)),
+            image.height() - 1 - int(std::floor(vp.y + (ey + 1.0) / 2.0 * vp.side))};
   }
-
-  static base::TColor colourAt(const QImage& image, QPoint p) {
+  base::TColor colour(QPoint p) const {
     const QRgb rgb = image.pixel(p);
     return base::RGB(qRed(rgb), qGreen(rgb), qBlue(rgb));
   }
-
-  static bool near(base::TColor a, base::TColor b, int tolerance) {
-    return std::abs(base::GetRValue(a) - base::GetRValue(b)) <= tolerance &&
-           std::abs(base::GetGValue(a) - base::GetGValue(b)) <= tolerance &&
-           std::abs(base::GetBValue(a) - base::GetBValue(b)) <= tolerance;
-  }
-
-  static int countNear(const QImage& image, base::TColor colour, int tolerance) {
+  base::TColor colour(float x, float y, float z = 0) const { return colour(at(x, y, z)); }
+  int count(base::TColor c, int tolerance) const {
     int n = 0;
     for (int y = 0; y < image.height(); ++y)
       for (int x = 0; x < image.width(); ++x)
-        if (near(colourAt(image, {x, y}), colour, tolerance)) ++n;
+        if (near(colour(QPoint(x, y)), c, tolerance)) ++n;
     return n;
   }
-
-  QTemporaryDir dir_;
-  std::unique_ptr<ViewFileHost> host_;
+  // A line of width 1 or 2 lands within two pixels of its computed point.
+  std::optional<QPoint> lineNear(QPoint p, base::TColor c) const {
+    for (int dx = -2; dx <= 2; ++dx)
+      if (near(colour(p + QPoint(dx, 0)), c, 3)) return p + QPoint(dx, 0);
+    return std::nullopt;
+  }
+  base::TColor legend(float value, bool classColour) const {
+    const ColorLegendModel& l = view.csb->Model();
+    return base::ColorToRGB(classColour ? l.ValueToClassColor(value)
+                                        : l.ValueToInterpolatedColor(value));
+  }
 };
 
-const base::TColor Background = base::RGB(230, 230, 224);
+const base::TColor BorderGrey = base::RGB(26, 26, 26);  // 0.1
+const base::TColor GridGrey = base::RGB(77, 77, 77);    // 0.3
+const base::TColor Wall = base::RGB(143, 138, 120);     // 0.56, 0.54, 0.47
+
+// Open polygons (wireframe, or back faces outlined): the inside of a
+// triangle shows the background, the relief's lines are there.
+void outlinesOnly(const Frame& f) {
+  EXPECT_EQ(f.colour(6.3f, 4.5f, T(7)), Background);
+  EXPECT_GT(f.count(f.legend(T(7), false), 6), 20);
+}
+
+// Border lines are found only where the materials meet, x = 5, when they set
+// their own vertex array after the grid lines, tripod and markers.
+void flatClassesAndBorders(const Frame& f) {
+  for (int i : {1, 4, 7, 9}) EXPECT_EQ(f.colour(i - 0.5f, 2.5f, T(i)), f.legend(T(i), true)) << i;
+  EXPECT_EQ(f.colour(HoleX, HoleY), Background);
+  const auto border = f.lineNear(f.at(5.0f, 2.5f, T(5)), BorderGrey);
+  ASSERT_TRUE(border);
+  EXPECT_FALSE(near(f.colour(*border + QPoint(6, 0)), BorderGrey, 20));
+  EXPECT_FALSE(near(f.colour(*border - QPoint(6, 0)), BorderGrey, 20));
+}
+
+void smoothHeights(const Frame& f) {
+  for (int i : {2, 5, 8})
+    EXPECT_TRUE(near(f.colour(i - 0.5f, 6.5f, T(i)), f.legend(T(i), false), 4)) << i;
+  EXPECT_EQ(f.colour(HoleX, HoleY), Background);
+}
+
+// Arrows start at cell centres and point along +x, MaxCellSize / 1.1 long or,
+// logarithmic with k = 2.2 * 1 / (0 + 2), ln(1 + 1) * 1.1 = 0.76 of a cell.
+void arrowsOfLength(const Frame& f, float length) {
+  for (int i : {2, 6, 9}) {
+    EXPECT_TRUE(near(f.colour(i - 0.5f + 0.4f * length, 3.5f), base::clBlack, 40)) << i;
+    EXPECT_EQ(f.colour(i - 0.5f + 0.4f * length, 3.8f), Background) << i;
+  }
+  EXPECT_EQ(f.colour(8.5f + length + 0.08f, 3.5f), Background);  // past the last tip
+}
+
+constexpr int Relief = dfOutline | dfSidePanel | dfMaterialBorders;
+constexpr int Arrows = dfArrow | dfArrowNorm | dfMaterialBorders;
+
+const struct Mode {
+  const char* name;
+  TDataKind kind;
+  bool flat;
+  int flags;
+  float angleX, angleZ;
+  void (*check)(const Frame&);
+} modes[] = {
+    {"Flat", dkTemperature, true, Relief, 0, 0, flatClassesAndBorders},
+    {"NoMaterialBorders", dkTemperature, true, Relief & ~dfMaterialBorders, 0, 0,
+     [](const Frame& f) { EXPECT_FALSE(f.lineNear(f.at(5.0f, 2.5f, T(5)), BorderGrey)); }},
+    {"Smooth", dkTemperature, false, Relief, 0, 0, smoothHeights},
+    {"Wireframe", dkTemperature, false, Relief | dfWireFrame, 0, 0, outlinesOnly},
+    // Every polygon faces away: each is outlined.
+    {"FromBelow", dkTemperature, false, Relief & ~dfSidePanel, 180, 0, outlinesOnly},
+    {"SidePanel", dkTemperature, false, Relief, -60, 20,
+     [](const Frame& f) { EXPECT_GT(f.count(Wall, 3), 500); }},
+    {"NoSidePanel", dkTemperature, false, Relief & ~dfSidePanel, -60, 20,
+     [](const Frame& f) { EXPECT_EQ(f.count(Wall, 3), 0); }},
+    {"ArrowsNormalised", dkCapillaryFlux, false, Arrows, 0, 0,
+     [](const Frame& f) { arrowsOfLength(f, 1.0f / 1.1f); }},
+    {"ArrowsLogarithmic", dkCapillaryFlux, false, (Arrows & ~dfArrowNorm) | dfArrowLog, 0, 0,
+     [](const Frame& f) { arrowsOfLength(f, std::log(2.0f) * 1.1f); }},
+    // The arrows replace the vertex array: grid lines lie on the grid only
+    // when they set their own.
+    {"GridOverArrows", dkCapillaryFlux, false, Arrows | dfOutline, 0, 0,
+     [](const Frame& f) {
+       EXPECT_TRUE(f.lineNear(f.at(4.0f, 3.0f), GridGrey));
+       EXPECT_TRUE(f.lineNear(f.at(7.0f, 6.0f), GridGrey));
+     }},
+};
 
 }  // namespace
 
-TEST_F(ViewPaint, FlatCellsShowTheirClassColourAndInactiveCellsTheBackground) {
-  auto view = open(dkTemperature);
-  view->Model().SetShadeModel(ViewModel::glFlat);
-  const QImage image = frame(*view, "Flat");
-  const ColorLegendModel& legend = view->csb->Model();
-
-  EXPECT_EQ(colourAt(image, {2, 2}), Background);
-  for (int i : {1, 4, 7, 9}) {
-    const QPoint p = pixelOf(*view, image, float(i) - 0.5f, 2.5f, temperatureOf(i));
-    EXPECT_EQ(colourAt(image, p), base::ColorToRGB(legend.ValueToClassColor(temperatureOf(i))))
-        << "column " << i << " at " << p.x() << "," << p.y();
+TEST(ViewPaint, EveryDrawingModeShowsWhatItsModelHolds) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  ViewFileHost host(writeFile(dir.path()));
+  for (const Mode& mode : modes) {
+    SCOPED_TRACE(mode.name);
+    TfrmGLBase view(host, mode.kind);
+    view.resize(800, 520);
+    view.show();
+    view.ResetView();
+    view.Model().SetShadeModel(mode.flat ? ViewModel::glFlat : ViewModel::glSmooth);
+    view.Model().SetDrawFlags(std::uint8_t(mode.flags));
+    view.Model().SetNumberingEnabled(true);
+    view.SetAngleX(mode.angleX);
+    view.SetAngleZ(mode.angleZ);
+    const Frame frame{view, view.GrabFrame().convertToFormat(QImage::Format_RGB32)};
+    testsupport::saveArtifact(frame.image, QString("View%1.png").arg(mode.name));
+    EXPECT_EQ(frame.colour(QPoint(2, 2)), Background);
+    mode.check(frame);
   }
-  const QPoint hole = pixelOf(*view, image, HoleI - 0.5f, HoleJ - 0.5f);
-  EXPECT_EQ(colourAt(image, hole), Background);
-}
-
-TEST_F(ViewPaint, SmoothCellsShowTheInterpolatedColourOfTheirHeight) {
-  auto view = open(dkTemperature);
-  ASSERT_EQ(view->Model().ShadeModel(), ViewModel::glSmooth);
-  const QImage image = frame(*view, "Smooth");
-  const ColorLegendModel& legend = view->csb->Model();
-  for (int i : {2, 5, 8}) {
-    const QPoint p = pixelOf(*view, image, float(i) - 0.5f, 6.5f, temperatureOf(i));
-    const base::TColor expected =
-        base::ColorToRGB(legend.ValueToInterpolatedColor(temperatureOf(i)));
-    EXPECT_TRUE(near(colourAt(image, p), expected, 4))
-        << "column " << i << std::hex << " got " << colourAt(image, p) << " expected " << expected;
-  }
-  EXPECT_EQ(colourAt(image, pixelOf(*view, image, HoleI - 0.5f, HoleJ - 0.5f)), Background);
-}
-
-TEST_F(ViewPaint, MaterialBorderIsDarkerThanItsSurroundings) {
-  auto view = open(dkTemperature);
-  view->Model().SetShadeModel(ViewModel::glFlat);
-  const QImage with = frame(*view, "MaterialBorders");
-  // The border between the materials runs along x = 5; a line of width 2
-  // lands within a pixel or two of the computed point.
-  const base::TColor borderGrey = base::RGB(26, 26, 26);  // 0.1 grey
-  auto findBorder = [](const QImage& image, QPoint around, base::TColor colour) {
-    for (int dx = -2; dx <= 2; ++dx)
-      if (near(colourAt(image, around + QPoint(dx, 0)), colour, 3)) return around + QPoint(dx, 0);
-    return QPoint(-1, -1);
-  };
-  const QPoint computed = pixelOf(*view, with, 5.0f, 2.5f, temperatureOf(5));
-  const QPoint onBorder = findBorder(with, computed, borderGrey);
-  ASSERT_NE(onBorder, QPoint(-1, -1)) << "no border near " << computed.x() << "," << computed.y();
-  EXPECT_FALSE(near(colourAt(with, onBorder + QPoint(6, 0)), borderGrey, 20));
-  EXPECT_FALSE(near(colourAt(with, onBorder - QPoint(6, 0)), borderGrey, 20));
-
-  view->Model().SetFlag(dfMaterialBorders, false);
-  const QImage without = frame(*view, "NoMaterialBorders");
-  EXPECT_EQ(findBorder(without, computed, borderGrey), QPoint(-1, -1));
-}
-
-TEST_F(ViewPaint, WireframeLeavesTheInsideOfTrianglesOpen) {
-  auto view = open(dkTemperature);
-  view->Model().SetFlag(dfWireFrame, true);
-  const QImage image = frame(*view, "Wireframe");
-  // Inside the right-hand triangle of a cell, away from its three edges.
-  EXPECT_EQ(colourAt(image, pixelOf(*view, image, 6.3f, 4.5f, temperatureOf(7))), Background);
-  // The relief's lines are there.
-  const ColorLegendModel& legend = view->csb->Model();
-  EXPECT_GT(
-      countNear(image, base::ColorToRGB(legend.ValueToInterpolatedColor(temperatureOf(7))), 6), 20);
-}
-
-TEST_F(ViewPaint, SeenFromBelowTheReliefShowsOnlyItsOutlines) {
-  auto view = open(dkTemperature);
-  view->Model().SetFlag(dfSidePanel, false);
-  view->SetAngleX(180);  // every polygon faces away: back faces are outlined
-  const QImage image = frame(*view, "FromBelow");
-  // Seen from below, y runs downwards; x is unchanged.
-  EXPECT_EQ(colourAt(image, pixelOf(*view, image, 6.3f, 4.5f, temperatureOf(7))), Background);
-  const ColorLegendModel& legend = view->csb->Model();
-  EXPECT_GT(
-      countNear(image, base::ColorToRGB(legend.ValueToInterpolatedColor(temperatureOf(7))), 6), 20);
-}
-
-TEST_F(ViewPaint, SidePanelStandsAroundTheGridWhenSeenFromTheSide) {
-  auto view = open(dkTemperature);
-  view->Model().SetNumberingEnabled(true);
-  view->SetAngleX(-60);
-  view->SetAngleZ(20);
-  const QImage with = frame(*view, "SidePanel");
-  const base::TColor wall = base::RGB(143, 138, 120);  // 0.56, 0.54, 0.47
-  EXPECT_GT(countNear(with, wall, 3), 500);
-  view->Model().SetFlag(dfSidePanel, false);
-  const QImage without = frame(*view, "NoSidePanel");
-  EXPECT_EQ(countNear(without, wall, 3), 0);
-}
-
-TEST_F(ViewPaint, NormalisedArrowsPointAlongTheirDirection) {
-  auto view = open(dkCapillaryFlux);
-  ASSERT_TRUE(view->Model().HasFlag(dfArrowNorm));
-  const QImage image = frame(*view, "ArrowsNormalised");
-  const float length = 1.0f / 1.1f;
-  for (int i : {2, 6, 9}) {
-    const QPoint shaft = pixelOf(*view, image, float(i) - 0.5f + 0.4f * length, 3.5f);
-    EXPECT_TRUE(near(colourAt(image, shaft), base::clBlack, 40)) << "column " << i;
-    // Beside the arrow the background shows.
-    const QPoint beside = pixelOf(*view, image, float(i) - 0.5f + 0.4f * length, 3.8f);
-    EXPECT_EQ(colourAt(image, beside), Background);
-  }
-}
-
-TEST_F(ViewPaint, LogarithmicArrowsAreShorter) {
-  auto view = open(dkCapillaryFlux);
-  view->Model().SetFlag(dfArrowNorm, false);
-  view->Model().SetFlag(dfArrowLog, true);
-  const QImage image = frame(*view, "ArrowsLogarithmic");
-  // k = 2.2 * 1 / (0 + 2); length ln(1 + 1) * 1.1 = 0.76 of a cell.
-  const float length = std::log(2.0f) * 1.1f;
-  const QPoint shaft = pixelOf(*view, image, 3.5f + 0.4f * length, 3.5f);
-  EXPECT_TRUE(near(colourAt(image, shaft), base::clBlack, 40));
-  const QPoint past = pixelOf(*view, image, 3.5f + length + 0.08f, 3.5f);
-  EXPECT_EQ(colourAt(image, past), Background);
-}
-
-TEST_F(ViewPaint, AxisTripodStandsTopLeftInScalarViewsOnly) {
-  auto scalar = open(dkTemperature);
-  const QImage relief = frame(*scalar, "Tripod");
-  if (!platform::GlutLoader::instance().hasSolidCube()) GTEST_SKIP() << "no GLUT on this machine";
-  const base::TColor tripod = base::RGB(204, 204, 199);  // 0.8, 0.8, 0.78
-  const QImage corner = relief.copy(0, 0, relief.width() / 4, relief.height() / 4);
-  EXPECT_GT(countNear(corner, tripod, 3), 30);
-
-  auto vector = open(dkCapillaryFlux);
-  const QImage arrows = frame(*vector, "NoTripod");
-  EXPECT_EQ(countNear(arrows.copy(0, 0, arrows.width() / 4, arrows.height() / 4), tripod, 3), 0);
 }

@@ -19,11 +19,7 @@ ViewTestHost::ViewTestHost(std::vector<float> x, std::vector<float> y,
                            std::vector<std::int16_t> materials)
     : hasGrid_(true) {
   grid_.Build(int(x.size()), int(y.size()), materials, y, x);
-  for (int k = 0; k < FieldKindCount; ++k) max_[std::size_t(k)] = 1.0f;
-}
-
-ViewTestHost::ViewTestHost() {
-  for (int k = 0; k < FieldKindCount; ++k) max_[std::size_t(k)] = 1.0f;
+  max_.fill(1.0f);
 }
 
 std::vector<std::int16_t> ViewTestHost::AllActive(int nx, int ny) {
@@ -33,22 +29,7 @@ std::vector<std::int16_t> ViewTestHost::AllActive(int nx, int ny) {
   return m;
 }
 
-std::vector<float>& ViewTestHost::ValuesOf(TDataKind kind) {
-  auto& v = values_[kind];
+std::vector<float>& ViewTestHost::Sized(std::vector<float>& v) {
   if (v.empty()) v.assign(std::size_t(grid_.Nx()) * std::size_t(grid_.Ny()), 0.0f);
   return v;
-}
-
-std::vector<float>& ViewTestHost::DirectionsOf(TDataKind kind) {
-  auto& v = directions_[kind];
-  if (v.empty()) v.assign(std::size_t(grid_.Nx()) * std::size_t(grid_.Ny()), 0.0f);
-  return v;
-}
-
-const float* ViewTestHost::FieldValues(TDataKind kind) const {
-  return values_[kind].empty() ? nullptr : values_[kind].data();
-}
-
-const float* ViewTestHost::FieldDirections(TDataKind kind) const {
-  return directions_[kind].empty() ? nullptr : directions_[kind].data();
 }

@@ -13,10 +13,8 @@ class ViewTestHost : public ViewHost {
   // Builds an nx x ny grid with coordinates 0, 1, 2, ... (unit cells) and the
   // given cell materials (nx * ny entries, index i * ny + j).
   ViewTestHost(int nx, int ny, std::vector<std::int16_t> materials);
-  // With explicit coordinates.
   ViewTestHost(std::vector<float> x, std::vector<float> y, std::vector<std::int16_t> materials);
-  // No grid at all.
-  ViewTestHost();
+  ViewTestHost() { max_.fill(1.0f); }  // no grid at all
 
   // Every cell of the interior (1 .. n-1) active with material 1.
   static std::vector<std::int16_t> AllActive(int nx, int ny);
@@ -25,16 +23,17 @@ class ViewTestHost : public ViewHost {
     min_[kind] = min;
     max_[kind] = max;
   }
-  std::vector<float>& ValuesOf(TDataKind kind);
-  std::vector<float>& DirectionsOf(TDataKind kind);
+  // The field arrays, grown to one value per cell on first use.
+  std::vector<float>& ValuesOf(TDataKind kind) { return Sized(values_[kind]); }
+  std::vector<float>& DirectionsOf(TDataKind kind) { return Sized(directions_[kind]); }
   void SetLoaded(bool loaded) { loaded_ = loaded; }
   const TGrid& TheGrid() const { return grid_; }
 
   const TGrid* Grid() const override { return hasGrid_ ? &grid_ : nullptr; }
   float RangeMin(TDataKind kind) const override { return min_[kind]; }
   float RangeMax(TDataKind kind) const override { return max_[kind]; }
-  const float* FieldValues(TDataKind kind) const override;
-  const float* FieldDirections(TDataKind kind) const override;
+  const float* FieldValues(TDataKind kind) const override { return Data(values_[kind]); }
+  const float* FieldDirections(TDataKind kind) const override { return Data(directions_[kind]); }
   const TResultFile* Reader() const override { return nullptr; }
   QString FileName() const override { return QStringLiteral("/data/wall.res"); }
   bool IsLoaded() const override { return loaded_; }
@@ -50,6 +49,9 @@ class ViewTestHost : public ViewHost {
   void ShowMaterial(int) override {}
 
  private:
+  std::vector<float>& Sized(std::vector<float>& v);
+  static const float* Data(const std::vector<float>& v) { return v.empty() ? nullptr : v.data(); }
+
   TGrid grid_;
   bool hasGrid_ = false;
   bool loaded_ = false;
