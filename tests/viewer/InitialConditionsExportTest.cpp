@@ -20,15 +20,14 @@ std::size_t cell(int i, int j) {
   return std::size_t(i * N + j);
 }
 
-QByteArray golden(const char* name) {
-  QFile file(QFileInfo(QStringLiteral(__FILE__)).absolutePath() + "/data/" + name);
-  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+QByteArray readAll(const QString& path) {
+  QFile file(path);
+  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
   return file.readAll();
 }
 
-QByteArray readAll(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+QByteArray golden(const char* name) {
+  return readAll(QFileInfo(QStringLiteral(__FILE__)).absolutePath() + "/data/" + name);
 }
 
 // Kinds 0 and 2; the cell without material holds 99, which must never be written.

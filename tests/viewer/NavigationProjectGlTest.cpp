@@ -131,7 +131,6 @@ TEST_F(NavigationProject, DragTurnsTheScalarViewsOfTheProjectOnly) {
   }
   EXPECT_EQ(flux()->AngleX(), 0.0f);
   EXPECT_EQ(flux()->AngleZ(), 0.0f);
-  testsupport::saveArtifact(window_->grab().toImage(), "NavigationProjectDragged.png");
 }
 
 // The MDI frame has no close shortcut of its own: Ctrl+W must reach the view.

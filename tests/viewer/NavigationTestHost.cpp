@@ -5,11 +5,6 @@
 
 namespace {
 constexpr int Nx = 11, Ny = 9;
-
-int materialOf(int i, int j) {
-  if (j < 3 || j > 6) return 0;
-  return i >= 4 && i <= 6 ? 1 : i == 7 ? 2 : 0;
-}
 }  // namespace
 
 resultwriter::ResultFileSpec NavigationTestContent(int version) {
@@ -20,7 +15,8 @@ resultwriter::ResultFileSpec NavigationTestContent(int version) {
   for (int j = 0; j < Ny; ++j) d.y.push_back(float(j));
   if (version >= 1) {
     for (int i = 0; i < Nx; ++i)
-      for (int j = 0; j < Ny; ++j) d.cellMaterials.push_back(std::int16_t(materialOf(i, j)));
+      for (int j = 0; j < Ny; ++j)
+        d.cellMaterials.push_back(j < 3 || j > 6 ? 0 : i >= 4 && i <= 6 ? 1 : i == 7 ? 2 : 0);
     for (const char* name : {"brick", "mortar"}) d.materials.emplace_back().name = name;
   }
   resultwriter::Ranges& ranges = d.ranges.emplace();
