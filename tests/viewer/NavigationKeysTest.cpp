@@ -3,7 +3,6 @@
 #include "tests/viewer/NavigationTestHost.h"
 
 #include <gtest/gtest.h>
-#include <QKeySequence>
 
 namespace {
 
@@ -51,8 +50,7 @@ TEST(NavigationKeys, EveryKeyAndCharacterChangesTheViewAsItsTableSays) {
       {Qt::Key_Q, Ctrl, "+++x", Light, nullptr, 1, 0},  // no mode, no step
   };
   for (const auto& row : table) {
-    SCOPED_TRACE(QKeySequence(row.key | row.mods.toInt()).toString().toStdString() + " " +
-                 row.typed);
+    SCOPED_TRACE(testing::Message() << "key " << row.key << " then \"" << row.typed << '"');
     NavigationScene s;
     const ViewModel* views[] = {&s.model, &s.otherScalar, &s.vector};
     const auto read = [&] {
