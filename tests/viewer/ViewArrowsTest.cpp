@@ -9,8 +9,7 @@
 
 namespace {
 
-// A vector view over n x n unit cells, range [0, max], with one value and
-// direction everywhere, outer rows and columns too.
+// A vector view over n x n unit cells, range [0, max], one value everywhere.
 struct Field {
   ViewTestHost host;
   ColorLegendModel legend;

@@ -1,7 +1,6 @@
 #pragma once
-// A project stand-in over a real result file: the reader, a grid built from
-// it and the header ranges, positioned at the first step. For tests that
-// draw what a user would see from a file.
+// A project stand-in over a real result file: its reader, grid and header
+// ranges, positioned at the first step.
 #include "resultdata/TGrid.h"
 #include "resultdata/TResultFile.h"
 #include "viewer/ViewHost.h"

@@ -1,5 +1,4 @@
-// What a view model makes of a field before it is drawn: heights and colours
-// of the relief, the faces turned away from the viewer, the boundary markers.
+// What a view model makes of a field for drawing: relief, back faces, markers.
 #include "base/Colors.h"
 #include "tests/viewer/ViewTestHost.h"
 #include "viewer/BoundaryMarkers.h"
@@ -86,11 +85,7 @@ TEST(ViewReliefHeights, SingleActiveCellTakesCornerMeans) {
   EXPECT_FLOAT_EQ(r.U(3), 40);  // up side
   EXPECT_FLOAT_EQ(r.K(3), 20);  // 0.5 * C(4) + 0.5 * C(7) before C(7) is set
   EXPECT_FLOAT_EQ(r.K(4), 20);  // down side: 0.5 * C(4) + 0.5 * C(7)
-  EXPECT_FLOAT_EQ(r.R(4), 40);
-  EXPECT_FLOAT_EQ(r.U(4), 40);
   EXPECT_FLOAT_EQ(r.C(3), 30);  // inactive neighbours keep their own values
-  EXPECT_FLOAT_EQ(r.C(1), 10);
-  EXPECT_FLOAT_EQ(r.C(5), 50);
   EXPECT_FLOAT_EQ(r.C(7), 70);
   EXPECT_FLOAT_EQ(r.C(4), 30);  // (K4 + K3 + K1 + K0) / 4 = (20 + 20 + 40 + 40) / 4
 
@@ -110,8 +105,7 @@ TEST(ViewReliefHeights, CellsOfTheLastColumnAndRowReadThemselves) {
     ASSERT_TRUE(vertex.Z == 0.0f || (vertex.Z >= 10.0f && vertex.Z <= 18.0f)) << vertex.Z;
   // x mid-points 1 and 2 belong to no active cell; a centre written one
   // column beyond the last would land there.
-  EXPECT_FLOAT_EQ(r.U(1), 0.0f);
-  EXPECT_FLOAT_EQ(r.U(2), 0.0f);
+  for (int c : {1, 2}) EXPECT_FLOAT_EQ(r.U(c), 0.0f);
   EXPECT_FLOAT_EQ(r.K(8), 18.0f);  // the top-right node: the corner cell's own value
 }
 
@@ -161,15 +155,14 @@ TEST(ViewBoundaryMarkers, OneMarkerPerSideMarkOfTheChosenSidesBelowTheRegionAtTh
   };
   ASSERT_GT(grid.SideMarkCount(), 0);
   BoundaryMarkers markers;
-  const struct {
-    int sides, count;
-  } cases[] = {
-      {15, grid.SideMarkCount()}, {4, marks(gsUp)}, {8 | 1, marks(gsLeft) + marks(gsDown)}, {0, 0}};
-  for (const auto& c : cases) {
-    markers.Build(grid, m.Vertices(), m.Colors(), false, m.ColorScale(), c.sides);
-    EXPECT_EQ(markers.Count(), c.count) << "sides " << c.sides;
-    EXPECT_EQ(markers.FillVertices().size(), std::size_t(c.count) * 14 * 3 * 3);     // 14 triangles
-    EXPECT_EQ(markers.OutlineVertices().size(), std::size_t(c.count) * 26 * 2 * 3);  // 26 edges
+  for (const auto& [sides, count] : {std::pair{15, grid.SideMarkCount()},
+                                     {4, marks(gsUp)},
+                                     {8 | 1, marks(gsLeft) + marks(gsDown)},
+                                     {0, 0}}) {
+    markers.Build(grid, m.Vertices(), m.Colors(), false, m.ColorScale(), sides);
+    EXPECT_EQ(markers.Count(), count) << "sides " << sides;
+    EXPECT_EQ(markers.FillVertices().size(), std::size_t(count) * 14 * 3 * 3);     // 14 triangles
+    EXPECT_EQ(markers.OutlineVertices().size(), std::size_t(count) * 26 * 2 * 3);  // 26 edges
   }
 
   // Bottom markers, flat shading: below y = 0, where the region starts, within

@@ -1,6 +1,6 @@
 #pragma once
-// A project stand-in for view tests: a grid built from a material table and
-// coordinates, field arrays the test fills, header ranges per kind.
+// A project stand-in for view tests: a grid, field arrays the test fills and
+// header ranges per kind.
 #include "resultdata/TGrid.h"
 #include "viewer/ViewHost.h"
 

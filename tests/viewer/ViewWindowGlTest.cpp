@@ -1,5 +1,4 @@
-// The view window as a whole: its parts, the transform registry and the
-// painting rules around minimising, loading and legend changes.
+// The view window as a whole: its parts, its registry entry, when it recomputes.
 #include "gl/TTransformationManager.h"
 #include "tests/support/Artifacts.h"
 #include "tests/viewer/ViewTestHost.h"
