@@ -26,6 +26,26 @@ constexpr FlagKey FlagKeys[] = {
     {"Arrow", dfArrow},         {"ArrowNorm", dfArrowNorm}, {"ArrowLog", dfArrowLog},
 };
 
+// The nine transform values, in the order they are written. Scales are
+// zoom factors: 0 would collapse the drawing, so a stored 0 is refused.
+struct TransformKey {
+  const char* key;
+  float ViewSessionSettings::*setting;
+  float ViewTransform::*transform;
+  bool isScale;
+};
+constexpr TransformKey TransformKeys[] = {
+    {"TransX", &ViewSessionSettings::TransX, &ViewTransform::TranX, false},
+    {"TransY", &ViewSessionSettings::TransY, &ViewTransform::TranY, false},
+    {"TransZ", &ViewSessionSettings::TransZ, &ViewTransform::TranZ, false},
+    {"AngleX", &ViewSessionSettings::AngleX, &ViewTransform::AngleX, false},
+    {"AngleY", &ViewSessionSettings::AngleY, &ViewTransform::AngleY, false},
+    {"AngleZ", &ViewSessionSettings::AngleZ, &ViewTransform::AngleZ, false},
+    {"ScaleX", &ViewSessionSettings::ScaleX, &ViewTransform::ScaleX, true},
+    {"ScaleY", &ViewSessionSettings::ScaleY, &ViewTransform::ScaleY, true},
+    {"ScaleZ", &ViewSessionSettings::ScaleZ, &ViewTransform::ScaleZ, true},
+};
+
 QString Key(const char* key) {
   return QString::fromLatin1(key);
 }
@@ -57,12 +77,6 @@ int ReadChecked(const TFloatIniFile& ini, const QString& section, const char* ke
 
 float ReadSingle(const TFloatIniFile& ini, const QString& section, const char* key, float current) {
   return ini.ReadSingle(section, Key(key), current);
-}
-
-// A zoom factor of 0 would collapse the drawing and divide the mouse panning.
-float ReadScale(const TFloatIniFile& ini, const QString& section, const char* key, float current) {
-  const float v = ini.ReadSingle(section, Key(key), current);
-  return v != 0.0f ? v : current;
 }
 
 std::optional<base::TColor> ReadColor(const TFloatIniFile& ini, const QString& section,
@@ -121,16 +135,7 @@ ViewSessionSettings CaptureViewSettings(const ViewModel& view, const SessionWind
   s.GridDepthTest = view.GridDepthFunc();
   s.MatDepthTest = view.MatDepthFunc();
   s.Scale = view.ArrowScale();
-  const ViewTransform& t = view.Transform();
-  s.TransX = t.TranX;
-  s.TransY = t.TranY;
-  s.TransZ = t.TranZ;
-  s.AngleX = t.AngleX;
-  s.AngleY = t.AngleY;
-  s.AngleZ = t.AngleZ;
-  s.ScaleX = t.ScaleX;
-  s.ScaleY = t.ScaleY;
-  s.ScaleZ = t.ScaleZ;
+  for (const TransformKey& k : TransformKeys) s.*k.setting = view.Transform().*k.transform;
   const ColorLegendModel& legend = view.Legend();
   s.nColors = legend.BoxCount();
   for (int i = 1; i <= s.nColors; ++i) s.Colors.emplace_back(legend.GetBoxColor(i));
@@ -150,15 +155,7 @@ void WriteViewSettings(TFloatIniFile& ini, const QString& section, const ViewSes
   ini.WriteInteger(section, Key("GridDepthTest"), int(s.GridDepthTest));
   ini.WriteInteger(section, Key("MatDepthTest"), int(s.MatDepthTest));
   ini.WriteSingle(section, Key("Scale"), s.Scale);
-  ini.WriteSingle(section, Key("TransX"), s.TransX);
-  ini.WriteSingle(section, Key("TransY"), s.TransY);
-  ini.WriteSingle(section, Key("TransZ"), s.TransZ);
-  ini.WriteSingle(section, Key("AngleX"), s.AngleX);
-  ini.WriteSingle(section, Key("AngleY"), s.AngleY);
-  ini.WriteSingle(section, Key("AngleZ"), s.AngleZ);
-  ini.WriteSingle(section, Key("ScaleX"), s.ScaleX);
-  ini.WriteSingle(section, Key("ScaleY"), s.ScaleY);
-  ini.WriteSingle(section, Key("ScaleZ"), s.ScaleZ);
+  for (const TransformKey& k : TransformKeys) ini.WriteSingle(section, Key(k.key), s.*k.setting);
   ini.WriteInteger(section, Key("nColors"), s.nColors);
   // Key numbers start at 0: Color0 is the colour of row 1.
   for (int i = 0; i < s.nColors && i < int(s.Colors.size()); ++i)
@@ -190,15 +187,10 @@ ViewSessionSettings ReadViewSettings(const TFloatIniFile& ini, const QString& se
                                         [](int v) { return IsDepthFunc(unsigned(v)); }));
   s.Scale = ReadSingle(ini, section, "Scale", current.Scale);
 
-  s.TransX = ReadSingle(ini, section, "TransX", current.TransX);
-  s.TransY = ReadSingle(ini, section, "TransY", current.TransY);
-  s.TransZ = ReadSingle(ini, section, "TransZ", current.TransZ);
-  s.AngleX = ReadSingle(ini, section, "AngleX", current.AngleX);
-  s.AngleY = ReadSingle(ini, section, "AngleY", current.AngleY);
-  s.AngleZ = ReadSingle(ini, section, "AngleZ", current.AngleZ);
-  s.ScaleX = ReadScale(ini, section, "ScaleX", current.ScaleX);
-  s.ScaleY = ReadScale(ini, section, "ScaleY", current.ScaleY);
-  s.ScaleZ = ReadScale(ini, section, "ScaleZ", current.ScaleZ);
+  for (const TransformKey& k : TransformKeys) {
+    const float v = ReadSingle(ini, section, k.key, current.*k.setting);
+    if (!(k.isScale && v == 0.0f)) s.*k.setting = v;
+  }
 
   // "LinCol" is written but not read: loaded colours are set row by row.
   s.LinCol = false;
@@ -237,15 +229,7 @@ void ApplyViewSettings(const ViewSessionSettings& s, ViewModel& view, SessionWin
 
   // This view alone, not through the setters shared by the scalar views.
   ViewTransform& t = view.TransformForUpdate();
-  t.TranX = s.TransX;
-  t.TranY = s.TransY;
-  t.TranZ = s.TransZ;
-  t.AngleX = s.AngleX;
-  t.AngleY = s.AngleY;
-  t.AngleZ = s.AngleZ;
-  t.ScaleX = s.ScaleX;
-  t.ScaleY = s.ScaleY;
-  t.ScaleZ = s.ScaleZ;
+  for (const TransformKey& k : TransformKeys) t.*k.transform = s.*k.setting;
 
   ColorLegendModel& legend = view.Legend();
   legend.SetColorsLinear(false);
