@@ -193,6 +193,8 @@ void TfrmGLBase::buildLayout() {
   Panel2->setObjectName(QStringLiteral("Panel2"));
   auto* statusLayout = new QVBoxLayout(Panel2);
   statusLayout->setContentsMargins(2, 2, 2, 2);
+  statusLayout->setSpacing(2);
+  statusLayout->setAlignment(Qt::AlignTop);
   // The status texts use the legend's small font and wrap, so that the
   // three transform lines fit the narrow panel.
   Panel2->setFont(legendFont);
@@ -204,6 +206,7 @@ void TfrmGLBase::buildLayout() {
   Panel3->setObjectName(QStringLiteral("Panel3"));
   auto* hoverLayout = new QVBoxLayout(Panel3);
   hoverLayout->setContentsMargins(0, 0, 0, 0);
+  hoverLayout->setSpacing(2);
   StaticText2 = new QLabel(Panel3);
   StaticText2->setObjectName(QStringLiteral("StaticText2"));
   StaticText3 = new QLabel(Panel3);
@@ -220,7 +223,18 @@ void TfrmGLBase::buildLayout() {
   splitter->setStretchFactor(0, 0);
   splitter->setStretchFactor(1, 1);
   splitter->setStretchFactor(2, 0);
-  splitter->setSizes({130, 300, 110});
+  // Room for the wrapped transform lines (up to six in the narrow panel) and
+  // two lines for each hover text, so neither the splitter nor a late
+  // relayout squeezes them.
+  const int line = StaticText1->fontMetrics().lineSpacing() + 1;
+  for (QLabel* label : {StaticText1, StaticText2, StaticText3})
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  StaticText1->setMinimumHeight(6 * line);
+  StaticText2->setMinimumHeight(2 * line);
+  StaticText3->setMinimumHeight(2 * line);
+  Panel2->setMinimumHeight(10 * line + 12);
+  splitter->setCollapsible(2, false);
+  splitter->setSizes({130, 300, Panel2->minimumHeight()});
   resize(640, 480);
 }
 
