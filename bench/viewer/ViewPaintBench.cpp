@@ -11,8 +11,8 @@
 #include "gl/TGLMaterial.h"
 #include "gl/TGLTransform.h"
 #include "resultdata/TGrid.h"
+#include "tests/support/FixedViewHost.h"
 #include "viewer/ColorLegendModel.h"
-#include "viewer/ViewHost.h"
 #include "viewer/ViewModel.h"
 #include "viewer/ViewPainter.h"
 
@@ -38,7 +38,7 @@ namespace {
 constexpr int Cells = 1000;
 constexpr int FrameSize = 800;
 
-class BenchHost : public ViewHost {
+class BenchHost : public FixedViewHost {
  public:
   BenchHost() {
     const int n = Cells + 1;
@@ -63,19 +63,7 @@ class BenchHost : public ViewHost {
   float RangeMax(TDataKind) const override { return 20; }
   const float* FieldValues(TDataKind) const override { return values_.data(); }
   const float* FieldDirections(TDataKind) const override { return nullptr; }
-  const TResultFile* Reader() const override { return nullptr; }
   QString FileName() const override { return QStringLiteral("bench.res"); }
-  bool IsLoaded() const override { return true; }
-  void Pause() override {}
-  void StepForward() override {}
-  void StepBack() override {}
-  void GotoStep() override {}
-  void UpdateViews() override {}
-  bool LoadSession() override { return false; }
-  void SaveSession() override {}
-  void SavePosition() override {}
-  void RestorePosition() override {}
-  void ShowMaterial(int) override {}
 
  private:
   TGrid grid_;

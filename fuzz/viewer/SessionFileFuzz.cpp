@@ -3,12 +3,12 @@
 // reading must not crash and must leave only values a view can draw with.
 #include "base/Exceptions.h"
 #include "resultdata/TGrid.h"
+#include "tests/support/FixedViewHost.h"
 #include "viewer/ColorLegendModel.h"
 #include "viewer/LegendFile.h"
 #include "viewer/SessionFile.h"
 #include "viewer/SessionWindow.h"
 #include "viewer/TFloatIniFile.h"
-#include "viewer/ViewHost.h"
 #include "viewer/ViewModel.h"
 
 #include <QFile>
@@ -23,7 +23,7 @@
 namespace {
 
 // A project of a 4 x 4 grid with every inner cell of material 1.
-class Host final : public ViewHost {
+class Host final : public FixedViewHost {
  public:
   Host() {
     std::vector<float> x{0, 1, 2, 3}, y{0, 1, 2, 3};
@@ -37,19 +37,7 @@ class Host final : public ViewHost {
   float RangeMax(TDataKind) const override { return 30; }
   const float* FieldValues(TDataKind) const override { return values_.data(); }
   const float* FieldDirections(TDataKind) const override { return values_.data(); }
-  const TResultFile* Reader() const override { return nullptr; }
   QString FileName() const override { return QStringLiteral("fuzz.res"); }
-  bool IsLoaded() const override { return true; }
-  void Pause() override {}
-  void StepForward() override {}
-  void StepBack() override {}
-  void GotoStep() override {}
-  void UpdateViews() override {}
-  bool LoadSession() override { return false; }
-  void SaveSession() override {}
-  void SavePosition() override {}
-  void RestorePosition() override {}
-  void ShowMaterial(int) override {}
 
  private:
   TGrid grid_;

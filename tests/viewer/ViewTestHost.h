@@ -2,13 +2,13 @@
 // A project stand-in for view tests: a grid, field arrays the test fills and
 // header ranges per kind.
 #include "resultdata/TGrid.h"
-#include "viewer/ViewHost.h"
+#include "tests/support/FixedViewHost.h"
 
 #include <array>
 #include <cstdint>
 #include <vector>
 
-class ViewTestHost : public ViewHost {
+class ViewTestHost : public FixedViewHost {
  public:
   // Builds an nx x ny grid with coordinates 0, 1, 2, ... (unit cells) and the
   // given cell materials (nx * ny entries, index i * ny + j).
@@ -34,19 +34,8 @@ class ViewTestHost : public ViewHost {
   float RangeMax(TDataKind kind) const override { return max_[kind]; }
   const float* FieldValues(TDataKind kind) const override { return Data(values_[kind]); }
   const float* FieldDirections(TDataKind kind) const override { return Data(directions_[kind]); }
-  const TResultFile* Reader() const override { return nullptr; }
   QString FileName() const override { return QStringLiteral("/data/wall.res"); }
   bool IsLoaded() const override { return loaded_; }
-  void Pause() override {}
-  void StepForward() override {}
-  void StepBack() override {}
-  void GotoStep() override {}
-  void UpdateViews() override {}
-  bool LoadSession() override { return false; }
-  void SaveSession() override {}
-  void SavePosition() override {}
-  void RestorePosition() override {}
-  void ShowMaterial(int) override {}
 
  private:
   std::vector<float>& Sized(std::vector<float>& v);
