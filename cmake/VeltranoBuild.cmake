@@ -86,3 +86,16 @@ function(veltrano_add_collector_target name property)
     add_dependencies(${name} ${members})
   endif()
 endfunction()
+
+# veltrano_add_folder_programs(suffix prefix adder LIBS ...)
+# Every <Name><suffix>.cpp of the current folder becomes the program
+# <prefix><Name><suffix>, made by calling `adder` with SOURCES and LIBS; the
+# folder's other .cpp files join every one of them.
+function(veltrano_add_folder_programs suffix prefix adder)
+  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  veltrano_split_folder_sources("${suffix}\\.cpp" mains helpers)
+  foreach(f IN LISTS mains)
+    get_filename_component(stem ${f} NAME_WE)
+    cmake_language(CALL ${adder} ${prefix}${stem} SOURCES ${f} ${helpers} LIBS ${ARG_LIBS})
+  endforeach()
+endfunction()
