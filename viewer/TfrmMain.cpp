@@ -17,12 +17,14 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QUrl>
@@ -93,6 +95,10 @@ TfrmMain::TfrmMain(platform::SettingsStore& settings, QWidget* parent)
           [this](const QString& path) { OpenProject(path); });
   history_->SetMaxItems(4);
 
+  // Without a window manager the maximised state is only a hint: start at the
+  // screen's size so the views have room either way.
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    resize(screen->availableGeometry().size());
   setWindowState(Qt::WindowMaximized);
 }
 
