@@ -98,7 +98,7 @@ TfrmMain::TfrmMain(platform::SettingsStore& settings, QWidget* parent)
   // Without a window manager the maximised state is only a hint: start at the
   // screen's size so the views have room either way.
   if (const QScreen* screen = QGuiApplication::primaryScreen())
-    resize(screen->availableGeometry().size());
+    setGeometry(screen->availableGeometry());
   setWindowState(Qt::WindowMaximized);
 }
 
