@@ -3,6 +3,8 @@
 // search by stepping through the classes, measured in the same run.
 #include "viewer/ColorLegendModel.h"
 
+#include "tests/support/SteppedClassColor.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -29,18 +31,6 @@ void Configure(ColorLegendModel& m, int n) {
   m.SetColorsLinear(true);
   m.SetBoxColor(1, base::clWhite);
   m.SetBoxColor(n, base::clBlue);
-}
-
-// The class search as first written: step i up until i * Delta + MinValAct
-// reaches the value.
-base::TColor SteppedClassColor(const ColorLegendModel& m, double v) {
-  const int n = m.BoxCount();
-  if (m.MaxValAct() - m.MinValAct() < 1e-8 || v <= m.MinValAct()) return m.GetBoxColor(1);
-  if (v >= m.MaxValAct()) return m.GetBoxColor(n);
-  int i = 1;
-  while (i * m.Delta() + m.MinValAct() < v) ++i;
-  if (m.MinVal() < m.MinValAct()) ++i;
-  return m.GetBoxColor(std::min(i, n));
 }
 
 void BM_ClassColorStepped(benchmark::State& state) {
