@@ -4,6 +4,7 @@
 #   ./build.sh test            sanitizer build, then every test (starts Xvfb when needed)
 #   ./build.sh bench [FILTER]  Release build, then the benchmarks
 #   ./build.sh fuzz [SECONDS]  clang libFuzzer build, then each fuzz target for SECONDS (default 60)
+#   ./build.sh fuzz --total S  the same, the targets sharing S seconds between them
 # BUILD_ROOT (default ./build) moves the build folders; JOBS sets parallelism.
 set -euo pipefail
 CALLER_DIR=$(pwd)
@@ -108,12 +109,20 @@ cmd_bench() {
 
 cmd_fuzz() {
   install_packages
-  local seconds=${1:-60}
+  local seconds=${1:-60} total=""
+  if [ "${1:-}" = "--total" ]; then total=${2:?--total needs seconds}; fi
   local dir=$BUILD_ROOT/fuzz
   configure_and_build "$dir" fuzzers -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
     -DCMAKE_CXX_COMPILER=clang++ -DVELTRANO_FUZZ=ON
   export QT_QPA_PLATFORM=offscreen
-  for f in $(find "$dir/fuzz" -type f -executable -name 'fuzz_*' | sort); do
+  local targets; targets=$(find "$dir/fuzz" -type f -executable -name 'fuzz_*' | sort)
+  if [ -n "$total" ]; then
+    # A shared budget: every target gets an equal share, at least 10 s.
+    local count; count=$(echo "$targets" | wc -w)
+    seconds=$(( total / (count > 0 ? count : 1) ))
+    [ "$seconds" -ge 10 ] || seconds=10
+  fi
+  for f in $targets; do
     local name; name=$(basename "$f")
     local corpus=$dir/corpus/$name
     mkdir -p "$corpus"

@@ -3,7 +3,7 @@
 // the main window, and the result files named on the command line.
 #include "platform/SettingsStore.h"
 #include "platform/TApplication.h"
-#include "viewer/TfrmMain.h"
+#include "viewer/main/TfrmMain.h"
 
 #include <QSurfaceFormat>
 

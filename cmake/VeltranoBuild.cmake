@@ -38,17 +38,22 @@ function(veltrano_add_library name)
   target_link_libraries(${name} PUBLIC ${ARG_LIBS})
 endfunction()
 
-# veltrano_add_folder_library(name LIBS ...)
+# veltrano_add_folder_library(name [SUBDIRS dir...] LIBS ...)
 # The library of one subsystem folder: every .cpp and .h in the folder (not
-# below it). Several people add files to one folder at once, so adding a file
-# needs no edit here; re-run cmake (./build.sh does) to pick it up.
+# below it), plus those of the SUBDIRS named. Several people add files to one
+# folder at once, so adding a file needs no edit here; re-run cmake
+# (./build.sh does) to pick it up.
 function(veltrano_add_folder_library name)
-  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  cmake_parse_arguments(ARG "" "" "SUBDIRS;LIBS" ${ARGN})
+  set(patterns "")
+  foreach(dir . ${ARG_SUBDIRS})
+    list(APPEND patterns ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.h)
+  endforeach()
+  file(GLOB files CONFIGURE_DEPENDS ${patterns})
+  set(sources ${files})
   list(FILTER sources INCLUDE REGEX "\\.cpp$")
   if(sources)
-    file(GLOB headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
-    add_library(${name} STATIC ${sources} ${headers})
+    add_library(${name} STATIC ${files})
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
     target_link_libraries(${name} PUBLIC ${ARG_LIBS})
   else()
@@ -58,12 +63,16 @@ function(veltrano_add_folder_library name)
   endif()
 endfunction()
 
-# veltrano_split_folder_sources(suffix main_var helper_var)
-# Splits the .cpp files of the current folder into those ending in <suffix>
-# (each one a program: a test suite, a benchmark, a fuzz target) and the rest
-# (helpers those programs share).
+# veltrano_split_folder_sources(suffix main_var helper_var [subdir...])
+# Splits the .cpp files of the current folder (and of the subfolders named)
+# into those ending in <suffix> (each one a program: a test suite, a
+# benchmark, a fuzz target) and the rest (helpers those programs share).
 function(veltrano_split_folder_sources suffix main_var helper_var)
-  file(GLOB all CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  set(patterns "")
+  foreach(dir . ${ARGN})
+    list(APPEND patterns ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp)
+  endforeach()
+  file(GLOB all CONFIGURE_DEPENDS ${patterns})
   set(mains "")
   set(helpers "")
   foreach(f IN LISTS all)

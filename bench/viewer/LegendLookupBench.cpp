@@ -1,7 +1,7 @@
 // Colour look-ups of the legend over a grid-sized value array, as a view's
 // colour computation runs them on every new step. The baseline is the class
 // search by stepping through the classes, measured in the same run.
-#include "viewer/ColorLegendModel.h"
+#include "viewer/widgets/ColorLegendModel.h"
 
 #include "tests/support/SteppedClassColor.h"
 

@@ -12,9 +12,9 @@
 #include "gl/TGLTransform.h"
 #include "resultdata/TGrid.h"
 #include "tests/support/FixedViewHost.h"
-#include "viewer/ColorLegendModel.h"
-#include "viewer/ViewModel.h"
-#include "viewer/ViewPainter.h"
+#include "viewer/view/ViewModel.h"
+#include "viewer/view/ViewPainter.h"
+#include "viewer/widgets/ColorLegendModel.h"
 
 #include <benchmark/benchmark.h>
 #include <QGuiApplication>

@@ -4,12 +4,12 @@
 #include "base/Exceptions.h"
 #include "resultdata/TGrid.h"
 #include "tests/support/FixedViewHost.h"
-#include "viewer/ColorLegendModel.h"
-#include "viewer/LegendFile.h"
-#include "viewer/SessionFile.h"
-#include "viewer/SessionWindow.h"
-#include "viewer/TFloatIniFile.h"
-#include "viewer/ViewModel.h"
+#include "viewer/view/LegendFile.h"
+#include "viewer/view/SessionFile.h"
+#include "viewer/view/SessionWindow.h"
+#include "viewer/view/TFloatIniFile.h"
+#include "viewer/view/ViewModel.h"
+#include "viewer/widgets/ColorLegendModel.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -2,7 +2,7 @@
 // A project stand-in whose data never changes and whose commands do nothing:
 // the base of the view hosts in tests, benchmarks and fuzz targets, which
 // supply only the grid, the ranges and the field arrays.
-#include "viewer/ViewHost.h"
+#include "viewer/view/ViewHost.h"
 
 class FixedViewHost : public ViewHost {
  public:

@@ -3,7 +3,7 @@
 // i * Delta + MinValAct >= v, one further when the first row is the open class
 // below the interval. Tests compare the closed-form look-up with it; the
 // benchmark measures the closed form against it.
-#include "viewer/ColorLegendModel.h"
+#include "viewer/widgets/ColorLegendModel.h"
 
 #include <algorithm>
 

@@ -4,9 +4,9 @@
 #include "tests/support/writer/ResultFileWriter.h"
 #include "tests/viewer/LocaleGuard.h"
 #include "tests/viewer/ViewFileHost.h"
-#include "viewer/ColorLegendModel.h"
-#include "viewer/ViewModel.h"
-#include "viewer/ViewNavigation.h"
+#include "viewer/view/ViewModel.h"
+#include "viewer/view/ViewNavigation.h"
+#include "viewer/widgets/ColorLegendModel.h"
 
 #include <QStringList>
 #include <QTemporaryDir>

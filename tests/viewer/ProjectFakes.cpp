@@ -1,4 +1,4 @@
-#include "ProjectFakes.h"
+#include "tests/viewer/ProjectFakes.h"
 
 #include "tests/support/writer/ResultFileWriter.h"
 

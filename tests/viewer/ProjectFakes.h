@@ -1,9 +1,9 @@
 #pragma once
 // Stand-ins so projects and the main window run headless: fake windows that
 // record what they are asked, prompts answered from queues, small result files.
-#include "viewer/ProjectOwner.h"
-#include "viewer/ProjectView.h"
-#include "viewer/TfrmMain.h"
+#include "viewer/main/TfrmMain.h"
+#include "viewer/project/ProjectOwner.h"
+#include "viewer/project/ProjectView.h"
 
 #include <QString>
 #include <QStringList>

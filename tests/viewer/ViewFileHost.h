@@ -3,7 +3,7 @@
 // ranges, positioned at the first step.
 #include "resultdata/TGrid.h"
 #include "resultdata/TResultFile.h"
-#include "viewer/ViewHost.h"
+#include "viewer/view/ViewHost.h"
 
 #include <memory>
 
