@@ -23,6 +23,8 @@
 // A change of any published value calls the change handler the owner gave at
 // creation; the owner repaints (a pen tells its series, the series its chart).
 #include <QObject>
+#include <QStringList>
+#include <QVariant>
 
 #include <functional>
 #include <utility>
@@ -37,6 +39,16 @@ class TPlotPersistent : public QObject {
       : QObject(parent), onChange_(std::move(onChange)) {}
 
   void SetChangeHandler(ChangeHandler onChange) { onChange_ = std::move(onChange); }
+
+  // Values a class stores besides its published properties ("Identifier" and
+  // "Style" of a series), written after them in this order.
+  virtual QStringList ExtraStoredNames() const { return {}; }
+  virtual QVariant ExtraStoredValue(const QString& /*name*/) const { return {}; }
+  // Takes a stored value that no published property holds: an extra one, or
+  // a legacy one older files carry ("Multiplier"). Answers false for a name
+  // the class does not know, which the reader then skips. Stored values are
+  // untrusted: a value of the wrong type or range is ignored.
+  virtual bool ReadExtraStored(const QString& /*name*/, const QVariant& /*value*/) { return false; }
 
  protected:
   // Tells the owner that a published value changed.
