@@ -1,0 +1,196 @@
+#include "chart/core/TChartValueList.h"
+
+#include "base/Format.h"
+#include "chart/core/ChartExceptions.h"
+#include "chart/core/ChartPrompts.h"
+#include "chart/core/PlotSort.h"
+
+#include <cmath>
+#include <utility>
+
+TChartValueList::TChartValueList(TChartValueListOwner* owner, const QString& name,
+                                 ChangeHandler onChange)
+    : TPlotPersistent(std::move(onChange)), owner_(owner), name_(name) {}
+
+void TChartValueList::SetValueSource(const QString& value) {
+  if (Store(valueSource_, value) && owner_) owner_->CheckDataSource();
+}
+
+void TChartValueList::CheckIndex(int index) const {
+  if (index < 0 || index >= Count()) {
+    throw ChartException(base::Format(QStringLiteral("List index out of bounds (%d)"), {index}));
+  }
+}
+
+double TChartValueList::GetValue(int index) const {
+  CheckIndex(index);
+  return values_[static_cast<std::size_t>(index)];
+}
+
+int TChartValueList::Locate(double value) const {
+  for (std::size_t i = 0; i < values_.size(); ++i) {
+    if (values_[i] == value) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+int TChartValueList::AddChartValue(double value) {
+  modified_ = true;
+  const std::size_t count = values_.size();
+  // The comparisons are written so that a NaN, new or stored, stops the scan:
+  // it then goes (or the new value goes) after it.
+  std::size_t at = count;
+  if (order_ == loAscending) {
+    if (count > 0 && !(value >= values_[count - 1])) {
+      while (at > 0 && values_[at - 1] > value) --at;
+    }
+  } else if (order_ == loDescending) {
+    if (count > 0 && !(value <= values_[count - 1])) {
+      while (at > 0 && values_[at - 1] < value) --at;
+    }
+  }
+  if (at == count) {
+    values_.push_back(value);
+  } else {
+    values_.insert(values_.begin() + static_cast<std::ptrdiff_t>(at), value);
+  }
+  return static_cast<int>(at);
+}
+
+void TChartValueList::InsertChartValue(int index, double value) {
+  if (index != Count()) CheckIndex(index);
+  values_.insert(values_.begin() + index, value);
+  modified_ = true;
+}
+
+void TChartValueList::Delete(int index) {
+  CheckIndex(index);
+  values_.erase(values_.begin() + index);
+  modified_ = true;
+}
+
+void TChartValueList::ClearValues() {
+  // A cleared series of millions of points gives its memory back.
+  std::vector<double>().swap(values_);
+  modified_ = true;
+}
+
+void TChartValueList::FillSequence() {
+  for (std::size_t i = 0; i < values_.size(); ++i) values_[i] = static_cast<double>(i);
+  modified_ = true;
+  if (owner_) owner_->ValueChanged(-1);
+}
+
+void TChartValueList::Exchange(int a, int b) {
+  CheckIndex(a);
+  CheckIndex(b);
+  std::swap(values_[static_cast<std::size_t>(a)], values_[static_cast<std::size_t>(b)]);
+  modified_ = true;
+  if (owner_) owner_->ValueChanged(a);
+}
+
+void TChartValueList::Reserve(int count) {
+  if (count > 0) values_.reserve(static_cast<std::size_t>(count));
+}
+
+void TChartValueList::ShrinkToFit() {
+  values_.shrink_to_fit();
+}
+
+void TChartValueList::Recalculate() const {
+  if (!modified_) return;
+  double minimum = 0.0;
+  double maximum = 0.0;
+  double sum = 0.0;
+  double sumOfAbsolutes = 0.0;
+  bool any = false;
+  for (double v : values_) {
+    if (std::isnan(v)) continue;
+    if (!any) {
+      minimum = maximum = v;
+      any = true;
+    } else if (v < minimum) {
+      minimum = v;
+    } else if (v > maximum) {
+      maximum = v;
+    }
+    sum += v;
+    sumOfAbsolutes += std::fabs(v);
+  }
+  minimum_ = minimum;
+  maximum_ = maximum;
+  sum_ = sum;
+  sumOfAbsolutes_ = sumOfAbsolutes;
+  modified_ = false;
+}
+
+double TChartValueList::Maximum() const {
+  Recalculate();
+  return maximum_;
+}
+
+double TChartValueList::Minimum() const {
+  Recalculate();
+  return minimum_;
+}
+
+double TChartValueList::Sum() const {
+  Recalculate();
+  return sum_;
+}
+
+double TChartValueList::SumOfAbsolutes() const {
+  Recalculate();
+  return sumOfAbsolutes_;
+}
+
+int TChartValueList::CompareValueIndex(int a, int b) const {
+  CheckIndex(a);
+  CheckIndex(b);
+  const double va = values_[static_cast<std::size_t>(a)];
+  const double vb = values_[static_cast<std::size_t>(b)];
+  const int result = va < vb ? -1 : (va > vb ? 1 : 0);
+  return order_ == loDescending ? -result : result;
+}
+
+void TChartValueList::Sort() {
+  if (order_ == loNone) return;
+  // The comparison checks its indices: an owner that adds or removes points
+  // while exchanging them ends the sort with an exception, not a stray read.
+  PlotSort(
+      0, Count() - 1, [this](int a, int b) { return CompareValueIndex(a, b); },
+      [this](int a, int b) {
+        if (owner_) {
+          owner_->SwapValueIndex(a, b);
+        } else {
+          Exchange(a, b);
+        }
+      });
+}
+
+void TChartValueList::Assign(const TChartValueList& source) {
+  order_ = source.order_;
+  dateTime_ = source.dateTime_;
+  valueSource_ = source.valueSource_;
+}
+
+bool TChartValueList::ReadExtraStored(const QString& name, const QVariant& value) {
+  if (name.compare(QLatin1String("Multiplier"), Qt::CaseInsensitive) != 0) return false;
+  switch (value.typeId()) {
+    case QMetaType::Double:
+    case QMetaType::Float:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+      if (value.toDouble() != 1.0) {
+        Prompts().Warning(
+            QStringLiteral("Error: Multiplier property is obsolete.\r"
+                           "Modify RerOzur.odo (enable Multiplier) and recompile."));
+      }
+      break;
+    default:
+      break;  // not a number: nothing was stored that could be meant
+  }
+  return true;
+}
