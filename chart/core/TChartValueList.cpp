@@ -16,10 +16,8 @@ void TChartValueList::SetValueSource(const QString& value) {
   if (Store(valueSource_, value) && owner_) owner_->CheckDataSource();
 }
 
-void TChartValueList::CheckIndex(int index) const {
-  if (index < 0 || index >= Count()) {
-    throw ChartException(base::Format(QStringLiteral("List index out of bounds (%d)"), {index}));
-  }
+void TChartValueList::RaiseIndex(int index) {
+  throw ChartException(base::Format(QStringLiteral("List index out of bounds (%d)"), {index}));
 }
 
 double TChartValueList::GetValue(int index) const {
@@ -58,7 +56,7 @@ int TChartValueList::AddChartValue(double value) {
 }
 
 void TChartValueList::InsertChartValue(int index, double value) {
-  if (index != Count()) CheckIndex(index);
+  if (index != Count()) CheckIndex(index);  // the end is a place to insert
   values_.insert(values_.begin() + index, value);
   modified_ = true;
 }
@@ -155,15 +153,28 @@ int TChartValueList::CompareValueIndex(int a, int b) const {
 
 void TChartValueList::Sort() {
   if (order_ == loNone) return;
-  // The comparison checks its indices: an owner that adds or removes points
-  // while exchanging them ends the sort with an exception, not a stray read.
+  const int count = Count();
+  const bool descending = order_ == loDescending;
+  // Comparisons read the values unchecked (they are the hot part of a sort of
+  // millions of points); the count is checked after every exchange instead,
+  // so an owner that removes points meanwhile ends the sort before a read
+  // past the values.
   PlotSort(
-      0, Count() - 1, [this](int a, int b) { return CompareValueIndex(a, b); },
-      [this](int a, int b) {
+      0, count - 1,
+      [this, descending](int a, int b) {
+        const double va = values_[static_cast<std::size_t>(a)];
+        const double vb = values_[static_cast<std::size_t>(b)];
+        const int result = (va > vb) - (va < vb);
+        return descending ? -result : result;
+      },
+      [this, count](int a, int b) {
         if (owner_) {
           owner_->SwapValueIndex(a, b);
         } else {
           Exchange(a, b);
+        }
+        if (Count() < count) {
+          RaiseIndex(count - 1);
         }
       });
 }

@@ -111,7 +111,12 @@ class TChartValueList : public TPlotPersistent {
   bool ReadExtraStored(const QString& name, const QVariant& value) override;
 
  private:
-  void CheckIndex(int index) const;
+  void CheckIndex(int index) const {
+    if (static_cast<std::size_t>(static_cast<unsigned>(index)) >= values_.size()) {
+      RaiseIndex(index);
+    }
+  }
+  [[noreturn]] static void RaiseIndex(int index);
   void Recalculate() const;
 
   TChartValueListOwner* owner_;
