@@ -6,6 +6,8 @@
 #include "chart/core/TChartValueLists.h"
 
 #include <gtest/gtest.h>
+#include <QMetaEnum>
+#include <QMetaProperty>
 
 #include <cmath>
 #include <cstring>
@@ -298,6 +300,45 @@ TEST(ValueListStoredState, NewSourceFieldRefillsTheSeries) {
   EXPECT_TRUE(copy.DateTime());
   EXPECT_EQ(copy.ValueSource(), QStringLiteral("Amount"));
   EXPECT_EQ(copy.Name(), QStringLiteral("C"));
+}
+
+TEST(ValueListStoredState, PublishedPropertiesDeclareDefaultsAndNotifyChanges) {
+  int changes = 0;
+  TChartValueList list(nullptr, QStringLiteral("X"), [&] { ++changes; });
+  const QMetaObject* meta = list.metaObject();
+  struct Case {
+    const char* name;
+    const char* defaultText;
+    QVariant other;
+  };
+  const Case cases[] = {
+      {"DateTime", "false", true},
+      {"Name", "@owner", QStringLiteral("Y")},
+      {"Order", "@owner", QVariant::fromValue(loDescending)},
+      {"ValueSource", "", QStringLiteral("Amount")},
+  };
+  int index = meta->propertyOffset();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const QMetaProperty property = meta->property(index++);  // in stored order
+    ASSERT_STREQ(property.name(), c.name);
+    const int info = meta->indexOfClassInfo(QByteArray("default:") + c.name);
+    ASSERT_GE(info, 0);
+    EXPECT_STREQ(meta->classInfo(info).value(), c.defaultText);
+    const QVariant fresh = property.read(&list);
+    if (c.defaultText[0] != '@') {
+      EXPECT_EQ(fresh.toString(), QString::fromLatin1(c.defaultText));
+    }
+    changes = 0;
+    ASSERT_TRUE(property.write(&list, c.other));
+    EXPECT_EQ(changes, 1);
+    ASSERT_TRUE(property.write(&list, c.other));
+    EXPECT_EQ(changes, 1);
+    property.write(&list, fresh);
+  }
+  EXPECT_EQ(index, meta->propertyCount());
+  const QMetaEnum order = QMetaEnum::fromType<TChartListOrder>();
+  EXPECT_STREQ(order.valueToKey(loAscending), "loAscending");
 }
 
 }  // namespace
