@@ -32,26 +32,18 @@ int TChartValueList::Locate(double value) const {
   return -1;
 }
 
-int TChartValueList::AddChartValue(double value) {
+int TChartValueList::AddOutOfOrder(double value) {
   modified_ = true;
-  const std::size_t count = values_.size();
-  // The comparisons are written so that a NaN, new or stored, stops the scan:
-  // it then goes (or the new value goes) after it.
-  std::size_t at = count;
+  // The value comes before the last one (or one of them is a NaN): scan down
+  // for its place. The comparisons are written so that a NaN, new or stored,
+  // stops the scan: it then goes (or the new value goes) after it.
+  std::size_t at = values_.size();
   if (order_ == loAscending) {
-    if (count > 0 && !(value >= values_[count - 1])) {
-      while (at > 0 && values_[at - 1] > value) --at;
-    }
-  } else if (order_ == loDescending) {
-    if (count > 0 && !(value <= values_[count - 1])) {
-      while (at > 0 && values_[at - 1] < value) --at;
-    }
-  }
-  if (at == count) {
-    values_.push_back(value);
+    while (at > 0 && values_[at - 1] > value) --at;
   } else {
-    values_.insert(values_.begin() + static_cast<std::ptrdiff_t>(at), value);
+    while (at > 0 && values_[at - 1] < value) --at;
   }
+  values_.insert(values_.begin() + static_cast<std::ptrdiff_t>(at), value);
   return static_cast<int>(at);
 }
 

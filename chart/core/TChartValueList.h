@@ -77,7 +77,17 @@ class TChartValueList : public TPlotPersistent {
   // `value` (so after equal ones), or at 0. A NaN keeps no order and goes
   // last. Returns the index used; the series inserts the point's other
   // values there.
-  int AddChartValue(double value);
+  int AddChartValue(double value) {
+    // Appending is the common case (points arrive in order): kept inline.
+    const std::size_t count = values_.size();
+    if (order_ == loNone || count == 0 ||
+        (order_ == loAscending ? value >= values_.back() : value <= values_.back())) {
+      values_.push_back(value);
+      modified_ = true;
+      return static_cast<int>(count);
+    }
+    return AddOutOfOrder(value);
+  }
   void InsertChartValue(int index, double value);  // 0 <= index <= Count()
   void Delete(int index);
   void ClearValues();
@@ -117,6 +127,7 @@ class TChartValueList : public TPlotPersistent {
     }
   }
   [[noreturn]] static void RaiseIndex(int index);
+  int AddOutOfOrder(double value);
   void Recalculate() const;
 
   TChartValueListOwner* owner_;
