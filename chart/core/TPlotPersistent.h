@@ -26,7 +26,9 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <cmath>
 #include <functional>
+#include <type_traits>
 #include <utility>
 
 class TPlotPersistent : public QObject {
@@ -58,9 +60,13 @@ class TPlotPersistent : public QObject {
 
   // Stores `value` in `field`; only when it differs, calls Changed() and
   // answers true. The setters of published properties go through here.
+  // A NaN stored over a NaN is no change (NaN != NaN would repaint forever).
   template <class T, class U>
   bool Store(T& field, U&& value) {
     if (field == value) return false;
+    if constexpr (std::is_floating_point_v<T>) {
+      if (std::isnan(field) && std::isnan(static_cast<T>(value))) return false;
+    }
     field = std::forward<U>(value);
     Changed();
     return true;

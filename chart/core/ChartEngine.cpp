@@ -1,0 +1,98 @@
+#include "chart/core/ChartEngine.h"
+
+#include "chart/core/ChartClassRegistry.h"
+#include "chart/core/ChartCursors.h"
+#include "chart/core/ChartDefaults.h"
+#include "chart/core/ChartMessages.h"
+
+#include <QFont>
+#include <QFontDatabase>
+#include <QGuiApplication>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+int starts = 0;
+base::TDateTime lowestDate = 0;
+
+std::vector<ChartClassRegistrar>& registrars() {
+  static std::vector<ChartClassRegistrar> list;
+  return list;
+}
+
+void takeDesktopFont() {
+  // The font database needs a GUI application; without one the default stays.
+  if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return;
+  const QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+  SetDefaultChartFont(font.family(), font.pointSize());
+}
+
+void undo() {
+  ChartClasses().Clear();
+  SetPlotHandCursorInstalled(false);
+  ClearChartMessages();
+  lowestDate = 0;
+}
+
+}  // namespace
+
+void AddChartClassRegistrar(ChartClassRegistrar registrar) {
+  if (!registrar) return;
+  auto& list = registrars();
+  if (std::find(list.begin(), list.end(), registrar) != list.end()) return;
+  list.push_back(registrar);
+  if (starts == 0) return;
+  try {
+    registrar(ChartClasses());
+  } catch (...) {
+    RemoveChartClassRegistrar(registrar);
+    throw;
+  }
+}
+
+void RemoveChartClassRegistrar(ChartClassRegistrar registrar) {
+  auto& list = registrars();
+  list.erase(std::remove(list.begin(), list.end(), registrar), list.end());
+}
+
+void StartChartEngine() {
+  if (starts > 0) {
+    ++starts;
+    return;
+  }
+  FillChartMessages();
+  SetPlotHandCursorInstalled(true);
+  lowestDate = base::EncodeDate(1900, 1, 1);
+  takeDesktopFont();
+  try {
+    for (ChartClassRegistrar r : registrars()) r(ChartClasses());
+  } catch (...) {
+    undo();
+    throw;
+  }
+  starts = 1;
+}
+
+void StopChartEngine() {
+  if (starts == 0) return;
+  if (--starts == 0) undo();
+}
+
+bool ChartEngineRunning() {
+  return starts > 0;
+}
+
+base::TDateTime ChartLowestDate() {
+  return lowestDate;
+}
+
+ChartEngineScope::ChartEngineScope(std::initializer_list<ChartClassRegistrar> registrars) {
+  for (ChartClassRegistrar r : registrars) AddChartClassRegistrar(r);
+  StartChartEngine();
+}
+
+ChartEngineScope::~ChartEngineScope() {
+  StopChartEngine();
+}
