@@ -12,7 +12,10 @@ QString key(const QString& name) {
 
 void ChartClassRegistry::Register(const QMetaObject& metaObject, ChartClassKind kind,
                                   ChartClassEntry::Factory create) {
-  const QString name = QString::fromLatin1(metaObject.className());
+  // Files name classes without C++ namespaces.
+  QString name = QString::fromLatin1(metaObject.className());
+  const qsizetype colons = name.lastIndexOf(QLatin1String("::"));
+  if (colons >= 0) name = name.mid(colons + 2);
   if (!create) throw ChartException(QStringLiteral("Chart class %1 has no factory").arg(name));
   if (byName_.contains(key(name)))
     throw ChartException(QStringLiteral("A chart class named %1 already exists").arg(name));

@@ -39,8 +39,8 @@ struct ChartClassEntry {
 
 class ChartClassRegistry {
  public:
-  // Registers under the meta-object's class name. Raises ChartException when
-  // the name (in any case) is taken, or without a factory.
+  // Registers under the meta-object's class name (without a C++ namespace). Raises ChartException
+  // when the name (in any case) is taken, or without a factory.
   void Register(const QMetaObject& metaObject, ChartClassKind kind,
                 ChartClassEntry::Factory create);
 

@@ -1,0 +1,296 @@
+// The small shared routines: palette, hit tests, number texts, component
+// names, cursors, drag state and class images.
+#include "chart/core/ChartComponents.h"
+#include "chart/core/ChartCursors.h"
+#include "chart/core/ChartHitTests.h"
+#include "chart/core/ChartNumberText.h"
+#include "chart/core/ChartPalette.h"
+#include "chart/core/ChartResources.h"
+#include "chart/core/TZoomPanning.h"
+#include "tests/base/LocaleScope.h"
+
+#include <gtest/gtest.h>
+#include <QImage>
+#include <QObject>
+
+#include <climits>
+#include <cmath>
+#include <functional>
+#include <numbers>
+#include <vector>
+
+namespace {
+
+// A five-pointed star drawn in one stroke: every second corner of a pentagon.
+std::vector<QPoint> pentagram(int radius) {
+  std::vector<QPoint> points;
+  for (int k = 0; k < 5; ++k) {
+    const double a = -std::numbers::pi / 2 + k * 4 * std::numbers::pi / 5;
+    points.emplace_back(static_cast<int>(std::lround(radius * std::cos(a))),
+                        static_cast<int>(std::lround(radius * std::sin(a))));
+  }
+  return points;
+}
+
+const std::vector<QPoint> kSquare{{0, 0}, {10, 0}, {10, 10}, {0, 10}};
+constexpr int M = 67108863;  // the largest coordinate a zoomed chart hands over
+
+struct HitCase {
+  const char* what;
+  std::function<bool()> hit;
+  bool expected;
+};
+
+const HitCase kHits[] = {
+    {"line: on a diagonal of 1.2e8 pixels",
+     [] {
+       return PointInLine({1000, 1000}, -60000000, -60000000, 60000000, 60000000);
+     },
+     true},
+    {"line: 3 pixels off that diagonal",
+     [] {
+       return PointInLine({1000, 1003}, -60000000, -60000000, 60000000, 60000000);
+     },
+     false},
+    {"line: on the line but past its end",
+     [] {
+       return PointInLine({11, 11}, 0, 0, 10, 10);
+     },
+     false},
+    {"line: past its end within the tolerance",
+     [] {
+       return PointInLine({11, 11}, 0, 0, 10, 10, 1);
+     },
+     true},
+    {"line: one pixel beside a steep line",
+     [] {
+       return PointInLine({1, 5}, 0, 0, 0, 10);
+     },
+     false},
+    {"line: of a single point",
+     [] {
+       return PointInLine({3, 3}, 3, 3, 3, 3, 5);
+     },
+     false},
+    {"segment: end point",
+     [] {
+       return PointOnSegment({10, 5}, 0, 0, 20, 10);
+     },
+     true},
+    {"segment: full int range does not wrap",
+     [] {
+       return PointOnSegment({0, 0}, INT_MIN + 1, INT_MIN + 1, INT_MAX, INT_MAX);
+     },
+     true},
+    {"polygon: left edge of a square is inside",
+     [] {
+       return PointInPolygon({0, 5}, kSquare);
+     },
+     true},
+    {"polygon: right edge of a square is outside",
+     [] {
+       return PointInPolygon({10, 5}, kSquare);
+     },
+     false},
+    {"polygon: centre of a square",
+     [] {
+       return PointInPolygon({5, 5}, kSquare);
+     },
+     true},
+    {"polygon: empty",
+     [] {
+       return PointInPolygon({0, 0}, {});
+     },
+     false},
+    {"polygon: centre of a pentagram is outside",
+     [] {
+       return PointInPolygon({0, 0}, pentagram(1000));
+     },
+     false},
+    {"polygon: a tip of a pentagram is inside",
+     [] {
+       return PointInPolygon({0, -800}, pentagram(1000));
+     },
+     true},
+    {"polygon: huge triangle, just inside",
+     [] {
+       const QPoint t[] = {{-M, -M}, {M, -M}, {M, M}};
+       return PointInPolygon({1, 0}, t);
+     },
+     true},
+    {"polygon: huge triangle, just outside",
+     [] {
+       const QPoint t[] = {{-M, -M}, {M, -M}, {M, M}};
+       return PointInPolygon({-1, 0}, t);
+     },
+     false},
+    {"vertical triangle: middle",
+     [] {
+       return PointInVertTriangle({5, 5}, 0, 10, 0, 10);
+     },
+     true},
+    {"vertical triangle: beside the tip",
+     [] {
+       return PointInVertTriangle({1, 1}, 0, 10, 0, 10);
+     },
+     false},
+    {"horizontal triangle: middle",
+     [] {
+       return PointInHorizTriangle({5, 5}, 0, 10, 0, 10);
+     },
+     true},
+    {"horizontal triangle: beside the tip",
+     [] {
+       return PointInHorizTriangle({1, 1}, 0, 10, 0, 10);
+     },
+     false},
+    {"ellipse: centre",
+     [] {
+       return PointInEllipse({5, 10}, 0, 0, 10, 20);
+     },
+     true},
+    {"ellipse: on its left end",
+     [] {
+       return PointInEllipse({0, 10}, 0, 0, 10, 20);
+     },
+     true},
+    {"ellipse: corner of its rectangle",
+     [] {
+       return PointInEllipse({1, 1}, 0, 0, 10, 20);
+     },
+     false},
+    {"ellipse: without width",
+     [] {
+       return PointInEllipse({5, 10}, 5, 0, 5, 20);
+     },
+     false},
+    {"ellipse: without height",
+     [] {
+       return PointInEllipse({5, 10}, 0, 10, 10, 10);
+     },
+     false},
+    {"ellipse: huge",
+     [] {
+       return PointInEllipse({0, M - 1}, -M, -M, M, M);
+     },
+     true},
+};
+
+}  // namespace
+
+TEST(ChartHitTests, AnswerAsDrawn) {
+  for (const HitCase& c : kHits) EXPECT_EQ(c.hit(), c.expected) << c.what;
+}
+
+TEST(ChartPalette, CountsCyclicallyBothWays) {
+  const struct {
+    int index;
+    base::TColor color;
+  } cases[] = {{0, 0x0000FF},   {1, 0x008000},       {19, 0xA4A0A0},     {20, 0x0000FF},
+               {21, 0x008000},  {-1, 0xA4A0A0},      {-20, 0x0000FF},    {-21, 0xA4A0A0},
+               {-39, 0x008000}, {INT_MAX, 0x808000}, {INT_MIN, 0x800080}};
+  for (const auto& c : cases) EXPECT_EQ(GetDefaultColor(c.index), c.color) << c.index;
+}
+
+TEST(ChartNumberText, SwapsSeparatorsInOnePass) {
+  LocaleScope german(LocaleScope::german());
+  const struct {
+    const char* fixed;
+    const char* local;
+  } cases[] = {{"1,234.5", "1.234,5"},
+               {"0.25", "0,25"},
+               {"1,000,000", "1.000.000"},
+               {"-7", "-7"},
+               {"#,##0.###", "#.##0,###"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.fixed);
+    EXPECT_EQ(LocalizeNumberText(QString::fromLatin1(c.fixed)), QString::fromLatin1(c.local));
+    EXPECT_EQ(DelocalizeNumberText(QString::fromLatin1(c.local)), QString::fromLatin1(c.fixed));
+  }
+  EXPECT_EQ(PlotIntToText(-42), QStringLiteral("-42"));
+}
+
+TEST(ChartNumberText, LeavesFixedNotationUnderAnEnglishLocale) {
+  LocaleScope english(LocaleScope::english());
+  EXPECT_EQ(LocalizeNumberText(QStringLiteral("1,234.5")), QStringLiteral("1,234.5"));
+  EXPECT_EQ(DelocalizeNumberText(QStringLiteral("1,234.5")), QStringLiteral("1,234.5"));
+}
+
+TEST(ChartComponentNames, TakeTheSmallestFreeNumberInAnyCase) {
+  const struct {
+    std::vector<const char*> children;
+    const char* expected;
+  } cases[] = {{{}, "Series1"},
+               {{"Series1", "Series3"}, "Series2"},
+               {{"SERIES1", "series2", "Chart1"}, "Series3"},
+               {{"Series", "Series01", "Series2"}, "Series1"}};
+  for (const auto& c : cases) {
+    QObject owner;
+    for (const char* name : c.children) (new QObject(&owner))->setObjectName(name);
+    EXPECT_EQ(NewComponentName(&owner, QStringLiteral("Series")), QLatin1String(c.expected));
+  }
+  EXPECT_EQ(NewComponentName(nullptr, QStringLiteral("ChartTool")), QStringLiteral("ChartTool1"));
+}
+
+TEST(ChartListeners, AddAtTheEndAndRemoveTheFoundSlot) {
+  int a = 0, b = 0, c = 0;
+  std::vector<int*> list;
+  EXPECT_EQ(ListAddAt(list, &a), 0);
+  EXPECT_EQ(ListAddAt(list, &b), 1);
+  EXPECT_EQ(ListAddAt(list, &c), 2);
+  EXPECT_EQ(RemoveListenerFromList(list, &b), 1);
+  EXPECT_EQ(list, (std::vector<int*>{&a, &c}));
+  EXPECT_EQ(RemoveListenerFromList(list, &b), -1);
+  EXPECT_EQ(list.size(), 2u);
+}
+
+TEST(ChartCursors, NamesAndNumbersMapBothWays) {
+  const QStringList names = PlotCursorIdents();
+  EXPECT_EQ(names.size(), 23);
+  EXPECT_EQ(names.last(), QStringLiteral("crPlotHand"));
+  for (const QString& name : names) {
+    SCOPED_TRACE(name.toStdString());
+    int cursor = 12345;
+    ASSERT_TRUE(PlotIdentToCursor(name.toLower(), cursor));
+    QString back;
+    ASSERT_TRUE(PlotCursorToIdent(cursor, back));
+    EXPECT_EQ(back, name);
+  }
+  int cursor = 7;
+  EXPECT_TRUE(PlotIdentToCursor(QStringLiteral("CRPLOTHAND"), cursor));
+  EXPECT_EQ(cursor, 2020);
+  EXPECT_FALSE(PlotIdentToCursor(QStringLiteral("crBogus"), cursor));
+  EXPECT_EQ(cursor, 2020);
+  QString name = QStringLiteral("kept");
+  EXPECT_FALSE(PlotCursorToIdent(-5, name));
+  EXPECT_FALSE(PlotCursorToIdent(2021, name));
+  EXPECT_EQ(name, QStringLiteral("kept"));
+  EXPECT_EQ(PlotCursorShape(crHandPoint), Qt::PointingHandCursor);
+  EXPECT_EQ(PlotCursorShape(crIBeam), Qt::IBeamCursor);
+  EXPECT_EQ(PlotCursorShape(crNone), Qt::BlankCursor);
+  EXPECT_EQ(PlotCursorShape(99), Qt::ArrowCursor);
+}
+
+TEST(ChartDragState, ActivatesAtAPointAndOrdersItsCorners) {
+  TZoomPanning z;
+  z.Activate(5, 6);
+  EXPECT_TRUE(z.Active);
+  EXPECT_EQ(z.X0, 5);
+  EXPECT_EQ(z.Y1, 6);
+  z.X1 = 1;
+  z.Y1 = 9;
+  z.Check();
+  EXPECT_EQ(z.X0, 1);
+  EXPECT_EQ(z.X1, 5);
+  EXPECT_EQ(z.Y0, 6);
+  EXPECT_EQ(z.Y1, 9);
+}
+
+TEST(ChartClassImages, NoImageLeavesTheTargetAlone) {
+  QImage image(3, 3, QImage::Format_RGB32);
+  image.fill(Qt::green);
+  QObject object;
+  EXPECT_FALSE(PlotLoadBitmap(image, QStringLiteral("TNoSuchSeries"), QStringLiteral("TAlsoNone")));
+  EXPECT_FALSE(PlotLoadClassBitmap(object, image));
+  EXPECT_EQ(image.pixel(1, 1), QColor(Qt::green).rgb());
+}

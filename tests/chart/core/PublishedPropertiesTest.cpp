@@ -1,0 +1,233 @@
+// The published-property mechanism, checked over a table of classes. The
+// table starts with sample classes that use every kind of property; each
+// chart layer's own PublishedPropertiesTest.cpp adds its real classes.
+#include "chart/core/ChartDefaults.h"
+#include "chart/core/PublishedProperties.h"
+#include "chart/core/TPlotPersistent.h"
+#include "tests/base/LocaleScope.h"
+#include "tests/chart/support/PublishedPropertyChecks.h"
+
+#include <gtest/gtest.h>
+#include <QImage>
+
+#include <limits>
+
+// A nested object: changes go to its owner.
+class TSampleEdge : public TPlotPersistent {
+  Q_OBJECT
+  Q_PROPERTY(uint Color READ Color WRITE SetColor)
+  Q_CLASSINFO("default:Color", "$000000")
+  Q_CLASSINFO("kind:Color", "color")
+  Q_PROPERTY(int Width READ Width WRITE SetWidth)
+  Q_CLASSINFO("default:Width", "1")
+
+ public:
+  using TPlotPersistent::TPlotPersistent;
+  uint Color() const { return color_; }
+  void SetColor(uint c) { Store(color_, c); }
+  int Width() const { return width_; }
+  void SetWidth(int w) { Store(width_, w); }
+
+ private:
+  uint color_ = 0;
+  int width_ = 1;
+};
+
+// One property of every kind.
+class TSampleWall : public TPlotPersistent {
+  Q_OBJECT
+ public:
+  enum TSampleShape { esRound, esSquare, esDiamond };
+  Q_ENUM(TSampleShape)
+  enum TSampleOption { soShadow = 1, soFrame = 2, soClip = 4 };
+  Q_DECLARE_FLAGS(TSampleOptions, TSampleOption)
+  Q_FLAG(TSampleOptions)
+
+ private:
+  Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
+  Q_CLASSINFO("default:Visible", "true")
+  Q_PROPERTY(uint Color READ Color WRITE SetColor)
+  Q_CLASSINFO("default:Color", "$1FFFFFFF")
+  Q_CLASSINFO("kind:Color", "color")
+  Q_PROPERTY(double Transparency READ Transparency WRITE SetTransparency)
+  Q_CLASSINFO("default:Transparency", "0.5")
+  Q_PROPERTY(TSampleShape Shape READ Shape WRITE SetShape)
+  Q_CLASSINFO("default:Shape", "esSquare")
+  Q_PROPERTY(TSampleOptions Options READ Options WRITE SetOptions)
+  Q_CLASSINFO("default:Options", "soShadow|soClip")
+  Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+  Q_CLASSINFO("default:Caption", "Wall")
+  Q_PROPERTY(QString FontName READ FontName WRITE SetFontName)
+  Q_CLASSINFO("default:FontName", "@startup")
+  Q_PROPERTY(int Size READ Size WRITE SetSize)
+  Q_CLASSINFO("default:Size", "@owner")
+  Q_PROPERTY(QImage Picture READ Picture WRITE SetPicture)
+  Q_CLASSINFO("kind:Picture", "picture")
+  Q_PROPERTY(TSampleEdge* Edge READ Edge)
+
+ public:
+  explicit TSampleWall(ChangeHandler onChange = {}, int size = 4)
+      : TPlotPersistent(std::move(onChange)), size_(size), edge_([this] { Changed(); }, this) {}
+
+  bool Visible() const { return visible_; }
+  void SetVisible(bool v) { Store(visible_, v); }
+  uint Color() const { return color_; }
+  void SetColor(uint c) { Store(color_, c); }
+  double Transparency() const { return transparency_; }
+  void SetTransparency(double t) { Store(transparency_, t); }
+  TSampleShape Shape() const { return shape_; }
+  void SetShape(TSampleShape s) { Store(shape_, s); }
+  TSampleOptions Options() const { return options_; }
+  void SetOptions(TSampleOptions o) { Store(options_, o); }
+  QString Caption() const { return caption_; }
+  void SetCaption(const QString& c) { Store(caption_, c); }
+  QString FontName() const { return fontName_; }
+  void SetFontName(const QString& f) { Store(fontName_, f); }
+  int Size() const { return size_; }
+  void SetSize(int s) { Store(size_, s); }
+  QImage Picture() const { return picture_; }
+  void SetPicture(const QImage& p) { Store(picture_, p); }
+  TSampleEdge* Edge() { return &edge_; }
+
+  // A value stored besides the published ones.
+  QStringList ExtraStoredNames() const override { return {QStringLiteral("Identifier")}; }
+  QVariant ExtraStoredValue(const QString& name) const override {
+    return name == QLatin1String("Identifier") ? QVariant(identifier_) : QVariant();
+  }
+  bool ReadExtraStored(const QString& name, const QVariant& value) override {
+    if (name != QLatin1String("Identifier")) return false;
+    identifier_ = value.toString();
+    return true;
+  }
+  QString identifier_;
+
+ private:
+  bool visible_ = true;
+  uint color_ = 0x1FFFFFFF;
+  double transparency_ = 0.5;
+  TSampleShape shape_ = esSquare;
+  TSampleOptions options_ = TSampleOptions(soShadow) | soClip;
+  QString caption_ = QStringLiteral("Wall");
+  QString fontName_ = DefaultChartFontName();
+  int size_;
+  QImage picture_;
+  TSampleEdge edge_;
+};
+
+namespace {
+
+template <class T>
+PublishedClassRow Row(const char* name) {
+  return {name, [](TPlotPersistent::ChangeHandler onChange) {
+            return std::unique_ptr<TPlotPersistent>(new T(std::move(onChange)));
+          }};
+}
+
+const PublishedClassRow kCoreClasses[] = {
+    Row<TSampleEdge>("TSampleEdge"),
+    Row<TSampleWall>("TSampleWall"),
+};
+
+}  // namespace
+
+TEST_P(PublishedPropertiesTest, FreshInstanceHoldsDeclaredDefaults) {
+  CheckDeclaredDefaults(GetParam());
+}
+
+TEST_P(PublishedPropertiesTest, EachNewValueIsOneChange) {
+  CheckOneChangePerChange(GetParam());
+}
+
+TEST_P(PublishedPropertiesTest, WalkerCopiesCompareEqual) {
+  CheckCopiesCompareEqual(GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(Core, PublishedPropertiesTest, testing::ValuesIn(kCoreClasses),
+                         [](const auto& info) { return info.param.name; });
+
+TEST(PublishedPropertyWalk, ListsKindsAndDefaultsInDeclarationOrder) {
+  TSampleWall wall;
+  const QList<PublishedProperty> props = PublishedProperties(wall);
+  struct Expected {
+    const char* name;
+    PublishedKind kind;
+    DefaultSource source;
+  };
+  const Expected expected[] = {
+      {"Visible", PublishedKind::Value, DefaultSource::Declared},
+      {"Color", PublishedKind::Color, DefaultSource::Declared},
+      {"Transparency", PublishedKind::Value, DefaultSource::Declared},
+      {"Shape", PublishedKind::Value, DefaultSource::Declared},
+      {"Options", PublishedKind::Value, DefaultSource::Declared},
+      {"Caption", PublishedKind::Value, DefaultSource::Declared},
+      {"FontName", PublishedKind::Value, DefaultSource::Startup},
+      {"Size", PublishedKind::Value, DefaultSource::Owner},
+      {"Picture", PublishedKind::Picture, DefaultSource::Declared},
+      {"Edge", PublishedKind::Object, DefaultSource::Undeclared},
+  };
+  ASSERT_EQ(props.size(), std::size(expected));
+  for (size_t i = 0; i < std::size(expected); ++i) {
+    SCOPED_TRACE(expected[i].name);
+    EXPECT_EQ(props[i].name, QLatin1String(expected[i].name));
+    EXPECT_EQ(props[i].kind, expected[i].kind);
+    EXPECT_EQ(props[i].defaultSource, expected[i].source);
+  }
+  EXPECT_EQ(props[1].defaultValue.toUInt(), 0x1FFFFFFFu);
+  EXPECT_EQ(props[3].defaultValue.toInt(), TSampleWall::esSquare);
+  EXPECT_EQ(props[4].defaultValue.toInt(), TSampleWall::soShadow | TSampleWall::soClip);
+  EXPECT_EQ(PublishedObject(wall, props[9]), wall.Edge());
+}
+
+TEST(PublishedPropertyWalk, DefaultsReadTheSameUnderAnyLocale) {
+  LocaleScope german(LocaleScope::german());
+  TSampleWall wall;
+  for (const PublishedProperty& p : PublishedProperties(wall)) {
+    if (p.name == QLatin1String("Transparency")) {
+      EXPECT_EQ(p.defaultValue.toDouble(), 0.5);
+      EXPECT_TRUE(IsDefaultValue(wall, p));
+    }
+  }
+}
+
+TEST(PublishedPropertyWalk, OwnerAndStartupDefaultsAreAlwaysStored) {
+  TSampleWall wall({}, 4);
+  for (const PublishedProperty& p : PublishedProperties(wall)) {
+    if (p.defaultSource == DefaultSource::Owner || p.defaultSource == DefaultSource::Startup) {
+      EXPECT_FALSE(IsDefaultValue(wall, p)) << p.name.toStdString();
+    }
+  }
+}
+
+TEST(PublishedPropertyWalk, CopyTakesNestedValuesAndExtrasNotPointers) {
+  TSampleWall from, to;
+  from.Edge()->SetWidth(7);
+  from.identifier_ = QStringLiteral("id-3");
+  TSampleEdge* ownEdge = to.Edge();
+  CopyPublished(from, to);
+  EXPECT_EQ(to.Edge(), ownEdge);
+  EXPECT_EQ(to.Edge()->Width(), 7);
+  EXPECT_EQ(to.identifier_, QStringLiteral("id-3"));
+  to.identifier_ = QStringLiteral("other");
+  EXPECT_FALSE(SamePublished(from, to)) << "extras take part in the comparison";
+}
+
+TEST(PublishedPropertyWalk, ObjectsOfDifferentClassesDiffer) {
+  TSampleWall wall;
+  TSampleEdge edge;
+  EXPECT_FALSE(SamePublished(wall, edge));
+}
+
+TEST(PublishedPropertyWalk, NaNEqualsNaNAndStoringItAgainIsNoChange) {
+  int changes = 0;
+  TSampleWall a([&] { ++changes; });
+  TSampleWall b;
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  a.SetTransparency(nan);
+  b.SetTransparency(nan);
+  EXPECT_EQ(changes, 1);
+  a.SetTransparency(nan);
+  EXPECT_EQ(changes, 1);
+  EXPECT_TRUE(SamePublished(a, b));
+}
+
+#include "PublishedPropertiesTest.moc"

@@ -1,0 +1,114 @@
+// The Qt dialogs behind the chart's prompts, and the editors' control helper.
+#include "chart/widget/EnableControls.h"
+#include "chart/widget/QtChartPrompts.h"
+
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QCheckBox>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+QMessageBox* findBox(const QWidget& parent) {
+  return parent.findChild<QMessageBox*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+// Answers the modal dialog that is about to open, from inside its own loop.
+template <class Answer>
+void answerNextDialog(Answer answer) {
+  QTimer::singleShot(0, [answer] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal) answer(modal);
+  });
+}
+
+}  // namespace
+
+TEST(QtChartPrompts, WarningsStayOpenWithoutBlocking) {
+  QWidget window;
+  QtChartPrompts prompts(&window);
+  prompts.Warning(QStringLiteral("Multiplier 2.5 is not supported"));
+  QMessageBox* box = findBox(window);
+  ASSERT_NE(box, nullptr) << "the warning returned without a box";
+  EXPECT_TRUE(box->isVisible());
+  EXPECT_FALSE(box->isModal());
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  EXPECT_EQ(box->text(), QStringLiteral("Multiplier 2.5 is not supported"));
+  EXPECT_TRUE(box->testAttribute(Qt::WA_DeleteOnClose));
+  box->close();
+}
+
+TEST(QtChartPrompts, ConfirmAnswersTheButtonPressed) {
+  QtChartPrompts prompts;
+  for (bool yes : {true, false}) {
+    answerNextDialog([yes](QWidget* modal) {
+      auto* box = qobject_cast<QMessageBox*>(modal);
+      ASSERT_NE(box, nullptr);
+      box->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
+    });
+    EXPECT_EQ(prompts.Confirm(QStringLiteral("Delete Series1 ?")), yes);
+  }
+}
+
+TEST(QtChartPrompts, InputTextKeepsTheValueWhenCancelled) {
+  QtChartPrompts prompts;
+  QString value = QStringLiteral("Series1");
+  answerNextDialog([](QWidget* modal) {
+    auto* dialog = qobject_cast<QInputDialog*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->textValue(), QStringLiteral("Series1"));
+    dialog->setTextValue(QStringLiteral("Temperature"));
+    dialog->accept();
+  });
+  EXPECT_TRUE(prompts.InputText(QStringLiteral("Change Series Title"),
+                                QStringLiteral("New Series Title:"), value));
+  EXPECT_EQ(value, QStringLiteral("Temperature"));
+  answerNextDialog([](QWidget* modal) {
+    auto* dialog = qobject_cast<QInputDialog*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    dialog->setTextValue(QStringLiteral("lost"));
+    dialog->reject();
+  });
+  EXPECT_FALSE(prompts.InputText(QStringLiteral("c"), QStringLiteral("p"), value));
+  EXPECT_EQ(value, QStringLiteral("Temperature"));
+}
+
+TEST(QtChartPrompts, FontsCrossToQtAndBackKeepingTheColour) {
+  ChartFontChoice font;
+  font.name = QStringLiteral("DejaVu Sans");
+  font.size = 13;
+  font.bold = true;
+  font.underline = true;
+  font.color = 0x0000FF;
+  const QFont q = ToQFont(font);
+  EXPECT_EQ(q.pointSize(), 13);
+  EXPECT_TRUE(q.bold());
+  EXPECT_FALSE(q.italic());
+  ChartFontChoice back;
+  back.color = 0x00FF00;
+  FromQFont(q, back);
+  EXPECT_EQ(back.name, QStringLiteral("DejaVu Sans"));
+  EXPECT_EQ(back.size, 13);
+  EXPECT_TRUE(back.bold);
+  EXPECT_TRUE(back.underline);
+  EXPECT_FALSE(back.strikeOut);
+  EXPECT_EQ(back.color, 0x00FF00u) << "Qt's font dialog has no colour to give back";
+}
+
+TEST(EnableControls, SetsEachControlAndSkipsMissingOnes) {
+  QWidget page;
+  auto* a = new QCheckBox(&page);
+  auto* b = new QLineEdit(&page);
+  EnableControls(false, {a, nullptr, b});
+  EXPECT_FALSE(a->isEnabled());
+  EXPECT_FALSE(b->isEnabled());
+  EnableControls(true, {nullptr, b});
+  EXPECT_FALSE(a->isEnabled());
+  EXPECT_TRUE(b->isEnabled());
+}
