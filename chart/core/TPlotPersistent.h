@@ -22,6 +22,7 @@
 //
 // A change of any published value calls the change handler the owner gave at
 // creation; the owner repaints (a pen tells its series, the series its chart).
+// PublishedProperties.h walks, copies and compares what a class declares.
 #include <QObject>
 #include <QStringList>
 #include <QVariant>
