@@ -115,7 +115,7 @@ enum class ChartMsg : int {
   GalleryBubble,            // 98
   FunctionCopy,             // 99
   ValueCaption,             // 100
-  None,                     // 101
+  ChoiceNone,               // 101
   PrivateDeclarations,      // 102
   PublicDeclarations,       // 103
   FontArial,                // 104

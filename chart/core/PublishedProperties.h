@@ -7,7 +7,8 @@
 // current value. Nested persistent objects (a series' pen) are walked into:
 // copying copies their values, never the pointer; comparing compares them.
 // The extra stored values of TPlotPersistent (ExtraStoredNames) are copied
-// and compared as well.
+// and compared as well. A derived class may declare another default for an
+// inherited property: the most derived declaration counts.
 #include <QList>
 #include <QMetaObject>
 #include <QMetaProperty>

@@ -66,8 +66,12 @@ class TSampleWall : public TPlotPersistent {
   Q_PROPERTY(TSampleEdge* Edge READ Edge)
 
  public:
-  explicit TSampleWall(ChangeHandler onChange = {}, int size = 4)
-      : TPlotPersistent(std::move(onChange)), size_(size), edge_([this] { Changed(); }, this) {}
+  explicit TSampleWall(ChangeHandler onChange = {}, int size = 4,
+                       QString caption = QStringLiteral("Wall"))
+      : TPlotPersistent(std::move(onChange)),
+        caption_(std::move(caption)),
+        size_(size),
+        edge_([this] { Changed(); }, this) {}
 
   bool Visible() const { return visible_; }
   void SetVisible(bool v) { Store(visible_, v); }
@@ -107,11 +111,21 @@ class TSampleWall : public TPlotPersistent {
   double transparency_ = 0.5;
   TSampleShape shape_ = esSquare;
   TSampleOptions options_ = TSampleOptions(soShadow) | soClip;
-  QString caption_ = QStringLiteral("Wall");
+  QString caption_;
   QString fontName_ = DefaultChartFontName();
   int size_;
   QImage picture_;
   TSampleEdge edge_;
+};
+
+// A derived class with its own default for an inherited property.
+class TSampleBackWall : public TSampleWall {
+  Q_OBJECT
+  Q_CLASSINFO("default:Caption", "Back")
+
+ public:
+  explicit TSampleBackWall(ChangeHandler onChange = {})
+      : TSampleWall(std::move(onChange), 4, QStringLiteral("Back")) {}
 };
 
 namespace {
@@ -126,6 +140,7 @@ PublishedClassRow Row(const char* name) {
 const PublishedClassRow kCoreClasses[] = {
     Row<TSampleEdge>("TSampleEdge"),
     Row<TSampleWall>("TSampleWall"),
+    Row<TSampleBackWall>("TSampleBackWall"),
 };
 
 }  // namespace
