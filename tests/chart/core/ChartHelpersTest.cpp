@@ -1,12 +1,11 @@
 // The small shared routines: palette, hit tests, number texts, component
-// names, cursors, drag state and class images.
+// names, cursors and class images.
 #include "chart/core/ChartComponents.h"
 #include "chart/core/ChartCursors.h"
 #include "chart/core/ChartHitTests.h"
 #include "chart/core/ChartNumberText.h"
 #include "chart/core/ChartPalette.h"
 #include "chart/core/ChartResources.h"
-#include "chart/core/TZoomPanning.h"
 #include "tests/base/LocaleScope.h"
 
 #include <gtest/gtest.h>
@@ -232,18 +231,6 @@ TEST(ChartComponentNames, TakeTheSmallestFreeNumberInAnyCase) {
   EXPECT_EQ(NewComponentName(nullptr, QStringLiteral("ChartTool")), QStringLiteral("ChartTool1"));
 }
 
-TEST(ChartListeners, AddAtTheEndAndRemoveTheFoundSlot) {
-  int a = 0, b = 0, c = 0;
-  std::vector<int*> list;
-  EXPECT_EQ(ListAddAt(list, &a), 0);
-  EXPECT_EQ(ListAddAt(list, &b), 1);
-  EXPECT_EQ(ListAddAt(list, &c), 2);
-  EXPECT_EQ(RemoveListenerFromList(list, &b), 1);
-  EXPECT_EQ(list, (std::vector<int*>{&a, &c}));
-  EXPECT_EQ(RemoveListenerFromList(list, &b), -1);
-  EXPECT_EQ(list.size(), 2u);
-}
-
 TEST(ChartCursors, NamesAndNumbersMapBothWays) {
   const QStringList names = PlotCursorIdents();
   EXPECT_EQ(names.size(), 23);
@@ -269,21 +256,6 @@ TEST(ChartCursors, NamesAndNumbersMapBothWays) {
   EXPECT_EQ(PlotCursorShape(crIBeam), Qt::IBeamCursor);
   EXPECT_EQ(PlotCursorShape(crNone), Qt::BlankCursor);
   EXPECT_EQ(PlotCursorShape(99), Qt::ArrowCursor);
-}
-
-TEST(ChartDragState, ActivatesAtAPointAndOrdersItsCorners) {
-  TZoomPanning z;
-  z.Activate(5, 6);
-  EXPECT_TRUE(z.Active);
-  EXPECT_EQ(z.X0, 5);
-  EXPECT_EQ(z.Y1, 6);
-  z.X1 = 1;
-  z.Y1 = 9;
-  z.Check();
-  EXPECT_EQ(z.X0, 1);
-  EXPECT_EQ(z.X1, 5);
-  EXPECT_EQ(z.Y0, 6);
-  EXPECT_EQ(z.Y1, 9);
 }
 
 TEST(ChartClassImages, NoImageLeavesTheTargetAlone) {

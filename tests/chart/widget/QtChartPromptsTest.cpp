@@ -79,28 +79,6 @@ TEST(QtChartPrompts, InputTextKeepsTheValueWhenCancelled) {
   EXPECT_EQ(value, QStringLiteral("Temperature"));
 }
 
-TEST(QtChartPrompts, FontsCrossToQtAndBackKeepingTheColour) {
-  ChartFontChoice font;
-  font.name = QStringLiteral("DejaVu Sans");
-  font.size = 13;
-  font.bold = true;
-  font.underline = true;
-  font.color = 0x0000FF;
-  const QFont q = ToQFont(font);
-  EXPECT_EQ(q.pointSize(), 13);
-  EXPECT_TRUE(q.bold());
-  EXPECT_FALSE(q.italic());
-  ChartFontChoice back;
-  back.color = 0x00FF00;
-  FromQFont(q, back);
-  EXPECT_EQ(back.name, QStringLiteral("DejaVu Sans"));
-  EXPECT_EQ(back.size, 13);
-  EXPECT_TRUE(back.bold);
-  EXPECT_TRUE(back.underline);
-  EXPECT_FALSE(back.strikeOut);
-  EXPECT_EQ(back.color, 0x00FF00u) << "Qt's font dialog has no colour to give back";
-}
-
 TEST(EnableControls, SetsEachControlAndSkipsMissingOnes) {
   QWidget page;
   auto* a = new QCheckBox(&page);
