@@ -63,6 +63,8 @@ class TSampleWall : public TPlotPersistent {
   Q_CLASSINFO("default:Size", "@owner")
   Q_PROPERTY(QImage Picture READ Picture WRITE SetPicture)
   Q_CLASSINFO("kind:Picture", "picture")
+  Q_PROPERTY(QStringList Labels READ Labels WRITE SetLabels)
+  Q_CLASSINFO("kind:Labels", "collection")
   Q_PROPERTY(TSampleEdge* Edge READ Edge)
 
  public:
@@ -91,6 +93,8 @@ class TSampleWall : public TPlotPersistent {
   void SetSize(int s) { Store(size_, s); }
   QImage Picture() const { return picture_; }
   void SetPicture(const QImage& p) { Store(picture_, p); }
+  QStringList Labels() const { return labels_; }
+  void SetLabels(const QStringList& l) { Store(labels_, l); }
   TSampleEdge* Edge() { return &edge_; }
 
   // A value stored besides the published ones.
@@ -115,6 +119,7 @@ class TSampleWall : public TPlotPersistent {
   QString fontName_ = DefaultChartFontName();
   int size_;
   QImage picture_;
+  QStringList labels_;
   TSampleEdge edge_;
 };
 
@@ -178,6 +183,7 @@ TEST(PublishedPropertyWalk, ListsKindsAndDefaultsInDeclarationOrder) {
       {"FontName", PublishedKind::Value, DefaultSource::Startup},
       {"Size", PublishedKind::Value, DefaultSource::Owner},
       {"Picture", PublishedKind::Picture, DefaultSource::Declared},
+      {"Labels", PublishedKind::Collection, DefaultSource::Declared},
       {"Edge", PublishedKind::Object, DefaultSource::Undeclared},
   };
   ASSERT_EQ(props.size(), std::size(expected));
@@ -190,7 +196,7 @@ TEST(PublishedPropertyWalk, ListsKindsAndDefaultsInDeclarationOrder) {
   EXPECT_EQ(props[1].defaultValue.toUInt(), 0x1FFFFFFFu);
   EXPECT_EQ(props[3].defaultValue.toInt(), TSampleWall::esSquare);
   EXPECT_EQ(props[4].defaultValue.toInt(), TSampleWall::soShadow | TSampleWall::soClip);
-  EXPECT_EQ(PublishedObject(wall, props[9]), wall.Edge());
+  EXPECT_EQ(PublishedObject(wall, props[10]), wall.Edge());
 }
 
 TEST(PublishedPropertyWalk, DefaultsReadTheSameUnderAnyLocale) {

@@ -39,7 +39,8 @@ inline void PrintTo(const PublishedClassRow& row, std::ostream* os) {
 }
 
 // "Another valid value" of a property: a different member of an enum, one
-// set member toggled, another colour, a number one up, a longer text, an image.
+// set member toggled, another colour, a number one up, a longer text or
+// list, an image.
 inline QVariant OtherPublishedValue(const PublishedProperty& p, const QVariant& current) {
   if (p.kind == PublishedKind::Color)
     return QVariant(current.toUInt() == 0x0000FFu ? 0xFF0000u : 0x0000FFu);
@@ -70,6 +71,8 @@ inline QVariant OtherPublishedValue(const PublishedProperty& p, const QVariant& 
       return current.toUInt() + 1;
     case QMetaType::QString:
       return current.toString() + QStringLiteral("x");
+    case QMetaType::QStringList:
+      return current.toStringList() << QStringLiteral("x");
     default:
       return {};
   }
