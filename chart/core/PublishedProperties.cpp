@@ -105,7 +105,8 @@ PublishedProperty describe(const QMetaObject& mo, const QMetaProperty& p) {
   d.meta = p;
   d.name = QLatin1String(p.name());
   d.kind = kindOf(mo, p);
-  if (isObjectPointer(p)) return d;  // a nested object or a collection object stores itself
+  d.nested = isObjectPointer(p);
+  if (d.nested) return d;  // a nested object stores itself
   const QString key = QStringLiteral("default:") + d.name;
   if (!hasClassInfo(mo, key)) {
     // Pictures and collections start empty.
@@ -180,9 +181,15 @@ void CopyPublished(const QObject& from, QObject& to) {
     const QMetaProperty sp = source.property(i);
     if (isObjectPointer(p.meta)) {
       if (!isObjectPointer(sp)) continue;
-      QObject* src = sp.read(&from).value<QObject*>();
+      const QVariant value = sp.read(&from);
+      QObject* src = value.value<QObject*>();
       QObject* dst = PublishedObject(to, p);
-      if (src && dst && src != dst) CopyPublished(*src, *dst);
+      if (!src || src == dst) continue;
+      if (p.meta.isWritable() && sp.metaType() == p.meta.metaType()) {
+        p.meta.write(&to, value);
+      } else if (dst) {
+        CopyPublished(*src, *dst);
+      }
     } else if (p.meta.isWritable() && sp.metaType() == p.meta.metaType()) {
       p.meta.write(&to, sp.read(&from));
     }

@@ -4,8 +4,11 @@
 // editor's property links all go through here instead of per-class code.
 //
 // A walk lists each property with its kind, its declared default and its
-// current value. Nested persistent objects (a series' pen) are walked into:
-// copying copies their values, never the pointer; comparing compares them.
+// current value. Nested persistent objects (a series' pen, a brush's
+// picture) are properties of a pointer type. Comparing walks into them.
+// Copying calls the property's setter when it has one, which copies the
+// values as the class knows them (a picture's image, a list's items): such
+// a setter never takes the object over. Read-only ones are walked into.
 // The extra stored values of TPlotPersistent (ExtraStoredNames) are copied
 // and compared as well. A derived class may declare another default for an
 // inherited property: the most derived declaration counts.
@@ -20,7 +23,7 @@ enum class PublishedKind {
   Value,       // a number, flag, enum, set or text
   Color,       // a 0x00BBGGRR colour (an integer to the meta-object)
   Picture,     // an image; default: none
-  Object,      // a nested persistent object, walked into
+  Object,      // a nested persistent object
   Collection,  // a list of items; default: empty
 };
 
@@ -35,6 +38,8 @@ struct PublishedProperty {
   QMetaProperty meta;
   QString name;
   PublishedKind kind = PublishedKind::Value;
+  // A nested object (of kind Object, or a Picture or Collection object).
+  bool nested = false;
   DefaultSource defaultSource = DefaultSource::Undeclared;
   QString defaultText;    // as declared
   QVariant defaultValue;  // in the property's type; invalid when the text does not parse
@@ -59,7 +64,8 @@ bool IsDefaultValue(const QObject& object, const PublishedProperty& property);
 bool SamePublishedValue(const QVariant& a, const QVariant& b);
 
 // Copies every published value `to` has and `from` publishes under the same
-// name, nested objects value by value, then the extra stored values.
+// name (nested objects value by value, never the pointer), then the extra
+// stored values.
 void CopyPublished(const QObject& from, QObject& to);
 
 // Same class, same published values (nested objects included), same extras.

@@ -33,6 +33,26 @@ class TSampleEdge : public TPlotPersistent {
   int width_ = 1;
 };
 
+// A picture object: its image is stored besides the published values.
+class TSamplePicture : public TPlotPersistent {
+  Q_OBJECT
+
+ public:
+  using TPlotPersistent::TPlotPersistent;
+  QImage image;
+
+  void Assign(const TSamplePicture& other) { Store(image, other.image); }
+  QStringList ExtraStoredNames() const override { return {QStringLiteral("Data")}; }
+  QVariant ExtraStoredValue(const QString& name) const override {
+    return name == QLatin1String("Data") ? QVariant(image) : QVariant();
+  }
+  bool ReadExtraStored(const QString& name, const QVariant& value) override {
+    if (name != QLatin1String("Data") || !value.canConvert<QImage>()) return false;
+    Store(image, value.value<QImage>());
+    return true;
+  }
+};
+
 // One property of every kind.
 class TSampleWall : public TPlotPersistent {
   Q_OBJECT
@@ -66,6 +86,8 @@ class TSampleWall : public TPlotPersistent {
   Q_PROPERTY(QStringList Labels READ Labels WRITE SetLabels)
   Q_CLASSINFO("kind:Labels", "collection")
   Q_PROPERTY(TSampleEdge* Edge READ Edge)
+  Q_PROPERTY(TSamplePicture* Back READ Back WRITE SetBack)
+  Q_CLASSINFO("kind:Back", "picture")
 
  public:
   explicit TSampleWall(ChangeHandler onChange = {}, int size = 4,
@@ -73,7 +95,8 @@ class TSampleWall : public TPlotPersistent {
       : TPlotPersistent(std::move(onChange)),
         caption_(std::move(caption)),
         size_(size),
-        edge_([this] { Changed(); }, this) {}
+        edge_([this] { Changed(); }, this),
+        back_([this] { Changed(); }, this) {}
 
   bool Visible() const { return visible_; }
   void SetVisible(bool v) { Store(visible_, v); }
@@ -96,6 +119,11 @@ class TSampleWall : public TPlotPersistent {
   QStringList Labels() const { return labels_; }
   void SetLabels(const QStringList& l) { Store(labels_, l); }
   TSampleEdge* Edge() { return &edge_; }
+  TSamplePicture* Back() { return &back_; }
+  // Copies the picture, as setters of nested objects do.
+  void SetBack(TSamplePicture* p) {
+    if (p) back_.Assign(*p);
+  }
 
   // A value stored besides the published ones.
   QStringList ExtraStoredNames() const override { return {QStringLiteral("Identifier")}; }
@@ -121,6 +149,7 @@ class TSampleWall : public TPlotPersistent {
   QImage picture_;
   QStringList labels_;
   TSampleEdge edge_;
+  TSamplePicture back_;
 };
 
 // A derived class with its own default for an inherited property.
@@ -185,6 +214,7 @@ TEST(PublishedPropertyWalk, ListsKindsAndDefaultsInDeclarationOrder) {
       {"Picture", PublishedKind::Picture, DefaultSource::Declared},
       {"Labels", PublishedKind::Collection, DefaultSource::Declared},
       {"Edge", PublishedKind::Object, DefaultSource::Undeclared},
+      {"Back", PublishedKind::Picture, DefaultSource::Undeclared},
   };
   ASSERT_EQ(props.size(), std::size(expected));
   for (size_t i = 0; i < std::size(expected); ++i) {
@@ -197,6 +227,7 @@ TEST(PublishedPropertyWalk, ListsKindsAndDefaultsInDeclarationOrder) {
   EXPECT_EQ(props[3].defaultValue.toInt(), TSampleWall::esSquare);
   EXPECT_EQ(props[4].defaultValue.toInt(), TSampleWall::soShadow | TSampleWall::soClip);
   EXPECT_EQ(PublishedObject(wall, props[10]), wall.Edge());
+  EXPECT_TRUE(props[10].nested && props[11].nested && !props[9].nested);
 }
 
 TEST(PublishedPropertyWalk, DefaultsReadTheSameUnderAnyLocale) {
@@ -223,10 +254,22 @@ TEST(PublishedPropertyWalk, CopyTakesNestedValuesAndExtrasNotPointers) {
   TSampleWall from, to;
   from.Edge()->SetWidth(7);
   from.identifier_ = QStringLiteral("id-3");
+  from.Back()->image = QImage(4, 3, QImage::Format_RGB32);
+  from.Back()->image.fill(Qt::red);
   TSampleEdge* ownEdge = to.Edge();
+  TSamplePicture* ownBack = to.Back();
+  int changes = 0;
+  to.SetChangeHandler([&] { ++changes; });
   CopyPublished(from, to);
   EXPECT_EQ(to.Edge(), ownEdge);
+  EXPECT_EQ(to.Back(), ownBack);
   EXPECT_EQ(to.Edge()->Width(), 7);
+  EXPECT_EQ(to.Back()->image, from.Back()->image);
+  EXPECT_EQ(changes, 2) << "the edge and the picture, once each";
+  EXPECT_TRUE(SamePublished(from, to));
+  to.Back()->image.fill(Qt::blue);
+  EXPECT_FALSE(SamePublished(from, to)) << "a picture's image takes part in the comparison";
+  to.Back()->image = from.Back()->image;
   EXPECT_EQ(to.identifier_, QStringLiteral("id-3"));
   to.identifier_ = QStringLiteral("other");
   EXPECT_FALSE(SamePublished(from, to)) << "extras take part in the comparison";

@@ -99,7 +99,7 @@ inline QVariant OtherValue(const PublishedClassRow& row, const PublishedProperty
 
 inline bool Settable(const PublishedClassRow& row, const PublishedProperty& p,
                      const QString& path) {
-  return !row.skip.contains(path) && p.kind != PublishedKind::Object && p.meta.isWritable();
+  return !row.skip.contains(path) && !p.nested && p.meta.isWritable();
 }
 
 }  // namespace published_checks
@@ -110,7 +110,7 @@ inline void CheckDeclaredDefaults(const PublishedClassRow& row) {
   ASSERT_TRUE(object);
   published_checks::Walk(*object, {},
                          [&](QObject& o, const PublishedProperty& p, const QString& path) {
-                           if (row.skip.contains(path) || p.kind == PublishedKind::Object) return;
+                           if (row.skip.contains(path) || p.nested) return;
                            SCOPED_TRACE(path.toStdString());
                            if (p.defaultSource == DefaultSource::Undeclared) {
                              ADD_FAILURE() << "no default declared";
