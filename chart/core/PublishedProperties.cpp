@@ -176,6 +176,7 @@ bool SamePublishedValue(const QVariant& a, const QVariant& b) {
 void CopyPublished(const QObject& from, QObject& to) {
   const QMetaObject& source = *from.metaObject();
   for (const PublishedProperty& p : PublishedProperties(to)) {
+    if (!p.meta.isStored()) continue;  // follows from stored ones
     const int i = source.indexOfProperty(p.meta.name());
     if (i < 0) continue;
     const QMetaProperty sp = source.property(i);
@@ -205,6 +206,7 @@ void CopyPublished(const QObject& from, QObject& to) {
 bool SamePublished(const QObject& a, const QObject& b) {
   if (a.metaObject() != b.metaObject()) return false;
   for (const PublishedProperty& p : PublishedProperties(a)) {
+    if (!p.meta.isStored()) continue;
     if (isObjectPointer(p.meta)) {
       QObject* x = PublishedObject(a, p);
       QObject* y = PublishedObject(b, p);

@@ -9,6 +9,8 @@
 // Copying calls the property's setter when it has one, which copies the
 // values as the class knows them (a picture's image, a list's items): such
 // a setter never takes the object over. Read-only ones are walked into.
+// Properties declared STORED false (a font's Size, which follows from its
+// Height) are listed but neither copied nor compared.
 // The extra stored values of TPlotPersistent (ExtraStoredNames) are copied
 // and compared as well. A derived class may declare another default for an
 // inherited property: the most derived declaration counts.

@@ -20,6 +20,8 @@ class TSampleEdge : public TPlotPersistent {
   Q_CLASSINFO("kind:Color", "color")
   Q_PROPERTY(int Width READ Width WRITE SetWidth)
   Q_CLASSINFO("default:Width", "1")
+  // Another name for Width: not stored, so it needs no default.
+  Q_PROPERTY(int Thickness READ Width WRITE SetWidth STORED false)
 
  public:
   using TPlotPersistent::TPlotPersistent;
