@@ -3,6 +3,7 @@
 // chart layer's own PublishedPropertiesTest.cpp adds its real classes.
 #include "chart/core/ChartDefaults.h"
 #include "chart/core/PublishedProperties.h"
+#include "chart/core/TChartValueList.h"
 #include "chart/core/TPlotPersistent.h"
 #include "tests/base/LocaleScope.h"
 #include "tests/chart/support/PublishedPropertyChecks.h"
@@ -177,6 +178,11 @@ const PublishedClassRow kCoreClasses[] = {
     Row<TSampleEdge>("TSampleEdge"),
     Row<TSampleWall>("TSampleWall"),
     Row<TSampleBackWall>("TSampleBackWall"),
+    {"TChartValueList",
+     [](TPlotPersistent::ChangeHandler onChange) {
+       return std::unique_ptr<TPlotPersistent>(
+           new TChartValueList(nullptr, QStringLiteral("Y"), std::move(onChange)));
+     }},
 };
 
 }  // namespace
