@@ -1,5 +1,5 @@
-#include "AllocationWatch.h"
 #include "ResultFileSamples.h"
+#include "tests/support/AllocationWatch.h"
 
 #include "resultdata/TResultFile.h"
 

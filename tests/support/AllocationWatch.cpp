@@ -1,4 +1,4 @@
-#include "AllocationWatch.h"
+#include "tests/support/AllocationWatch.h"
 
 #include <atomic>
 
