@@ -1,0 +1,6 @@
+// Arbitrary bytes through the JPEG decoder alone.
+#include "fuzz/gl/DecodeFuzzing.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  return fuzzDecoder(DecodeJpeg, data, size);
+}
