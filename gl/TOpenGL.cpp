@@ -17,7 +17,9 @@ class TGLSurface : public QOpenGLWidget {
  public:
   TGLSurface(TOpenGL* gl, QWidget* parent) : QOpenGLWidget(parent), gl_(gl) {}
   ~TGLSurface() override {
-    if (gl_) gl_->surfaceDestroyed();
+    if (!gl_) return;
+    gl_->releaseContextResources();
+    gl_->surfaceDestroyed();
   }
   void detach() { gl_ = nullptr; }
 
@@ -65,6 +67,7 @@ TOpenGL::TOpenGL(QWidget* owner) : owner_(owner) {}
 
 TOpenGL::~TOpenGL() {
   TApplication::ClearExceptionHandler(this);
+  releaseContextResources();
   if (surface_) {
     surface_->detach();
     delete surface_;  // QOpenGLWidget releases its context
@@ -135,6 +138,26 @@ void TOpenGL::contextCreated() {
   glClearColor(clearRed_, clearGreen_, clearBlue_, 1.0f);
   CheckGLError(QStringLiteral("Loaded"));
   active_ = true;
+  if (!onInit_) return;
+  // Called from Qt's initialisation of the area: nothing may unwind into it.
+  try {
+    onInit_();
+  } catch (...) {
+    TApplication::HandleExceptionLater(std::current_exception());
+  }
+}
+
+void TOpenGL::releaseContextResources() {
+  if (!active_ || !surface_ || !onRelease_) return;
+  const std::function<void()> release = std::move(onRelease_);
+  onRelease_ = nullptr;
+  surface_->makeCurrent();
+  try {
+    release();
+  } catch (...) {
+    // The window is going; there is no one left to show it to.
+  }
+  surface_->doneCurrent();
 }
 
 void TOpenGL::surfaceDestroyed() {

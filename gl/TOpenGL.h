@@ -115,6 +115,12 @@ class TOpenGL {
   // Called for every frame with the context current, viewport and projection
   // set. An exception it throws is reported after the paint has returned.
   void setOnPaint(std::function<void()> onPaint) { onPaint_ = std::move(onPaint); }
+  // Called once the context exists, with it current: the place to make
+  // textures. An exception it throws is reported from the event loop.
+  void setOnInit(std::function<void()> onInit) { onInit_ = std::move(onInit); }
+  // Called with the context current just before it goes, to free what
+  // OnInit made; also when the drawing area is destroyed with its owner.
+  void setOnRelease(std::function<void()> onRelease) { onRelease_ = std::move(onRelease); }
 
   // Viewport and projection, as Qt resets the viewport before each paint;
   // the context must be current. Paints and picks call it.
@@ -152,6 +158,7 @@ class TOpenGL {
   void contextCreated();
   void paintFrame();
   void surfaceDestroyed();
+  void releaseContextResources();
   void recordSelectedFormat();
   // Moves pending GL errors of the current context into pendingErrors_.
   void collectPendingErrors();
@@ -163,6 +170,8 @@ class TOpenGL {
   bool painting_ = false;
   bool formatRecorded_ = false;
   std::function<void()> onPaint_;
+  std::function<void()> onInit_;
+  std::function<void()> onRelease_;
   TResizeWatch resizeWatch_;
   QStringList pendingErrors_;  // read when a paint failed, shown by the reporter
 

@@ -6,6 +6,7 @@
 #include "viewer/main/ActionIcons.h"
 #include "viewer/main/CommandLineFiles.h"
 #include "viewer/main/MainWindowViews.h"
+#include "viewer/main/TAboutBox.h"
 #include "viewer/main/THistoryList.h"
 #include "viewer/project/ProjectView.h"
 #include "viewer/project/TZolProject.h"
@@ -247,8 +248,8 @@ void TfrmMain::CreateActions() {
      [this] { mdi_->cascadeSubWindows(); });
   on(NewAction("Materials1", QStringLiteral("&Material data"), QString(), -1),
      [this] { ToggleMaterialOfActiveChild(); });
-  // The About box is not part of the program yet.
-  NewAction("HelpAboutItem", QStringLiteral("&About"), QString(), -1)->setEnabled(false);
+  on(NewAction("HelpAboutItem", QStringLiteral("&About"), QString(), -1),
+     [this] { ShowAboutBox(this, ActiveView()); });
   on(NewAction("N2", QStringLiteral("Co&ntact..."), QString(), -1),
      [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kContactUrl))); });
   on(NewAction("OrvontheWeb1", QStringLiteral("Quro on the &Web"), QString(), -1),
