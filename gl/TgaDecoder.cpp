@@ -102,7 +102,10 @@ bool DecodeTga(ByteSpan bytes, TTextureImage& image) {
   const std::uint64_t at = 18u + bytes[0];  // after the image id
   if (!rle && !has(bytes, at, std::uint64_t(width) * std::uint64_t(height) * unsigned(sourceBytes)))
     ThrowDamaged(kLoader);
-  if (rle && !has(bytes, at, 1)) ThrowDamaged(kLoader);
+  // A packet covers at most 128 pixels: fewer bytes than that many packets
+  // take cannot be the image, and get no buffer.
+  const std::uint64_t packets = (std::uint64_t(width) * std::uint64_t(height) + 127) / 128;
+  if (rle && !has(bytes, at, packets * (1u + unsigned(sourceBytes)))) ThrowDamaged(kLoader);
   decoded.pixels.resize(FormatDataSize(decoded.format, decoded.width, decoded.height));
   const TgaTarget target(decoded, sourceBytes, descriptor & 0x20, descriptor & 0x10);
   if (rle) {
