@@ -126,11 +126,12 @@ class IndexedTarget {
 };
 
 // Run-length data, bottom row first; skipped pixels keep palette index 0.
-void decodeRle(ByteSpan b, std::uint64_t at, bool rle4, TTextureImage& image,
-               IndexedTarget& target) {
-  const std::int64_t w = image.width, h = image.height;
-  for (std::int64_t y = 0; y < h; ++y)
-    for (std::int64_t x = 0; x < w; ++x) target.put(x, y, 0);
+// Without a target it only walks the data, so that damaged data is refused
+// before the image is allocated.
+void decodeRle(ByteSpan b, std::uint64_t at, bool rle4, std::int64_t w, std::int64_t h,
+               IndexedTarget* target) {
+  for (std::int64_t y = 0; target && y < h; ++y)
+    for (std::int64_t x = 0; x < w; ++x) target->put(x, y, 0);
   std::int64_t x = 0, y = 0;
   auto nibbleOrByte = [rle4](std::uint8_t value, std::int64_t i) -> std::uint8_t {
     if (!rle4) return value;
@@ -142,7 +143,8 @@ void decodeRle(ByteSpan b, std::uint64_t at, bool rle4, TTextureImage& image,
     at += 2;
     if (count > 0) {
       if (y >= h || x + count > w) ThrowDamaged(kLoader);
-      for (std::int64_t i = 0; i < count; ++i) target.put(x + i, y, nibbleOrByte(value, i));
+      for (std::int64_t i = 0; target && i < count; ++i)
+        target->put(x + i, y, nibbleOrByte(value, i));
       x += count;
     } else if (value == 0) {
       x = 0;
@@ -159,9 +161,9 @@ void decodeRle(ByteSpan b, std::uint64_t at, bool rle4, TTextureImage& image,
       const std::uint64_t bytes = rle4 ? (value + 1u) / 2 : value;
       const std::uint64_t padded = (bytes + 1) & ~std::uint64_t(1);
       if (!has(b, at, padded) || y >= h || x + value > w) ThrowDamaged(kLoader);
-      for (std::int64_t i = 0; i < value; ++i) {
+      for (std::int64_t i = 0; target && i < value; ++i) {
         const std::uint8_t byte = b[at + std::uint64_t(rle4 ? i / 2 : i)];
-        target.put(x + i, y, nibbleOrByte(byte, i));
+        target->put(x + i, y, nibbleOrByte(byte, i));
       }
       at += padded;
       x += value;
@@ -256,10 +258,11 @@ bool DecodeBmp(ByteSpan bytes, TTextureImage& image) {
     const std::uint64_t rowBytes = ((std::uint64_t(h.width) * unsigned(h.bits) + 31) / 32) * 4;
     if (!has(bytes, h.pixelsAt, rowBytes * std::uint64_t(h.height))) ThrowDamaged(kLoader);
   }
+  if (rle) decodeRle(bytes, h.pixelsAt, h.compression == kRle4, h.width, h.height, nullptr);
   decoded.pixels.resize(FormatDataSize(decoded.format, decoded.width, decoded.height));
   IndexedTarget target(decoded, palette, h.topDown);
   if (rle)
-    decodeRle(bytes, h.pixelsAt, h.compression == kRle4, decoded, target);
+    decodeRle(bytes, h.pixelsAt, h.compression == kRle4, h.width, h.height, &target);
   else
     decodePlain(bytes, h, decoded, target);
   image = std::move(decoded);

@@ -60,8 +60,10 @@ int outputFormat(bool grey, int bits, int alphaBits) {
 }
 
 // Run-length packets; a run past the last pixel or missing bytes is damage.
-void decodeRle(ByteSpan b, std::uint64_t at, int sourceBytes, const TgaTarget& target) {
-  const std::uint64_t total = target.total();
+// Without a target it only walks the packets, so that damaged data is
+// refused before the image is allocated.
+void decodeRle(ByteSpan b, std::uint64_t at, int sourceBytes, std::uint64_t total,
+               const TgaTarget* target) {
   const std::uint64_t pixel = std::uint64_t(sourceBytes);
   std::uint64_t done = 0;
   while (done < total) {
@@ -71,11 +73,12 @@ void decodeRle(ByteSpan b, std::uint64_t at, int sourceBytes, const TgaTarget& t
     if (count > total - done) ThrowDamaged(kLoader);
     if (head & 0x80) {
       if (!has(b, at, pixel)) ThrowDamaged(kLoader);
-      for (std::uint64_t i = 0; i < count; ++i) target.put(done + i, b.data() + at);
+      for (std::uint64_t i = 0; target && i < count; ++i) target->put(done + i, b.data() + at);
       at += pixel;
     } else {
       if (!has(b, at, pixel * count)) ThrowDamaged(kLoader);
-      for (std::uint64_t i = 0; i < count; ++i) target.put(done + i, b.data() + at + i * pixel);
+      for (std::uint64_t i = 0; target && i < count; ++i)
+        target->put(done + i, b.data() + at + i * pixel);
       at += pixel * count;
     }
     done += count;
@@ -106,10 +109,12 @@ bool DecodeTga(ByteSpan bytes, TTextureImage& image) {
   // take cannot be the image, and get no buffer.
   const std::uint64_t packets = (std::uint64_t(width) * std::uint64_t(height) + 127) / 128;
   if (rle && !has(bytes, at, packets * (1u + unsigned(sourceBytes)))) ThrowDamaged(kLoader);
+  const std::uint64_t total = std::uint64_t(width) * std::uint64_t(height);
+  if (rle) decodeRle(bytes, at, sourceBytes, total, nullptr);
   decoded.pixels.resize(FormatDataSize(decoded.format, decoded.width, decoded.height));
   const TgaTarget target(decoded, sourceBytes, descriptor & 0x20, descriptor & 0x10);
   if (rle) {
-    decodeRle(bytes, at, sourceBytes, target);
+    decodeRle(bytes, at, sourceBytes, total, &target);
   } else {
     for (std::uint64_t i = 0; i < target.total(); ++i)
       target.put(i, bytes.data() + at + i * unsigned(sourceBytes));

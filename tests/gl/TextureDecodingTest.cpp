@@ -147,6 +147,30 @@ TEST(TextureLoaderRefusals, HugeDeclaredSizesAllocateNothingLarge) {
       EXPECT_LT(largest, std::size_t(1) << 20) << k.kind;
     }
   }
+  // Damaged run-length data is refused before the declared image is made.
+  QByteArray rle = imagesamples::WriteBmp(
+      imagesamples::ReferenceImage(18, 13, qRgb(255, 0, 0), qRgb(0, 0, 255), qRgb(0, 255, 0)), 8,
+      false, true, false);
+  rle.chop(2);  // no end of bitmap
+  for (int at : {18, 22}) {
+    rle[at] = char(4000 & 0xFF);
+    rle[at + 1] = char(4000 >> 8);
+  }
+  QByteArray tga = imagesamples::WriteTga(
+      imagesamples::ReferenceImage(20, 16, qRgb(1, 2, 3), qRgb(1, 2, 3), qRgb(1, 2, 3)), 10, 24,
+      true);
+  for (int at : {12, 14}) {
+    tga[at] = char(4000 & 0xFF);
+    tga[at + 1] = char(4000 >> 8);
+  }
+  for (const QByteArray& bytes : {rle, tga}) {
+    TglTexture2D texture;
+    AllocationWatch watch;
+    EXPECT_TRUE(loadMessage(texture, bytes).endsWith(QStringLiteral("damaged or truncated file.")));
+    if (AllocationWatch::Available()) {
+      EXPECT_LT(watch.Largest(), std::size_t(1) << 20);
+    }
+  }
   // Within the side limit but past 256 MiB of pixels, and uncompressed data
   // that is not there.
   TglTexture2D texture;
