@@ -1,0 +1,83 @@
+#pragma once
+// The class library's drawing vocabulary: pen styles and modes, brush
+// styles, font styles and the rectangle with exclusive right and bottom
+// edges. Stored charts name these values ("psDot", "bsFDiagonal"), so the
+// identifiers are kept as they are and published through Qt's meta-object.
+#include <QObject>
+
+namespace Graphics {
+Q_NAMESPACE
+
+enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
+Q_ENUM_NS(TPenStyle)
+
+// Only pmCopy and pmNotXor change what a backend draws; the others are kept
+// so that a stored chart reads back as it was written.
+enum TPenMode {
+  pmBlack,
+  pmWhite,
+  pmNop,
+  pmNot,
+  pmCopy,
+  pmNotCopy,
+  pmMergePenNot,
+  pmMaskPenNot,
+  pmMergeNotPen,
+  pmMaskNotPen,
+  pmMerge,
+  pmNotMerge,
+  pmMask,
+  pmNotMask,
+  pmXor,
+  pmNotXor
+};
+Q_ENUM_NS(TPenMode)
+
+enum TPenEndStyle { esRound, esSquare, esFlat };
+Q_ENUM_NS(TPenEndStyle)
+
+enum TBrushStyle {
+  bsSolid,
+  bsClear,
+  bsHorizontal,
+  bsVertical,
+  bsFDiagonal,
+  bsBDiagonal,
+  bsCross,
+  bsDiagCross
+};
+Q_ENUM_NS(TBrushStyle)
+
+enum TFontStyle { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
+Q_DECLARE_FLAGS(TFontStyles, TFontStyle)
+Q_FLAG_NS(TFontStyles)
+
+}  // namespace Graphics
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(Graphics::TFontStyles)
+
+using Graphics::TBrushStyle;
+using Graphics::TFontStyle;
+using Graphics::TFontStyles;
+using Graphics::TPenEndStyle;
+using Graphics::TPenMode;
+using Graphics::TPenStyle;
+using enum Graphics::TPenStyle;
+using enum Graphics::TPenMode;
+using enum Graphics::TPenEndStyle;
+using enum Graphics::TBrushStyle;
+using enum Graphics::TFontStyle;
+
+// A rectangle as the drawing calls take it: Right and Bottom are one past
+// the last column and row.
+struct TRect {
+  int Left = 0;
+  int Top = 0;
+  int Right = 0;
+  int Bottom = 0;
+
+  constexpr int Width() const noexcept { return Right - Left; }
+  constexpr int Height() const noexcept { return Bottom - Top; }
+  constexpr bool IsEmpty() const noexcept { return Right <= Left || Bottom <= Top; }
+  friend constexpr bool operator==(const TRect&, const TRect&) = default;
+};

@@ -1,0 +1,644 @@
+#include "chart/canvas/QPainterBackend.h"
+
+#include "chart/canvas/GeometryClip.h"
+
+#include <QFontMetrics>
+#include <QPaintDevice>
+#include <QPaintEngine>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <numbers>
+
+namespace {
+
+// How far beyond the device polygons and shapes are cut: far enough that
+// the cut edges never show, near enough for Qt's raster engine.
+constexpr double kGuard = 16384.0;
+
+QRectF shapeRect(const TRect& r) {
+  // Qt's aliased outline of a w×h rectangle covers w + 1 columns: the
+  // classic exclusive right and bottom edges are one less.
+  return QRectF(r.Left, r.Top, static_cast<double>(r.Right) - r.Left - 1,
+                static_cast<double>(r.Bottom) - r.Top - 1);
+}
+
+// Curves reach their extreme coordinates only at single points, where Qt's
+// aliased rasteriser rounds down: half a pixel more puts the classic
+// extreme columns and rows (Left..Right-1) on the curve.
+QRectF curveRect(const TRect& r) {
+  return QRectF(r.Left, r.Top, static_cast<double>(r.Right) - r.Left - 0.5,
+                static_cast<double>(r.Bottom) - r.Top - 0.5);
+}
+
+QRectF fillOnlyRect(const TRect& r) {
+  // A shape without an outline is one pixel smaller again; fills sample at
+  // pixel centres, so this covers Left..Right-2.
+  return QRectF(r.Left, r.Top, static_cast<double>(r.Right) - r.Left - 1,
+                static_cast<double>(r.Bottom) - r.Top - 1);
+}
+
+Qt::BrushStyle hatchStyle(TBrushStyle style) {
+  switch (style) {
+    case Graphics::bsHorizontal:
+      return Qt::HorPattern;
+    case Graphics::bsVertical:
+      return Qt::VerPattern;
+    case Graphics::bsFDiagonal:  // "\\\\": down to the right
+      return Qt::FDiagPattern;
+    case Graphics::bsBDiagonal:
+      return Qt::BDiagPattern;
+    case Graphics::bsCross:
+      return Qt::CrossPattern;
+    case Graphics::bsDiagCross:
+      return Qt::DiagCrossPattern;
+    case Graphics::bsClear:
+      return Qt::NoBrush;
+    case Graphics::bsSolid:
+      break;
+  }
+  return Qt::SolidPattern;
+}
+
+bool isHatch(TBrushStyle style) {
+  return style != Graphics::bsSolid && style != Graphics::bsClear;
+}
+
+// The classic cosmetic dash patterns, in pixels.
+QList<qreal> dashPattern(TPenStyle style) {
+  switch (style) {
+    case Graphics::psDash:
+      return {18, 6};
+    case Graphics::psDot:
+      return {3, 3};
+    case Graphics::psDashDot:
+      return {9, 6, 3, 6};
+    case Graphics::psDashDotDot:
+      return {9, 3, 3, 3, 3, 3};
+    default:
+      return {};
+  }
+}
+
+// Parametric angle, in degrees, of the ellipse point in the direction of
+// `p` from the centre of `r`.
+double parametricAngle(const QRectF& r, QPointF p) {
+  const double a = r.width() / 2.0;
+  const double b = r.height() / 2.0;
+  const double dx = p.x() - r.center().x();
+  const double dy = p.y() - r.center().y();
+  if (dx == 0.0 && dy == 0.0) return 0.0;
+  return std::atan2(-dy * a, dx * b) * 180.0 / std::numbers::pi;
+}
+
+// Counter-clockwise span from `start` to `end`; directions that coincide
+// give the whole ellipse.
+double arcSpan(double start, double end) {
+  double span = std::fmod(end - start, 360.0);
+  if (span < 0) span += 360.0;
+  if (span < 1e-9) span = 360.0;
+  return span;
+}
+
+}  // namespace
+
+QPainterBackend::QPainterBackend(QPainter& painter) : painter_(painter) {
+  painter_.save();
+  painter_.setRenderHint(QPainter::Antialiasing, false);
+  painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
+  painter_.setBackgroundMode(Qt::TransparentMode);
+  baseTransform_ = painter_.worldTransform();
+  qfont_ = toQFont(font_);
+}
+
+QPainterBackend::~QPainterBackend() {
+  if (blend_) endBlend(0);
+  painter_.restore();
+}
+
+QFont QPainterBackend::toQFont(const BackendFont& font) {
+  QFont f(font.name);
+  const int h = font.height == std::numeric_limits<int>::min() ? std::numeric_limits<int>::max()
+                                                               : std::abs(font.height);
+  f.setPixelSize(std::clamp(h, 1, 0xFFFF));
+  f.setBold(font.style.testFlag(Graphics::fsBold));
+  f.setItalic(font.style.testFlag(Graphics::fsItalic));
+  f.setUnderline(font.style.testFlag(Graphics::fsUnderline));
+  f.setStrikeOut(font.style.testFlag(Graphics::fsStrikeOut));
+  if (font.charExtra != 0) f.setLetterSpacing(QFont::AbsoluteSpacing, font.charExtra);
+  f.setKerning(false);
+  return f;
+}
+
+void QPainterBackend::setFont(const BackendFont& font) {
+  font_ = font;
+  qfont_ = toQFont(font);
+}
+
+// --- state applied to a painter --------------------------------------------
+
+bool QPainterBackend::cosmetic() const {
+  if (pen_.smallDots || pen_.width <= 0) return true;
+  const QTransform& t = active().worldTransform();
+  const double scale = std::sqrt(std::abs(t.determinant()));
+  return pen_.width * scale <= 1.0;
+}
+
+QPen QPainterBackend::qpen(base::TColor color, bool solid) const {
+  if (!pen_.smallDots && pen_.style == Graphics::psClear) return Qt::NoPen;
+  QPen p(base::ToQColor(color));
+  if (cosmetic()) {
+    p.setWidth(0);
+    p.setCosmetic(true);
+    p.setCapStyle(Qt::FlatCap);
+    p.setJoinStyle(Qt::MiterJoin);
+  } else {
+    p.setWidthF(pen_.width);
+    p.setCapStyle(pen_.endStyle == Graphics::esRound    ? Qt::RoundCap
+                  : pen_.endStyle == Graphics::esSquare ? Qt::SquareCap
+                                                        : Qt::FlatCap);
+    p.setJoinStyle(pen_.endStyle == Graphics::esRound ? Qt::RoundJoin : Qt::MiterJoin);
+  }
+  if (solid) return p;
+  if (pen_.smallDots) {
+    p.setDashPattern({1, 1});
+  } else {
+    const QList<qreal> dashes = dashPattern(pen_.style);
+    if (!dashes.isEmpty()) p.setDashPattern(dashes);
+  }
+  return p;
+}
+
+bool QPainterBackend::dashed() const {
+  return pen_.smallDots || !dashPattern(pen_.style).isEmpty();
+}
+
+QBrush QPainterBackend::qbrush() const {
+  if (!brush_.image.isNull()) {
+    QImage pattern = brush_.image;
+    if (pattern.depth() == 1) {
+      pattern = pattern.convertToFormat(QImage::Format_Mono);
+      pattern.setColorCount(2);
+      pattern.setColor(0, base::ToQColor(brush_.color).rgba());
+      pattern.setColor(1, base::ToQColor(backColor_).rgba());
+    }
+    return QBrush(pattern);
+  }
+  if (brush_.style == Graphics::bsClear) return Qt::NoBrush;
+  return QBrush(base::ToQColor(brush_.color), hatchStyle(brush_.style));
+}
+
+void QPainterBackend::beginRop(QPainter& p) const {
+  if (pen_.mode == Graphics::pmNotXor && capabilities().rasterOps)
+    p.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
+}
+
+void QPainterBackend::endRop(QPainter& p) const {
+  p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+// --- geometry helpers --------------------------------------------------------
+
+QRectF QPainterBackend::logicalDeviceRect(double grow) const {
+  const QSize size = deviceSize();
+  const QRectF device(-grow, -grow, size.width() + 2 * grow, size.height() + 2 * grow);
+  bool invertible = false;
+  const QTransform inverse = active().worldTransform().inverted(&invertible);
+  if (!invertible) return device;
+  return inverse.mapRect(device);
+}
+
+double QPainterBackend::penGrow() const {
+  return std::max(2.0, static_cast<double>(pen_.width) + 2.0);
+}
+
+void QPainterBackend::strokePolyline(std::span<const QPointF> points) {
+  if (points.size() < 2) return;
+  QPainter& p = active();
+  const QRectF box = logicalDeviceRect(penGrow());
+  // Runs of segments that are wholly or partly inside, each drawn as one
+  // polyline so that dashes and joins continue.
+  std::vector<QPointF> run;
+  auto flush = [&] {
+    if (run.size() >= 2) p.drawPolyline(run.data(), static_cast<int>(run.size()));
+    run.clear();
+  };
+  for (size_t i = 1; i < points.size(); ++i) {
+    QPointF a = points[i - 1];
+    QPointF b = points[i];
+    const QPointF end = b;
+    if (!ClipSegment(a, b, box)) {
+      flush();
+      continue;
+    }
+    if (run.empty() || run.back() != a) {
+      flush();
+      run.push_back(a);
+    }
+    run.push_back(b);
+    if (b != end) flush();
+  }
+  flush();
+}
+
+void QPainterBackend::strokeLines(std::span<const QPointF> points) {
+  QPainter& p = active();
+  if (pen_.style == Graphics::psClear && !pen_.smallDots) return;
+  beginRop(p);
+  p.setBrush(Qt::NoBrush);
+  if (backMode_ == BackMode::Opaque && dashed()) {
+    p.setPen(qpen(backColor_, true));
+    strokePolyline(points);
+  }
+  p.setPen(qpen(pen_.color, false));
+  strokePolyline(points);
+  endRop(p);
+}
+
+void QPainterBackend::fillPath(const QPainterPath& path) {
+  QPainter& p = active();
+  const QBrush brush = qbrush();
+  if (brush.style() == Qt::NoBrush) return;
+  if (backMode_ == BackMode::Opaque && brush_.image.isNull() && isHatch(brush_.style))
+    p.fillPath(path, base::ToQColor(backColor_));
+  p.fillPath(path, brush);
+}
+
+void QPainterBackend::drawShape(const QPainterPath& outline, const QPainterPath& fillOnly) {
+  QPainter& p = active();
+  const bool hasPen = pen_.smallDots || pen_.style != Graphics::psClear;
+  const QRectF guard = logicalDeviceRect(kGuard);
+  QPainterPath fill = hasPen ? outline : fillOnly;
+  fill.setFillRule(outline.fillRule());
+  const bool inside = guard.contains(outline.controlPointRect());
+  beginRop(p);
+  if (inside) {
+    fillPath(fill);
+    if (hasPen) {
+      p.setBrush(Qt::NoBrush);
+      if (backMode_ == BackMode::Opaque && dashed()) {
+        p.setPen(qpen(backColor_, true));
+        p.drawPath(outline);
+      }
+      p.setPen(qpen(pen_.color, false));
+      p.drawPath(outline);
+    }
+    endRop(p);
+    return;
+  } else {
+    // Far outside the device: flatten, then cut against the guard.
+    QPainterPath cut;
+    cut.setFillRule(fill.fillRule());
+    for (const QPolygonF& poly : fill.toSubpathPolygons()) {
+      const std::vector<QPointF> clipped =
+          ClipPolygon(std::span(poly.constData(), poly.size()), guard);
+      if (clipped.size() >= 3) cut.addPolygon(QPolygonF(clipped.begin(), clipped.end()));
+    }
+    fillPath(cut);
+  }
+  endRop(p);
+  if (!hasPen) return;
+  for (QPolygonF poly : outline.toSubpathPolygons()) {
+    if (poly.size() >= 2 && poly.front() != poly.back()) poly.push_back(poly.front());
+    // A closed outline lights its last pixel: repeat the first segment's
+    // start so a flat cap leaves nothing out.
+    if (poly.size() >= 2) poly.push_back(poly[1]);
+    strokeLines(std::span(poly.constData(), poly.size()));
+  }
+}
+
+// --- drawing -------------------------------------------------------------------
+
+void QPainterBackend::lineTo(int x, int y) {
+  const QPointF pts[2] = {QPointF(position_), QPointF(x, y)};
+  position_ = QPoint(x, y);
+  strokeLines(pts);
+}
+
+void QPainterBackend::polyline(std::span<const QPoint> points) {
+  if (points.size() < 2 || (pen_.style == Graphics::psClear && !pen_.smallDots)) return;
+  QPainter& p = active();
+  // The common case, every point near the device, goes to Qt untouched.
+  const QRectF box = logicalDeviceRect(penGrow());
+  const QRect ibox = box.toAlignedRect().adjusted(1, 1, -1, -1);
+  const bool inside =
+      std::all_of(points.begin(), points.end(), [&ibox](QPoint q) { return ibox.contains(q); });
+  if (inside && !(backMode_ == BackMode::Opaque && dashed())) {
+    beginRop(p);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(qpen(pen_.color, false));
+    p.drawPolyline(points.data(), static_cast<int>(points.size()));
+    endRop(p);
+    return;
+  }
+  std::vector<QPointF> pts(points.begin(), points.end());
+  strokeLines(pts);
+}
+
+void QPainterBackend::polygon(std::span<const QPoint> points, bool winding) {
+  if (points.size() < 2) return;
+  QPainterPath path;
+  path.setFillRule(winding ? Qt::WindingFill : Qt::OddEvenFill);
+  QPolygonF poly;
+  poly.reserve(static_cast<qsizetype>(points.size()));
+  for (QPoint q : points) poly << QPointF(q);
+  path.addPolygon(poly);
+  path.closeSubpath();
+  drawShape(path, path);
+}
+
+void QPainterBackend::rectangle(const TRect& r) {
+  if (r.Right - 1 <= r.Left || r.Bottom - 1 <= r.Top) {
+    if (r.IsEmpty()) return;
+  }
+  QPainterPath outline;
+  outline.addRect(shapeRect(r));
+  QPainterPath fillOnly;
+  fillOnly.addRect(fillOnlyRect(r));
+  drawShape(outline, fillOnly);
+}
+
+void QPainterBackend::roundRect(const TRect& r, int ellipseWidth, int ellipseHeight) {
+  if (r.IsEmpty()) return;
+  QPainterPath outline;
+  outline.addRoundedRect(curveRect(r), std::abs(ellipseWidth) / 2.0, std::abs(ellipseHeight) / 2.0);
+  drawShape(outline, outline);
+}
+
+void QPainterBackend::ellipse(const TRect& r) {
+  if (r.IsEmpty()) return;
+  QPainterPath outline;
+  outline.addEllipse(curveRect(r));
+  drawShape(outline, outline);
+}
+
+void QPainterBackend::arc(const TRect& r, QPoint start, QPoint end) {
+  if (r.IsEmpty()) return;
+  const QRectF rect = curveRect(r);
+  const double a0 = parametricAngle(rect, start);
+  const double span = arcSpan(a0, parametricAngle(rect, end));
+  QPainterPath path;
+  path.arcMoveTo(rect, a0);
+  path.arcTo(rect, a0, span);
+  for (const QPolygonF& poly : path.toSubpathPolygons())
+    strokeLines(std::span(poly.constData(), poly.size()));
+}
+
+void QPainterBackend::pie(const TRect& r, QPoint start, QPoint end) {
+  if (r.IsEmpty()) return;
+  const QRectF rect = curveRect(r);
+  const double a0 = parametricAngle(rect, start);
+  const double span = arcSpan(a0, parametricAngle(rect, end));
+  QPainterPath path;
+  if (span >= 360.0) {
+    path.addEllipse(rect);
+  } else {
+    path.moveTo(rect.center());
+    path.arcTo(rect, a0, span);
+    path.closeSubpath();
+  }
+  drawShape(path, path);
+}
+
+void QPainterBackend::fillRect(const TRect& r) {
+  if (r.IsEmpty()) return;
+  QRectF rect(r.Left, r.Top, static_cast<double>(r.Right) - r.Left,
+              static_cast<double>(r.Bottom) - r.Top);
+  rect = rect.intersected(logicalDeviceRect(kGuard));
+  if (rect.isEmpty()) return;
+  QPainterPath path;
+  path.addRect(rect);
+  QPainter& p = active();
+  beginRop(p);
+  fillPath(path);
+  endRop(p);
+}
+
+void QPainterBackend::setPixel(int x, int y, base::TColor color) {
+  active().fillRect(QRectF(x, y, 1, 1), base::ToQColor(color));
+}
+
+// --- text ----------------------------------------------------------------------
+
+void QPainterBackend::placeText(int x, int y, const QString& text, bool outline) {
+  if (text.isEmpty()) return;
+  QPainter& p = active();
+  const QFontMetricsF fm(qfont_);
+  const double width = fm.horizontalAdvance(text);
+  double dx = 0;
+  switch (textAlign_ & TextAlign::HorizontalMask) {
+    case TextAlign::Center:
+      dx = -width / 2.0;
+      break;
+    case TextAlign::Right:
+      dx = -width;
+      break;
+    default:
+      break;
+  }
+  double baseline = fm.ascent();
+  switch (textAlign_ & TextAlign::VerticalMask) {
+    case TextAlign::Baseline:
+      baseline = 0;
+      break;
+    case TextAlign::Bottom:
+      baseline = -fm.descent();
+      break;
+    default:
+      break;
+  }
+  p.save();
+  // Turn about the reference point; alignment happens in the turned frame.
+  p.translate(x, y);
+  if (font_.angle % 3600 != 0) p.rotate(-font_.angle / 10.0);
+  const QRectF cell(dx, baseline - fm.ascent(), width, fm.ascent() + fm.descent());
+  const QPointF origin(dx, baseline);
+  if (outline) {
+    QPainterPath path;
+    path.addText(origin, qfont_, text);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.fillPath(path, base::ToQColor(font_.color));
+    if (pen_.smallDots || pen_.style != Graphics::psClear)
+      p.strokePath(path, qpen(pen_.color, false));
+  } else {
+    if (backMode_ == BackMode::Opaque) p.fillRect(cell, base::ToQColor(backColor_));
+    p.setBackgroundMode(Qt::TransparentMode);
+    p.setFont(qfont_);
+    p.setPen(base::ToQColor(font_.color));
+    p.drawText(origin, text);
+  }
+  p.restore();
+}
+
+void QPainterBackend::textOut(int x, int y, const QString& text) {
+  placeText(x, y, text, false);
+}
+
+void QPainterBackend::textOutline(int x, int y, const QString& text) {
+  placeText(x, y, text, true);
+}
+
+QSize QPainterBackend::textExtent(const QString& text) const {
+  const QFontMetrics fm(qfont_);
+  return QSize(fm.horizontalAdvance(text), fm.ascent() + fm.descent());
+}
+
+TextMetrics QPainterBackend::textMetrics() const {
+  const QFontMetrics fm(qfont_);
+  TextMetrics m;
+  m.ascent = fm.ascent();
+  m.descent = fm.descent();
+  m.height = m.ascent + m.descent;
+  m.averageCharWidth = fm.averageCharWidth();
+  return m;
+}
+
+// --- images --------------------------------------------------------------------
+
+void QPainterBackend::draw(int x, int y, const QImage& image) {
+  if (image.isNull()) return;
+  active().drawImage(QPoint(x, y), image);
+}
+
+void QPainterBackend::stretchDraw(const TRect& r, const QImage& image) {
+  if (image.isNull() || r.IsEmpty()) return;
+  active().drawImage(QRectF(r.Left, r.Top, r.Width(), r.Height()), image);
+}
+
+void QPainterBackend::tiledDraw(const TRect& r, const QImage& image) {
+  if (image.isNull() || r.IsEmpty()) return;
+  QBrush brush(image);
+  brush.setTransform(QTransform::fromTranslate(r.Left, r.Top));
+  active().fillRect(QRectF(r.Left, r.Top, r.Width(), r.Height()), brush);
+}
+
+// --- clipping ------------------------------------------------------------------
+
+void QPainterBackend::pushClipPath(const QPainterPath& path) {
+  QPainter& p = active();
+  clips_.push_back(SavedClip{p.hasClipping(), p.clipPath()});
+  p.setClipPath(path, p.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+}
+
+void QPainterBackend::pushClipRect(const TRect& r) {
+  QPainterPath path;
+  path.addRect(QRectF(r.Left, r.Top, std::max(0, r.Width()), std::max(0, r.Height())));
+  pushClipPath(path);
+}
+
+void QPainterBackend::pushClipEllipse(const TRect& r) {
+  QPainterPath path;
+  path.addEllipse(QRectF(r.Left, r.Top, std::max(0, r.Width()), std::max(0, r.Height())));
+  pushClipPath(path);
+}
+
+void QPainterBackend::pushClipRoundRect(const TRect& r, int ellipseWidth, int ellipseHeight) {
+  QPainterPath path;
+  path.addRoundedRect(QRectF(r.Left, r.Top, std::max(0, r.Width()), std::max(0, r.Height())),
+                      std::abs(ellipseWidth) / 2.0, std::abs(ellipseHeight) / 2.0);
+  pushClipPath(path);
+}
+
+void QPainterBackend::pushClipPolygon(std::span<const QPoint> points) {
+  QPainterPath path;
+  path.setFillRule(Qt::OddEvenFill);
+  QPolygonF poly;
+  for (QPoint q : points) poly << QPointF(q);
+  const QRectF guard = logicalDeviceRect(kGuard);
+  const std::vector<QPointF> clipped = ClipPolygon(std::span(poly.constData(), poly.size()), guard);
+  path.addPolygon(QPolygonF(clipped.begin(), clipped.end()));
+  pushClipPath(path);
+}
+
+void QPainterBackend::popClip() {
+  if (clips_.empty()) return;
+  QPainter& p = active();
+  const SavedClip saved = clips_.back();
+  clips_.pop_back();
+  if (saved.enabled) {
+    p.setClipPath(saved.path);
+  } else {
+    p.setClipping(false);
+  }
+}
+
+// --- mapping ---------------------------------------------------------------------
+
+void QPainterBackend::setMapping(QSize windowSize, const TRect& viewport) {
+  if (windowSize.width() == 0 || windowSize.height() == 0) return;
+  const double sx = static_cast<double>(viewport.Width()) / windowSize.width();
+  const double sy = static_cast<double>(viewport.Height()) / windowSize.height();
+  const QTransform t =
+      QTransform::fromScale(sx, sy) * QTransform::fromTranslate(viewport.Left, viewport.Top);
+  painter_.setWorldTransform(t * baseTransform_);
+  mapped_ = true;
+}
+
+void QPainterBackend::resetMapping() {
+  painter_.setWorldTransform(baseTransform_);
+  mapped_ = false;
+}
+
+// --- translucency ---------------------------------------------------------------
+
+void QPainterBackend::beginBlend(const TRect& r) {
+  if (blend_) return;
+  blend_ = std::make_unique<Blend>();
+  blend_->rect = r;
+  blend_->painter = std::make_unique<QPainter>(&blend_->picture);
+  blend_->painter->setRenderHint(QPainter::Antialiasing, false);
+  blendClipBase_ = clips_.size();
+}
+
+void QPainterBackend::endBlend(int transparency) {
+  if (!blend_) return;
+  while (clips_.size() > blendClipBase_) clips_.pop_back();
+  blend_->painter->end();
+  std::unique_ptr<Blend> blend = std::move(blend_);
+  const int t = std::clamp(transparency, 0, 100);
+  painter_.save();
+  const TRect& r = blend->rect;
+  if (!r.IsEmpty())
+    painter_.setClipRect(QRectF(r.Left, r.Top, r.Width(), r.Height()), Qt::IntersectClip);
+  painter_.setOpacity((100 - t) / 100.0);
+  painter_.drawPicture(0, 0, blend->picture);
+  painter_.restore();
+}
+
+// --- device ----------------------------------------------------------------------
+
+BackendCapabilities QPainterBackend::capabilities() const {
+  BackendCapabilities caps;
+  const QPaintDevice* device = painter_.device();
+  const QPaintEngine* engine = painter_.paintEngine();
+  const int devType = device ? device->devType() : 0;
+  const QPaintEngine::Type type = engine ? engine->type() : QPaintEngine::User;
+  caps.pixelReadBack = devType == QInternal::Image;
+  caps.metafile =
+      devType == QInternal::Picture || type == QPaintEngine::SVG || type == QPaintEngine::Picture;
+  caps.printer = devType == QInternal::Printer;
+  caps.rasterOps = type == QPaintEngine::Raster;
+  if (device) {
+    caps.dpiX = device->logicalDpiX();
+    caps.dpiY = device->logicalDpiY();
+  }
+  return caps;
+}
+
+QSize QPainterBackend::deviceSize() const {
+  const QPaintDevice* device = painter_.device();
+  if (!device) return {};
+  return QSize(device->width(), device->height());
+}
+
+QImage QPainterBackend::grab(const TRect& r) const {
+  QPaintDevice* device = painter_.device();
+  if (!device || device->devType() != QInternal::Image) return {};
+  const auto* image = static_cast<const QImage*>(device);
+  const QRect want(r.Left, r.Top, std::max(0, r.Width()), std::max(0, r.Height()));
+  const QRect part = want.intersected(image->rect());
+  if (part.isEmpty()) return {};
+  return image->copy(part).convertToFormat(QImage::Format_RGB32);
+}

@@ -1,0 +1,60 @@
+#include "chart/canvas/TPicture.h"
+
+#include <QBuffer>
+#include <QImageReader>
+
+TPicture::TPicture(ChangeHandler onChange, QObject* parent)
+    : TPlotPersistent(std::move(onChange), parent) {}
+
+void TPicture::SetImage(const QImage& image, TPictureKind kind) {
+  image_ = image;
+  kind_ = image.isNull() ? pkNone : kind;
+  Changed();
+}
+
+void TPicture::Clear() {
+  if (image_.isNull() && kind_ == pkNone) return;
+  SetImage(QImage());
+}
+
+bool TPicture::LoadFromData(const QByteArray& data) {
+  QBuffer buffer;
+  buffer.setData(data);
+  buffer.open(QIODevice::ReadOnly);
+  QImageReader reader(&buffer);
+  const QByteArray format = reader.format().toLower();
+  QImage image;
+  if (!reader.read(&image) || image.isNull()) return false;
+  TPictureKind kind = pkBitmap;
+  if (format == "png") {
+    kind = pkPng;
+  } else if (format == "jpeg" || format == "jpg") {
+    kind = pkJpeg;
+  } else if (format == "ico" || format == "cur") {
+    kind = pkIcon;
+  }
+  SetImage(image, kind);
+  return true;
+}
+
+QImage TPicture::DrawImage() const {
+  if (!transparent_ || image_.isNull()) return image_;
+  // The classic rule: the bottom-left pixel names the transparent colour.
+  QImage out = image_.convertToFormat(QImage::Format_ARGB32);
+  const QRgb key = out.pixel(0, out.height() - 1) | 0xFF000000u;
+  for (int y = 0; y < out.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+    for (int x = 0; x < out.width(); ++x) {
+      if ((line[x] | 0xFF000000u) == key) line[x] = 0;
+    }
+  }
+  return out;
+}
+
+void TPicture::Assign(const TPicture& source) {
+  if (&source == this) return;
+  image_ = source.image_;
+  kind_ = source.kind_;
+  transparent_ = source.transparent_;
+  Changed();
+}
