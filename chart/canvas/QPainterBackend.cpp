@@ -202,7 +202,13 @@ void QPainterBackend::endRop(QPainter& p) const {
 // --- geometry helpers --------------------------------------------------------
 
 QRectF QPainterBackend::logicalDeviceRect(double grow) const {
-  const QSize size = deviceSize();
+  QSize size = deviceSize();
+  const QPaintDevice* dev = painter_.device();
+  if (!dev || dev->devType() == QInternal::Picture) {
+    // A recording has no edges yet: keep to the range every device takes.
+    size = QSize(0, 0);
+    grow = std::max(grow, kGuard);
+  }
   const QRectF device(-grow, -grow, size.width() + 2 * grow, size.height() + 2 * grow);
   bool invertible = false;
   const QTransform inverse = active().worldTransform().inverted(&invertible);
@@ -261,9 +267,51 @@ void QPainterBackend::fillPath(const QPainterPath& path) {
   QPainter& p = active();
   const QBrush brush = qbrush();
   if (brush.style() == Qt::NoBrush) return;
-  if (backMode_ == BackMode::Opaque && brush_.image.isNull() && isHatch(brush_.style))
-    p.fillPath(path, base::ToQColor(backColor_));
+  const bool hatch = brush_.image.isNull() && isHatch(brush_.style);
+  if (backMode_ == BackMode::Opaque && hatch) p.fillPath(path, base::ToQColor(backColor_));
+  if (hatch && p.paintEngine() && p.paintEngine()->type() == QPaintEngine::SVG) {
+    // SVG readers differ in how they take pattern fills: draw the lines.
+    hatchWithLines(p, path);
+    return;
+  }
   p.fillPath(path, brush);
+}
+
+void QPainterBackend::hatchWithLines(QPainter& p, const QPainterPath& path) const {
+  constexpr int kStep = 8;
+  const QRect box = path.boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1);
+  if (box.width() > 4 * 32768 || box.height() > 4 * 32768) return;
+  const TBrushStyle style = brush_.style;
+  p.save();
+  p.setClipPath(path, p.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+  QPen pen(base::ToQColor(brush_.color), 0);
+  pen.setCosmetic(true);
+  p.setPen(pen);
+  const bool horizontal = style == Graphics::bsHorizontal || style == Graphics::bsCross;
+  const bool vertical = style == Graphics::bsVertical || style == Graphics::bsCross;
+  const bool down = style == Graphics::bsFDiagonal || style == Graphics::bsDiagCross;
+  const bool up = style == Graphics::bsBDiagonal || style == Graphics::bsDiagCross;
+  auto first = [](int v) { return v - ((v % kStep) + kStep) % kStep; };
+  if (horizontal)
+    for (int y = first(box.top()); y <= box.bottom(); y += kStep)
+      p.drawLine(box.left(), y, box.right() + 1, y);
+  if (vertical)
+    for (int x = first(box.left()); x <= box.right(); x += kStep)
+      p.drawLine(x, box.top(), x, box.bottom() + 1);
+  const int span = box.width() + box.height();
+  if (down) {
+    // x - y = c: down to the right.
+    for (int c = first(box.left() - box.bottom()); c <= box.right() - box.top(); c += kStep)
+      p.drawLine(QPointF(c + box.top(), box.top()),
+                 QPointF(c + box.top() + span, box.top() + span));
+  }
+  if (up) {
+    // x + y = c: up to the right.
+    for (int c = first(box.left() + box.top()); c <= box.right() + box.bottom(); c += kStep)
+      p.drawLine(QPointF(c - box.top(), box.top()),
+                 QPointF(c - box.top() - span, box.top() + span));
+  }
+  p.restore();
 }
 
 void QPainterBackend::drawShape(const QPainterPath& outline, const QPainterPath& fillOnly) {
@@ -600,10 +648,13 @@ void QPainterBackend::endBlend(int transparency) {
   const int t = std::clamp(transparency, 0, 100);
   painter_.save();
   const TRect& r = blend->rect;
+  // Intersecting with a switched-off clip would bring the old one back.
   if (!r.IsEmpty())
-    painter_.setClipRect(QRectF(r.Left, r.Top, r.Width(), r.Height()), Qt::IntersectClip);
+    painter_.setClipRect(QRectF(r.Left, r.Top, r.Width(), r.Height()),
+                         painter_.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
   painter_.setOpacity((100 - t) / 100.0);
-  painter_.drawPicture(0, 0, blend->picture);
+  // Replayed command by command under this opacity and clip.
+  blend->picture.play(&painter_);
   painter_.restore();
 }
 

@@ -103,6 +103,7 @@ class QPainterBackend : public DrawingBackend {
   void strokePolyline(std::span<const QPointF> points);
   void strokeLines(std::span<const QPointF> points);
   void fillPath(const QPainterPath& path);
+  void hatchWithLines(QPainter& p, const QPainterPath& path) const;
   // `outline` with a pen, else `fillOnly` (one pixel smaller for rectangles).
   void drawShape(const QPainterPath& outline, const QPainterPath& fillOnly);
   void pushClipPath(const QPainterPath& path);
