@@ -644,15 +644,24 @@ void QPainterBackend::endBlend(int transparency) {
   if (!blend_) return;
   while (clips_.size() > blendClipBase_) clips_.pop_back();
   blend_->painter->end();
-  std::unique_ptr<Blend> blend = std::move(blend_);
-  const int t = std::clamp(transparency, 0, 100);
-  painter_.save();
+  const std::unique_ptr<Blend> blend = std::move(blend_);
   const TRect& r = blend->rect;
+  const QRectF inside(r.Left, r.Top, std::max(0, r.Width()), std::max(0, r.Height()));
   // Intersecting with a switched-off clip would bring the old one back.
-  if (!r.IsEmpty())
-    painter_.setClipRect(QRectF(r.Left, r.Top, r.Width(), r.Height()),
-                         painter_.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
-  painter_.setOpacity((100 - t) / 100.0);
+  const Qt::ClipOperation op = painter_.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip;
+  // Only the layer's rectangle is mixed; what was drawn beyond it stays as drawn.
+  QPainterPath outside;
+  outside.setFillRule(Qt::OddEvenFill);
+  outside.addRect(logicalDeviceRect(kGuard));
+  outside.addRect(inside);
+  painter_.save();
+  painter_.setClipPath(outside, op);
+  blend->picture.play(&painter_);
+  painter_.restore();
+  if (inside.isEmpty()) return;
+  painter_.save();
+  painter_.setClipRect(inside, op);
+  painter_.setOpacity((100 - std::clamp(transparency, 0, 100)) / 100.0);
   // Replayed command by command under this opacity and clip.
   blend->picture.play(&painter_);
   painter_.restore();
