@@ -110,6 +110,8 @@ QPainterBackend::QPainterBackend(QPainter& painter) : painter_(painter) {
   painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
   painter_.setBackgroundMode(Qt::TransparentMode);
   baseTransform_ = painter_.worldTransform();
+  // Qt's SVG generator writes no clipping: this backend clips for it.
+  softClip_ = painter_.paintEngine() && painter_.paintEngine()->type() == QPaintEngine::SVG;
   qfont_ = toQFont(font_);
 }
 
@@ -141,7 +143,7 @@ void QPainterBackend::setFont(const BackendFont& font) {
 
 bool QPainterBackend::cosmetic() const {
   if (pen_.smallDots || pen_.width <= 0) return true;
-  const QTransform& t = active().worldTransform();
+  const QTransform& t = painter_.worldTransform();
   const double scale = std::sqrt(std::abs(t.determinant()));
   return pen_.width * scale <= 1.0;
 }
@@ -211,7 +213,7 @@ QRectF QPainterBackend::logicalDeviceRect(double grow) const {
   }
   const QRectF device(-grow, -grow, size.width() + 2 * grow, size.height() + 2 * grow);
   bool invertible = false;
-  const QTransform inverse = active().worldTransform().inverted(&invertible);
+  const QTransform inverse = painter_.worldTransform().inverted(&invertible);
   if (!invertible) return device;
   return inverse.mapRect(device);
 }
@@ -228,7 +230,7 @@ void QPainterBackend::strokePolyline(std::span<const QPointF> points) {
   // polyline so that dashes and joins continue.
   std::vector<QPointF> run;
   auto flush = [&] {
-    if (run.size() >= 2) p.drawPolyline(run.data(), static_cast<int>(run.size()));
+    if (run.size() >= 2) emitPolyline(p, run.data(), static_cast<int>(run.size()));
     run.clear();
   };
   for (size_t i = 1; i < points.size(); ++i) {
@@ -268,13 +270,13 @@ void QPainterBackend::fillPath(const QPainterPath& path) {
   const QBrush brush = qbrush();
   if (brush.style() == Qt::NoBrush) return;
   const bool hatch = brush_.image.isNull() && isHatch(brush_.style);
-  if (backMode_ == BackMode::Opaque && hatch) p.fillPath(path, base::ToQColor(backColor_));
-  if (hatch && p.paintEngine() && p.paintEngine()->type() == QPaintEngine::SVG) {
+  if (backMode_ == BackMode::Opaque && hatch) emitFill(p, path, base::ToQColor(backColor_));
+  if (hatch && softClip_) {
     // SVG readers differ in how they take pattern fills: draw the lines.
     hatchWithLines(p, path);
     return;
   }
-  p.fillPath(path, brush);
+  emitFill(p, path, brush);
 }
 
 void QPainterBackend::hatchWithLines(QPainter& p, const QPainterPath& path) const {
@@ -282,36 +284,40 @@ void QPainterBackend::hatchWithLines(QPainter& p, const QPainterPath& path) cons
   const QRect box = path.boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1);
   if (box.width() > 4 * 32768 || box.height() > 4 * 32768) return;
   const TBrushStyle style = brush_.style;
-  p.save();
-  p.setClipPath(path, p.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
-  QPen pen(base::ToQColor(brush_.color), 0);
-  pen.setCosmetic(true);
-  p.setPen(pen);
   const bool horizontal = style == Graphics::bsHorizontal || style == Graphics::bsCross;
   const bool vertical = style == Graphics::bsVertical || style == Graphics::bsCross;
   const bool down = style == Graphics::bsFDiagonal || style == Graphics::bsDiagCross;
   const bool up = style == Graphics::bsBDiagonal || style == Graphics::bsDiagCross;
   auto first = [](int v) { return v - ((v % kStep) + kStep) % kStep; };
+  QPainterPath lines;
+  auto line = [&lines](QPointF a, QPointF b) {
+    lines.moveTo(a);
+    lines.lineTo(b);
+  };
   if (horizontal)
     for (int y = first(box.top()); y <= box.bottom(); y += kStep)
-      p.drawLine(box.left(), y, box.right() + 1, y);
+      line(QPointF(box.left(), y), QPointF(box.right() + 1, y));
   if (vertical)
     for (int x = first(box.left()); x <= box.right(); x += kStep)
-      p.drawLine(x, box.top(), x, box.bottom() + 1);
+      line(QPointF(x, box.top()), QPointF(x, box.bottom() + 1));
   const int span = box.width() + box.height();
   if (down) {
     // x - y = c: down to the right.
     for (int c = first(box.left() - box.bottom()); c <= box.right() - box.top(); c += kStep)
-      p.drawLine(QPointF(c + box.top(), box.top()),
-                 QPointF(c + box.top() + span, box.top() + span));
+      line(QPointF(c + box.top(), box.top()), QPointF(c + box.top() + span, box.top() + span));
   }
   if (up) {
     // x + y = c: up to the right.
     for (int c = first(box.left() + box.top()); c <= box.right() + box.bottom(); c += kStep)
-      p.drawLine(QPointF(c - box.top(), box.top()),
-                 QPointF(c - box.top() - span, box.top() + span));
+      line(QPointF(c - box.top(), box.top()), QPointF(c - box.top() - span, box.top() + span));
   }
-  p.restore();
+  // Lines one device pixel wide, cut to the shape (this device does not clip).
+  QPainterPathStroker stroker;
+  stroker.setWidth(devicePixel());
+  stroker.setCapStyle(Qt::FlatCap);
+  QPainterPath region = path;
+  if (!softClips_.empty()) region = region.intersected(logicalClip());
+  p.fillPath(stroker.createStroke(lines).intersected(region), base::ToQColor(brush_.color));
 }
 
 void QPainterBackend::drawShape(const QPainterPath& outline, const QPainterPath& fillOnly) {
@@ -328,14 +334,15 @@ void QPainterBackend::drawShape(const QPainterPath& outline, const QPainterPath&
       p.setBrush(Qt::NoBrush);
       if (backMode_ == BackMode::Opaque && dashed()) {
         p.setPen(qpen(backColor_, true));
-        p.drawPath(outline);
+        emitStroke(p, outline);
       }
       p.setPen(qpen(pen_.color, false));
-      p.drawPath(outline);
+      emitStroke(p, outline);
     }
     endRop(p);
     return;
-  } else {
+  }
+  {
     // Far outside the device: flatten, then cut against the guard.
     QPainterPath cut;
     cut.setFillRule(fill.fillRule());
@@ -357,6 +364,61 @@ void QPainterBackend::drawShape(const QPainterPath& outline, const QPainterPath&
   }
 }
 
+// --- the three ways ink reaches the painter ----------------------------------------
+
+bool QPainterBackend::softClipping() const {
+  return softClip_ && !softClips_.empty();
+}
+
+QPainterPath QPainterBackend::logicalClip() const {
+  if (softClips_.empty()) return {};
+  bool invertible = false;
+  const QTransform inverse = painter_.worldTransform().inverted(&invertible);
+  return invertible ? inverse.map(softClips_.back()) : softClips_.back();
+}
+
+double QPainterBackend::devicePixel() const {
+  const double scale = std::sqrt(std::abs(painter_.worldTransform().determinant()));
+  return scale > 0 ? 1.0 / scale : 1.0;
+}
+
+void QPainterBackend::emitFill(QPainter& p, const QPainterPath& path, const QBrush& brush) {
+  if (!softClipping()) {
+    p.fillPath(path, brush);
+    return;
+  }
+  p.fillPath(path.intersected(logicalClip()), brush);
+}
+
+// Strokes `path` with the painter's pen; where the device cannot clip, the
+// stroke becomes an outline cut by the clip.
+void QPainterBackend::emitStroke(QPainter& p, const QPainterPath& path) {
+  if (!softClipping()) {
+    p.strokePath(path, p.pen());
+    return;
+  }
+  const QPen pen = p.pen();
+  if (pen.style() == Qt::NoPen) return;
+  QPainterPathStroker stroker(pen);
+  const double unit = pen.isCosmetic() || pen.widthF() <= 0 ? devicePixel() : pen.widthF();
+  stroker.setWidth(unit);
+  if (pen.style() == Qt::CustomDashLine) {
+    // Dash lengths are in pen widths; a cosmetic pen's width is one pixel.
+    stroker.setDashPattern(pen.dashPattern());
+  }
+  p.fillPath(stroker.createStroke(path).intersected(logicalClip()), pen.color());
+}
+
+void QPainterBackend::emitPolyline(QPainter& p, const QPointF* points, int count) {
+  if (!softClipping()) {
+    p.drawPolyline(points, count);
+    return;
+  }
+  QPainterPath path;
+  path.addPolygon(QPolygonF(QList<QPointF>(points, points + count)));
+  emitStroke(p, path);
+}
+
 // --- drawing -------------------------------------------------------------------
 
 void QPainterBackend::lineTo(int x, int y) {
@@ -373,7 +435,7 @@ void QPainterBackend::polyline(std::span<const QPoint> points) {
   const QRect ibox = box.toAlignedRect().adjusted(1, 1, -1, -1);
   const bool inside =
       std::all_of(points.begin(), points.end(), [&ibox](QPoint q) { return ibox.contains(q); });
-  if (inside && !(backMode_ == BackMode::Opaque && dashed())) {
+  if (inside && !softClipping() && !(backMode_ == BackMode::Opaque && dashed())) {
     beginRop(p);
     p.setBrush(Qt::NoBrush);
     p.setPen(qpen(pen_.color, false));
@@ -398,9 +460,7 @@ void QPainterBackend::polygon(std::span<const QPoint> points, bool winding) {
 }
 
 void QPainterBackend::rectangle(const TRect& r) {
-  if (r.Right - 1 <= r.Left || r.Bottom - 1 <= r.Top) {
-    if (r.IsEmpty()) return;
-  }
+  if (r.IsEmpty()) return;
   QPainterPath outline;
   outline.addRect(shapeRect(r));
   QPainterPath fillOnly;
@@ -465,7 +525,9 @@ void QPainterBackend::fillRect(const TRect& r) {
 }
 
 void QPainterBackend::setPixel(int x, int y, base::TColor color) {
-  active().fillRect(QRectF(x, y, 1, 1), base::ToQColor(color));
+  QPainterPath dot;
+  dot.addRect(QRectF(x, y, 1, 1));
+  emitFill(active(), dot, base::ToQColor(color));
 }
 
 // --- text ----------------------------------------------------------------------
@@ -497,26 +559,37 @@ void QPainterBackend::placeText(int x, int y, const QString& text, bool outline)
     default:
       break;
   }
-  p.save();
   // Turn about the reference point; alignment happens in the turned frame.
-  p.translate(x, y);
-  if (font_.angle % 3600 != 0) p.rotate(-font_.angle / 10.0);
+  QTransform local = QTransform::fromTranslate(x, y);
+  if (font_.angle % 3600 != 0) local.rotate(-font_.angle / 10.0);
   const QRectF cell(dx, baseline - fm.ascent(), width, fm.ascent() + fm.descent());
   const QPointF origin(dx, baseline);
-  if (outline) {
-    QPainterPath path;
-    path.addText(origin, qfont_, text);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.fillPath(path, base::ToQColor(font_.color));
-    if (pen_.smallDots || pen_.style != Graphics::psClear)
-      p.strokePath(path, qpen(pen_.color, false));
-  } else {
-    if (backMode_ == BackMode::Opaque) p.fillRect(cell, base::ToQColor(backColor_));
-    p.setBackgroundMode(Qt::TransparentMode);
-    p.setFont(qfont_);
-    p.setPen(base::ToQColor(font_.color));
-    p.drawText(origin, text);
+  QPainterPath cellPath;
+  cellPath.addRect(cell);
+  cellPath = local.map(cellPath);
+  const bool penVisible = pen_.smallDots || pen_.style != Graphics::psClear;
+  if (outline || (softClipping() && !logicalClip().contains(cellPath))) {
+    // As outlines: stroked and filled, or cut by a clip the device lacks.
+    QPainterPath glyphs;
+    glyphs.addText(origin, qfont_, text);
+    glyphs = local.map(glyphs);
+    if (!outline && backMode_ == BackMode::Opaque)
+      emitFill(p, cellPath, base::ToQColor(backColor_));
+    emitFill(p, glyphs, base::ToQColor(font_.color));
+    if (outline && penVisible) {
+      p.setPen(qpen(pen_.color, false));
+      p.setBrush(Qt::NoBrush);
+      emitStroke(p, glyphs);
+    }
+    return;
   }
+  if (backMode_ == BackMode::Opaque) emitFill(p, cellPath, base::ToQColor(backColor_));
+  p.save();
+  p.setTransform(local, true);
+  p.setBackgroundMode(Qt::TransparentMode);
+  p.setFont(qfont_);
+  p.setPen(base::ToQColor(font_.color));
+  p.drawText(origin, text);
   p.restore();
 }
 
@@ -547,24 +620,48 @@ TextMetrics QPainterBackend::textMetrics() const {
 
 void QPainterBackend::draw(int x, int y, const QImage& image) {
   if (image.isNull()) return;
-  active().drawImage(QPoint(x, y), image);
+  drawImagePart(QRectF(x, y, image.width(), image.height()), image);
 }
 
 void QPainterBackend::stretchDraw(const TRect& r, const QImage& image) {
   if (image.isNull() || r.IsEmpty()) return;
-  active().drawImage(QRectF(r.Left, r.Top, r.Width(), r.Height()), image);
+  drawImagePart(QRectF(r.Left, r.Top, r.Width(), r.Height()), image);
+}
+
+void QPainterBackend::drawImagePart(const QRectF& target, const QImage& image) {
+  QPainter& p = active();
+  if (!softClipping()) {
+    p.drawImage(target, image);
+    return;
+  }
+  // This device does not clip: draw only the part inside the clip's bounds.
+  const QRectF visible = target.intersected(logicalClip().boundingRect());
+  if (visible.isEmpty()) return;
+  const double sx = image.width() / target.width();
+  const double sy = image.height() / target.height();
+  const QRectF source((visible.left() - target.left()) * sx, (visible.top() - target.top()) * sy,
+                      visible.width() * sx, visible.height() * sy);
+  p.drawImage(visible, image, source);
 }
 
 void QPainterBackend::tiledDraw(const TRect& r, const QImage& image) {
   if (image.isNull() || r.IsEmpty()) return;
   QBrush brush(image);
   brush.setTransform(QTransform::fromTranslate(r.Left, r.Top));
-  active().fillRect(QRectF(r.Left, r.Top, r.Width(), r.Height()), brush);
+  QPainterPath path;
+  path.addRect(QRectF(r.Left, r.Top, r.Width(), r.Height()));
+  emitFill(active(), path, brush);
 }
 
 // --- clipping ------------------------------------------------------------------
 
 void QPainterBackend::pushClipPath(const QPainterPath& path) {
+  if (softClip_) {
+    QPainterPath device = painter_.worldTransform().map(path);
+    if (!softClips_.empty()) device = softClips_.back().intersected(device);
+    softClips_.push_back(device);
+    return;
+  }
   QPainter& p = active();
   clips_.push_back(SavedClip{p.hasClipping(), p.clipPath()});
   p.setClipPath(path, p.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
@@ -601,6 +698,10 @@ void QPainterBackend::pushClipPolygon(std::span<const QPoint> points) {
 }
 
 void QPainterBackend::popClip() {
+  if (softClip_) {
+    if (!softClips_.empty()) softClips_.pop_back();
+    return;
+  }
   if (clips_.empty()) return;
   QPainter& p = active();
   const SavedClip saved = clips_.back();
@@ -649,6 +750,15 @@ void QPainterBackend::endBlend(int transparency) {
   const QRectF inside(r.Left, r.Top, std::max(0, r.Width()), std::max(0, r.Height()));
   // Intersecting with a switched-off clip would bring the old one back.
   const Qt::ClipOperation op = painter_.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip;
+  const double opacity = (100 - std::clamp(transparency, 0, 100)) / 100.0;
+  if (softClip_) {
+    // Without clipping the layer cannot be split at its rectangle.
+    painter_.save();
+    painter_.setOpacity(opacity);
+    replay(blend->picture);
+    painter_.restore();
+    return;
+  }
   // Only the layer's rectangle is mixed; what was drawn beyond it stays as drawn.
   QPainterPath outside;
   outside.setFillRule(Qt::OddEvenFill);
@@ -656,14 +766,26 @@ void QPainterBackend::endBlend(int transparency) {
   outside.addRect(inside);
   painter_.save();
   painter_.setClipPath(outside, op);
-  blend->picture.play(&painter_);
+  replay(blend->picture);
   painter_.restore();
   if (inside.isEmpty()) return;
   painter_.save();
   painter_.setClipRect(inside, op);
-  painter_.setOpacity((100 - std::clamp(transparency, 0, 100)) / 100.0);
+  painter_.setOpacity(opacity);
   // Replayed command by command under this opacity and clip.
-  blend->picture.play(&painter_);
+  replay(blend->picture);
+  painter_.restore();
+}
+
+void QPainterBackend::replay(QPicture& picture) {
+  // A picture plays scaled by the device's resolution against its own;
+  // the layer was drawn in this device's units, so undo that.
+  const QPaintDevice* device = painter_.device();
+  painter_.save();
+  if (device && device->logicalDpiX() > 0 && device->logicalDpiY() > 0)
+    painter_.scale(static_cast<double>(picture.logicalDpiX()) / device->logicalDpiX(),
+                   static_cast<double>(picture.logicalDpiY()) / device->logicalDpiY());
+  picture.play(&painter_);
   painter_.restore();
 }
 

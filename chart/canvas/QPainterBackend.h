@@ -68,7 +68,9 @@ class QPainterBackend : public DrawingBackend {
   void pushClipRoundRect(const TRect& r, int ellipseWidth, int ellipseHeight) override;
   void pushClipPolygon(std::span<const QPoint> points) override;
   void popClip() override;
-  int clipDepth() const override { return static_cast<int>(clips_.size()); }
+  int clipDepth() const override {
+    return static_cast<int>(softClip_ ? softClips_.size() : clips_.size());
+  }
 
   void setMapping(QSize windowSize, const TRect& viewport) override;
   void resetMapping() override;
@@ -107,6 +109,16 @@ class QPainterBackend : public DrawingBackend {
   // `outline` with a pen, else `fillOnly` (one pixel smaller for rectangles).
   void drawShape(const QPainterPath& outline, const QPainterPath& fillOnly);
   void pushClipPath(const QPainterPath& path);
+  bool softClipping() const;
+  // The clip in force, in logical units, where this backend clips itself.
+  QPainterPath logicalClip() const;
+  // One device pixel in logical units.
+  double devicePixel() const;
+  void emitFill(QPainter& p, const QPainterPath& path, const QBrush& brush);
+  void emitStroke(QPainter& p, const QPainterPath& path);
+  void emitPolyline(QPainter& p, const QPointF* points, int count);
+  void drawImagePart(const QRectF& target, const QImage& image);
+  void replay(QPicture& picture);
   void placeText(int x, int y, const QString& text, bool outline);
 
   QPainter& painter_;
@@ -119,6 +131,8 @@ class QPainterBackend : public DrawingBackend {
   int textAlign_ = 0;
   QPoint position_;
   std::vector<SavedClip> clips_;
+  bool softClip_ = false;
+  std::vector<QPainterPath> softClips_;  // device units, each the intersection so far
   QTransform baseTransform_;
   bool mapped_ = false;
 

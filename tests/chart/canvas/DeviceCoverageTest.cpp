@@ -124,12 +124,12 @@ TEST(DeviceCoverage, ImagePictureSvgAndPdfAllShowTheDrawing) {
     printer.setOutputFileName(pdf);
     QPainter painter;
     ASSERT_TRUE(painter.begin(&printer));
+    // Print as the chart does: the screen drawing scaled onto the page.
+    painter.scale(10, 10);
     {
       QPainterBackend backend(painter);
       EXPECT_TRUE(backend.capabilities().printer);
       EXPECT_FALSE(backend.capabilities().pixelReadBack);
-      // Print as the chart does: the screen drawing mapped onto the page.
-      backend.setMapping(QSize(200, 200), {0, 0, 2000, 2000});
       ScriptedDrawing(backend);
     }
     painter.end();
@@ -142,8 +142,9 @@ TEST(DeviceCoverage, ImagePictureSvgAndPdfAllShowTheDrawing) {
   EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))))
       << text.toStdString();
   QProcess::execute(QStringLiteral("pdftoppm"),
-                    {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("50"),
-                     QStringLiteral("-singlefile"), pdf,
+                    {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("120"),
+                     QStringLiteral("-W"), QStringLiteral("220"), QStringLiteral("-H"),
+                     QStringLiteral("220"), QStringLiteral("-singlefile"), pdf,
                      testsupport::artifactPath(QStringLiteral("DeviceCoverage_Pdf"))});
 }
 
@@ -162,6 +163,31 @@ TEST(DeviceCoverage, CapabilitiesFollowTheDevice) {
   EXPECT_TRUE(pictureBackend.capabilities().metafile);
   EXPECT_FALSE(pictureBackend.capabilities().pixelReadBack);
   EXPECT_TRUE(pictureBackend.grab({0, 0, 10, 10}).isNull());
+}
+
+// A translucent red layer over a clip that the layer must not escape.
+void translucentLayer(DrawingBackend& b) {
+  b.pushClipRect({0, 0, 120, 200});
+  b.beginBlend({50, 50, 150, 150});
+  BackendBrush brush;
+  brush.color = base::clRed;
+  b.setBrush(brush);
+  b.fillRect({60, 60, 140, 90});
+  b.endBlend(25);
+  b.popClip();
+}
+
+TEST(DeviceCoverage, TranslucentLayersKeepPlaceAndClipOnEveryDevice) {
+  const QImage images[] = {renderOnImage(translucentLayer), renderThroughPicture(translucentLayer),
+                           rasterize(renderSvg(translucentLayer))};
+  for (const QImage& image : images) {
+    const QRgb mixed = image.pixel(100, 75);
+    EXPECT_EQ(qRed(mixed), 255);
+    EXPECT_NEAR(qGreen(mixed), 64, 2);
+    EXPECT_NEAR(qBlue(mixed), 64, 2);
+    EXPECT_EQ(image.pixel(59, 75) & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_EQ(image.pixel(125, 75) & 0xFFFFFF, 0xFFFFFFu) << "the clip holds inside the layer";
+  }
 }
 
 // A hidden pen, whatever its colour and width, with a clear brush.
