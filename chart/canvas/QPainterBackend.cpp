@@ -364,6 +364,13 @@ void QPainterBackend::drawShape(const QPainterPath& outline, const QPainterPath&
   }
 }
 
+TRect QPainterBackend::framed(const TRect& r) const {
+  // A wide inside-frame pen keeps its whole width inside the bounds.
+  if (pen_.style != Graphics::psInsideFrame || pen_.smallDots || cosmetic()) return r;
+  const int inset = std::min({pen_.width / 2, r.Width() / 2, r.Height() / 2});
+  return {r.Left + inset, r.Top + inset, r.Right - inset, r.Bottom - inset};
+}
+
 // --- the three ways ink reaches the painter ----------------------------------------
 
 bool QPainterBackend::softClipping() const {
@@ -459,8 +466,9 @@ void QPainterBackend::polygon(std::span<const QPoint> points, bool winding) {
   drawShape(path, path);
 }
 
-void QPainterBackend::rectangle(const TRect& r) {
-  if (r.IsEmpty()) return;
+void QPainterBackend::rectangle(const TRect& bounds) {
+  if (bounds.IsEmpty()) return;
+  const TRect r = framed(bounds);
   QPainterPath outline;
   outline.addRect(shapeRect(r));
   QPainterPath fillOnly;
@@ -468,22 +476,25 @@ void QPainterBackend::rectangle(const TRect& r) {
   drawShape(outline, fillOnly);
 }
 
-void QPainterBackend::roundRect(const TRect& r, int ellipseWidth, int ellipseHeight) {
-  if (r.IsEmpty()) return;
+void QPainterBackend::roundRect(const TRect& bounds, int ellipseWidth, int ellipseHeight) {
+  if (bounds.IsEmpty()) return;
+  const TRect r = framed(bounds);
   QPainterPath outline;
   outline.addRoundedRect(curveRect(r), std::abs(ellipseWidth) / 2.0, std::abs(ellipseHeight) / 2.0);
   drawShape(outline, outline);
 }
 
-void QPainterBackend::ellipse(const TRect& r) {
-  if (r.IsEmpty()) return;
+void QPainterBackend::ellipse(const TRect& bounds) {
+  if (bounds.IsEmpty()) return;
+  const TRect r = framed(bounds);
   QPainterPath outline;
   outline.addEllipse(curveRect(r));
   drawShape(outline, outline);
 }
 
-void QPainterBackend::arc(const TRect& r, QPoint start, QPoint end) {
-  if (r.IsEmpty()) return;
+void QPainterBackend::arc(const TRect& bounds, QPoint start, QPoint end) {
+  if (bounds.IsEmpty()) return;
+  const TRect r = framed(bounds);
   const QRectF rect = curveRect(r);
   const double a0 = parametricAngle(rect, start);
   const double span = arcSpan(a0, parametricAngle(rect, end));
@@ -494,8 +505,9 @@ void QPainterBackend::arc(const TRect& r, QPoint start, QPoint end) {
     strokeLines(std::span(poly.constData(), poly.size()));
 }
 
-void QPainterBackend::pie(const TRect& r, QPoint start, QPoint end) {
-  if (r.IsEmpty()) return;
+void QPainterBackend::pie(const TRect& bounds, QPoint start, QPoint end) {
+  if (bounds.IsEmpty()) return;
+  const TRect r = framed(bounds);
   const QRectF rect = curveRect(r);
   const double a0 = parametricAngle(rect, start);
   const double span = arcSpan(a0, parametricAngle(rect, end));

@@ -118,6 +118,7 @@ class QPainterBackend : public DrawingBackend {
   void emitStroke(QPainter& p, const QPainterPath& path);
   void emitPolyline(QPainter& p, const QPointF* points, int count);
   void drawImagePart(const QRectF& target, const QImage& image);
+  TRect framed(const TRect& r) const;
   void replay(QPicture& picture);
   void placeText(int x, int y, const QString& text, bool outline);
 

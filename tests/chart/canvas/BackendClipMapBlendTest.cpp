@@ -194,6 +194,30 @@ TEST(BackendModes, WidePensUseTheirEndStyle) {
   EXPECT_EQ(canvas.at(82, 60), clBlack);
 }
 
+TEST(BackendModes, InsideFramePensStayInsideTheBounds) {
+  for (const TPenStyle style : {Graphics::psSolid, Graphics::psInsideFrame}) {
+    CanvasTestImage canvas;
+    BackendPen pen = SolidPen(clBlack, 7);
+    pen.style = style;
+    canvas.backend().setPen(pen);
+    canvas.backend().setBrush(ClearBrush());
+    canvas.backend().rectangle({20, 20, 60, 60});
+    canvas.backend().ellipse({100, 20, 140, 60});
+    QRect ink;
+    const QImage& image = canvas.image();
+    for (int y = 0; y < 100; ++y)
+      for (int x = 0; x < 200; ++x)
+        if ((image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF) ink |= QRect(x, y, 1, 1);
+    if (style == Graphics::psInsideFrame) {
+      EXPECT_EQ(ink, QRect(QPoint(20, 20), QPoint(139, 59)));
+      EXPECT_EQ(canvas.at(20, 40), clBlack);
+      EXPECT_EQ(canvas.at(59, 40), clBlack);
+    } else {
+      EXPECT_LT(ink.left(), 20) << "a centred wide pen spills out";
+    }
+  }
+}
+
 TEST(BackendModes, HatchesRunTheirWay) {
   struct Row {
     TBrushStyle style;
