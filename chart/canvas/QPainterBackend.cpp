@@ -193,7 +193,8 @@ QBrush QPainterBackend::qbrush() const {
 }
 
 void QPainterBackend::beginRop(QPainter& p) const {
-  if (pen_.mode == Graphics::pmNotXor && capabilities().rasterOps)
+  if (pen_.mode == Graphics::pmNotXor && p.paintEngine() &&
+      p.paintEngine()->type() == QPaintEngine::Raster)
     p.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
 }
 
@@ -715,7 +716,10 @@ void QPainterBackend::popClip() {
     return;
   }
   if (clips_.empty()) return;
-  QPainter& p = active();
+  // A clip pushed before a translucent layer began belongs to the device.
+  const bool outer = blend_ && clips_.size() <= blendClipBase_;
+  if (outer) --blendClipBase_;
+  QPainter& p = outer ? painter_ : active();
   const SavedClip saved = clips_.back();
   clips_.pop_back();
   if (saved.enabled) {
