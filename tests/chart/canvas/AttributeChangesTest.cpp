@@ -141,15 +141,6 @@ TEST(AttributeChanges, FontSizeIsDerivedFromHeight) {
   EXPECT_EQ(font.Size(), 11);
 }
 
-TEST(AttributeChanges, MulDivRoundsHalvesAwayFromZero) {
-  EXPECT_EQ(MulDiv(1, 3, 2), 2);
-  EXPECT_EQ(MulDiv(-1, 3, 2), -2);
-  EXPECT_EQ(MulDiv(1, 1, 3), 0);
-  EXPECT_EQ(MulDiv(5, 1, 0), -1);
-  EXPECT_EQ(MulDiv(0x40000000, 8, 1), -1);
-  EXPECT_EQ(MulDiv(0x40000000, 4, 8), 0x20000000);
-}
-
 TEST(AttributeChanges, ZoomSetToItsValueFiresNothing) {
   Counter counter;
   TView3DOptions view(counter.handler());

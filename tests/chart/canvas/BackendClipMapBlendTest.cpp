@@ -134,6 +134,8 @@ TEST(BackendReadBack, GrabAnswersDrawnPixelsInsideTheImage) {
   DrawingBackend& b = canvas.backend();
   b.setBrush(SolidBrush(clRed));
   b.fillRect({10, 10, 20, 20});
+  EXPECT_TRUE(b.capabilities().pixelReadBack);
+  EXPECT_TRUE(b.capabilities().rasterOps);
   const QImage part = b.grab({15, 15, 25, 25});
   ASSERT_EQ(part.size(), QSize(10, 10));
   EXPECT_EQ(part.pixel(0, 0) & 0xFFFFFF, 0xFF0000u);
