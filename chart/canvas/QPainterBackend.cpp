@@ -20,7 +20,9 @@ constexpr double kGuard = 16384.0;
 
 QRectF shapeRect(const TRect& r) {
   // Qt's aliased outline of a w×h rectangle covers w + 1 columns: the
-  // classic exclusive right and bottom edges are one less.
+  // classic exclusive right and bottom edges are one less. Filled alone,
+  // the same rectangle samples pixel centres and covers Left..Right-2: one
+  // pixel smaller, as a shape without an outline is on the classic device.
   return QRectF(r.Left, r.Top, static_cast<double>(r.Right) - r.Left - 1,
                 static_cast<double>(r.Bottom) - r.Top - 1);
 }
@@ -31,13 +33,6 @@ QRectF shapeRect(const TRect& r) {
 QRectF curveRect(const TRect& r) {
   return QRectF(r.Left, r.Top, static_cast<double>(r.Right) - r.Left - 0.5,
                 static_cast<double>(r.Bottom) - r.Top - 0.5);
-}
-
-QRectF fillOnlyRect(const TRect& r) {
-  // A shape without an outline is one pixel smaller again; fills sample at
-  // pixel centres, so this covers Left..Right-2.
-  return QRectF(r.Left, r.Top, static_cast<double>(r.Right) - r.Left - 1,
-                static_cast<double>(r.Bottom) - r.Top - 1);
 }
 
 Qt::BrushStyle hatchStyle(TBrushStyle style) {
@@ -321,16 +316,13 @@ void QPainterBackend::hatchWithLines(QPainter& p, const QPainterPath& path) cons
   p.fillPath(stroker.createStroke(lines).intersected(region), base::ToQColor(brush_.color));
 }
 
-void QPainterBackend::drawShape(const QPainterPath& outline, const QPainterPath& fillOnly) {
+void QPainterBackend::drawShape(const QPainterPath& outline) {
   QPainter& p = active();
   const bool hasPen = pen_.smallDots || pen_.style != Graphics::psClear;
   const QRectF guard = logicalDeviceRect(kGuard);
-  QPainterPath fill = hasPen ? outline : fillOnly;
-  fill.setFillRule(outline.fillRule());
-  const bool inside = guard.contains(outline.controlPointRect());
   beginRop(p);
-  if (inside) {
-    fillPath(fill);
+  if (guard.contains(outline.controlPointRect())) {
+    fillPath(outline);
     if (hasPen) {
       p.setBrush(Qt::NoBrush);
       if (backMode_ == BackMode::Opaque && dashed()) {
@@ -343,24 +335,21 @@ void QPainterBackend::drawShape(const QPainterPath& outline, const QPainterPath&
     endRop(p);
     return;
   }
-  {
-    // Far outside the device: flatten, then cut against the guard.
-    QPainterPath cut;
-    cut.setFillRule(fill.fillRule());
-    for (const QPolygonF& poly : fill.toSubpathPolygons()) {
-      const std::vector<QPointF> clipped =
-          ClipPolygon(std::span(poly.constData(), poly.size()), guard);
-      if (clipped.size() >= 3) cut.addPolygon(QPolygonF(clipped.begin(), clipped.end()));
-    }
-    fillPath(cut);
+  // Far outside the device: flatten, fill what lies inside the guard, and
+  // stroke the outline segment by segment, each cut to the device.
+  QPainterPath cut;
+  cut.setFillRule(outline.fillRule());
+  for (const QPolygonF& poly : outline.toSubpathPolygons()) {
+    const std::vector<QPointF> clipped =
+        ClipPolygon(std::span(poly.constData(), poly.size()), guard);
+    if (clipped.size() >= 3) cut.addPolygon(QPolygonF(clipped.begin(), clipped.end()));
   }
+  fillPath(cut);
   endRop(p);
   if (!hasPen) return;
   for (QPolygonF poly : outline.toSubpathPolygons()) {
+    // Closed: the first segment lights the point the last one leaves out.
     if (poly.size() >= 2 && poly.front() != poly.back()) poly.push_back(poly.front());
-    // A closed outline lights its last pixel: repeat the first segment's
-    // start so a flat cap leaves nothing out.
-    if (poly.size() >= 2) poly.push_back(poly[1]);
     strokeLines(std::span(poly.constData(), poly.size()));
   }
 }
@@ -464,7 +453,7 @@ void QPainterBackend::polygon(std::span<const QPoint> points, bool winding) {
   for (QPoint q : points) poly << QPointF(q);
   path.addPolygon(poly);
   path.closeSubpath();
-  drawShape(path, path);
+  drawShape(path);
 }
 
 void QPainterBackend::rectangle(const TRect& bounds) {
@@ -472,9 +461,7 @@ void QPainterBackend::rectangle(const TRect& bounds) {
   const TRect r = framed(bounds);
   QPainterPath outline;
   outline.addRect(shapeRect(r));
-  QPainterPath fillOnly;
-  fillOnly.addRect(fillOnlyRect(r));
-  drawShape(outline, fillOnly);
+  drawShape(outline);
 }
 
 void QPainterBackend::roundRect(const TRect& bounds, int ellipseWidth, int ellipseHeight) {
@@ -482,7 +469,7 @@ void QPainterBackend::roundRect(const TRect& bounds, int ellipseWidth, int ellip
   const TRect r = framed(bounds);
   QPainterPath outline;
   outline.addRoundedRect(curveRect(r), std::abs(ellipseWidth) / 2.0, std::abs(ellipseHeight) / 2.0);
-  drawShape(outline, outline);
+  drawShape(outline);
 }
 
 void QPainterBackend::ellipse(const TRect& bounds) {
@@ -490,7 +477,7 @@ void QPainterBackend::ellipse(const TRect& bounds) {
   const TRect r = framed(bounds);
   QPainterPath outline;
   outline.addEllipse(curveRect(r));
-  drawShape(outline, outline);
+  drawShape(outline);
 }
 
 void QPainterBackend::arc(const TRect& bounds, QPoint start, QPoint end) {
@@ -520,7 +507,7 @@ void QPainterBackend::pie(const TRect& bounds, QPoint start, QPoint end) {
     path.arcTo(rect, a0, span);
     path.closeSubpath();
   }
-  drawShape(path, path);
+  drawShape(path);
 }
 
 void QPainterBackend::fillRect(const TRect& r) {

@@ -106,8 +106,8 @@ class QPainterBackend : public DrawingBackend {
   void strokeLines(std::span<const QPointF> points);
   void fillPath(const QPainterPath& path);
   void hatchWithLines(QPainter& p, const QPainterPath& path) const;
-  // `outline` with a pen, else `fillOnly` (one pixel smaller for rectangles).
-  void drawShape(const QPainterPath& outline, const QPainterPath& fillOnly);
+  // Fills the shape with the brush and strokes it with the pen.
+  void drawShape(const QPainterPath& outline);
   void pushClipPath(const QPainterPath& path);
   bool softClipping() const;
   // The clip in force, in logical units, where this backend clips itself.

@@ -128,6 +128,14 @@ void hugeTriangle(DrawingBackend& b) {
   b.polygon(tri);
 }
 
+void hugeTriangleOutlined(DrawingBackend& b) {
+  b.setPen(SolidPen(clBlack));
+  b.setBrush(SolidBrush(clRed));
+  const std::array<QPoint, 3> tri = {QPoint(10, 10), QPoint(100000000, 100000000),
+                                     QPoint(10, 100000000)};
+  b.polygon(tri);
+}
+
 std::vector<PixelCase> pixelCases() {
   return {
       {"RectangleOutlineExclusive",
@@ -176,6 +184,15 @@ std::vector<PixelCase> pixelCases() {
         {150, 100, clWhite},
         {199, 198, clWhite},
         {100, 199, clRed}}},
+      {"HugeTriangleOutlined",
+       hugeTriangleOutlined,
+       {{10, 10, clBlack},
+        {10, 150, clBlack},
+        {100, 100, clBlack},
+        {199, 199, clBlack},
+        {50, 100, clRed},
+        {9, 150, clWhite},
+        {100, 99, clWhite}}},
   };
 }
 
