@@ -248,6 +248,7 @@ void QPainterBackend::strokePolyline(std::span<const QPointF> points) {
 }
 
 void QPainterBackend::strokeLines(std::span<const QPointF> points) {
+  lineReady_ = false;
   QPainter& p = active();
   if (pen_.style == Graphics::psClear && !pen_.smallDots) return;
   beginRop(p);
@@ -317,6 +318,7 @@ void QPainterBackend::hatchWithLines(QPainter& p, const QPainterPath& path) cons
 }
 
 void QPainterBackend::drawShape(const QPainterPath& outline) {
+  lineReady_ = false;
   QPainter& p = active();
   const bool hasPen = pen_.smallDots || pen_.style != Graphics::psClear;
   const QRectF guard = logicalDeviceRect(kGuard);
@@ -418,9 +420,29 @@ void QPainterBackend::emitPolyline(QPainter& p, const QPointF* points, int count
 
 // --- drawing -------------------------------------------------------------------
 
+void QPainterBackend::prepareLines() {
+  lineReady_ = true;
+  const bool visible = pen_.smallDots || pen_.style != Graphics::psClear;
+  lineFast_ = visible && !softClipping() && pen_.mode != Graphics::pmNotXor &&
+              !(backMode_ == BackMode::Opaque && dashed());
+  if (!lineFast_) return;
+  QPainter& p = active();
+  p.setBrush(Qt::NoBrush);
+  p.setPen(qpen(pen_.color, false));
+  lineBox_ = logicalDeviceRect(penGrow()).toAlignedRect().adjusted(1, 1, -1, -1);
+}
+
 void QPainterBackend::lineTo(int x, int y) {
-  const QPointF pts[2] = {QPointF(position_), QPointF(x, y)};
+  const QPoint from = position_;
   position_ = QPoint(x, y);
+  // Chart lines come one segment at a time and by the million: near the
+  // device they go straight to the painter with the pen already set.
+  if (!lineReady_) prepareLines();
+  if (lineFast_ && lineBox_.contains(from) && lineBox_.contains(position_)) {
+    active().drawLine(from, position_);
+    return;
+  }
+  const QPointF pts[2] = {QPointF(from), QPointF(position_)};
   strokeLines(pts);
 }
 
@@ -534,6 +556,7 @@ void QPainterBackend::setPixel(int x, int y, base::TColor color) {
 
 void QPainterBackend::placeText(int x, int y, const QString& text, bool outline) {
   if (text.isEmpty()) return;
+  lineReady_ = false;
   QPainter& p = active();
   const QFontMetricsF fm(qfont_);
   const double width = fm.horizontalAdvance(text);
@@ -656,6 +679,7 @@ void QPainterBackend::tiledDraw(const TRect& r, const QImage& image) {
 // --- clipping ------------------------------------------------------------------
 
 void QPainterBackend::pushClipPath(const QPainterPath& path) {
+  lineReady_ = false;
   if (softClip_) {
     QPainterPath device = painter_.worldTransform().map(path);
     if (!softClips_.empty()) device = softClips_.back().intersected(device);
@@ -698,6 +722,7 @@ void QPainterBackend::pushClipPolygon(std::span<const QPoint> points) {
 }
 
 void QPainterBackend::popClip() {
+  lineReady_ = false;
   if (softClip_) {
     if (!softClips_.empty()) softClips_.pop_back();
     return;
@@ -719,6 +744,7 @@ void QPainterBackend::popClip() {
 // --- mapping ---------------------------------------------------------------------
 
 void QPainterBackend::setMapping(QSize windowSize, const TRect& viewport) {
+  lineReady_ = false;
   if (windowSize.width() == 0 || windowSize.height() == 0) return;
   const double sx = static_cast<double>(viewport.Width()) / windowSize.width();
   const double sy = static_cast<double>(viewport.Height()) / windowSize.height();
@@ -729,6 +755,7 @@ void QPainterBackend::setMapping(QSize windowSize, const TRect& viewport) {
 }
 
 void QPainterBackend::resetMapping() {
+  lineReady_ = false;
   painter_.setWorldTransform(baseTransform_);
   mapped_ = false;
 }
@@ -736,6 +763,7 @@ void QPainterBackend::resetMapping() {
 // --- translucency ---------------------------------------------------------------
 
 void QPainterBackend::beginBlend(const TRect& r) {
+  lineReady_ = false;
   if (blend_) return;
   blend_ = std::make_unique<Blend>();
   blend_->rect = r;
@@ -745,6 +773,7 @@ void QPainterBackend::beginBlend(const TRect& r) {
 }
 
 void QPainterBackend::endBlend(int transparency) {
+  lineReady_ = false;
   if (!blend_) return;
   while (clips_.size() > blendClipBase_) clips_.pop_back();
   blend_->painter->end();

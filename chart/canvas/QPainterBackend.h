@@ -21,14 +21,18 @@
 
 class QPainterBackend : public DrawingBackend {
  public:
-  // `painter` must stay active while the backend draws. Its state is saved
+  // `painter` must stay active while the backend draws, and belongs to the
+  // backend meanwhile (the backend keeps the pen it set). Its state is saved
   // here and restored by the destructor.
   explicit QPainterBackend(QPainter& painter);
   ~QPainterBackend() override;
   QPainterBackend(const QPainterBackend&) = delete;
   QPainterBackend& operator=(const QPainterBackend&) = delete;
 
-  void setPen(const BackendPen& pen) override { pen_ = pen; }
+  void setPen(const BackendPen& pen) override {
+    pen_ = pen;
+    lineReady_ = false;
+  }
   const BackendPen& pen() const override { return pen_; }
   void setBrush(const BackendBrush& brush) override { brush_ = brush; }
   const BackendBrush& brush() const override { return brush_; }
@@ -36,7 +40,10 @@ class QPainterBackend : public DrawingBackend {
   const BackendFont& font() const override { return font_; }
   void setBackColor(base::TColor color) override { backColor_ = color; }
   base::TColor backColor() const override { return backColor_; }
-  void setBackMode(BackMode mode) override { backMode_ = mode; }
+  void setBackMode(BackMode mode) override {
+    backMode_ = mode;
+    lineReady_ = false;
+  }
   BackMode backMode() const override { return backMode_; }
   void setTextAlign(int flags) override { textAlign_ = flags; }
   int textAlign() const override { return textAlign_; }
@@ -121,6 +128,9 @@ class QPainterBackend : public DrawingBackend {
   TRect framed(const TRect& r) const;
   void replay(QPicture& picture);
   void placeText(int x, int y, const QString& text, bool outline);
+  // Sets the painter up for plain lines and decides whether they may go to
+  // it directly.
+  void prepareLines();
 
   QPainter& painter_;
   BackendPen pen_;
@@ -136,6 +146,11 @@ class QPainterBackend : public DrawingBackend {
   std::vector<QPainterPath> softClips_;  // device units, each the intersection so far
   QTransform baseTransform_;
   bool mapped_ = false;
+  // lineTo's fast path: the painter holds the line pen (lineReady_), lines
+  // may go straight to it (lineFast_) when both ends lie in lineBox_.
+  bool lineReady_ = false;
+  bool lineFast_ = false;
+  QRect lineBox_;
 
   struct Blend {
     QPicture picture;

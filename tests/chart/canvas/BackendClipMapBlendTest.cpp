@@ -176,6 +176,43 @@ TEST(BackendModes, NotXorTwiceRestoresAndOpaqueFillsDashGaps) {
   EXPECT_EQ(canvas.at(20, 50), clYellow);
 }
 
+TEST(BackendModes, LinesFollowStateChangedBetweenThem) {
+  CanvasTestImage canvas;
+  DrawingBackend& b = canvas.backend();
+  auto line = [&b](int y) {
+    b.moveTo(10, y);
+    b.lineTo(60, y);
+  };
+  b.setPen(SolidPen(clBlack));
+  line(10);
+  b.setPen(SolidPen(clRed));
+  line(20);
+  b.setPen(ClearPen());
+  b.setBrush(SolidBrush(clBlue));
+  b.rectangle({100, 100, 120, 120});
+  line(30);  // clear pen: nothing
+  b.setPen(SolidPen(clRed));
+  b.textOut(100, 150, QStringLiteral("x"));
+  line(40);
+  b.pushClipRect({0, 0, 30, 200});
+  line(50);
+  b.popClip();
+  b.setMapping(QSize(100, 100), {0, 0, 200, 200});
+  line(30);  // device row 60, columns 20..119
+  b.resetMapping();
+  BackendPen wide = SolidPen(clBlue, 5);
+  b.setPen(wide);
+  line(80);
+  EXPECT_EQ(canvas.at(30, 10), clBlack);
+  EXPECT_EQ(canvas.at(30, 20), clRed);
+  EXPECT_EQ(canvas.at(30, 30), clWhite);
+  EXPECT_EQ(canvas.at(30, 40), clRed);
+  EXPECT_EQ(canvas.at(29, 50), clRed);
+  EXPECT_EQ(canvas.at(30, 50), clWhite);
+  EXPECT_EQ(canvas.at(100, 60), clRed);
+  EXPECT_EQ(canvas.at(30, 78), clBlue);
+}
+
 TEST(BackendModes, WidePensUseTheirEndStyle) {
   CanvasTestImage canvas;
   DrawingBackend& b = canvas.backend();
