@@ -18,12 +18,12 @@ void TChartBrush::Assign(const TChartBrush& source) {
   const bool same = color_ == source.color_ && style_ == source.style_;
   color_ = source.color_;
   style_ = source.style_;
-  // The picture reports its own change; only report ours when it did not.
-  if (!source.image_->Empty() || !image_->Empty()) {
-    image_->Assign(*source.image_);
-  } else if (!same) {
-    Changed();
-  }
+  // The picture reports its own change; ours follows only if it had none.
+  bool pictureChanged = false;
+  image_->SetChangeHandler([&pictureChanged] { pictureChanged = true; });
+  image_->Assign(*source.image_);
+  image_->SetChangeHandler([this] { Changed(); });
+  if (!same || pictureChanged) Changed();
 }
 
 BackendBrush TChartBrush::ToBackendBrush(base::TColor ownerColor, bool monochrome) const {

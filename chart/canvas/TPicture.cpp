@@ -7,8 +7,10 @@ TPicture::TPicture(ChangeHandler onChange, QObject* parent)
     : TPlotPersistent(std::move(onChange), parent) {}
 
 void TPicture::SetImage(const QImage& image, TPictureKind kind) {
+  if (image.isNull()) kind = pkNone;
+  if (image_ == image && kind_ == kind) return;
   image_ = image;
-  kind_ = image.isNull() ? pkNone : kind;
+  kind_ = kind;
   Changed();
 }
 
@@ -53,8 +55,32 @@ QImage TPicture::DrawImage() const {
 
 void TPicture::Assign(const TPicture& source) {
   if (&source == this) return;
+  if (image_ == source.image_ && kind_ == source.kind_ && transparent_ == source.transparent_)
+    return;
   image_ = source.image_;
   kind_ = source.kind_;
   transparent_ = source.transparent_;
   Changed();
+}
+
+QStringList TPicture::ExtraStoredNames() const {
+  return {QStringLiteral("Data"), QStringLiteral("Transparent")};
+}
+
+QVariant TPicture::ExtraStoredValue(const QString& name) const {
+  if (name == QLatin1String("Data")) return image_;
+  if (name == QLatin1String("Transparent")) return transparent_;
+  return {};
+}
+
+bool TPicture::ReadExtraStored(const QString& name, const QVariant& value) {
+  if (name == QLatin1String("Data")) {
+    if (value.metaType().id() == QMetaType::QImage) SetImage(value.value<QImage>());
+    return true;
+  }
+  if (name == QLatin1String("Transparent")) {
+    if (value.metaType().id() == QMetaType::Bool) SetTransparent(value.toBool());
+    return true;
+  }
+  return false;
 }

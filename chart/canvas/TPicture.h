@@ -2,7 +2,8 @@
 // A picture a chart part shows or fills with (brush images, wall and panel
 // backgrounds): the decoded image, what kind of file it came from, and
 // whether its corner colour is drawn as transparent. Owners learn of a new
-// image through the change handler.
+// image through the change handler. The chart file keeps the image and the
+// flag as the picture's stored extras "Data" and "Transparent".
 #include "chart/core/TPlotPersistent.h"
 
 #include <QByteArray>
@@ -23,7 +24,7 @@ class TPicture : public TPlotPersistent {
   int Width() const { return image_.width(); }
   int Height() const { return image_.height(); }
 
-  // A null image empties the picture.
+  // A null image empties the picture. The same image again is no change.
   void SetImage(const QImage& image, TPictureKind kind = pkBitmap);
   void Clear();
 
@@ -39,6 +40,10 @@ class TPicture : public TPlotPersistent {
   QImage DrawImage() const;
 
   void Assign(const TPicture& source);
+
+  QStringList ExtraStoredNames() const override;
+  QVariant ExtraStoredValue(const QString& name) const override;
+  bool ReadExtraStored(const QString& name, const QVariant& value) override;
 
  private:
   QImage image_;

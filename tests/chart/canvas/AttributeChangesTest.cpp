@@ -10,11 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
-#include <QMetaProperty>
 #include <QSignalSpy>
-
-#include <memory>
-#include <vector>
 
 namespace {
 
@@ -24,52 +20,6 @@ struct Counter {
     return [this] { ++changes; };
   }
 };
-
-// A value different from `v` for the simple property types the classes use.
-QVariant otherValue(const QMetaProperty& prop, const QVariant& v) {
-  if (prop.isFlagType()) return QVariant(v.toInt() ^ 1);
-  if (prop.isEnumType()) return QVariant(v.toInt() == 0 ? 1 : 0);
-  switch (prop.metaType().id()) {
-    case QMetaType::Bool:
-      return !v.toBool();
-    case QMetaType::Int:
-      return v.toInt() + 3;
-    case QMetaType::UInt:
-      return v.toUInt() ^ 0x0000FFu;
-    case QMetaType::QString:
-      return v.toString() + QStringLiteral("x");
-    default:
-      return {};
-  }
-}
-
-template <class T>
-void expectOneChangePerRealChange(const char* name) {
-  Counter counter;
-  T object(counter.handler());
-  const QMetaObject* meta = object.metaObject();
-  for (int i = QObject::staticMetaObject.propertyCount(); i < meta->propertyCount(); ++i) {
-    const QMetaProperty prop = meta->property(i);
-    const QVariant current = prop.read(&object);
-    const QVariant other = otherValue(prop, current);
-    if (!other.isValid()) continue;  // nested objects: tested below
-    counter.changes = 0;
-    ASSERT_TRUE(prop.write(&object, current)) << name << "." << prop.name();
-    EXPECT_EQ(counter.changes, 0) << name << "." << prop.name() << " rewritten with its own value";
-    ASSERT_TRUE(prop.write(&object, other)) << name << "." << prop.name();
-    EXPECT_EQ(counter.changes, 1) << name << "." << prop.name();
-    EXPECT_NE(prop.read(&object), current) << name << "." << prop.name() << " did not store";
-  }
-}
-
-TEST(AttributeChanges, SettersReportRealChangesOnce) {
-  expectOneChangePerRealChange<TChartPen>("TChartPen");
-  expectOneChangePerRealChange<TChartHiddenPen>("TChartHiddenPen");
-  expectOneChangePerRealChange<TChartBrush>("TChartBrush");
-  expectOneChangePerRealChange<TPlotShadow>("TPlotShadow");
-  expectOneChangePerRealChange<TPlotFont>("TPlotFont");
-  expectOneChangePerRealChange<TView3DOptions>("TView3DOptions");
-}
 
 TEST(AttributeChanges, NestedPartsReportToTheirOwner) {
   Counter counter;
