@@ -1,0 +1,93 @@
+#include "chart/canvas/ChartProjection.h"
+
+#include "base/MathUtil.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+constexpr double kDegree = 0.017453292519943295;
+// Below this a view cannot be inverted: the screen plane is seen edge-on.
+constexpr double kSingular = 1e-9;
+}  // namespace
+
+void ChartProjection::SetView(const ChartViewAngles* view, bool is3D) {
+  is3D_ = is3D;
+  hasView_ = view != nullptr;
+  orthogonal_ = false;
+  zoomFactor_ = 1.0;
+  viewPerspective_ = view ? view->perspective : 0;
+  horizOffset_ = view ? view->horizOffset : 0;
+  vertOffset_ = view ? view->vertOffset : 0;
+  if (is3D && view) {
+    orthogonal_ = view->orthogonal;
+    if (orthogonal_) {
+      const double a = view->orthoAngle * kDegree;
+      k_ = std::cos(a) < 0.01 ? 1.0 : std::sin(a) / std::cos(a);
+    }
+    zoomFactor_ = view->zoom * 0.01;
+  }
+  if (is3D && !orthogonal_) {
+    perspective_ = 0;
+    const double e = view ? view->elevation * kDegree : 0;
+    const double r = view ? view->rotation * kDegree : 0;
+    const double t = view ? view->tilt * kDegree : 0;
+    sE_ = std::sin(e);
+    const double cE = std::cos(e), sR = std::sin(r), cR = std::cos(r);
+    const double sT = std::sin(t), cT = std::cos(t);
+    d_[0] = cE * sR;
+    d_[1] = cE * sT;
+    d_[2] = std::max(cE * cT, 1e-5);
+    d_[3] = cR * cE;
+    d_[4] = std::max(sR * sE_ * sT + cR * cT, 1e-5);
+    d_[5] = cT * sR * sE_ - cR * sT;
+    d_[6] = cR * sE_ * sT - cT * sR;
+    d_[7] = cR * cT * sE_ + sR * sT;
+  }
+}
+
+void ChartProjection::Centre(int maxDepth, int left, int top, int right, int bottom) {
+  xC_ = (left + right) / 2 + base::Round(rotationCentreX_);
+  yC_ = (top + bottom) / 2 + base::Round(rotationCentreY_);
+  zC_ = base::Round(rotationCentreZ_) + maxDepth / 2;
+  xO_ = xC_;
+  yO_ = yC_;
+  if (!hasView_) return;
+  xO_ += horizOffset_;
+  yO_ += vertOffset_;
+  // An empty rectangle has no width to spread the perspective over: parallel.
+  const int width = right - left;
+  if (viewPerspective_ > 0 && width > 0) perspective_ = viewPerspective_ / 150.0 / width;
+}
+
+QPoint ChartProjection::To2D(int x, int y, int z) const {
+  if (orthogonal_) {
+    return {base::Round((x - xC_ + z) * zoomFactor_) + xO_,
+            base::Round((y - yC_ - z * k_) * zoomFactor_) + yO_};
+  }
+  if (!is3D_) return {x, y};
+  const double xr = x - xC_, yr = y - yC_, w = z - zC_;
+  double f = zoomFactor_;
+  if (perspective_ > 0) f = (1 - (xr * d_[0] - yr * sE_ + w * d_[3]) * perspective_) * zoomFactor_;
+  return {base::Round((xr * d_[4] + yr * d_[1] + w * d_[6]) * f) + xO_,
+          base::Round((xr * d_[5] + yr * d_[2] + w * d_[7]) * f) + yO_};
+}
+
+QPoint ChartProjection::ToChart(int x, int y, int z) const {
+  if (zoomFactor_ == 0) return {x, y};
+  const double i = 1.0 / zoomFactor_;
+  if (orthogonal_) {
+    return {base::Round((x - xO_) * i) - z + xC_, base::Round((y - yO_) * i + z * k_) + yC_};
+  }
+  if (!is3D_) return {x, y};
+  // The forward map without perspective is linear in (x', y'): solve the 2x2
+  // system instead of dividing each screen axis by its own diagonal term,
+  // which only holds while the view has no cross terms.
+  const double det = d_[4] * d_[2] - d_[1] * d_[5];
+  if (std::fabs(det) < kSingular) return {x, y};
+  const double w = z - zC_;
+  const double u = (x - xO_) * i - w * d_[6];
+  const double v = (y - yO_) * i - w * d_[7];
+  return {base::Round((u * d_[2] - v * d_[1]) / det) + xC_,
+          base::Round((v * d_[4] - u * d_[5]) / det) + yC_};
+}
