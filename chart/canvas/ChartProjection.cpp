@@ -13,12 +13,8 @@ constexpr double kSingular = 1e-9;
 
 void ChartProjection::SetView(const ChartViewAngles* view, bool is3D) {
   is3D_ = is3D;
-  hasView_ = view != nullptr;
   orthogonal_ = false;
   zoomFactor_ = 1.0;
-  viewPerspective_ = view ? view->perspective : 0;
-  horizOffset_ = view ? view->horizOffset : 0;
-  vertOffset_ = view ? view->vertOffset : 0;
   if (is3D && view) {
     orthogonal_ = view->orthogonal;
     if (orthogonal_) {
@@ -46,18 +42,19 @@ void ChartProjection::SetView(const ChartViewAngles* view, bool is3D) {
   }
 }
 
-void ChartProjection::Centre(int maxDepth, int left, int top, int right, int bottom) {
+void ChartProjection::Centre(int maxDepth, int left, int top, int right, int bottom,
+                             const ChartViewAngles* view) {
   xC_ = (left + right) / 2 + base::Round(rotationCentreX_);
   yC_ = (top + bottom) / 2 + base::Round(rotationCentreY_);
   zC_ = base::Round(rotationCentreZ_) + maxDepth / 2;
   xO_ = xC_;
   yO_ = yC_;
-  if (!hasView_) return;
-  xO_ += horizOffset_;
-  yO_ += vertOffset_;
+  if (!view) return;
+  xO_ += view->horizOffset;
+  yO_ += view->vertOffset;
   // An empty rectangle has no width to spread the perspective over: parallel.
   const int width = right - left;
-  if (viewPerspective_ > 0 && width > 0) perspective_ = viewPerspective_ / 150.0 / width;
+  if (view->perspective > 0 && width > 0) perspective_ = view->perspective / 150.0 / width;
 }
 
 QPoint ChartProjection::To2D(int x, int y, int z) const {

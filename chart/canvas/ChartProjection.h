@@ -30,8 +30,9 @@ class ChartProjection {
   void SetView(const ChartViewAngles* view, bool is3D);
 
   // Centres the projection on the rectangle (right and bottom exclusive) with
-  // the depth centre at maxDepth div 2, the rotation centre added.
-  void Centre(int maxDepth, int left, int top, int right, int bottom);
+  // the depth centre at maxDepth div 2, the rotation centre added; the
+  // view's offsets move the picture and its perspective applies from here.
+  void Centre(int maxDepth, int left, int top, int right, int bottom, const ChartViewAngles* view);
 
   // A point of the chart to the screen.
   QPoint To2D(int x, int y, int z) const;
@@ -61,10 +62,6 @@ class ChartProjection {
  private:
   bool is3D_ = true;
   bool orthogonal_ = false;
-  int viewPerspective_ = 0;
-  int horizOffset_ = 0;
-  int vertOffset_ = 0;
-  bool hasView_ = false;
   double rotationCentreX_ = 0, rotationCentreY_ = 0, rotationCentreZ_ = 0;
   int xC_ = 0, yC_ = 0, zC_ = 0;
   int xO_ = 0, yO_ = 0;

@@ -15,7 +15,7 @@ ChartProjection Projected(const ChartViewAngles& view, int maxDepth = 100, int l
                           int top = 0, int right = 800, int bottom = 600) {
   ChartProjection p;
   p.SetView(&view, true);
-  p.Centre(maxDepth, left, top, right, bottom);
+  p.Centre(maxDepth, left, top, right, bottom, &view);
   return p;
 }
 
@@ -161,7 +161,7 @@ TEST(ProjectionMapsPoints, PointsPassUnchangedWhereTheyCannotBeProjected) {
   v.elevation = 345;
   ChartProjection off;
   off.SetView(&v, false);
-  off.Centre(100, 0, 0, 300, 200);
+  off.Centre(100, 0, 0, 300, 200, &v);
   EXPECT_EQ(off.To2D(5, 6, 70), QPoint(5, 6));
   EXPECT_EQ(off.ToChart(5, 6, 70), QPoint(5, 6));
 
