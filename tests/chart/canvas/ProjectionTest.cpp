@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <random>
 
 namespace {
@@ -179,6 +180,36 @@ TEST(ProjectionMapsPoints, PointsPassUnchangedWhereTheyCannotBeProjected) {
   zero.zoom = 0;
   const ChartProjection flat = Projected(zero, 100, 0, 0, 300, 200);
   EXPECT_EQ(flat.ToChart(11, 12, 30), QPoint(11, 12));
+}
+
+TEST(ProjectionMapsPoints, ExtremeCoordinatesSaturateInsteadOfWrapping) {
+  ChartViewAngles rotated;
+  rotated.rotation = 345;
+  rotated.elevation = 345;
+  rotated.zoom = 300;
+  ChartViewAngles perspective = rotated;  // points behind the eye may flip: only no overflow
+  perspective.perspective = 15;
+  ChartViewAngles orthogonal;
+  orthogonal.orthogonal = true;
+  orthogonal.zoom = 300;
+  const int big = std::numeric_limits<int>::max(), small = std::numeric_limits<int>::min();
+  for (const ChartViewAngles& v : {rotated, orthogonal}) {
+    const ChartProjection p = Projected(v, 100, -50, -50, 800, 600);
+    const QPoint far = p.To2D(big, big, 0);
+    EXPECT_GT(far.x(), 1000000) << v.orthogonal;
+    const QPoint near = p.To2D(small, small, 0);
+    EXPECT_LT(near.x(), -1000000) << v.orthogonal;
+  }
+  for (const ChartViewAngles& v : {rotated, orthogonal, perspective}) {
+    const ChartProjection p = Projected(v, 100, -50, -50, 800, 600);
+    for (const int a : {big, small, 0})
+      for (const int b : {big, small, 0}) {
+        p.To2D(a, b, a);
+        p.To2D(b, a, b);
+        p.ToChart(a, b, b);
+        p.ToChart(b, a, a);
+      }
+  }
 }
 
 }  // namespace
