@@ -209,44 +209,6 @@ TEST(CanvasCalls, ZoomedViewsScale3DTextsNeverBelowOnePixel) {
   }
 }
 
-TEST(CanvasCalls, QuadsAndLinesAtADepthAreProjected) {
-  Recorded rec(true);
-  rec.view.SetRotation(330);
-  rec.view.SetElevation(340);
-  rec.start(true);
-  const TPlotCanvas3D& c = rec.canvas;
-  auto at = [&c](int x, int y, int z) {
-    const QPoint p = c.Calculate3DPosition(x, y, z);
-    return QStringLiteral("%1,%2").arg(p.x()).arg(p.y());
-  };
-  rec.canvas.RectangleWithZ(TRect{10, 20, 110, 120}, 30);
-  rec.canvas.RectangleY(10, 20, 110, 0, 60);
-  rec.canvas.RectangleZ(10, 20, 120, 0, 60);
-  rec.canvas.PlaneWithZ({1, 2}, {3, 4}, {5, 6}, {7, 8}, 9);
-  rec.canvas.LineWithZ(10, 20, 110, 120, 40);
-  const QStringList polygons = rec.backend.lines(QStringLiteral("polygon"));
-  ASSERT_EQ(polygons.size(), 4);
-  EXPECT_TRUE(polygons[0].startsWith(
-      QStringList({at(10, 20, 30), at(110, 20, 30), at(110, 120, 30), at(10, 120, 30)})
-          .join(' ')
-          .prepend("polygon ")));
-  EXPECT_TRUE(polygons[1].startsWith(
-      QStringList({at(10, 20, 0), at(110, 20, 0), at(110, 20, 60), at(10, 20, 60)})
-          .join(' ')
-          .prepend("polygon ")));
-  EXPECT_TRUE(polygons[2].startsWith(
-      QStringList({at(10, 20, 0), at(10, 20, 60), at(10, 120, 60), at(10, 120, 0)})
-          .join(' ')
-          .prepend("polygon ")));
-  EXPECT_TRUE(
-      polygons[3].startsWith(QStringList({at(1, 2, 9), at(3, 4, 9), at(5, 6, 9), at(7, 8, 9)})
-                                 .join(' ')
-                                 .prepend("polygon ")));
-  EXPECT_EQ(rec.backend.lines(QStringLiteral("moveTo")), QStringList({"moveTo " + at(10, 20, 40)}));
-  EXPECT_EQ(rec.backend.lines(QStringLiteral("lineTo")),
-            QStringList({"lineTo " + at(110, 120, 40) + " pen[" + kBlackPen + "]"}));
-}
-
 TEST(CanvasCalls, ChartPensBrushesAndFontsBecomeBackendState) {
   Recorded rec;
   TChartPen pen;

@@ -62,19 +62,6 @@ TEST(ProjectionInvertsViews, RandomRotatedViewsComeBackWithinTwoPixels) {
   }
 }
 
-TEST(ProjectionInvertsViews, TheDefaultChartViewComesBack) {
-  ChartViewAngles v;
-  v.elevation = 345;
-  v.rotation = 345;
-  const ChartProjection p = Projected(v);
-  for (const QPoint chart : {QPoint(0, 0), QPoint(800, 0), QPoint(0, 600), QPoint(800, 600)}) {
-    const QPoint s = p.To2D(chart.x(), chart.y(), 0);
-    const QPoint back = p.ToChart(s.x(), s.y(), 0);
-    EXPECT_LE(std::abs(back.x() - chart.x()), 1) << chart.x() << "," << chart.y();
-    EXPECT_LE(std::abs(back.y() - chart.y()), 1) << chart.x() << "," << chart.y();
-  }
-}
-
 TEST(ProjectionInvertsViews, UnrotatedAndOrthogonalViewsComeBackExactly) {
   struct Case {
     const char* name;
