@@ -62,7 +62,7 @@ const std::vector<QPoint>& Points(int set) {
   return set == 0 ? SeriesPoints() : WalkPoints();
 }
 
-void BM_LineTo_Canvas(benchmark::State& state) {
+void BM_CanvasLineTo_Canvas(benchmark::State& state) {
   const std::vector<QPoint>& pts = Points(static_cast<int>(state.range(0)));
   QImage image(kSide, kSide, QImage::Format_RGB32);
   image.fill(Qt::white);
@@ -79,9 +79,9 @@ void BM_LineTo_Canvas(benchmark::State& state) {
   canvas.ShowImage();
   state.SetItemsProcessed(state.iterations() * kLines);
 }
-BENCHMARK(BM_LineTo_Canvas)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CanvasLineTo_Canvas)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
-void BM_LineTo_QPainterBaseline(benchmark::State& state) {
+void BM_CanvasLineTo_QPainterBaseline(benchmark::State& state) {
   const std::vector<QPoint>& pts = Points(static_cast<int>(state.range(0)));
   QImage image(kSide, kSide, QImage::Format_RGB32);
   image.fill(Qt::white);
@@ -99,6 +99,6 @@ void BM_LineTo_QPainterBaseline(benchmark::State& state) {
   }
   state.SetItemsProcessed(state.iterations() * kLines);
 }
-BENCHMARK(BM_LineTo_QPainterBaseline)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CanvasLineTo_QPainterBaseline)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
