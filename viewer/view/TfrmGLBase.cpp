@@ -12,8 +12,11 @@
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QOpenGLWidget>
+#include <QPointer>
 #include <QSplitter>
 #include <QVBoxLayout>
+
+#include <vector>
 
 namespace {
 
@@ -51,8 +54,12 @@ TfrmGLBase::~TfrmGLBase() {
   // Helpers that hang off the form as plain objects (its menus' controller,
   // input handlers) may refer to the form's parts when they go; free them
   // while those parts still exist, before QWidget frees the child widgets.
+  // Each deletion shrinks the live child list, and a helper may take another
+  // with it: walk a copy, skipping whatever is already gone.
+  std::vector<QPointer<QObject>> helpers;
   for (QObject* child : children())
-    if (!child->isWidgetType() && child != layout()) delete child;
+    if (!child->isWidgetType() && child != layout()) helpers.emplace_back(child);
+  for (const QPointer<QObject>& helper : helpers) delete helper.data();
 }
 
 void TfrmGLBase::setUpComponents() {
@@ -301,10 +308,13 @@ void TfrmGLBase::paintGL() {
   StaticText1->setText(shown);
 }
 
-QImage TfrmGLBase::GrabFrame() {
+QImage TfrmGLBase::GrabFrame(GrabScale scale) {
   QOpenGLWidget* area = OpenGL1.Widget();
   if (area == nullptr) return {};
-  formResize();
+  if (scale == GrabScale::Refit)
+    formResize();
+  else if (!creating_)
+    applyViewportSize();
   return area->grabFramebuffer();
 }
 
@@ -319,6 +329,10 @@ void TfrmGLBase::colorChanged() {
 void TfrmGLBase::formResize() {
   if (creating_) return;
   model_->FitScale();
+  applyViewportSize();
+}
+
+void TfrmGLBase::applyViewportSize() {
   QOpenGLWidget* area = OpenGL1.Widget();
   if (area == nullptr) return;
   OpenGL1.setWidth(area->width());

@@ -72,8 +72,11 @@ class TfrmGLBase : public QWidget, public ProjectView, public ITransformation {
   void FormPaint();
 
   // Renders a frame into an image (tests, export): the GL area as it would
-  // appear on screen.
-  QImage GrabFrame();
+  // appear on screen. Refit first fits the scale to the grid, as showing or
+  // resizing the window does; AsShown keeps the zoom and translation the
+  // user set, so a zoomed view can be rendered as the user sees it.
+  enum class GrabScale { Refit, AsShown };
+  QImage GrabFrame(GrabScale scale = GrabScale::Refit);
 
   // The components of the form.
   TGLTransform Transform1;
@@ -103,6 +106,8 @@ class TfrmGLBase : public QWidget, public ProjectView, public ITransformation {
   void buildLayout();
   void paintGL();
   void formResize();
+  // Gives the GL viewport the drawing area's size; repaints on a change.
+  void applyViewportSize();
   void colorChanged();
   bool isMinimizedWindow() const;
 

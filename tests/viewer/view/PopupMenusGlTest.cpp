@@ -2,6 +2,7 @@
 // script: the marks and visibility that opening a menu sets from the view
 // (read after the on-open handler ran; no menu runs modally), what the
 // entries do with accepted and refused inputs, and the file exports.
+#include "base/Colors.h"
 #include "platform/TApplication.h"
 #include "tests/support/Artifacts.h"
 #include "tests/viewer/NavigationTestHost.h"
@@ -12,14 +13,19 @@
 
 #include <gtest/gtest.h>
 #include <QAction>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QOpenGLWidget>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <tuple>
@@ -62,6 +68,9 @@ class PopupMenus : public testing::Test {
     view_ = std::make_unique<TfrmGLBase>(host_, kind);
     view_->resize(640, 420);
     view_->show();
+    // Paints reach only a window the display shows.
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view_.get()));
+    view_->OpenGL1.Widget()->installEventFilter(&paints_);
     menus_ = ViewPopupMenusOf(*view_);
     auto dialogs = std::make_unique<ScriptedDialogs>();
     dialogs_ = dialogs.get();
@@ -87,6 +96,14 @@ class PopupMenus : public testing::Test {
   ViewModel& model() { return view_->Model(); }
   ColorLegendModel& legend() { return view_->csb->Model(); }
 
+  // Counts the paints of the drawing area.
+  struct PaintCounter : QObject {
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+      count += e->type() == QEvent::Paint;
+      return false;
+    }
+  } paints_;
   LocaleGuard english_{LocaleGuard::English()};
   QTemporaryDir dir_;
   NavigationTestHost host_{NavigationTestContent()};
@@ -238,6 +255,332 @@ TEST_F(PopupMenuCommands, ExportsShowTheirErrorsAndInitialConditionsReadTheStepA
   EXPECT_GT(QFileInfo(dialogs_->saveName).size(), 0);
   EXPECT_EQ(rereads, 1);
   EXPECT_EQ(host_.File().SavedPosition(), -1);
+}
+
+// Every entry of both menus, clicked once on a fresh view: the setting it
+// names changes (and only as far as it says), its dialog asks with the
+// caption, prompt and prefilled text the user sees, and the drawing is
+// repainted exactly when the command says so.
+TEST_F(PopupMenuCommands, EveryEntryChangesItsSettingAsksAsShownAndRepaintsWhenItShould) {
+  const QString legendFile = dir_.filePath("three.leg");
+  {
+    QFile f(legendFile);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(
+        "[Legend]\nMinValDefault=0\nMaxValDefault=1000\nMinVal=100\nMaxVal=900\n"
+        "Digits=1\nCount=3\nColor1=clRed\nColor2=clLime\nColor3=clBlue\n");
+  }
+  const QString exported = dir_.filePath("out.leg");
+  const auto flag = [this](TDrawFlag f) { return QString::number(model().HasFlag(f)); };
+  const auto scales = [this] {
+    const ViewTransform& t = model().Transform();
+    return QStringLiteral("%1 %2 %3").arg(t.ScaleX).arg(t.ScaleY).arg(t.ScaleZ);
+  };
+  const auto bounds = [this] {
+    return QStringLiteral("%1 %2 %3")
+        .arg(legend().BoxCount())
+        .arg(legend().MinValAct())
+        .arg(legend().MaxValAct());
+  };
+  const auto scaleTwo = [this] {
+    model().SetScaleX(2);
+    model().SetScaleY(2);
+    model().SetScaleZ(2);
+  };
+  const struct {
+    TDataKind kind;
+    const char* entry;
+    std::function<QString()> state;
+    const char* before;
+    const char* after;
+    bool repaints;
+    std::vector<std::optional<QString>> answers = {};
+    QStringList asked = {};
+    int updates = 0;  // calls of the project's UpdateViews, which repaint the views
+    std::function<void()> prepare = nullptr;
+  } table[] = {
+      {dkTemperature, "fill1", [&] { return flag(dfWireFrame); }, "0", "1", true},
+      {dkTemperature, "flat1", [&] { return QString::number(model().ShadeModel()); }, "7425",
+       "7424", true},
+      {dkTemperature,
+       "smooth1",
+       [&] { return QString::number(model().ShadeModel()); },
+       "7424",
+       "7425",
+       true,
+       {},
+       {},
+       0,
+       [&] { model().SetShadeModel(ViewModel::glFlat); }},
+      {dkTemperature, "Grid1", [&] { return flag(dfOutline); }, "1", "0", true},
+      {dkTemperature, "depthtest1", [&] { return QString::number(model().GridDepthFunc()); }, "515",
+       "519", true},
+      {dkTemperature,
+       "depthtest1",
+       [&] { return QString::number(model().GridDepthFunc()); },
+       "519",
+       "515",
+       true,
+       {},
+       {},
+       0,
+       [&] { model().SetGridDepthFunc(ViewModel::glAlways); }},
+      {dkTemperature,
+       "depthtest1",
+       [&] { return QString::number(model().GridDepthFunc()); },
+       "513",
+       "515",
+       true,
+       {},
+       {},
+       0,
+       [&] { model().SetGridDepthFunc(ViewModel::glLess); }},
+      {dkTemperature, "visible2", [&] { return flag(dfMaterialBorders); }, "1", "0", true},
+      {dkTemperature, "depthtest2", [&] { return QString::number(model().MatDepthFunc()); }, "515",
+       "519", true},
+      {dkTemperature,
+       "depthtest2",
+       [&] { return QString::number(model().MatDepthFunc()); },
+       "519",
+       "515",
+       true,
+       {},
+       {},
+       0,
+       [&] { model().SetMatDepthFunc(ViewModel::glAlways); }},
+      {dkTemperature, "visible1", [&] { return flag(dfSidePanel); }, "1", "0", true},
+      {dkTemperature, "lighted1", [&] { return QString::number(model().SidePanelLighted()); }, "0",
+       "1", true},
+      {dkTemperature, "enabled1", [&] { return QString::number(model().NumberingEnabled()); }, "0",
+       "1", true},
+      {dkTemperature,
+       "format1",
+       [&] { return model().NumberFormat(); },
+       "%4.0f",
+       "%6.2f",
+       false,
+       {"%6.2f"},
+       {"Change number format|Format specifier|%4.0f"}},
+      {dkTemperature, "top1", [&] { return QString::number(model().BoundarySides()); }, "15", "14",
+       true},
+      {dkTemperature, "left1", [&] { return QString::number(model().BoundarySides()); }, "15", "13",
+       true},
+      {dkTemperature, "bottom1", [&] { return QString::number(model().BoundarySides()); }, "15",
+       "11", true},
+      {dkTemperature, "right1", [&] { return QString::number(model().BoundarySides()); }, "15", "7",
+       true},
+      {dkTemperature,
+       "right1",
+       [&] { return QString::number(model().BoundarySides()); },
+       "7",
+       "15",
+       true,
+       {},
+       {},
+       0,
+       [&] { model().SetBoundarySides(7); }},
+      {dkTemperature,
+       "x1",
+       scales,
+       "2 2 2",
+       "0.5 2 2",
+       false,
+       {"0.5"},
+       {"Change zoom factor|x-zoom|2"},
+       0,
+       scaleTwo},
+      {dkTemperature,
+       "y1",
+       scales,
+       "2 2 2",
+       "2 3 2",
+       false,
+       {"3"},
+       {"Change zoom factor|y-zoom|2"},
+       0,
+       scaleTwo},
+      {dkTemperature,
+       "z1",
+       scales,
+       "2 2 2",
+       "2 2 0.25",
+       false,
+       {"0.25"},
+       {"Change zoom factor|z-zoom|2"},
+       0,
+       scaleTwo},
+      {dkTemperature, "in1", scales, "2 2 2", "2.25 2.25 2.25", true, {}, {}, 0, scaleTwo},
+      {dkTemperature,
+       "out1",
+       scales,
+       "2.25 2.25 2.25",
+       "2 2 2",
+       true,
+       {},
+       {},
+       0,
+       [&] {
+         model().SetScaleX(2.25f);
+         model().SetScaleY(2.25f);
+         model().SetScaleZ(2.25f);
+       }},
+      // A scalar view has no arrows to normalise.
+      {dkTemperature, "normalized1", [&] { return flag(dfArrowNorm); }, "0", "0", false},
+      {dkTemperature,
+       "numberofcolors1",
+       bounds,
+       "10 0 1000",
+       "4 0 1000",
+       false,
+       {"4"},
+       {"colors|Enter number of colors|10"},
+       1},
+      {dkTemperature, "deletecolor1", bounds, "10 0 1000", "9 0 1000", false, {}, {}, 1},
+      {dkTemperature,
+       "linearizecolors1",
+       [&] { return QString::number(legend().ColorsLinear()); },
+       "1",
+       "0",
+       false,
+       {},
+       {},
+       1},
+      {dkTemperature,
+       "lowerbound1",
+       bounds,
+       "10 0 1000",
+       "10 -5 1000",
+       true,
+       {"-5"},
+       {"interval:lowerbound|Enter lowerbound of interval|0"}},
+      {dkTemperature,
+       "upperbound1",
+       bounds,
+       "10 0 1000",
+       "10 0 500",
+       true,
+       {"500"},
+       {"interval:upperbound|Enter upperbound of interval|1000"}},
+      {dkTemperature,
+       "lowerbound1",
+       bounds,
+       "10 0 1000",
+       "10 0 1000",
+       false,
+       {std::nullopt},
+       {"interval:lowerbound|Enter lowerbound of interval|0"}},
+      {dkTemperature,
+       "import1",
+       bounds,
+       "10 0 1000",
+       "3 100 900",
+       true,
+       {},
+       {},
+       0,
+       [&] { dialogs_->openName = legendFile; }},
+      {dkTemperature,
+       "export1",
+       [&] { return QString::number(QFileInfo::exists(exported)); },
+       "0",
+       "1",
+       false,
+       {},
+       {},
+       0,
+       [&] { dialogs_->saveName = exported; }},
+      {dkTemperature,
+       "copytoclipboard1",
+       [&] { return QString::number(QGuiApplication::clipboard()->image().height() > 100); },
+       "0",
+       "1",
+       false,
+       {},
+       {},
+       0,
+       [] { QGuiApplication::clipboard()->clear(); }},
+      {dkCapillaryFlux, "normalized1", [&] { return flag(dfArrowNorm); }, "1", "0", true},
+      {dkCapillaryFlux, "logarithmic2", [&] { return flag(dfArrowLog); }, "0", "1", true},
+      {dkCapillaryFlux,
+       "threshold1",
+       [&] { return QString::number(model().Threshold()); },
+       "1",
+       "0.25",
+       false,
+       {"0.25"},
+       {"Random threshold|Enter threshold value|1"}},
+      {dkCapillaryFlux,
+       "scaling1",
+       [&] { return QString::number(model().ArrowScale()); },
+       "1",
+       "2.5",
+       false,
+       {"two", "", "2.5"},
+       {"drawing mode:scaling|Enter factor of scaling|1",
+        "drawing mode:scaling|Enter factor of scaling|1",
+        "drawing mode:scaling|Enter factor of scaling|1"}},
+      {dkCapillaryFlux,
+       "scaling1",
+       [&] { return QString::number(model().ArrowScale()); },
+       "1",
+       "1",
+       false,
+       {"x", std::nullopt},
+       {"drawing mode:scaling|Enter factor of scaling|1",
+        "drawing mode:scaling|Enter factor of scaling|1"}},
+      {dkCapillaryFlux, "Grid1", [&] { return flag(dfOutline); }, "0", "1", true},
+      {dkCapillaryFlux, "depthtest2", [&] { return QString::number(model().MatDepthFunc()); },
+       "515", "519", true},
+      {dkCapillaryFlux, "in1", scales, "2 2 2", "2.25 2.25 2.25", true, {}, {}, 0, scaleTwo},
+      {dkCapillaryFlux,
+       "numberofcolors1",
+       bounds,
+       "1 0 2",
+       "5 0 2",
+       false,
+       {"5"},
+       {"colors|Enter number of colors|1"},
+       1},
+  };
+  for (const auto& row : table) {
+    SCOPED_TRACE(testing::Message() << row.entry << " on kind " << int(row.kind));
+    open(row.kind);
+    if (row.prepare) row.prepare();
+    answer({});
+    dialogs_->answers.assign(row.answers.begin(), row.answers.end());
+    const int updates = calls("UpdateViews");
+    ASSERT_EQ(row.state(), QString::fromUtf8(row.before));
+    QCoreApplication::processEvents();  // paints that were due before
+    paints_.count = 0;
+    click(row.entry);
+    QCoreApplication::processEvents();  // a repaint reaches the drawing here
+    EXPECT_EQ(row.state(), QString::fromUtf8(row.after));
+    EXPECT_EQ(dialogs_->log, row.asked);
+    // A legend command hands the repaint to the project's UpdateViews.
+    if (row.updates == 0) {
+      EXPECT_EQ(paints_.count > 0, row.repaints) << paints_.count << " paints";
+    }
+    EXPECT_EQ(calls("UpdateViews") - updates, row.updates);
+  }
+  EXPECT_TRUE(boxes_.isEmpty()) << boxes_.join('\n').toStdString();
+}
+
+// A new lower bound recolours the relief at the next paint even when no
+// step comes: the colours of the heights follow the narrowed interval.
+TEST_F(PopupMenuCommands, ANewBoundRecoloursTheReliefAtTheNextPaint) {
+  open(dkTemperature);
+  model().PrepareForPaint();
+  const std::vector<std::uint8_t> before = model().Colors();
+  answer({QStringLiteral("400")});
+  click("lowerbound1");
+  model().PrepareForPaint();
+  EXPECT_NE(model().Colors(), before);
+  const std::size_t centre = std::size_t(model().Grid()->CentreBase() + 5 * 9 + 4);
+  const float z = model().Vertices()[centre].Z;
+  const base::TColor shown =
+      base::RGB(model().Colors()[centre * 3], model().Colors()[centre * 3 + 1],
+                model().Colors()[centre * 3 + 2]);
+  EXPECT_EQ(shown, base::ColorToRGB(legend().ValueToInterpolatedColor(z)));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -82,4 +83,37 @@ TEST(ViewArrows, ColouredByClassOnlyWithMoreThanOneBox) {
   f.legend.SetBoxColor(3, 0x0000FF);
   EXPECT_EQ(f.model.BuildArrows().Colors()[0], 0xFF);
   EXPECT_EQ(f.model.BuildArrows().Colors()[1], 0x00);
+}
+
+// Lines 0, 1, 3, 6 across and 0, 2, 3, 7 up: cell widths 1, 2, 3, heights 2,
+// 1, 4; every cell active, so the mean cell area is 42 / 9 and the cell
+// scale 3 / sqrt(42). MaxCellSize is 4. Normalised arrows drawn as a random
+// share are sized by the cell they stand in: along x by its width, along y by
+// its height. With the whole share they all have the fixed length.
+TEST(ViewArrows, ARandomShareIsSizedByEachCellsWidthAndHeight) {
+  ViewTestHost host({0, 1, 3, 6}, {0, 2, 3, 7}, ViewTestHost::AllActive(4, 4));
+  host.SetRange(dkCapillaryFlux, 0, 1);
+  std::fill(host.ValuesOf(dkCapillaryFlux).begin(), host.ValuesOf(dkCapillaryFlux).end(), 1.0f);
+  host.DirectionsOf(dkCapillaryFlux);  // all along +x
+  ColorLegendModel legend;
+  ViewModel model(host, dkCapillaryFlux, legend);
+  const float fixed = 4.0f / 1.1f, cellScale = 3.0f / std::sqrt(42.0f);
+  const float width[] = {0, 1, 2, 3}, height[] = {0, 2, 1, 4};
+  for (const float threshold : {1.0f, 0.999f}) {
+    SCOPED_TRACE(threshold);
+    model.SetThreshold(threshold);
+    model.SeedRandom(3);
+    const ArrowList& arrows = model.BuildArrows();
+    ASSERT_GT(arrows.Count(), 2);
+    for (int a = 0; a < arrows.Count(); ++a) {
+      const int node = arrows.Nodes()[std::size_t(a)], i = node / 4, j = node % 4;
+      const TGridVertex centre = model.Vertices()[std::size_t(host.TheGrid().CentreBase() + node)];
+      const float* v = &arrows.Vertices()[std::size_t(a) * 15 * 3];
+      float halfWidth = 0;  // the barbs reach 0.15 of the length to either side
+      for (int k = 0; k < 15; ++k) halfWidth = std::max(halfWidth, v[k * 3 + 1] - centre.Y);
+      const bool share = threshold < 1;
+      EXPECT_NEAR(v[0] - centre.X, fixed * (share ? width[i] * cellScale : 1), 1e-4) << i << j;
+      EXPECT_NEAR(halfWidth, 0.15f * fixed * (share ? height[j] * cellScale : 1), 1e-4) << i << j;
+    }
+  }
 }

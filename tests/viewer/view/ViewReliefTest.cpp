@@ -8,10 +8,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <limits>
 #include <numbers>
+#include <tuple>
 
 namespace {
 
@@ -26,7 +28,18 @@ std::vector<std::int16_t> Cells(int count, std::initializer_list<int> active) {
   return m;
 }
 
-// A temperature view over unit cells, cell k holding value(k), range [0, max].
+// Cells i0..i1 x j0..j1 of an nx x ny grid active, except the holes.
+std::vector<std::int16_t> Block(int nx, int ny, std::initializer_list<std::pair<int, int>> holes,
+                                int i0, int i1, int j0, int j1) {
+  std::vector<std::int16_t> m(std::size_t(nx * ny), 0);
+  for (int i = i0; i <= i1; ++i)
+    for (int j = j0; j <= j1; ++j) m[std::size_t(i * ny + j)] = 1;
+  for (const auto& [i, j] : holes) m[std::size_t(i * ny + j)] = 0;
+  return m;
+}
+
+// A temperature view, cell k holding value(k), range [0, max]; over unit
+// cells or over the grid lines x and y.
 struct Relief {
   ViewTestHost host;
   ColorLegendModel legend;
@@ -34,6 +47,12 @@ struct Relief {
   Relief(int nx, int ny, std::vector<std::int16_t> cells, float max,
          const std::function<float(int)>& value)
       : host(nx, ny, std::move(cells)), model(Fill(host, max, value), dkTemperature, legend) {
+    model.PrepareForPaint();
+  }
+  Relief(std::vector<float> x, std::vector<float> y, std::vector<std::int16_t> cells, float max,
+         const std::function<float(int)>& value)
+      : host(std::move(x), std::move(y), std::move(cells)),
+        model(Fill(host, max, value), dkTemperature, legend) {
     model.PrepareForPaint();
   }
   static ViewTestHost& Fill(ViewTestHost& host, float max, const std::function<float(int)>& f) {
@@ -144,35 +163,128 @@ TEST(ViewReliefFacing, SteepReliefShowsItsBackFacesOnlyWhenTilted) {
   EXPECT_FALSE(facing.MayHaveBackFaces(TiltedMatrix(-60, 0.001f).data()));
 }
 
-TEST(ViewBoundaryMarkers, OneMarkerPerSideMarkOfTheChosenSidesBelowTheRegionAtTheCellHeight) {
-  // 6 x 5 nodes; cells 1..4 x 1..3 active at 4 degrees, the last column and row not.
-  const Relief r(6, 5, Cells(30, {6, 7, 8, 11, 12, 13, 16, 17, 18, 21, 22, 23}), 10,
-                 [](int) { return 4.0f; });
-  const TGrid& grid = r.g();
-  const ViewModel& m = r.model;
-  auto marks = [&grid](TGridSide side) {
-    return grid.SideRanges()[side].End - grid.SideRanges()[side].First;
+// Column widths 1, 2, 3, 1, 2, 1 and row heights 1, 1, 2, 4, 1, 1; cells
+// 2..5 x 2..5 active around a hole of two cells, (3, 3) and (4, 3); cell
+// (i, j) holds 10 i + j. The weights are WX = 1, 2/3, 0.6, 0.25, 2/3, 1/3, 0
+// and WY = 1, 0.5, 2/3, 2/3, 0.2, 0.5, 0, so a weight taken as 1 - w, or from
+// the neighbouring column or row, changes every height below. The heights
+// were worked out by hand from the rules, step by step.
+TEST(ViewReliefHeights, UnequalCellsWeighEdgesAndCornersByCellSize) {
+  constexpr int ny = 7;
+  const Relief r({0, 1, 3, 6, 7, 9, 10}, {0, 1, 2, 4, 8, 9, 10},
+                 Block(7, ny, {{3, 3}, {4, 3}}, 2, 5, 2, 5), 70,
+                 [](int k) { return float(10 * (k / ny) + k % ny); });
+  enum Section { C, U, R, K };
+  const struct {
+    Section section;
+    int i, j;
+    float height;
+    const char* rule;
+  } table[] = {
+      {K, 1, 1, 22, "outer corner below left: V(2, 2)"},
+      {R, 1, 3, 23, "left side: C(2, 3)"},
+      {K, 1, 3, 23.0f + 1.0f / 3, "left side: 2/3 C(2, 3) + 1/3 C(2, 4)"},
+      {U, 3, 1, 32, "lower side: C(3, 2)"},
+      {K, 3, 1, 39.5f, "lower side: 0.25 C(3, 2) + 0.75 C(4, 2)"},
+      {U, 2, 4, 24.8f, "inside: 0.8 C(2, 5) + 0.2 C(2, 4)"},
+      {R, 2, 4, 28, "inside: 0.4 C(3, 4) + 0.6 C(2, 4)"},
+      {K, 2, 4, 28.8f, "inside: 0.8 (0.6 C(2, 5) + 0.4 C(3, 5)) + 0.2 R(2, 4)"},
+      {R, 5, 3, 53, "right side: C(5, 3)"},
+      {K, 5, 3, 53.0f + 1.0f / 3, "right side: 2/3 C(5, 3) + 1/3 C(5, 4)"},
+      {U, 3, 5, 35, "upper side: C(3, 5)"},
+      {K, 3, 5, 42.5f, "upper side: 0.25 C(3, 5) + 0.75 C(4, 5)"},
+      {K, 3, 3, 41.5f, "below the hole's top: 0.25 C(3, 4) + 0.75 C(4, 4)"},
+      {C, 3, 3, 33, "the hole keeps its own value"},
+      {K, 2, 2, (2.0f / 3 * 26 + 0.6f * (22 + 1.0f / 3)) / (2.0f / 3 + 0.6f),
+       "inner corner 7: (WY2 R(2, 2) + WX2 U(2, 2)) / (WY2 + WX2)"},
+      {K, 4, 2, 2.0f / 3 * (45 + 1.0f / 3) + 1.0f / 3 * (52 + 1.0f / 3),
+       "inner corner 6: (WY2 R(4, 2) + WX5 U(5, 2)) / (WY2 + WX5)"},
+      {K, 2, 3, (0.2f * 28 + 0.6f * (23 + 1.0f / 3)) / 0.8f,
+       "inner corner 5: (WY4 R(2, 4) + WX2 U(2, 3)) / (WY4 + WX2)"},
+      {K, 4, 3, (0.2f * (47 + 1.0f / 3) + (53 + 1.0f / 3) / 3) / (0.2f + 1.0f / 3),
+       "inner corner 4: (WY4 R(4, 4) + WX5 U(5, 3)) / (WY4 + WX5)"},
+      {C, 3, 4, (42.3f + 41.5f + 28.8f + 24.5f) / 4, "centre: mean of its four corners"},
+      {C, 2, 2, (24.263158f + 22) / 2, "beside inner corner 7: (K(2, 2) + K(1, 1)) / 2"},
+      {C, 5, 2, (52 + 47.666667f) / 2, "beside inner corner 6: (K(5, 1) + K(4, 2)) / 2"},
+      {C, 2, 4, (24.5f + 24.8f) / 2, "beside inner corner 5: (K(2, 3) + K(1, 4)) / 2"},
+      {C, 5, 4, (54.8f + 51.083333f) / 2, "beside inner corner 4: (K(5, 4) + K(4, 3)) / 2"},
   };
-  ASSERT_GT(grid.SideMarkCount(), 0);
+  const TGrid& g = r.g();
+  const std::int32_t base[] = {g.CentreBase(), g.XMidBase(), g.YMidBase(), 0};
+  for (const auto& row : table) {
+    SCOPED_TRACE(row.rule);
+    const std::size_t v = std::size_t(base[row.section] + row.i * ny + row.j);
+    const float z = r.model.Vertices()[v].Z;
+    EXPECT_NEAR(z, row.height, 1e-4);
+    // Each of these heights carries the legend's colour of that height.
+    EXPECT_EQ(ColourAt(r.model.Colors(), v), r.legend.ValueToInterpolatedColor(z));
+  }
+}
+
+// 5 x 5 lines; column widths 1, 2, 3, 1 and row heights 2, 1, 4, 1; the
+// active block is cells 2..3 x 2..3, cell (i, j) holding 10 i + j. Each
+// marker covers the column (or row) of the cell it marks, half that cell's
+// size outside the region, at the height of the cell it stands on.
+TEST(ViewBoundaryMarkers, EachSideMarksItsCellsOutsideTheRegionAtTheirHeight) {
+  constexpr int ny = 5;
+  const Relief r({0, 1, 3, 6, 7}, {0, 2, 3, 7, 8}, Block(5, ny, {}, 2, 3, 2, 3), 50,
+                 [](int k) { return float(10 * (k / ny) + k % ny); });
+  struct Box {
+    float x0, x1, y0, y1, z;
+    bool operator<(const Box& o) const { return std::tie(x0, y0) < std::tie(o.x0, o.y0); }
+  };
+  const struct {
+    std::uint8_t side;
+    std::vector<Box> boxes;
+  } table[] = {
+      // Below the region (y = 2): the inactive cells (2, 1) and (3, 1).
+      {bsBottom, {{1, 3, 0.5f, 1.5f, 21}, {3, 6, 0.5f, 1.5f, 31}}},
+      // Left of it (x = 1): the cells (1, 2) and (1, 3).
+      {bsLeft, {{-2, 0, 2, 3, 12}, {-2, 0, 3, 7, 13}}},
+      // Above it (y = 7, taken from the node below the marked one).
+      {bsTop, {{1, 3, 9, 13, 24}, {3, 6, 9, 13, 34}}},
+      // Right of it (x = 6, taken from the node left of the marked one).
+      {bsRight, {{7.5f, 10.5f, 2, 3, 42}, {7.5f, 10.5f, 3, 7, 43}}},
+  };
   BoundaryMarkers markers;
-  for (const auto& [sides, count] : {std::pair{15, grid.SideMarkCount()},
-                                     {4, marks(gsUp)},
-                                     {8 | 1, marks(gsLeft) + marks(gsDown)},
-                                     {0, 0}}) {
-    markers.Build(grid, m.Vertices(), m.Colors(), false, m.ColorScale(), sides);
-    EXPECT_EQ(markers.Count(), count) << "sides " << sides;
-    EXPECT_EQ(markers.FillVertices().size(), std::size_t(count) * 14 * 3 * 3);     // 14 triangles
-    EXPECT_EQ(markers.OutlineVertices().size(), std::size_t(count) * 26 * 2 * 3);  // 26 edges
+  const ViewModel& m = r.model;
+  for (const auto& row : table) {
+    SCOPED_TRACE(int(row.side));
+    markers.Build(r.g(), m.Vertices(), m.Colors(), false, m.ColorScale(), row.side);
+    ASSERT_EQ(markers.Count(), int(row.boxes.size()));
+    const auto& p = markers.FillVertices();
+    const std::size_t perMarker = p.size() / std::size_t(markers.Count());
+    std::vector<Box> boxes;
+    for (std::size_t first = 0; first < p.size(); first += perMarker) {
+      Box b{1e9f, -1e9f, 1e9f, -1e9f, 0};
+      float zMin = 1e9f, zMax = -1e9f;
+      for (std::size_t k = first; k < first + perMarker; k += 3) {
+        b.x0 = std::min(b.x0, p[k]);
+        b.x1 = std::max(b.x1, p[k]);
+        b.y0 = std::min(b.y0, p[k + 1]);
+        b.y1 = std::max(b.y1, p[k + 1]);
+        zMin = std::min(zMin, p[k + 2]);
+        zMax = std::max(zMax, p[k + 2]);
+      }
+      b.z = (zMin + zMax) / 2;
+      EXPECT_NEAR(zMax - zMin, 0.05f, 1e-4);
+      boxes.push_back(b);
+    }
+    std::sort(boxes.begin(), boxes.end());
+    for (std::size_t k = 0; k < boxes.size(); ++k) {
+      const Box &got = boxes[k], &want = row.boxes[k];
+      EXPECT_NEAR(got.x0, want.x0, 1e-4) << k;
+      EXPECT_NEAR(got.x1, want.x1, 1e-4) << k;
+      EXPECT_NEAR(got.y0, want.y0, 1e-4) << k;
+      EXPECT_NEAR(got.y1, want.y1, 1e-4) << k;
+      EXPECT_NEAR(got.z, want.z, 1e-4) << k;
+    }
   }
 
-  // Bottom markers, flat shading: below y = 0, where the region starts, within
-  // the marker's thickness around the height 4, in its class colour.
-  markers.Build(grid, m.Vertices(), m.Colors(), true, m.ColorScale(), 4);
-  const auto& p = markers.FillVertices();
-  ASSERT_FALSE(p.empty());
-  for (std::size_t k = 0; k < p.size(); k += 3) {
-    ASSERT_LE(p[k + 1], 0.0f);
-    ASSERT_NEAR(p[k + 2], 4.0f, 0.0251f);
-  }
-  EXPECT_EQ(ColourAt(markers.FillColors(), 0), m.ColorScale().ClassColor(4.0));
+  // All four sides together, and none; flat shading takes the class colour.
+  markers.Build(r.g(), m.Vertices(), m.Colors(), true, m.ColorScale(), 15);
+  EXPECT_EQ(markers.Count(), 8);
+  EXPECT_EQ(ColourAt(markers.FillColors(), 0), m.ColorScale().ClassColor(21.0));
+  markers.Build(r.g(), m.Vertices(), m.Colors(), true, m.ColorScale(), 0);
+  EXPECT_EQ(markers.Count(), 0);
 }

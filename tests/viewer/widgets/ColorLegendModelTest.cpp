@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <limits>
 #include <random>
@@ -118,33 +119,26 @@ TEST(LegendMapsNaNToLowestClass, DegenerateInputsEndWithADefinedClass) {
   EXPECT_EQ(one.ValueToInterpolatedColor(5.0), Blue);
 }
 
-TEST(LegendInterpolatesColours, DirectSegmentLookupAgreesWithASearch) {
-  std::mt19937 rng(11);
-  for (const int n : {2, 3, 10, 255}) {
-    for (const double actLo : {0.0, 0.25}) {
-      ColorLegendModel m;
-      Configure(m, n, 0.0, 1.0, 2, actLo);
-      DistinctColors(m);
-      std::uniform_real_distribution<double> any(-0.1, 1.1);
-      for (int s = 0; s < 3000; ++s) {
-        const double v = s < 2 * n ? m.Breakpoint(s / 2 + 1) : any(rng);
-        TColor expected = m.GetBoxColor(v >= m.MaxValAct() ? n : 1);
-        int k = 0;  // the segment by scanning, then the channel mix
-        while (v > m.MinValAct() && v < m.MaxValAct() && k < n && m.Breakpoint(k + 1) < v) ++k;
-        if (k >= n) {
-          expected = m.GetBoxColor(n);
-        } else if (k >= 1) {
-          const double t = (v - m.Breakpoint(k)) / (m.Breakpoint(k + 1) - m.Breakpoint(k));
-          const TColor a = m.GetBoxColor(k), b = m.GetBoxColor(k + 1);
-          const auto mix = [t](int x, int y) { return base::Round((1 - t) * x + t * y); };
-          expected = base::RGB(mix(base::GetRValue(a), base::GetRValue(b)),
-                               mix(base::GetGValue(a), base::GetGValue(b)),
-                               mix(base::GetBValue(a), base::GetBValue(b)));
-        }
-        ASSERT_EQ(m.ValueToInterpolatedColor(v), expected) << "n=" << n << " v=" << v;
-      }
-    }
-  }
+// Three rows over [0, 3]: class width 1, breakpoints 0, 0.5, 1.5, 3. Between
+// two breakpoints the colour runs from one row's colour to the next; channels
+// round half to even. Worked out by hand.
+TEST(LegendInterpolatesColours, BetweenBreakpointsChannelsMixByThePositionBetweenThem) {
+  ColorLegendModel m;
+  Configure(m, 3, 0.0, 3.0);
+  m.SetBoxColor(1, base::RGB(0, 0, 0));
+  m.SetBoxColor(2, base::RGB(100, 200, 41));
+  m.SetBoxColor(3, base::RGB(200, 0, 255));
+  const std::pair<double, TColor> table[] = {
+      {0.25, base::RGB(0, 0, 0)},        // below the first breakpoint: row 1
+      {0.5, base::RGB(0, 0, 0)},         // on it
+      {1.0, base::RGB(50, 100, 20)},     // halfway to row 2; 20.5 rounds to 20
+      {1.25, base::RGB(75, 150, 31)},    // three quarters: 30.75
+      {1.5, base::RGB(100, 200, 41)},    // on row 2's breakpoint
+      {2.25, base::RGB(150, 100, 148)},  // halfway to row 3: 147.5 rounds to 148
+      {2.625, base::RGB(175, 50, 202)},  // three quarters: 201.5 rounds to 202
+      {3.0, base::RGB(200, 0, 255)},     // the upper bound: row 3
+  };
+  for (const auto& [v, colour] : table) EXPECT_EQ(m.ValueToInterpolatedColor(v), colour) << v;
 }
 
 TEST(LegendInterpolatesColours, IntervalBeyondTheDataStaysBetweenClassColours) {
@@ -213,4 +207,94 @@ TEST(LegendEditsColours, SpreadRunsEvenlyFromFirstToLastAndOneBoxSpreadsToTen) {
   m.SpreadColors();
   ASSERT_EQ(m.BoxCount(), 10);
   for (int i = 1; i <= 10; ++i) EXPECT_EQ(m.GetBoxColor(i), base::RGB(10, 20, 30)) << i;
+}
+
+TEST(LegendEditsColours, InsertAndDeleteActOnTheRowUnderTheMouse) {
+  const TColor a = base::RGB(10, 0, 0), b = base::RGB(0, 20, 0), c = base::RGB(0, 0, 30),
+               d = base::RGB(40, 40, 40);
+  const auto colours = [](const ColorLegendModel& m) {
+    std::vector<TColor> v;
+    for (int i = 1; i <= m.BoxCount(); ++i) v.push_back(m.GetBoxColor(i));
+    return v;
+  };
+  const struct {
+    bool insert;
+    int active;  // 0: no row under the mouse
+    std::vector<TColor> result;
+  } table[] = {
+      {true, 2, {a, b, b, c, d}},  // the row under the mouse is doubled
+      {true, 0, {a, b, c, d, d}},  // without one, the last
+      {false, 2, {a, c, d}},       // the row under the mouse goes
+      {false, 0, {a, b, c}},       // without one, the last
+  };
+  for (const auto& row : table) {
+    SCOPED_TRACE(testing::Message() << row.insert << " " << row.active);
+    ColorLegendModel m;
+    Configure(m, 4, 0.0, 1.0);
+    for (int i = 1; i <= 4; ++i) m.SetBoxColor(i, std::array{a, b, c, d}[std::size_t(i - 1)]);
+    int changed = 0;
+    m.OnColorChanged = [&] { ++changed; };
+    m.SetActiveRow(row.active);
+    row.insert ? m.InsertSelectedColor() : m.DeleteSelectedColor();
+    EXPECT_EQ(colours(m), row.result);
+    EXPECT_GE(changed, 1);
+    // The lookups agree with the swatches.
+    EXPECT_EQ(m.ValueToClassColor(0.99), row.result.back());
+  }
+
+  // A linear legend keeps its ends and spreads the rows between them anew.
+  for (const bool insert : {true, false}) {
+    ColorLegendModel m;
+    Configure(m, 4, 0.0, 1.0);
+    m.SetColorsLinear(true);
+    m.SetBoxColor(1, base::RGB(0, 0, 0));
+    m.SetBoxColor(4, base::RGB(240, 120, 60));
+    m.SetActiveRow(2);
+    insert ? m.InsertSelectedColor() : m.DeleteSelectedColor();
+    const std::vector<TColor> expected =
+        insert
+            ? std::vector<TColor>{base::RGB(0, 0, 0), base::RGB(60, 30, 15), base::RGB(120, 60, 30),
+                                  base::RGB(180, 90, 45), base::RGB(240, 120, 60)}
+            : std::vector<TColor>{base::RGB(0, 0, 0), base::RGB(120, 60, 30),
+                                  base::RGB(240, 120, 60)};
+    EXPECT_EQ(colours(m), expected) << insert;
+  }
+}
+
+TEST(LegendLinearisesBetweenAnchors, TwoRowsKeepTheirColours) {
+  ColorLegendModel m;
+  Configure(m, 2, 0.0, 1.0);
+  m.SetBoxColor(1, base::RGB(200, 10, 30));
+  m.SetBoxColor(2, base::RGB(5, 250, 90));
+  m.SetColorsLinear(true);
+  m.LinearizeColors();
+  EXPECT_EQ(m.GetBoxColor(1), base::RGB(200, 10, 30));
+  EXPECT_EQ(m.GetBoxColor(2), base::RGB(5, 250, 90));
+}
+
+// A shown interval narrower than 1e-8 has no classes: every value, even one
+// far above it, takes the first row's colour in both lookups.
+TEST(LegendMapsNaNToLowestClass, AnIntervalNarrowerThanTheMarginGivesTheFirstRow) {
+  ColorLegendModel m;
+  Configure(m, 5, 0.0, 1.0, 2, 0.5, 0.5 + 5e-9);
+  DistinctColors(m);
+  for (const double v : {0.0, 0.5, 0.5 + 2e-9, 0.5 + 5e-9, 0.75, 10.0}) {
+    EXPECT_EQ(m.ValueToClassColor(v), m.GetBoxColor(1)) << v;
+    EXPECT_EQ(m.ValueToInterpolatedColor(v), m.GetBoxColor(1)) << v;
+  }
+}
+
+// Text on the legend's background: a light grey on dark colours (the
+// darker, the lighter), black from a channel sum of 120 up.
+TEST(LegendTextContrasts, LightGreyOnDarkBackgroundsBlackOnOthers) {
+  const std::pair<TColor, TColor> table[] = {
+      {base::RGB(0, 0, 0), base::RGB(253, 253, 253)},
+      {base::RGB(10, 20, 30), base::RGB(193, 193, 193)},
+      {base::RGB(0, 0, 119), base::RGB(134, 134, 134)},
+      {base::RGB(40, 40, 40), base::clBlack},
+      {base::RGB(230, 230, 224), base::clBlack},
+      {base::clNavy, base::clBlack},  // 128 in one channel
+  };
+  for (const auto& [background, text] : table)
+    EXPECT_EQ(ColorLegendModel::ContrastColor(background), text) << std::hex << background;
 }

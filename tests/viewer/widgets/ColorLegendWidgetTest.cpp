@@ -9,6 +9,7 @@
 #include <QEnterEvent>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QTest>
 
 #include <memory>
@@ -98,4 +99,67 @@ TEST(LegendWidgetShowsItsModel, TenSwatchesFromWhiteToBlueAndAClickedRowsNewColo
   const QImage shown = csb->widget()->grab().toImage();
   EXPECT_EQ(shown.pixelColor(SwatchCentre(*csb, 3)), QColor(255, 0, 0));
   EXPECT_EQ(shown.pixelColor(SwatchCentre(*csb, 10)), QColor(0, 0, 255));
+}
+
+// A click on the title asks for the background colour with the legend's
+// custom colours; the change is announced whether or not it was confirmed.
+TEST(LegendWidgetAsksForColours, TitleClickChangesTheBackgroundOnlyWhenConfirmed) {
+  auto csb = ViewLegend();
+  auto* title = csb->widget()->findChild<QLabel*>();
+  ASSERT_NE(title, nullptr);
+  for (const bool confirm : {false, true}) {
+    SCOPED_TRACE(confirm);
+    QStringList offered;
+    TColor shown = 0;
+    csb->ChooseColor = [&](TColor& c, QStringList& custom) {
+      shown = c;
+      offered = custom;
+      c = base::RGB(0, 0, 64);
+      custom = {QStringLiteral("ColorA=400000")};
+      return confirm;
+    };
+    int changed = 0;
+    csb->Model().OnColorChanged = [&] { ++changed; };
+    QTest::mouseClick(title, Qt::LeftButton);
+    EXPECT_EQ(shown, base::RGB(230, 230, 224));
+    EXPECT_EQ(offered,
+              (QStringList{QStringLiteral("ColorA=788a8f"), QStringLiteral("ColorB=e0e6e6")}));
+    EXPECT_EQ(changed, 1);
+    EXPECT_EQ(csb->Color(), confirm ? base::RGB(0, 0, 64) : base::RGB(230, 230, 224));
+    EXPECT_EQ(csb->CustomColor().size(), confirm ? 1 : 2);
+  }
+  // On the dark background the title is drawn in a light grey.
+  EXPECT_EQ(title->palette().color(QPalette::WindowText), QColor(189, 189, 189));
+}
+
+// The request for a row's colour: refused unless the legend may be edited,
+// dropped for inner rows of a linear legend, else answered by a dialog that
+// offers the rows' colours as custom colours.
+TEST(LegendWidgetAsksForColours, RowColourRequestsFollowEditingAndLinearity) {
+  auto csb = ViewLegend();
+  int asked = 0;
+  QStringList offered;
+  csb->ChooseColor = [&](TColor& c, QStringList& custom) {
+    ++asked;
+    offered = custom;
+    c = base::clRed;
+    return true;
+  };
+  csb->SetCanEdit(false);
+  EXPECT_FALSE(csb->RequestBoxColor(1, csb->GetBoxColor(1)));
+  csb->SetCanEdit(true);
+  EXPECT_TRUE(csb->RequestBoxColor(5, csb->GetBoxColor(5)));
+  EXPECT_EQ(asked, 0) << "inner rows of a linear legend follow the ends";
+
+  EXPECT_TRUE(csb->RequestBoxColor(10, csb->GetBoxColor(10)));
+  ASSERT_EQ(asked, 1);
+  ASSERT_EQ(offered.size(), 10);
+  EXPECT_EQ(offered.front(), QStringLiteral("ColorA=FFFFFF"));
+  EXPECT_EQ(offered.back(), QStringLiteral("ColorJ=FF0000"));  // blue as BBGGRR
+  EXPECT_EQ(csb->GetBoxColor(10), base::clRed);
+  EXPECT_EQ(csb->GetBoxColor(6), base::RGB(255, 114, 114)) << "the rows between follow";
+
+  csb->SetColorsLinear(false);
+  EXPECT_TRUE(csb->RequestBoxColor(5, csb->GetBoxColor(5)));
+  EXPECT_EQ(csb->GetBoxColor(5), base::clRed);
 }
