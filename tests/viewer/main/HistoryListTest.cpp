@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -83,6 +85,69 @@ TEST_F(HistoryListTest, EntriesMatchByExactCanonicalPath) {
   QDir().mkpath(dir_.filePath(QStringLiteral("sub")));
   list->Add(dir_.filePath(QStringLiteral("sub/../case.vq3")));
   EXPECT_EQ(list->Files(), (QStringList{lower, upper}));
+}
+
+// A stored list is read from File0 and Name0 on and ends at the first
+// number missing either value; files deleted since drop out, the rest keep
+// their stored order with the most recent on top.
+TEST_F(HistoryListTest, StoredListsLoadUpToTheFirstGapWithoutDeletedFiles) {
+  QStringList f;
+  for (int i = 0; i < 4; ++i) f << MakeFile(QStringLiteral("f%1.vq3").arg(i));
+  const QString gone = dir_.filePath(QStringLiteral("gone.vq3"));
+  const struct {
+    const char* name;
+    std::vector<std::pair<int, QString>> files, names;  // value number, value
+    QStringList loaded;
+  } table[] = {
+      {"File2 missing",
+       {{0, f[0]}, {1, f[1]}, {3, f[3]}},
+       {{0, "a"}, {1, "b"}, {3, "d"}},
+       {f[0], f[1]}},
+      {"Name1 missing", {{0, f[0]}, {1, f[1]}, {2, f[2]}}, {{0, "a"}, {2, "c"}}, {f[0]}},
+      {"middle file deleted",
+       {{0, f[0]}, {1, gone}, {2, f[2]}},
+       {{0, "a"}, {1, "b"}, {2, "c"}},
+       {f[0], f[2]}},
+      {"nothing at 0", {{1, f[1]}}, {{1, "b"}}, {}},
+  };
+  for (const auto& row : table) {
+    SCOPED_TRACE(row.name);
+    for (int i = 0; i < 4; ++i) {
+      store_.remove(QStringLiteral("LastFiles"), QStringLiteral("File%1").arg(i));
+      store_.remove(QStringLiteral("LastFiles"), QStringLiteral("Name%1").arg(i));
+    }
+    for (const auto& [i, v] : row.files)
+      store_.setValue(QStringLiteral("LastFiles"), QStringLiteral("File%1").arg(i), v);
+    for (const auto& [i, v] : row.names)
+      store_.setValue(QStringLiteral("LastFiles"), QStringLiteral("Name%1").arg(i), v);
+    QMenu menu;
+    auto list = MakeList(menu);
+    EXPECT_EQ(list->Files(), row.loaded);
+  }
+}
+
+// Saving a shorter list removes the numbers beyond it, file and name alike.
+TEST_F(HistoryListTest, SavingFewerFilesRemovesTheStaleNumbers) {
+  QStringList f;
+  for (int i = 0; i < 4; ++i) f << MakeFile(QStringLiteral("s%1.vq3").arg(i));
+  const QString group = QStringLiteral("LastFiles");
+  for (int i = 0; i < 4; ++i) {
+    store_.setValue(group, QStringLiteral("File%1").arg(i), f[i]);
+    store_.setValue(group, QStringLiteral("Name%1").arg(i), QFileInfo(f[i]).fileName());
+  }
+  QFile::remove(f[1]);
+  QFile::remove(f[3]);
+  QMenu menu;
+  auto list = MakeList(menu);
+  ASSERT_EQ(list->Files(), (QStringList{f[0], f[2]}));
+  QString error;
+  ASSERT_TRUE(list->SaveToRegistry(&error)) << error.toStdString();
+  EXPECT_EQ(store_.value(group, QStringLiteral("File0")), f[0]);
+  EXPECT_EQ(store_.value(group, QStringLiteral("Name0")), QStringLiteral("s0.vq3"));
+  EXPECT_EQ(store_.value(group, QStringLiteral("File1")), f[2]);
+  EXPECT_EQ(store_.value(group, QStringLiteral("Name1")), QStringLiteral("s2.vq3"));
+  for (const char* stale : {"File2", "Name2", "File3", "Name3"})
+    EXPECT_FALSE(store_.value(group, QString::fromLatin1(stale))) << stale;
 }
 
 }  // namespace

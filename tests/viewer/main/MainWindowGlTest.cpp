@@ -12,11 +12,14 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFile>
 #include <QMdiArea>
+#include <QOpenGLWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <array>
 #include <memory>
 
 namespace {
@@ -166,6 +169,63 @@ TEST_F(MainWindowGlTest, ClosingProjectsWhilePlayingNeitherCrashesNorHangs) {
   }
   RunEventsFor(50);
   EXPECT_TRUE(window_->MdiArea()->subWindowList().isEmpty());
+}
+
+// The tool-bar rotations turn the active view alone, by the angle step with
+// the sign of each button, and repaint it at once; Reset zeroes the angles
+// of every scalar view of the project and fits the active one.
+TEST_F(MainWindowGlTest, RotationsTurnTheActiveViewAloneAndResetZeroesTheAngles) {
+  window_->OpenProject(File(QStringLiteral("turn.vq3"), {0, 2}));
+  auto* active = dynamic_cast<TfrmGLBase*>(window_->ActiveView());
+  ASSERT_NE(active, nullptr);
+  TfrmGLBase* other = nullptr;
+  for (const auto& v : Project(0).Views())
+    if (v.get() != window_->ActiveView()) other = dynamic_cast<TfrmGLBase*>(v.get());
+  ASSERT_NE(other, nullptr);
+  struct PaintCounter : QObject {
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+      count += e->type() == QEvent::Paint;
+      return false;
+    }
+  } paints;
+  active->OpenGL1.Widget()->installEventFilter(&paints);
+  const auto angles = [](const TfrmGLBase* v) {
+    return std::array{v->AngleX(), v->AngleY(), v->AngleZ()};
+  };
+
+  const struct {
+    const char* action;
+    int axis;
+    float degrees;
+  } table[] = {{"curlxm", 0, 5},  {"curlxp", 0, -5}, {"curlym", 1, -5},
+               {"curlyp", 1, 5},  {"curlzm", 2, -5}, {"curlzp", 2, 5},
+               {"curlxp", 0, -5}, {"curlyp", 1, 5},  {"curlzm", 2, -5}};
+  std::array<float, 3> expected{};
+  for (const auto& row : table) {
+    SCOPED_TRACE(row.action);
+    QCoreApplication::processEvents();
+    paints.count = 0;
+    Act(row.action)->trigger();
+    QCoreApplication::processEvents();
+    expected[std::size_t(row.axis)] += row.degrees;
+    EXPECT_EQ(angles(active), expected);
+    EXPECT_EQ(angles(other), (std::array<float, 3>{})) << "the other view stays";
+    EXPECT_GT(paints.count, 0);
+  }
+
+  other->SetAngleY(7);  // shared: both scalar views turn
+  active->SetTranX(0.1f);
+  active->SetScaleX(9);
+  paints.count = 0;
+  Act("viewreset")->trigger();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(angles(active), (std::array<float, 3>{}));
+  EXPECT_EQ(angles(other), (std::array<float, 3>{}));
+  EXPECT_EQ(active->TranX(), 0.0f);
+  EXPECT_EQ(other->TranX(), 0.0f);
+  EXPECT_FLOAT_EQ(active->ScaleX(), 1.1f / 0.55f);  // fitted to the 0.55 m wide grid
+  EXPECT_GT(paints.count, 0);
 }
 
 }  // namespace

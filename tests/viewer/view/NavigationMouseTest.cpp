@@ -105,4 +105,42 @@ TEST(MiddleClick, NamesOnlyAMaterialThatHasARecord) {
   EXPECT_TRUE(old.surface.Messages.isEmpty());
 }
 
+// Hovering lists the material of the cell under the mouse (its record,
+// numbered from 0); a boundary cell beside the material shows the value it
+// holds but lists none, nor does a cell far from it or the background.
+TEST(Hover, ListsTheMaterialOfTheCellUnderTheMouseOnly) {
+  NavigationScene s;
+  const struct {
+    double x, y;
+    const char* listed;  // nullptr: nothing listed
+    const char* cell;
+  } table[] = {
+      {4.5, 3.5, "ShowMaterial 0", "(5,4)=(4.500m,3.500m)"},  // brick
+      {6.5, 5.5, "ShowMaterial 1", "(7,6)=(6.500m,5.500m)"},  // mortar
+      {2.5, 3.5, nullptr, "(3,4)=(2.500m,3.500m)"},           // left of the brick
+      {7.5, 3.5, nullptr, "(8,4)=(7.500m,3.500m)"},           // right of the mortar
+      {0.5, 0.5, nullptr, "(1,1)=(0.500m,0.500m)"},           // far from both
+  };
+  for (const auto& row : table) {
+    SCOPED_TRACE(row.cell);
+    s.host.Calls.clear();
+    const QPoint p = s.surface.WindowPointOf(row.x, row.y);
+    s.nav.MouseMove(Qt::NoModifier, p.x(), p.y());
+    EXPECT_EQ(s.surface.CellText, QString::fromLatin1(row.cell));
+    EXPECT_EQ(s.host.Calls,
+              row.listed ? QStringList{QString::fromLatin1(row.listed)} : QStringList{});
+  }
+  // The boundary cell left of the brick shows its own temperature.
+  const QPoint left = s.surface.WindowPointOf(2.5, 3.5);
+  s.nav.MouseMove(Qt::NoModifier, left.x(), left.y());
+  EXPECT_TRUE(s.surface.ValueText.trimmed().startsWith(QStringLiteral("304 ")))
+      << s.surface.ValueText.toStdString();
+  s.surface.Background = true;
+  s.host.Calls.clear();
+  s.nav.MouseMove(Qt::NoModifier, left.x(), left.y());
+  EXPECT_TRUE(s.surface.CellText.isEmpty());
+  EXPECT_TRUE(s.surface.ValueText.isEmpty());
+  EXPECT_TRUE(s.host.Calls.isEmpty());
+}
+
 }  // namespace

@@ -66,8 +66,10 @@ TEST(ViewFitScale, FitsTheLongerSideAndTheKindRange) {
   EXPECT_FLOAT_EQ(vector.t().ScaleZ, 1.0f);
   EXPECT_FLOAT_EQ(flat.t().ScaleZ, 1.0f);  // an empty range must not divide by zero
 
-  ViewTestHost empty;  // no grid: nothing to fit, nothing to crash on
-  View(empty, dkTemperature).model.FitScale();
+  ViewTestHost empty;  // no grid: nothing to fit
+  View none(empty, dkTemperature);
+  none.model.FitScale();
+  EXPECT_EQ(none.t().ScaleX, 1.0f);
 }
 
 TEST(ViewsOfAProjectMoveTogether, ScalarViewsShareTurnAndShiftNotZoomVectorViewsStayApart) {

@@ -195,3 +195,35 @@ TEST(ViewPaint, EveryDrawingModeShowsWhatItsModelHolds) {
     mode.check(frame);
   }
 }
+
+// A zoom the user set stays in the picture: the same cells, 1.5 times as
+// large each way (and still all inside the viewport), cover 2.25 times the
+// pixels.
+TEST(ViewPaint, AZoomedViewIsDrawnAtItsZoom) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  ViewFileHost host(writeFile(dir.path()));
+  TfrmGLBase view(host, dkTemperature);
+  view.resize(800, 520);
+  view.show();
+  view.ResetView();
+  view.Model().SetShadeModel(ViewModel::glFlat);
+  view.Model().SetDrawFlags(0);
+  const Frame fitted{view, view.GrabFrame().convertToFormat(QImage::Format_RGB32)};
+  const float fit = view.ScaleX();
+  const base::TColor column4 = fitted.legend(T(4), true);
+  const int before = fitted.count(column4, 0);
+  ASSERT_GT(before, 100);
+
+  view.SetScaleX(1.5f * fit);
+  view.SetScaleY(1.5f * fit);
+  const Frame zoomed{
+      view, view.GrabFrame(TfrmGLBase::GrabScale::AsShown).convertToFormat(QImage::Format_RGB32)};
+  testsupport::saveArtifact(zoomed.image, QStringLiteral("ViewZoomed.png"));
+  EXPECT_FLOAT_EQ(view.Transform1.ScaleX(), 1.5f * fit);
+  const int after = zoomed.count(column4, 0);
+  EXPECT_GT(after, 2.1 * before);
+  EXPECT_LT(after, 2.4 * before);
+  EXPECT_EQ(zoomed.colour(HoleX, HoleY), Background);
+  EXPECT_EQ(zoomed.colour(3.5f, 6.5f), column4);
+}
