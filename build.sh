@@ -66,12 +66,8 @@ cmd_test() {
     -DVELTRANO_TESTS=ON -DVELTRANO_SANITIZE=ON
   start_xvfb
   sanitizer_env
-  # In CI a test that fails is run once more: the shared Xvfb and the GL
-  # driver's exit-time leak check have failed rarely for reasons outside the
-  # code under test. The first failure stays in the log.
-  local retry=()
-  [ "${CI:-}" = "true" ] && retry=(--repeat until-pass:2)
-  ctest --test-dir "$dir" --output-on-failure -j "$JOBS" "${retry[@]}" "$@"
+  # Every test runs once: a test that fails only sometimes fails the run.
+  ctest --test-dir "$dir" --output-on-failure -j "$JOBS" "$@"
 }
 
 cmd_run() {

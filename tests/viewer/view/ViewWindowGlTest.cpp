@@ -10,7 +10,9 @@
 #include <QLabel>
 #include <QOpenGLWidget>
 
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -77,4 +79,35 @@ TEST_F(ViewWindow, RecomputesAtThePaintUnlessMinimisedOrLoading) {
   const auto before = view_->Model().Colors();
   view_->csb->Model().SetBoxColor(1, 0x00FF00);  // a legend change recomputes the colours
   EXPECT_NE(view_->Model().Colors(), before);
+}
+
+// Plain helper objects hanging off the window go before its parts, each
+// exactly once, however many there are and even when one takes another
+// with it.
+TEST_F(ViewWindow, ClosingFreesEveryHelperOnceWhileThePartsStillExist) {
+  std::vector<QString> freed;
+  bool legendThere = true;
+  struct Helper : QObject {
+    Helper(QObject* parent, QString name, std::vector<QString>& log, TfrmGLBase& view,
+           bool& legendThere)
+        : QObject(parent), name_(std::move(name)), log_(log), view_(view), legend_(legendThere) {}
+    ~Helper() override {
+      log_.push_back(name_);
+      legend_ = legend_ && view_.csb != nullptr && view_.csb->parent() != nullptr;
+    }
+    QString name_;
+    std::vector<QString>& log_;
+    TfrmGLBase& view_;
+    bool& legend_;
+  };
+  TfrmGLBase& view = *view_;
+  auto* a = new Helper(&view, "a", freed, view, legendThere);
+  auto* b = new Helper(&view, "b", freed, view, legendThere);
+  new Helper(&view, "c", freed, view, legendThere);
+  new Helper(a, "a's own", freed, view, legendThere);
+  QObject::connect(a, &QObject::destroyed, b, [b] { delete b; });  // a takes b with it
+  view_.reset();
+  std::sort(freed.begin(), freed.end());
+  EXPECT_EQ(freed, (std::vector<QString>{"a", "a's own", "b", "c"}));
+  EXPECT_TRUE(legendThere);
 }
