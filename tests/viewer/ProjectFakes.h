@@ -107,7 +107,8 @@ resultwriter::ResultFileSpec SmallSpec(std::initializer_list<int> kinds, int ste
 QString WriteResultFile(const resultwriter::ResultFileSpec& spec, const QString& folder,
                         const QString& name);
 // Runs the event loop (playback steps come from it) until `done` or `ms` pass.
-bool RunEventsUntil(const std::function<bool()>& done, int ms = 5000);
+// The limit only ends a test that would hang: a loaded machine may be slow.
+bool RunEventsUntil(const std::function<bool()>& done, int ms = 30000);
 inline void RunEventsFor(int ms) {
   RunEventsUntil([] { return false; }, ms);
 }

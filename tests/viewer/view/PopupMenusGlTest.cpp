@@ -26,6 +26,7 @@
 
 #include <deque>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <tuple>
@@ -262,49 +263,66 @@ TEST_F(PopupMenuCommands, ExportsShowTheirErrorsAndInitialConditionsReadTheStepA
 // caption, prompt and prefilled text the user sees, and the drawing is
 // repainted exactly when the command says so.
 TEST_F(PopupMenuCommands, EveryEntryChangesItsSettingAsksAsShownAndRepaintsWhenItShould) {
-  const QString legendFile = dir_.filePath("three.leg");
+  const QString legendFile = dir_.filePath("three.leg"), exported = dir_.filePath("out.leg");
   {
     QFile f(legendFile);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(
-        "[Legend]\nMinValDefault=0\nMaxValDefault=1000\nMinVal=100\nMaxVal=900\n"
-        "Digits=1\nCount=3\nColor1=clRed\nColor2=clLime\nColor3=clBlue\n");
+    f.write("[Legend]\nMinValDefault=0\nMaxValDefault=1000\nMinVal=100\nMaxVal=900\nCount=3\n");
   }
-  const QString exported = dir_.filePath("out.leg");
-  const auto flag = [this](TDrawFlag f) { return QString::number(model().HasFlag(f)); };
-  const auto scales = [this] {
-    const ViewTransform& t = model().Transform();
-    return QStringLiteral("%1 %2 %3").arg(t.ScaleX).arg(t.ScaleY).arg(t.ScaleZ);
+  const auto number = [](auto v) { return QString::number(v); };
+  const std::map<QString, std::function<QString()>> read = {
+      {"wire", [&] { return number(model().HasFlag(dfWireFrame)); }},
+      {"grid", [&] { return number(model().HasFlag(dfOutline)); }},
+      {"borders", [&] { return number(model().HasFlag(dfMaterialBorders)); }},
+      {"panel", [&] { return number(model().HasFlag(dfSidePanel)); }},
+      {"norm", [&] { return number(model().HasFlag(dfArrowNorm)); }},
+      {"log", [&] { return number(model().HasFlag(dfArrowLog)); }},
+      {"shade", [&] { return number(model().ShadeModel()); }},
+      {"gridDepth", [&] { return number(model().GridDepthFunc()); }},
+      {"matDepth", [&] { return number(model().MatDepthFunc()); }},
+      {"lighted", [&] { return number(model().SidePanelLighted()); }},
+      {"numbers", [&] { return number(model().NumberingEnabled()); }},
+      {"format", [&] { return model().NumberFormat(); }},
+      {"sides", [&] { return number(model().BoundarySides()); }},
+      {"threshold", [&] { return number(model().Threshold()); }},
+      {"arrowScale", [&] { return number(model().ArrowScale()); }},
+      {"linear", [&] { return number(legend().ColorsLinear()); }},
+      {"exported", [&] { return number(QFileInfo::exists(exported)); }},
+      {"clipboard", [&] { return number(QGuiApplication::clipboard()->image().height() > 100); }},
+      {"scales",
+       [&] {
+         const ViewTransform& t = model().Transform();
+         return QStringLiteral("%1 %2 %3").arg(t.ScaleX).arg(t.ScaleY).arg(t.ScaleZ);
+       }},
+      {"legend",
+       [&] {
+         const ColorLegendModel& l = legend();
+         return QStringLiteral("%1 %2 %3").arg(l.BoxCount()).arg(l.MinValAct()).arg(l.MaxValAct());
+       }},
   };
-  const auto bounds = [this] {
-    return QStringLiteral("%1 %2 %3")
-        .arg(legend().BoxCount())
-        .arg(legend().MinValAct())
-        .arg(legend().MaxValAct());
+  const auto scale = [this](float s) {
+    return [this, s] {
+      model().SetScaleX(s);
+      model().SetScaleY(s);
+      model().SetScaleZ(s);
+    };
   };
-  const auto scaleTwo = [this] {
-    model().SetScaleX(2);
-    model().SetScaleY(2);
-    model().SetScaleZ(2);
-  };
+  constexpr TDataKind T = dkTemperature, F = dkCapillaryFlux;
+  const QString scaling = QStringLiteral("drawing mode:scaling|Enter factor of scaling|1");
   const struct {
     TDataKind kind;
-    const char* entry;
-    std::function<QString()> state;
-    const char* before;
-    const char* after;
+    const char *entry, *reads, *before, *after;
     bool repaints;
     std::vector<std::optional<QString>> answers = {};
     QStringList asked = {};
     int updates = 0;  // calls of the project's UpdateViews, which repaint the views
     std::function<void()> prepare = nullptr;
   } table[] = {
-      {dkTemperature, "fill1", [&] { return flag(dfWireFrame); }, "0", "1", true},
-      {dkTemperature, "flat1", [&] { return QString::number(model().ShadeModel()); }, "7425",
-       "7424", true},
-      {dkTemperature,
+      {T, "fill1", "wire", "0", "1", true},
+      {T, "flat1", "shade", "7425", "7424", true},
+      {T,
        "smooth1",
-       [&] { return QString::number(model().ShadeModel()); },
+       "shade",
        "7424",
        "7425",
        true,
@@ -312,22 +330,11 @@ TEST_F(PopupMenuCommands, EveryEntryChangesItsSettingAsksAsShownAndRepaintsWhenI
        {},
        0,
        [&] { model().SetShadeModel(ViewModel::glFlat); }},
-      {dkTemperature, "Grid1", [&] { return flag(dfOutline); }, "1", "0", true},
-      {dkTemperature, "depthtest1", [&] { return QString::number(model().GridDepthFunc()); }, "515",
-       "519", true},
-      {dkTemperature,
+      {T, "Grid1", "grid", "1", "0", true},
+      {T, "depthtest1", "gridDepth", "515", "519", true},  // LEQUAL to ALWAYS
+      {T,
        "depthtest1",
-       [&] { return QString::number(model().GridDepthFunc()); },
-       "519",
-       "515",
-       true,
-       {},
-       {},
-       0,
-       [&] { model().SetGridDepthFunc(ViewModel::glAlways); }},
-      {dkTemperature,
-       "depthtest1",
-       [&] { return QString::number(model().GridDepthFunc()); },
+       "gridDepth",
        "513",
        "515",
        true,
@@ -335,12 +342,12 @@ TEST_F(PopupMenuCommands, EveryEntryChangesItsSettingAsksAsShownAndRepaintsWhenI
        {},
        0,
        [&] { model().SetGridDepthFunc(ViewModel::glLess); }},
-      {dkTemperature, "visible2", [&] { return flag(dfMaterialBorders); }, "1", "0", true},
-      {dkTemperature, "depthtest2", [&] { return QString::number(model().MatDepthFunc()); }, "515",
-       "519", true},
-      {dkTemperature,
+      {T, "always1", "gridDepth", "515", "519", true},  // the hidden detail entries
+      {T, "greater2", "matDepth", "515", "516", true},
+      {T, "visible2", "borders", "1", "0", true},
+      {T,
        "depthtest2",
-       [&] { return QString::number(model().MatDepthFunc()); },
+       "matDepth",
        "519",
        "515",
        true,
@@ -348,130 +355,92 @@ TEST_F(PopupMenuCommands, EveryEntryChangesItsSettingAsksAsShownAndRepaintsWhenI
        {},
        0,
        [&] { model().SetMatDepthFunc(ViewModel::glAlways); }},
-      {dkTemperature, "visible1", [&] { return flag(dfSidePanel); }, "1", "0", true},
-      {dkTemperature, "lighted1", [&] { return QString::number(model().SidePanelLighted()); }, "0",
-       "1", true},
-      {dkTemperature, "enabled1", [&] { return QString::number(model().NumberingEnabled()); }, "0",
-       "1", true},
-      {dkTemperature,
+      {T, "visible1", "panel", "1", "0", true},
+      {T, "lighted1", "lighted", "0", "1", true},
+      {T, "enabled1", "numbers", "0", "1", true},
+      {T,
        "format1",
-       [&] { return model().NumberFormat(); },
+       "format",
        "%4.0f",
        "%6.2f",
        false,
        {"%6.2f"},
        {"Change number format|Format specifier|%4.0f"}},
-      {dkTemperature, "top1", [&] { return QString::number(model().BoundarySides()); }, "15", "14",
-       true},
-      {dkTemperature, "left1", [&] { return QString::number(model().BoundarySides()); }, "15", "13",
-       true},
-      {dkTemperature, "bottom1", [&] { return QString::number(model().BoundarySides()); }, "15",
-       "11", true},
-      {dkTemperature, "right1", [&] { return QString::number(model().BoundarySides()); }, "15", "7",
-       true},
-      {dkTemperature,
-       "right1",
-       [&] { return QString::number(model().BoundarySides()); },
-       "7",
-       "15",
-       true,
-       {},
-       {},
-       0,
-       [&] { model().SetBoundarySides(7); }},
-      {dkTemperature,
+      {T, "top1", "sides", "15", "14", true},
+      {T, "left1", "sides", "15", "13", true},
+      {T, "bottom1", "sides", "15", "11", true},
+      {T, "right1", "sides", "7", "15", true, {}, {}, 0, [&] { model().SetBoundarySides(7); }},
+      {T,
        "x1",
-       scales,
+       "scales",
        "2 2 2",
        "0.5 2 2",
        false,
        {"0.5"},
        {"Change zoom factor|x-zoom|2"},
        0,
-       scaleTwo},
-      {dkTemperature,
+       scale(2)},
+      {T,
        "y1",
-       scales,
+       "scales",
        "2 2 2",
        "2 3 2",
        false,
        {"3"},
        {"Change zoom factor|y-zoom|2"},
        0,
-       scaleTwo},
-      {dkTemperature,
+       scale(2)},
+      {T,
        "z1",
-       scales,
+       "scales",
        "2 2 2",
        "2 2 0.25",
        false,
        {"0.25"},
        {"Change zoom factor|z-zoom|2"},
        0,
-       scaleTwo},
-      {dkTemperature, "in1", scales, "2 2 2", "2.25 2.25 2.25", true, {}, {}, 0, scaleTwo},
-      {dkTemperature,
-       "out1",
-       scales,
-       "2.25 2.25 2.25",
-       "2 2 2",
-       true,
-       {},
-       {},
-       0,
-       [&] {
-         model().SetScaleX(2.25f);
-         model().SetScaleY(2.25f);
-         model().SetScaleZ(2.25f);
-       }},
-      // A scalar view has no arrows to normalise.
-      {dkTemperature, "normalized1", [&] { return flag(dfArrowNorm); }, "0", "0", false},
-      {dkTemperature,
+       scale(2)},
+      {T, "in1", "scales", "2 2 2", "2.25 2.25 2.25", true, {}, {}, 0, scale(2)},
+      {T, "out1", "scales", "2.25 2.25 2.25", "2 2 2", true, {}, {}, 0, scale(2.25f)},
+      {T, "normalized1", "norm", "0", "0", false},  // no arrows to normalise
+      {T,
        "numberofcolors1",
-       bounds,
+       "legend",
        "10 0 1000",
        "4 0 1000",
        false,
        {"4"},
        {"colors|Enter number of colors|10"},
        1},
-      {dkTemperature, "deletecolor1", bounds, "10 0 1000", "9 0 1000", false, {}, {}, 1},
-      {dkTemperature,
-       "linearizecolors1",
-       [&] { return QString::number(legend().ColorsLinear()); },
-       "1",
-       "0",
-       false,
-       {},
-       {},
-       1},
-      {dkTemperature,
+      {T, "deletecolor1", "legend", "10 0 1000", "9 0 1000", false, {}, {}, 1},
+      {T, "linearizecolors1", "linear", "1", "0", false, {}, {}, 1},
+      {T,
        "lowerbound1",
-       bounds,
+       "legend",
        "10 0 1000",
        "10 -5 1000",
        true,
        {"-5"},
        {"interval:lowerbound|Enter lowerbound of interval|0"}},
-      {dkTemperature,
+      {T,
        "upperbound1",
-       bounds,
+       "legend",
        "10 0 1000",
        "10 0 500",
        true,
        {"500"},
        {"interval:upperbound|Enter upperbound of interval|1000"}},
-      {dkTemperature,
+      {T,
        "lowerbound1",
-       bounds,
+       "legend",
        "10 0 1000",
        "10 0 1000",
        false,
        {std::nullopt},
        {"interval:lowerbound|Enter lowerbound of interval|0"}},
-      {dkTemperature,
+      {T,
        "import1",
-       bounds,
+       "legend",
        "10 0 1000",
        "3 100 900",
        true,
@@ -479,9 +448,9 @@ TEST_F(PopupMenuCommands, EveryEntryChangesItsSettingAsksAsShownAndRepaintsWhenI
        {},
        0,
        [&] { dialogs_->openName = legendFile; }},
-      {dkTemperature,
+      {T,
        "export1",
-       [&] { return QString::number(QFileInfo::exists(exported)); },
+       "exported",
        "0",
        "1",
        false,
@@ -489,9 +458,9 @@ TEST_F(PopupMenuCommands, EveryEntryChangesItsSettingAsksAsShownAndRepaintsWhenI
        {},
        0,
        [&] { dialogs_->saveName = exported; }},
-      {dkTemperature,
+      {T,
        "copytoclipboard1",
-       [&] { return QString::number(QGuiApplication::clipboard()->image().height() > 100); },
+       "clipboard",
        "0",
        "1",
        false,
@@ -499,42 +468,29 @@ TEST_F(PopupMenuCommands, EveryEntryChangesItsSettingAsksAsShownAndRepaintsWhenI
        {},
        0,
        [] { QGuiApplication::clipboard()->clear(); }},
-      {dkCapillaryFlux, "normalized1", [&] { return flag(dfArrowNorm); }, "1", "0", true},
-      {dkCapillaryFlux, "logarithmic2", [&] { return flag(dfArrowLog); }, "0", "1", true},
-      {dkCapillaryFlux,
+      {F, "normalized1", "norm", "1", "0", true},
+      {F, "logarithmic2", "log", "0", "1", true},
+      {F,
        "threshold1",
-       [&] { return QString::number(model().Threshold()); },
+       "threshold",
        "1",
        "0.25",
        false,
        {"0.25"},
        {"Random threshold|Enter threshold value|1"}},
-      {dkCapillaryFlux,
+      {F,
        "scaling1",
-       [&] { return QString::number(model().ArrowScale()); },
+       "arrowScale",
        "1",
        "2.5",
        false,
        {"two", "", "2.5"},
-       {"drawing mode:scaling|Enter factor of scaling|1",
-        "drawing mode:scaling|Enter factor of scaling|1",
-        "drawing mode:scaling|Enter factor of scaling|1"}},
-      {dkCapillaryFlux,
-       "scaling1",
-       [&] { return QString::number(model().ArrowScale()); },
-       "1",
-       "1",
-       false,
-       {"x", std::nullopt},
-       {"drawing mode:scaling|Enter factor of scaling|1",
-        "drawing mode:scaling|Enter factor of scaling|1"}},
-      {dkCapillaryFlux, "Grid1", [&] { return flag(dfOutline); }, "0", "1", true},
-      {dkCapillaryFlux, "depthtest2", [&] { return QString::number(model().MatDepthFunc()); },
-       "515", "519", true},
-      {dkCapillaryFlux, "in1", scales, "2 2 2", "2.25 2.25 2.25", true, {}, {}, 0, scaleTwo},
-      {dkCapillaryFlux,
+       {scaling, scaling, scaling}},
+      {F, "scaling1", "arrowScale", "1", "1", false, {"x", std::nullopt}, {scaling, scaling}},
+      {F, "Grid1", "grid", "0", "1", true},
+      {F,
        "numberofcolors1",
-       bounds,
+       "legend",
        "1 0 2",
        "5 0 2",
        false,
@@ -549,18 +505,18 @@ TEST_F(PopupMenuCommands, EveryEntryChangesItsSettingAsksAsShownAndRepaintsWhenI
     answer({});
     dialogs_->answers.assign(row.answers.begin(), row.answers.end());
     const int updates = calls("UpdateViews");
-    ASSERT_EQ(row.state(), QString::fromUtf8(row.before));
+    const auto& state = read.at(QString::fromLatin1(row.reads));
+    ASSERT_EQ(state(), QString::fromUtf8(row.before));
     QCoreApplication::processEvents();  // paints that were due before
     paints_.count = 0;
     click(row.entry);
     QCoreApplication::processEvents();  // a repaint reaches the drawing here
-    EXPECT_EQ(row.state(), QString::fromUtf8(row.after));
+    EXPECT_EQ(state(), QString::fromUtf8(row.after));
     EXPECT_EQ(dialogs_->log, row.asked);
-    // A legend command hands the repaint to the project's UpdateViews.
+    EXPECT_EQ(calls("UpdateViews") - updates, row.updates);
     if (row.updates == 0) {
       EXPECT_EQ(paints_.count > 0, row.repaints) << paints_.count << " paints";
     }
-    EXPECT_EQ(calls("UpdateViews") - updates, row.updates);
   }
   EXPECT_TRUE(boxes_.isEmpty()) << boxes_.join('\n').toStdString();
 }

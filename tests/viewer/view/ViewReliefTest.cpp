@@ -95,27 +95,6 @@ std::vector<std::uint32_t> BruteForce(const std::vector<float>& m,
 
 }  // namespace
 
-// Only cell 4 (i = 1, j = 1) active, cell k holding 10 k; traced by hand.
-TEST(ViewReliefHeights, SingleActiveCellTakesCornerMeans) {
-  const Relief r(3, 3, Cells(9, {4}), 80, [](int k) { return 10.0f * float(k); });
-  EXPECT_FLOAT_EQ(r.K(0), 40);  // corner list 0: the active cell's value
-  EXPECT_FLOAT_EQ(r.K(1), 40);  // right side: between C(4) and C(5) = 40
-  EXPECT_FLOAT_EQ(r.R(1), 40);
-  EXPECT_FLOAT_EQ(r.U(3), 40);  // up side
-  EXPECT_FLOAT_EQ(r.K(3), 20);  // 0.5 * C(4) + 0.5 * C(7) before C(7) is set
-  EXPECT_FLOAT_EQ(r.K(4), 20);  // down side: 0.5 * C(4) + 0.5 * C(7)
-  EXPECT_FLOAT_EQ(r.C(3), 30);  // inactive neighbours keep their own values
-  EXPECT_FLOAT_EQ(r.C(7), 70);
-  EXPECT_FLOAT_EQ(r.C(4), 30);  // (K4 + K3 + K1 + K0) / 4 = (20 + 20 + 40 + 40) / 4
-
-  // Each height carries the legend's interpolated colour.
-  const auto& c = r.model.Colors();
-  const std::size_t centre = std::size_t(r.g().CentreBase());
-  for (std::size_t v : {std::size_t(0), std::size_t(3), centre + 4, centre + 7})
-    EXPECT_EQ(ColourAt(c, v), r.legend.ValueToInterpolatedColor(r.model.Vertices()[v].Z)) << v;
-  EXPECT_NE(ColourAt(c, centre + 4), ColourAt(c, centre + 7));
-}
-
 // The right and upper neighbours of the last column and row lie beyond the
 // grid: heights come from the cells themselves, no write lands elsewhere.
 TEST(ViewReliefHeights, CellsOfTheLastColumnAndRowReadThemselves) {
