@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <exception>
 #include <new>
 
 using namespace resultfile;
@@ -31,12 +32,7 @@ bool isResultHeader(const unsigned char* header, int& version) {
 TResultFile::TResultFile(const QString& fileName) : fileName_(fileName), file_(fileName) {
   file_.Reset(1);
   fileSize_ = file_.FileSize();
-  detectFraming();
-  TResultFileBody(*this).Read();
-  layOutSteps();
-  findStepArea();
-  Rewind(false);
-  startDate_ = DateTextToDateTime(header_.StartDateText);
+  open();
 }
 
 TResultFile::~TResultFile() = default;
@@ -45,55 +41,82 @@ void TResultFile::FreeDeleter::operator()(std::byte* p) const noexcept {
   std::free(p);
 }
 
-// Plain first; then records, recognised by the length word at offset 0 that
-// the header record repeats after its data (a record file would otherwise pass
-// as prefixed, its length word taken for the prefix); otherwise prefixed.
-void TResultFile::detectFraming() {
+std::int32_t TResultFile::wordAt(std::int64_t offset) {
+  unsigned char bytes[4];
+  file_.Seek(offset);
+  file_.BlockReadUnsafe(bytes, 4);
+  return qFromLittleEndian<qint32>(bytes);
+}
+
+// Reads `length` header bytes at `offset` (the rest of the header zero) and
+// checks magic and version.
+bool TResultFile::headerAt(std::int64_t offset, int length, unsigned char* header) {
+  if (fileSize_ < offset + length) return false;
+  file_.Seek(offset);
+  file_.BlockReadUnsafe(header, length);
+  std::memset(header + length, 0, static_cast<std::size_t>(HeaderBytes - length));
+  return isResultHeader(header, version_);
+}
+
+// Plain first. Otherwise a length word at 0 that comes again after that many
+// bytes marks a header record; but a prefixed file shows the same shape when
+// its prefix word happens to equal the word 4 + prefix bytes further on, as in
+// a file whose writer framed the 36-byte header as one record and left the
+// closing 36 as the extra word. The header's version settles it: records carry
+// versions 0 and 1 only, and version 2 has no extra word to absorb a closing
+// marker, so it is refused. Versions 0 and 1 are read as records first and as
+// prefixed when that fails; the refusal then reported is the records one.
+void TResultFile::open() {
   unsigned char header[HeaderBytes] = {};
-  std::int64_t got = 0;
-  if (fileSize_ >= HeaderBytes) {
-    file_.Seek(0);
-    file_.BlockReadUnsafe(header, HeaderBytes);
-    if (isResultHeader(header, version_)) {
-      framing_ = TResultFraming::Plain;
-      bodyStart_ = HeaderBytes;
+  if (headerAt(0, HeaderBytes, header)) return readAs(TResultFraming::Plain, HeaderBytes, header);
+  const std::int32_t length = fileSize_ >= 8 ? wordAt(0) : 0;
+  const bool marked =
+      length >= MagicBytes + 2 && length <= fileSize_ - 8 && wordAt(4 + length) == length;
+  if (!marked || !headerAt(4, std::min(length, HeaderBytes), header) || version_ >= 3) {
+    if (!headerAt(4, HeaderBytes, header)) throw unsupportedFile();
+    return readAs(TResultFraming::Prefixed, 4 + HeaderBytes, header);
+  }
+  if (version_ == 2) throw unsupportedFile();
+  try {
+    // A header record longer than a header has no layout to read.
+    if (length > HeaderBytes) throw unsupportedFile();
+    readAs(TResultFraming::Records, 4 + length + 4, header);
+  } catch (const base::Exception&) {
+    const std::exception_ptr recordsRefusal = std::current_exception();
+    try {
+      if (!headerAt(4, HeaderBytes, header)) throw unsupportedFile();
+      readAs(TResultFraming::Prefixed, 4 + HeaderBytes, header);
+    } catch (const base::Exception&) {
+      std::rethrow_exception(recordsRefusal);
     }
   }
-  auto wordAt = [this](std::int64_t offset) {
-    unsigned char bytes[4];
-    file_.Seek(offset);
-    file_.BlockReadUnsafe(bytes, 4);
-    return qFromLittleEndian<qint32>(bytes);
-  };
-  if (bodyStart_ == 0 && fileSize_ >= 8) {
-    const std::int32_t length = wordAt(0);
-    const bool repeated =
-        length >= MagicBytes + 2 && length <= fileSize_ - 8 && wordAt(4 + length) == length;
-    if (repeated) {
-      // Only versions 0 and 1 exist in records, and a header record longer
-      // than a header has no layout to read.
-      if (length > HeaderBytes) throw unsupportedFile();
-      file_.Seek(4);
-      file_.BlockReadUnsafe(header, length);
-      std::memset(header + length, 0, static_cast<std::size_t>(HeaderBytes - length));
-      if (!isResultHeader(header, version_) || version_ > 1) throw unsupportedFile();
-      framing_ = TResultFraming::Records;
-      bodyStart_ = 4 + length + 4;
-    }
-  }
-  if (bodyStart_ == 0 && fileSize_ >= 4 + HeaderBytes) {
-    file_.Seek(4);
-    file_.BlockRead(header, HeaderBytes, got);
-    if (isResultHeader(header, version_)) {
-      framing_ = TResultFraming::Prefixed;
-      bodyStart_ = 4 + HeaderBytes;
-    }
-  }
-  if (bodyStart_ == 0) throw unsupportedFile();
+}
+
+// Reads everything after the header as `framing`, from `afterHeader` on.
+// Starts from empty state, so a second try sees nothing of a failed first one.
+void TResultFile::readAs(TResultFraming framing, std::int64_t afterHeader,
+                         const unsigned char* header) {
+  framing_ = framing;
+  bodyStart_ = afterHeader;
   headerFirstStep_ = qFromLittleEndian<qint32>(header + 32);
   // Versions 3 and 4 put one more word after the header.
   if (version_ >= 3) bodyStart_ += 4;
+  nx_ = ny_ = materialCount_ = 0;
+  x_.clear();
+  y_.clear();
+  cellMaterials_.clear();
+  materials_.clear();
+  header_ = THeaderBlock{};
+  rangesInBody_ = false;
+  fieldTable_ = TFieldTable{};
+  stepBuffer_.reset();
+  savedPosition_ = -1;
   file_.Seek(bodyStart_);
+  TResultFileBody(*this).Read();
+  layOutSteps();
+  findStepArea();
+  Rewind(false);
+  startDate_ = DateTextToDateTime(header_.StartDateText);
 }
 
 void TResultFile::layOutSteps() {
@@ -164,12 +187,6 @@ void TResultFile::findStepArea() {
   } else if (framing_ == TResultFraming::Records && fileSize_ - firstStepOffset_ >= 8) {
     // From the back: the last record (the ranges) and the one before it (the
     // tag), each found through its closing length word.
-    auto wordAt = [this](std::int64_t offset) {
-      unsigned char bytes[4];
-      file_.Seek(offset);
-      file_.BlockReadUnsafe(bytes, 4);
-      return std::int64_t{qFromLittleEndian<qint32>(bytes)};
-    };
     const std::int64_t last = wordAt(fileSize_ - 4);
     const std::int64_t tagEnd = fileSize_ - last - 12;
     if (last >= 0 && tagEnd >= firstStepOffset_) {

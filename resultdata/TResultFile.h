@@ -102,7 +102,10 @@ class TResultFile {
  private:
   friend class TResultFileBody;
 
-  void detectFraming();
+  void open();
+  bool headerAt(std::int64_t offset, int length, unsigned char* header);
+  std::int32_t wordAt(std::int64_t offset);
+  void readAs(TResultFraming framing, std::int64_t afterHeader, const unsigned char* header);
   void layOutSteps();
   void findStepArea();
   void seekStep(std::int64_t offset);
