@@ -14,3 +14,14 @@ QStringList FilesFromCommandLine(const QStringList& parameters,
   }
   return files;
 }
+
+QStringList NoSuchFileLines(const QStringList& parameters,
+                            const std::function<bool(const QString&)>& fileExists) {
+  QStringList lines;
+  const QStringList files = FilesFromCommandLine(parameters, fileExists);
+  // The halves of a path split at blanks are no mistake when joined they open.
+  if (files.size() == 1 && !parameters.contains(files.front())) return lines;
+  for (const QString& p : parameters)
+    if (!fileExists(p)) lines << QStringLiteral("veltrano: no such file: %1").arg(p);
+  return lines;
+}

@@ -10,3 +10,8 @@
 
 QStringList FilesFromCommandLine(const QStringList& parameters,
                                  const std::function<bool(const QString&)>& fileExists);
+
+// One line per parameter that names no existing file ("veltrano: no such
+// file: NAME"), for stderr; none when the joined parameters name a file.
+QStringList NoSuchFileLines(const QStringList& parameters,
+                            const std::function<bool(const QString&)>& fileExists);

@@ -35,9 +35,7 @@ void ResetActiveViewTransform(ProjectView& view) {
     view.ResetView();
     return;
   }
-  form->SetAngleX(0);
-  form->SetAngleY(0);
-  form->SetAngleZ(0);
+  form->Model().ResetRotation();
   form->ResetView();
   form->FormPaint();
 }

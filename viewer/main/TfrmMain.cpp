@@ -1,5 +1,6 @@
 #include "viewer/main/TfrmMain.h"
 
+#include "base/Convert.h"
 #include "base/Exceptions.h"
 #include "platform/ProcessLauncher.h"
 #include "platform/SettingsStore.h"
@@ -30,7 +31,10 @@
 #include <QToolBar>
 #include <QUrl>
 
+#include <cmath>
+#include <cstdio>
 #include <exception>
+#include <limits>
 
 namespace {
 
@@ -358,9 +362,11 @@ void TfrmMain::AddToHistory(const QString& fileName) {
 }
 
 void TfrmMain::OpenCommandLine(const QStringList& parameters) {
-  const QStringList files =
-      FilesFromCommandLine(parameters, [](const QString& p) { return QFileInfo(p).isFile(); });
-  for (const QString& f : files) OpenProject(f);
+  const auto exists = [](const QString& p) { return QFileInfo(p).isFile(); };
+  // The window stays as it is; the shell gets a hint for a mistyped name.
+  for (const QString& line : NoSuchFileLines(parameters, exists))
+    std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+  for (const QString& f : FilesFromCommandLine(parameters, exists)) OpenProject(f);
 }
 
 QStringList TfrmMain::GraphArguments() const {
@@ -410,9 +416,11 @@ void TfrmMain::EditAngleStep() {
     const auto answer = prompts_->AskText(this, QStringLiteral("View3d:Angle"),
                                           QStringLiteral("Enter angle of increment"), text);
     if (!answer) return;
-    bool ok = false;
-    const double value = QLocale().toDouble(answer->trimmed(), &ok);
-    if (ok) {
+    // The step is stored as a single, and a non-finite one would make the
+    // next rotation's angle non-finite: those count as no number.
+    double value = 0;
+    if (base::TryStrToFloat(*answer, value) && std::isfinite(value) &&
+        std::fabs(value) <= double(std::numeric_limits<float>::max())) {
       angleStep_ = static_cast<float>(value);
       return;
     }
@@ -492,14 +500,21 @@ void TfrmMain::ToggleMaterialOfActiveChild() {
 
 // ---------------------------------------------------------------- ProjectOwner
 
-QMdiSubWindow* TfrmMain::AddChild(QWidget* widget) {
-  QMdiSubWindow* sub = mdi_->addSubWindow(widget);
-  // New windows open big enough to show their drawing beside the side panel,
-  // within the MDI area when it is smaller.
-  QSize size = sub->size().expandedTo(QSize(600, 450));
+QMdiSubWindow* TfrmMain::AddChild(QWidget* widget, bool isView) {
+  auto* sub = new QMdiSubWindow;
+  sub->setWidget(widget);
+  // Sized before the area places it, so that the placement sees the size.
+  // A view takes a sixth of the area, so that a project's views are seen
+  // whole side by side, yet never less than its drawing beside the side
+  // panel needs; another window keeps its own size. Either stays within the
+  // area when the area has a size yet.
   const QSize area = mdi_->viewport()->size();
+  QSize size = isView
+                   ? QSize(area.width() / 3, area.height() / 2).expandedTo(sub->minimumSizeHint())
+                   : widget->size();
   if (area.width() > 100 && area.height() > 100) size = size.boundedTo(area);
   sub->resize(size);
+  mdi_->addSubWindow(sub);
   // The frame lives as long as its window: closing only minimises it, and
   // the frame goes when its owner (project) destroys the window.
   sub->setAttribute(Qt::WA_DeleteOnClose, false);
@@ -534,7 +549,7 @@ std::unique_ptr<ProjectView> TfrmMain::CreateView(TZolProject& project, TDataKin
   if (!viewFactory_) throw base::Exception(QStringLiteral("no view window available"));
   std::unique_ptr<ProjectView> view = viewFactory_(project, kind);
   if (!view) throw base::Exception(QStringLiteral("the view window could not be created"));
-  QMdiSubWindow* sub = AddChild(view->Widget());
+  QMdiSubWindow* sub = AddChild(view->Widget(), true);
   mdi_->setActiveSubWindow(sub);
   return view;
 }
@@ -544,7 +559,7 @@ std::unique_ptr<MaterialView> TfrmMain::CreateMaterialWindow(TZolProject& projec
   std::unique_ptr<MaterialView> window = materialFactory_(project);
   if (!window) throw base::Exception(QStringLiteral("the material window could not be created"));
   window->Widget()->setWindowTitle(project.FileName());
-  QMdiSubWindow* sub = AddChild(window->Widget());
+  QMdiSubWindow* sub = AddChild(window->Widget(), false);
   mdi_->setActiveSubWindow(sub);
   return window;
 }

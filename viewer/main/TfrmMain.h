@@ -110,7 +110,7 @@ class TfrmMain : public QMainWindow, public ProjectOwner {
   void CreateToolBars();
   QAction* NewAction(const char* name, const QString& caption, const QString& hint, int image);
   // Puts a window into the MDI area as a child that minimises when closed.
-  QMdiSubWindow* AddChild(QWidget* widget);
+  QMdiSubWindow* AddChild(QWidget* widget, bool isView);
   void AddToHistory(const QString& fileName);
   void RemoveProject(std::size_t index);
   // Deletes the MDI frames whose window has been destroyed.

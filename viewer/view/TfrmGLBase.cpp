@@ -8,6 +8,7 @@
 #include "viewer/widgets/TColorScrollBox.h"
 #include "viewer/widgets/TQuroProgress.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiSubWindow>
@@ -16,12 +17,20 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
 
-// Width of the right panel in logical pixels.
+// Width of the right panel in logical pixels. It grows to the widest legend
+// text, up to the cap and to half the window, so that the drawing keeps at
+// least the panel's width.
 constexpr int PanelWidth = 160;
+constexpr int MaxPanelWidth = 320;
+// Height of the drawing a new window asks for when cascaded.
+constexpr int HintHeight = 300;
+// The date strip's height, which the splitter keeps when the window is small.
+constexpr int DateStripHeight = 100;
 
 }  // namespace
 
@@ -40,6 +49,8 @@ TfrmGLBase::TfrmGLBase(ViewHost& project, TDataKind kind, QWidget* parent)
   csb->Model().OnColorChanged = [this] { colorChanged(); };
   setWindowTitle(model_->WindowCaption());
   ViewPainter::LoadTransform(model_->Transform(), Transform1);
+  connect(csb, &TColorScrollBox::TextsChanged, this, [this] { fitPanelWidth(); });
+  fitPanelWidth();
   // The drawing and legend popup menus (viewer/ViewPopupMenus).
   InstallViewPopupMenus(*this);
   // Keys, mouse and the hover status (viewer/ViewNavigationInput).
@@ -165,6 +176,9 @@ void TfrmGLBase::buildLayout() {
   layout->setSpacing(0);
   QOpenGLWidget* area = OpenGL1.Widget();
   area->setObjectName(QStringLiteral("OpenGL1"));
+  // The layout may size the drawing area after this form's resize handler
+  // ran (tiling, a panel that widens): the area's own resize sets the viewport.
+  area->installEventFilter(this);
   layout->addWidget(area, 1);
 
   Panel1 = new QWidget(this);
@@ -241,7 +255,10 @@ void TfrmGLBase::buildLayout() {
   StaticText3->setMinimumHeight(2 * line);
   Panel2->setMinimumHeight(10 * line + 12);
   splitter->setCollapsible(2, false);
-  splitter->setSizes({130, 300, Panel2->minimumHeight()});
+  // The date strip keeps its height; the legend scrolls in what is left.
+  PanelCalendar->setMinimumHeight(DateStripHeight);
+  splitter->setCollapsible(0, false);
+  splitter->setSizes({DateStripHeight, 300, Panel2->minimumHeight()});
   resize(640, 480);
 }
 
@@ -340,8 +357,40 @@ void TfrmGLBase::applyViewportSize() {
   if (OpenGL1.Resize()) FormPaint();
 }
 
+QSize TfrmGLBase::sizeHint() const {
+  // A square drawing beside a panel that shows the legend texts whole.
+  const int height = std::max(minimumSizeHint().height(), HintHeight);
+  return {panelFit_ + std::max(panelFit_, height), height};
+}
+
+QSize TfrmGLBase::minimumSizeHint() const {
+  return {2 * PanelWidth, QWidget::minimumSizeHint().height()};
+}
+
+void TfrmGLBase::fitPanelWidth() {
+  const int fit = std::clamp(csb->WidthForTexts(), PanelWidth, MaxPanelWidth);
+  if (fit != panelFit_) {
+    panelFit_ = fit;
+    updateGeometry();
+  }
+  const int width = std::min(panelFit_, std::max(PanelWidth, this->width() / 2));
+  if (Panel1->width() != width || Panel1->minimumWidth() != width) Panel1->setFixedWidth(width);
+}
+
+bool TfrmGLBase::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Resize && watched == OpenGL1.Widget() && !creating_) {
+    QOpenGLWidget* area = OpenGL1.Widget();
+    OpenGL1.setWidth(area->width());
+    OpenGL1.setHeight(area->height());
+    OpenGL1.Resize();
+    area->update();
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
 void TfrmGLBase::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
+  fitPanelWidth();
   formResize();
 }
 

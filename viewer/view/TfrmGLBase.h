@@ -97,7 +97,13 @@ class TfrmGLBase : public QWidget, public ProjectView, public ITransformation {
 
   const QString& StatusText() const { return statusText_; }
 
+  // A square drawing beside a side panel that shows the legend texts whole.
+  QSize sizeHint() const override;
+  // A drawing as wide as the narrowest side panel.
+  QSize minimumSizeHint() const override;
+
  protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
@@ -108,6 +114,8 @@ class TfrmGLBase : public QWidget, public ProjectView, public ITransformation {
   void formResize();
   // Gives the GL viewport the drawing area's size; repaints on a change.
   void applyViewportSize();
+  // The side panel as wide as the widest legend text, within bounds.
+  void fitPanelWidth();
   void colorChanged();
   bool isMinimizedWindow() const;
 
@@ -117,4 +125,5 @@ class TfrmGLBase : public QWidget, public ProjectView, public ITransformation {
   std::unique_ptr<ViewModel> model_;
   std::unique_ptr<ViewPainter> painter_;
   QString statusText_;
+  int panelFit_ = 0;  // side panel width the legend texts ask for
 };

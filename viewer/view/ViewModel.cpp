@@ -181,6 +181,13 @@ void ViewModel::ResetView() {
   SetTranZ(0);
 }
 
+void ViewModel::ResetRotation() {
+  SetAngleX(0);
+  SetAngleY(0);
+  SetAngleZ(0);
+  transform_.AngleX = transform_.AngleY = transform_.AngleZ = 0;
+}
+
 void ViewModel::applyShared(float ViewTransform::*field, float v, bool isAngle, bool isScale) {
   if (IsVector()) {
     if (!isAngle) transform_.*field = v;

@@ -130,6 +130,9 @@ class ViewModel {
   void FitScale();
   // FitScale, then the translations to 0 through the shared setters.
   void ResetView();
+  // Angles to 0 through the shared setters, and this view's own as well: a
+  // vector view ignores the shared angles, yet the tool-bar rotations turn it.
+  void ResetRotation();
 
   // Setters under the shared rule: a vector view changes only itself and
   // never rotates; a scalar view's rotations and translations go to every

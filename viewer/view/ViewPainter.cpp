@@ -178,7 +178,13 @@ void ViewPainter::drawRelief() {
     glEnable(GL_CULL_FACE);
     glCullFace(GL_BACK);
     glPolygonMode(GL_BACK, front);
+    // The filled surface moves back a little in depth, so that lines drawn
+    // later at the nodes' own heights (grid lines, borders) win the depth
+    // test along their whole length instead of breaking into dashes.
+    glEnable(GL_POLYGON_OFFSET_FILL);
+    glPolygonOffset(1.0f, 1.0f);
     glDrawElements(mode, count, GL_UNSIGNED_INT, indices);
+    glDisable(GL_POLYGON_OFFSET_FILL);
     glDisable(GL_CULL_FACE);
     glPolygonMode(GL_BACK, GL_LINE);
     if (!backFaces_.empty()) {

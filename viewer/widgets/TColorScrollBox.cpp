@@ -161,6 +161,18 @@ void TColorScrollBox::Sync() {
   canvas_->update();
   for (TColorBox* row : rows_) row->update();
   syncing_ = false;
+  Q_EMIT TextsChanged();
+}
+
+int TColorScrollBox::WidthForTexts() const {
+  const ColorLegendLayout layout = Layout();
+  const QFontMetrics title(TitleFont(font())), rows(font());
+  int width = title.horizontalAdvance(model_->Caption());
+  const int captionLeft = layout.CaptionPos(false).x();
+  for (int i = 1; i <= model_->BoxCount(); ++i)
+    width = std::max(width, captionLeft + rows.horizontalAdvance(model_->BoxCaption(i)));
+  // Two pixels keep the last glyph clear of the edge.
+  return width + 2 + 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
 }
 
 void TColorScrollBox::ArrangeBoxes() {

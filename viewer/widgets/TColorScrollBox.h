@@ -81,6 +81,9 @@ class TColorScrollBox : public QScrollArea {
   int ClientHeight() const { return Layout().ClientHeight(model_->BoxCount()); }
   // Geometry from the current fonts.
   ColorLegendLayout Layout() const;
+  // Outer width at which the title and every row caption show whole, with
+  // room for the vertical scroll bar.
+  int WidthForTexts() const;
   // Row widget i (1-based), nullptr outside 1..BoxCount.
   TColorBox* Row(int i) const;
 
@@ -102,6 +105,10 @@ class TColorScrollBox : public QScrollArea {
   void RowEntered(int index);
   void RowLeft(int index);
   void RowClicked(int index);
+
+ Q_SIGNALS:
+  // After the title, the captions or the fonts changed.
+  void TextsChanged();
 
  protected:
   void changeEvent(QEvent* event) override;
