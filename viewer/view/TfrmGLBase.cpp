@@ -187,7 +187,7 @@ void TfrmGLBase::buildLayout() {
   layout->addWidget(Panel1);
   auto* panelLayout = new QVBoxLayout(Panel1);
   panelLayout->setContentsMargins(0, 0, 0, 0);
-  auto* splitter = new QSplitter(Qt::Vertical, Panel1);
+  auto* splitter = splitter_ = new QSplitter(Qt::Vertical, Panel1);
   panelLayout->addWidget(splitter);
 
   PanelCalendar = new QWidget(splitter);
@@ -253,7 +253,10 @@ void TfrmGLBase::buildLayout() {
   StaticText1->setMinimumHeight(6 * line);
   StaticText2->setMinimumHeight(2 * line);
   StaticText3->setMinimumHeight(2 * line);
-  Panel2->setMinimumHeight(10 * line + 12);
+  statusHeight_ = 10 * line + 12;
+  legendRoom_ = 3 * line;
+  csb->setMinimumHeight(legendRoom_);
+  Panel2->setMinimumHeight(statusHeight_);
   splitter->setCollapsible(2, false);
   // The date strip keeps its height; the legend scrolls in what is left.
   PanelCalendar->setMinimumHeight(DateStripHeight);
@@ -388,9 +391,19 @@ bool TfrmGLBase::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
+// A short window cannot hold the date strip, the status texts' full room and
+// some legend: the status texts give up their spare lines, so that nothing
+// in the panel is laid over anything else.
+void TfrmGLBase::fitStatusHeight() {
+  const int room = height() - DateStripHeight - 2 * splitter_->handleWidth() - legendRoom_;
+  const int status = std::clamp(room, statusHeight_ * 4 / 10, statusHeight_);
+  if (Panel2->minimumHeight() != status) Panel2->setMinimumHeight(status);
+}
+
 void TfrmGLBase::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   fitPanelWidth();
+  fitStatusHeight();
   formResize();
 }
 

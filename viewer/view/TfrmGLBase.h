@@ -116,6 +116,7 @@ class TfrmGLBase : public QWidget, public ProjectView, public ITransformation {
   void applyViewportSize();
   // The side panel as wide as the widest legend text, within bounds.
   void fitPanelWidth();
+  void fitStatusHeight();
   void colorChanged();
   bool isMinimizedWindow() const;
 
@@ -126,4 +127,7 @@ class TfrmGLBase : public QWidget, public ProjectView, public ITransformation {
   std::unique_ptr<ViewPainter> painter_;
   QString statusText_;
   int panelFit_ = 0;  // side panel width the legend texts ask for
+  QSplitter* splitter_ = nullptr;
+  int statusHeight_ = 0;  // room of the status texts with all their lines
+  int legendRoom_ = 0;    // the least legend left beside them: title and two rows
 };

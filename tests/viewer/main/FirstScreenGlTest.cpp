@@ -17,6 +17,8 @@
 #include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QOpenGLContext>
+#include <QOpenGLFunctions>
 #include <QOpenGLWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -89,12 +91,27 @@ class FirstScreen : public testing::TestWithParam<QSize> {
   std::unique_ptr<TfrmMain> window_;
 };
 
+// The frame the area last drew, as the screen shows it: read back without
+// drawing anew, whatever other windows lie over it.
+QImage LastFrame(QOpenGLWidget& area) {
+  area.makeCurrent();
+  const QSize size = area.size() * area.devicePixelRatio();
+  QImage image(size, QImage::Format_RGBA8888);
+  QOpenGLFunctions* gl = QOpenGLContext::currentContext()->functions();
+  gl->glBindFramebuffer(GL_FRAMEBUFFER, area.defaultFramebufferObject());
+  gl->glReadPixels(0, 0, size.width(), size.height(), GL_RGBA, GL_UNSIGNED_BYTE, image.bits());
+  area.doneCurrent();
+  return image.mirrored().convertToFormat(QImage::Format_RGB32);
+}
+
 // The drawing of a relief view through its own transform and a square
 // viewport centred in the GL area's present size: inside the grid the field,
-// beyond its corners the background.
-void ExpectFieldCentred(TfrmGLBase& view) {
+// beyond its corners the background. `shown`: the frame last drawn;
+// otherwise one drawn anew for the probe.
+void ExpectFieldCentred(TfrmGLBase& view, bool shown = true) {
   QOpenGLWidget* area = view.OpenGL1.Widget();
-  const QImage image = area->grabFramebuffer().convertToFormat(QImage::Format_RGB32);
+  const QImage image =
+      shown ? LastFrame(*area) : area->grabFramebuffer().convertToFormat(QImage::Format_RGB32);
   const QRgb background = image.pixel(image.width() - 3, image.height() - 3);
   const TGrid& grid = *view.Model().Grid();
   const TGLTransform::Matrix m = view.Transform1.ChainMatrix();
@@ -176,6 +193,11 @@ TEST_P(FirstScreen, ViewsOpenWholeTileCentredOverlapWithRoomAndPlay) {
     for (TfrmGLBase* v : views) {
       if (IsRelief(*v)) ExpectFieldCentred(*v);
       EXPECT_GE(v->QuroProgress->height(), 90);
+      // Date strip, legend and status texts one below the other, none over
+      // another and none beyond the panel.
+      EXPECT_LT(v->PanelCalendar->geometry().bottom(), v->csb->geometry().top());
+      EXPECT_LT(v->csb->geometry().bottom(), v->Panel2->geometry().top());
+      EXPECT_LE(v->Panel2->geometry().bottom(), v->Panel2->parentWidget()->height());
       // The strip draws its box: a good part of it in the box's grey.
       const QImage strip = v->QuroProgress->grab().toImage().convertToFormat(QImage::Format_RGB32);
       int grey = 0;
@@ -201,7 +223,7 @@ TEST_P(FirstScreen, ViewsOpenWholeTileCentredOverlapWithRoomAndPlay) {
     SCOPED_TRACE(v->windowTitle().toStdString());
     EXPECT_GE(v->OpenGL1.Widget()->width(), v->Panel1->width());
     ExpectLegendTextsFit(*v);
-    if (IsRelief(*v)) ExpectFieldCentred(*v);
+    if (IsRelief(*v)) ExpectFieldCentred(*v, false);
   }
 
   // Playing after all that still steps and draws.
