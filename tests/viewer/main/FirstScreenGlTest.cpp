@@ -25,6 +25,7 @@
 
 #include <cmath>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -286,5 +287,8 @@ TEST_P(FirstScreen, ResetTurnsARotatedVectorViewBack) {
   EXPECT_FLOAT_EQ(flow->AngleX(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Screens, FirstScreen,
-                         testing::Values(QSize(1600, 1200), QSize(1024, 768)));
+INSTANTIATE_TEST_SUITE_P(Screens, FirstScreen, testing::Values(QSize(1600, 1200), QSize(1024, 768)),
+                         [](const testing::TestParamInfo<QSize>& info) {
+                           return "Screen" + std::to_string(info.param.width()) + "x" +
+                                  std::to_string(info.param.height());
+                         });
