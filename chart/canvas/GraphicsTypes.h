@@ -52,13 +52,37 @@ enum TFontStyle { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 Q_DECLARE_FLAGS(TFontStyles, TFontStyle)
 Q_FLAG_NS(TFontStyles)
 
+// How a gradient runs: from the first colour at the named edge or corner
+// (or the outside, for gdFromCenter) to the second.
+enum TGradientDirection {
+  gdTopBottom,
+  gdBottomTop,
+  gdLeftRight,
+  gdRightLeft,
+  gdFromCenter,
+  gdFromTopLeft,
+  gdFromBottomLeft
+};
+Q_ENUM_NS(TGradientDirection)
+
+// The 3D border of panels and framed boxes.
+enum TPanelBevel { bvNone, bvLowered, bvRaised, bvSpace };
+Q_ENUM_NS(TPanelBevel)
+
+// The outline of a framed box (titles, legend, marks).
+enum TChartObjectShapeStyle { fosRectangle, fosRoundRectangle };
+Q_ENUM_NS(TChartObjectShapeStyle)
+
 }  // namespace Graphics
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(Graphics::TFontStyles)
 
 using Graphics::TBrushStyle;
+using Graphics::TChartObjectShapeStyle;
 using Graphics::TFontStyle;
 using Graphics::TFontStyles;
+using Graphics::TGradientDirection;
+using Graphics::TPanelBevel;
 using Graphics::TPenEndStyle;
 using Graphics::TPenMode;
 using Graphics::TPenStyle;
@@ -67,6 +91,9 @@ using enum Graphics::TPenMode;
 using enum Graphics::TPenEndStyle;
 using enum Graphics::TBrushStyle;
 using enum Graphics::TFontStyle;
+using enum Graphics::TGradientDirection;
+using enum Graphics::TPanelBevel;
+using enum Graphics::TChartObjectShapeStyle;
 
 // A rectangle as the drawing calls take it: Right and Bottom are one past
 // the last column and row.

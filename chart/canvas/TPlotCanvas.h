@@ -66,6 +66,9 @@ class TPlotCanvas {
   virtual void DoRectangle(const TRect& r) = 0;
   virtual void DoVertLine(int x, int y0, int y1) = 0;
   virtual void EraseBackground(const TRect& r) = 0;
+  // Fills `r` with bands running from `color1` to `color2` in `direction`.
+  virtual void GradientFill(const TRect& r, base::TColor color1, base::TColor color2,
+                            TGradientDirection direction) = 0;
   virtual void Invalidate() = 0;
   virtual void Line(int x0, int y0, int x1, int y1) = 0;
   virtual void Polygon(std::span<const QPoint> points) = 0;

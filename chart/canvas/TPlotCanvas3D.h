@@ -58,6 +58,8 @@ class TPlotCanvas3D : public TCanvas3D {
   void DoVertLine(int x, int y0, int y1) override;
   // Fills `r` with the brush.
   void EraseBackground(const TRect& r) override;
+  void GradientFill(const TRect& r, base::TColor color1, base::TColor color2,
+                    TGradientDirection direction) override;
   // The buffer no longer shows the chart: the next paint draws it anew.
   void Invalidate() override { imageChanged_ = true; }
   bool ImageChanged() const { return imageChanged_; }

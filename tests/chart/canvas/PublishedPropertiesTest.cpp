@@ -2,8 +2,10 @@
 // passes (declared defaults, one change per change, walker copies), keep the
 // stored order, and their pictures travel as stored extras.
 #include "chart/canvas/TChartBrush.h"
+#include "chart/canvas/TChartGradient.h"
 #include "chart/canvas/TChartPen.h"
 #include "chart/canvas/TPicture.h"
+#include "chart/canvas/TPlotCustomShape.h"
 #include "chart/canvas/TPlotFont.h"
 #include "chart/canvas/TPlotShadow.h"
 #include "chart/canvas/TView3DOptions.h"
@@ -26,11 +28,21 @@ PublishedClassRow Row(const char* name) {
 }
 
 const std::vector<PublishedClassRow> kCanvasClasses = {
-    Row<TChartPen>("TChartPen"),           Row<TChartHiddenPen>("TChartHiddenPen"),
-    Row<TDottedGrayPen>("TDottedGrayPen"), Row<TDarkGrayPen>("TDarkGrayPen"),
-    Row<TChartAxisPen>("TChartAxisPen"),   Row<TChartArrowPen>("TChartArrowPen"),
-    Row<TChartBrush>("TChartBrush"),       Row<TPlotShadow>("TPlotShadow"),
-    Row<TPlotFont>("TPlotFont"),           Row<TView3DOptions>("TView3DOptions"),
+    Row<TChartPen>("TChartPen"),
+    Row<TChartHiddenPen>("TChartHiddenPen"),
+    Row<TDottedGrayPen>("TDottedGrayPen"),
+    Row<TDarkGrayPen>("TDarkGrayPen"),
+    Row<TChartAxisPen>("TChartAxisPen"),
+    Row<TChartArrowPen>("TChartArrowPen"),
+    Row<TChartBrush>("TChartBrush"),
+    Row<TPlotShadow>("TPlotShadow"),
+    Row<TPlotFont>("TPlotFont"),
+    Row<TView3DOptions>("TView3DOptions"),
+    Row<TChartGradient>("TChartGradient"),
+    {"TPlotCustomShape",
+     [](TPlotPersistent::ChangeHandler onChange) {
+       return std::unique_ptr<TPlotPersistent>(new TPlotCustomShape(nullptr, std::move(onChange)));
+     }},
 };
 
 }  // namespace
@@ -64,6 +76,11 @@ TEST(CanvasPublishedProperties, KeepTheStoredOrder) {
   EXPECT_EQ(names(TChartBrush::staticMetaObject), "Color Style Image");
   EXPECT_EQ(names(TPlotFont::staticMetaObject),
             "Charset Color Height InterCharSize Name OutLine Shadow Style Size");
+  EXPECT_EQ(names(TChartGradient::staticMetaObject),
+            "Direction EndColor MidColor StartColor Visible");
+  EXPECT_EQ(names(TPlotCustomShape::staticMetaObject),
+            "Brush Frame Visible Bevel BevelWidth Color Font Gradient ShadowColor ShadowSize "
+            "ShapeStyle Transparency Transparent");
   EXPECT_EQ(names(TView3DOptions::staticMetaObject),
             "Elevation HorizOffset OrthoAngle Orthogonal Perspective Rotation Tilt VertOffset Zoom "
             "ZoomText");
