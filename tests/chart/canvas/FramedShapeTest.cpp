@@ -4,7 +4,9 @@
 #include "chart/canvas/RecordingBackend.h"
 #include "chart/canvas/TPlotCanvas3D.h"
 #include "chart/canvas/TPlotCustomShape.h"
+#include "tests/chart/canvas/CanvasTestImage.h"
 #include "tests/chart/support/FakeChartHost.h"
+#include "tests/support/Artifacts.h"
 
 #include <gtest/gtest.h>
 
@@ -152,6 +154,45 @@ TEST(FramedShape, TranslucentBoxIsDrawnInsideOneBlend) {
       EXPECT_TRUE(lines.back().startsWith(QLatin1String("endBlend")));
     }
   }
+}
+
+TEST(FramedShape, RenderedBoxes) {
+  CanvasTestImage target(300, 200);
+  {
+    TPlotCanvas3D canvas;
+    canvas.InitWindow(&target.backend(), nullptr, false, TRect{0, 0, 300, 200});
+    canvas.Projection(0, TRect{0, 0, 300, 200});
+    TPlotCustomShape opaque;
+    opaque.SetColor(base::clYellow);
+    opaque.SetShadowColor(base::clGray);
+    opaque.SetShapeBounds(TRect{20, 20, 120, 60});
+    opaque.Draw(canvas);
+
+    canvas.ReferenceCanvas().setPen(ClearPen());
+    canvas.ReferenceCanvas().setBrush(SolidBrush(base::clBlue));
+    canvas.FillRect(TRect{150, 0, 300, 200});
+    TPlotCustomShape translucent;
+    translucent.SetColor(base::clLime);
+    translucent.SetShadowSize(0);
+    translucent.SetTransparency(50);
+    translucent.SetShapeBounds(TRect{170, 20, 270, 60});
+    translucent.Draw(canvas);
+
+    TPlotCustomShape turned;
+    turned.SetColor(base::clRed);
+    turned.SetShadowSize(0);
+    turned.DrawRectRotated(canvas, TRect{20, 100, 120, 140}, -30);
+    canvas.ShowImage();
+  }
+  testsupport::saveArtifact(target.image(), QStringLiteral("chart-framed-shapes.png"));
+  EXPECT_EQ(target.at(70, 40), base::clYellow);
+  EXPECT_EQ(target.at(20, 40), base::clBlack);   // frame
+  EXPECT_EQ(target.at(122, 62), base::clGray);   // shadow, moved by 3 + 1
+  EXPECT_EQ(target.at(121, 22), base::clWhite);  // above the shadow
+  EXPECT_EQ(target.at(220, 40), 0x808000u);      // lime over blue at 50 %
+  EXPECT_EQ(target.at(220, 10), base::clBlue);   // outside the blend
+  EXPECT_EQ(target.at(70, 120), base::clRed);    // centre of the turned box
+  EXPECT_EQ(target.at(115, 103), base::clWhite);  // a corner it turned away from
 }
 
 TEST(FramedShape, ChangesRepaintTheChart) {
