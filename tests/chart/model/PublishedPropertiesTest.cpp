@@ -1,0 +1,57 @@
+// The model layer's persistent classes pass the checks every persistent
+// chart class passes (declared defaults, one change per change, walker
+// copies) and keep the stored order. Later model classes join the table.
+#include "chart/core/PublishedProperties.h"
+#include "chart/model/TCustomChartElement.h"
+#include "chart/model/TCustomChartSeries.h"
+#include "tests/chart/support/PublishedPropertyChecks.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+template <class T>
+PublishedClassRow Row(const char* name) {
+  return {name, [](TPlotPersistent::ChangeHandler onChange) {
+            return std::unique_ptr<TPlotPersistent>(new T(std::move(onChange)));
+          }};
+}
+
+const std::vector<PublishedClassRow> kModelClasses = {
+    Row<TCustomChartElement>("TCustomChartElement"),
+    Row<TCustomChartSeries>("TCustomChartSeries"),
+};
+
+}  // namespace
+
+TEST_P(PublishedPropertiesTest, FreshInstanceHoldsDeclaredDefaults) {
+  CheckDeclaredDefaults(GetParam());
+}
+
+TEST_P(PublishedPropertiesTest, EachNewValueIsOneChange) {
+  CheckOneChangePerChange(GetParam());
+}
+
+TEST_P(PublishedPropertiesTest, WalkerCopiesCompareEqual) {
+  CheckCopiesCompareEqual(GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(Model, PublishedPropertiesTest, testing::ValuesIn(kModelClasses),
+                         [](const auto& info) { return info.param.name; });
+
+namespace {
+
+QString names(const QMetaObject& meta) {
+  QStringList out;
+  for (const PublishedProperty& p : PublishedProperties(meta)) out << p.name;
+  return out.join(QLatin1Char(' '));
+}
+
+TEST(ModelPublishedProperties, KeepTheStoredOrder) {
+  EXPECT_EQ(names(TCustomChartSeries::staticMetaObject), "Active Brush Pen ShowInLegend Title");
+}
+
+}  // namespace
