@@ -186,12 +186,12 @@ TEST(FramedShape, RenderedBoxes) {
   }
   testsupport::saveArtifact(target.image(), QStringLiteral("chart-framed-shapes.png"));
   EXPECT_EQ(target.at(70, 40), base::clYellow);
-  EXPECT_EQ(target.at(20, 40), base::clBlack);   // frame
-  EXPECT_EQ(target.at(122, 62), base::clGray);   // shadow, moved by 3 + 1
-  EXPECT_EQ(target.at(121, 22), base::clWhite);  // above the shadow
-  EXPECT_EQ(target.at(220, 40), 0x808000u);      // lime over blue at 50 %
-  EXPECT_EQ(target.at(220, 10), base::clBlue);   // outside the blend
-  EXPECT_EQ(target.at(70, 120), base::clRed);    // centre of the turned box
+  EXPECT_EQ(target.at(20, 40), base::clBlack);    // frame
+  EXPECT_EQ(target.at(122, 62), base::clGray);    // shadow, moved by 3 + 1
+  EXPECT_EQ(target.at(121, 22), base::clWhite);   // above the shadow
+  EXPECT_EQ(target.at(220, 40), 0x808000u);       // lime over blue at 50 %
+  EXPECT_EQ(target.at(220, 10), base::clBlue);    // outside the blend
+  EXPECT_EQ(target.at(70, 120), base::clRed);     // centre of the turned box
   EXPECT_EQ(target.at(115, 103), base::clWhite);  // a corner it turned away from
 }
 
