@@ -99,20 +99,24 @@ class TPlotCustomShape : public TPlotCustomShapeBrushPen {
   TPlotCustomShape(ChartHost* parentChart, ChangeHandler onChange, QObject* parent,
                    GradientClass gradientClass, BrushClass brushClass = &NewBrush<TChartBrush>);
 
- private:
-  // The outline of the box, as drawn: a rectangle, a rounded one, a
-  // rectangle at depth z, or the turned corners at depth z.
-  void DrawBox(TCanvas3D& canvas, const TRect& r, int angle, int z) const;
-
+ protected:
+  // Heirs with other defaults (marks, titles) set these in their
+  // constructors, silently.
   TPanelBevel bevel_ = bvNone;
   int bevelWidth_ = 2;
   base::TColor color_ = base::clWhite;
-  TPlotFont* font_;           // owned through the QObject tree
-  TChartGradient* gradient_;  // owned through the QObject tree
   base::TColor shadowColor_ = base::clBlack;
   int shadowSize_ = 3;
   TChartObjectShapeStyle shapeStyle_ = fosRectangle;
   int transparency_ = 0;
   bool transparent_ = false;
+
+ private:
+  // The outline of the box, as drawn: a rectangle, a rounded one, a
+  // rectangle at depth z, or the turned corners at depth z.
+  void DrawBox(TCanvas3D& canvas, const TRect& r, int angle, int z) const;
+
+  TPlotFont* font_;           // owned through the QObject tree
+  TChartGradient* gradient_;  // owned through the QObject tree
   TRect shapeBounds_;
 };

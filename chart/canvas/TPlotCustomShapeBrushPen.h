@@ -65,5 +65,8 @@ class TPlotCustomShapeBrushPen : public TPlotPersistent {
   ParentChartPtr parentChart_;
   TChartBrush* brush_;  // owned through the QObject tree
   TChartPen* pen_;      // owned through the QObject tree
+
+ protected:
+  // Heirs with other defaults set it in their constructors, silently.
   bool visible_ = true;
 };

@@ -185,13 +185,4 @@ TEST(ChartElement, SameOrDerivedClass) {
   EXPECT_FALSE(TCustomChartElement::SameOrDerivedClass(&series, nullptr));
 }
 
-TEST(ChartSeries, MarginsAreNoneHere) {
-  TCustomChartSeries series;
-  int a = 5, b = 6, c = 7, d = 8;
-  series.CalcHorizMargins(a, b);
-  series.CalcVertMargins(c, d);
-  EXPECT_EQ(a + b + c + d, 0);
-  EXPECT_EQ(series.GetEditorClass(), "");
-}
-
 }  // namespace
