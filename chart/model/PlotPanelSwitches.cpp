@@ -1,0 +1,10 @@
+#include "chart/model/PlotPanelSwitches.h"
+
+PlotPanelSwitches& PanelSwitches() {
+  static PlotPanelSwitches switches;
+  return switches;
+}
+
+void ResetPanelSwitches() {
+  PanelSwitches() = PlotPanelSwitches{};
+}

@@ -1,0 +1,38 @@
+#pragma once
+// What printing needs to know of a page: its printable size in device
+// pixels and the device's resolution. A printer answers it through
+// PrinterPageGeometry; tests and the print preview give fixed values.
+#include "chart/canvas/GraphicsTypes.h"
+
+#include <QSize>
+
+class QPrinter;
+
+struct PrintPageGeometry {
+  int Width = 0;  // device pixels
+  int Height = 0;
+  int DpiX = 96;
+  int DpiY = 96;
+};
+
+PrintPageGeometry PrinterPageGeometry(const QPrinter& printer);
+
+// Percent margins that give the chart on the page the aspect of the panel
+// (`panel`, in screen pixels) at 60 % of the page's longer side; the other
+// pair stays 15 %. A panel or page without area gets 15 % all round; a
+// panel too wide for the rule gets 0, never a negative margin.
+TRect ProportionalPrintMargins(QSize panel, const PrintPageGeometry& page);
+
+// The page rectangle inside percent `margins` (left, top, right, bottom).
+TRect PrintRectangle(const TRect& margins, const PrintPageGeometry& page);
+
+// The sizes of a partial print: the panel's size reduced by `resolution`
+// percent (at least 1 x 1), and the size of the device rectangle.
+struct PrintScale {
+  QSize Logical;
+  QSize Device;
+};
+PrintScale CalcPrintScale(const TRect& deviceRect, QSize panel, int resolution);
+
+// A rectangle with Left <= Right and Top <= Bottom.
+TRect NormalizedRect(const TRect& r);
