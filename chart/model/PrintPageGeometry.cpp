@@ -38,8 +38,7 @@ TRect ProportionalPrintMargins(QSize panel, const PrintPageGeometry& page) {
 
 TRect PrintRectangle(const TRect& margins, const PrintPageGeometry& page) {
   const double pw = page.Width, ph = page.Height;
-  return TRect{base::Round(pw * margins.Left / 100.0),
-               base::Round(ph * margins.Top / 100.0),
+  return TRect{base::Round(pw * margins.Left / 100.0), base::Round(ph * margins.Top / 100.0),
                page.Width - base::Round(pw * margins.Right / 100.0),
                page.Height - base::Round(ph * margins.Bottom / 100.0)};
 }

@@ -297,8 +297,8 @@ bool TCustomPlotPanel::DrawImmediate(const std::function<void(TPlotCanvas3D&)>& 
     paint(canvas_);
   }
   const TRect shown = canvas_.Bounds();
-  Q_EMIT areaChanged(TRect{dirty.Left + shown.Left, dirty.Top + shown.Top,
-                           dirty.Right + shown.Left, dirty.Bottom + shown.Top});
+  Q_EMIT areaChanged(TRect{dirty.Left + shown.Left, dirty.Top + shown.Top, dirty.Right + shown.Left,
+                           dirty.Bottom + shown.Top});
   return true;
 }
 

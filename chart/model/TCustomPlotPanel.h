@@ -53,9 +53,9 @@ class TCustomPlotPanel : public TPlotPersistent, public ChartHost {
   Q_CLASSINFO("default:View3D", "true")
   Q_PROPERTY(TView3DOptions* View3DOptions READ View3DOptions WRITE SetView3DOptions)
   // The window's own properties that charts store.
-  Q_PROPERTY(TPanelBevel BevelInner READ BevelInner WRITE SetBevelInner)
+  Q_PROPERTY(Graphics::TPanelBevel BevelInner READ BevelInner WRITE SetBevelInner)
   Q_CLASSINFO("default:BevelInner", "bvNone")
-  Q_PROPERTY(TPanelBevel BevelOuter READ BevelOuter WRITE SetBevelOuter)
+  Q_PROPERTY(Graphics::TPanelBevel BevelOuter READ BevelOuter WRITE SetBevelOuter)
   Q_CLASSINFO("default:BevelOuter", "bvRaised")
   Q_PROPERTY(int BevelWidth READ BevelWidth WRITE SetBevelWidth)
   Q_CLASSINFO("default:BevelWidth", "1")
@@ -72,9 +72,6 @@ class TCustomPlotPanel : public TPlotPersistent, public ChartHost {
   Q_CLASSINFO("default:Width", "400")
 
  public:
-  enum TPanelBevel { bvNone, bvLowered, bvRaised, bvSpace };
-  Q_ENUM(TPanelBevel)
-
   // The bitmap formats CreateBitmap makes.
   enum TPixelFormat { pfDevice, pf24bit, pf32bit };
 

@@ -7,7 +7,6 @@
 #include "chart/model/TCustomPlotPanel.h"
 #include "chart/model/TPlotZoom.h"
 
-
 class TCustomPlotPanelExtended : public TCustomPlotPanel {
   Q_OBJECT
   Q_PROPERTY(TPanningMode AllowPanning READ AllowPanning WRITE SetAllowPanning)

@@ -2,8 +2,7 @@
 
 #include "chart/core/PublishedProperties.h"
 
-TPlotZoomBrush::TPlotZoomBrush(ChangeHandler onChange, QObject* parent)
-    : TChartBrush({}, parent) {
+TPlotZoomBrush::TPlotZoomBrush(ChangeHandler onChange, QObject* parent) : TChartBrush({}, parent) {
   SetColor(base::clWhite);
   SetStyle(Graphics::bsClear);
   SetChangeHandler(std::move(onChange));

@@ -25,9 +25,8 @@ PlotPanelWidget::PlotPanelWidget(TCustomPlotPanelExtended* panel, QWidget* paren
     update();
   });
   connect(panel_, &TCustomPlotPanelExtended::overlayChanged, this, [this] { update(); });
-  connect(panel_, &TCustomPlotPanel::areaChanged, this, [this](TRect r) {
-    update(QRect(r.Left, r.Top, r.Width(), r.Height()));
-  });
+  connect(panel_, &TCustomPlotPanel::areaChanged, this,
+          [this](TRect r) { update(QRect(r.Left, r.Top, r.Width(), r.Height())); });
   connect(panel_, &TCustomPlotPanel::cursorChanged, this, &PlotPanelWidget::ShowCursor);
 }
 

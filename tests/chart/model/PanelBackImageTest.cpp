@@ -17,8 +17,8 @@ QImage Quadrants(int w, int h) {
   QImage image(w, h, QImage::Format_RGB32);
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x)
-      image.setPixel(x, y, x < w / 2 ? (y < h / 2 ? 0xFF0000 : 0x00FF00)
-                                     : (y < h / 2 ? 0x0000FF : 0xFFFF00));
+      image.setPixel(
+          x, y, x < w / 2 ? (y < h / 2 ? 0xFF0000 : 0x00FF00) : (y < h / 2 ? 0x0000FF : 0xFFFF00));
   return image;
 }
 
@@ -120,8 +120,8 @@ TEST_F(PanelBackImage, PixelsOfStretchTileAndCenter) {
       {"stretch", Mode::pbmStretch, {100, 60}, 0xFF0000},
       {"stretch", Mode::pbmStretch, {300, 200}, 0xFFFF00},
       {"tile", Mode::pbmTile, {10, 10}, 0xFF0000},
-      {"tile", Mode::pbmTile, {60, 40}, 0xFF0000},   // second tile's first quadrant
-      {"tile", Mode::pbmTile, {90, 40}, 0x0000FF},   // second tile, top right
+      {"tile", Mode::pbmTile, {60, 40}, 0xFF0000},  // second tile's first quadrant
+      {"tile", Mode::pbmTile, {90, 40}, 0x0000FF},  // second tile, top right
       {"center", Mode::pbmCenter, {176, 111}, 0xFF0000},
       {"center", Mode::pbmCenter, {224, 139}, 0xFFFF00},
       {"center", Mode::pbmCenter, {174, 109}, 0xC0C0C0},  // panel fill around it
@@ -130,8 +130,8 @@ TEST_F(PanelBackImage, PixelsOfStretchTileAndCenter) {
   for (const auto& p : probes) {
     SCOPED_TRACE(p.name);
     panel_.SetBackImageMode(p.mode);
-    const QImage image = panel_.CreateBitmap(base::clWhite, {0, 0, 400, 250},
-                                             TCustomPlotPanel::pfDevice);
+    const QImage image =
+        panel_.CreateBitmap(base::clWhite, {0, 0, 400, 250}, TCustomPlotPanel::pfDevice);
     testsupport::saveArtifact(image, QStringLiteral("chart-panel-backimage-%1.png").arg(p.name));
     EXPECT_EQ(image.pixel(p.probe) & 0xFFFFFFu, p.expected) << p.probe.x() << "," << p.probe.y();
   }

@@ -146,7 +146,7 @@ TEST_F(PanelDrawing, PanelPaintFillsThenDrawsTheBackImage) {
 
 TEST_F(PanelDrawing, BevelsAreOuterFrameBorderInnerFrame) {
   FakePlotPanel panel;
-  panel.SetBevelInner(TCustomPlotPanel::bvLowered);
+  panel.SetBevelInner(bvLowered);
   panel.SetBorderWidth(1);
   panel.SetColor(base::clRed);
   panel.drawHook = [](FakePlotPanel& p, const TRect& r) { p.DrawPanelBevels(r); };
@@ -247,7 +247,8 @@ TEST_F(PanelDrawing, HatchInTheBackColourSwitchesToBlackOrWhite) {
     panel.Draw(b, {0, 0, 10, 10});
     const QStringList set = b.lines(QStringLiteral("setBrush"));
     ASSERT_GE(set.size(), 2);
-    EXPECT_TRUE(set[1].startsWith(QStringLiteral("setBrush ") + RecordingBackend::colorText(c.expected)))
+    EXPECT_TRUE(
+        set[1].startsWith(QStringLiteral("setBrush ") + RecordingBackend::colorText(c.expected)))
         << set[1].toStdString();
   }
 }

@@ -71,8 +71,16 @@ TEST_F(PanelPrint, PartialPrintMapsThePanelOntoTheRectangle) {
     QString mapping;
     TRect drawnInto;
   } cases[] = {
-      {"full detail", 0, {100, 100, 1100, 700}, "setMapping 400x250 100,100,1100,700", {0, 0, 400, 250}},
-      {"reversed corners", 0, {1100, 700, 100, 100}, "setMapping 400x250 100,100,1100,700", {0, 0, 400, 250}},
+      {"full detail",
+       0,
+       {100, 100, 1100, 700},
+       "setMapping 400x250 100,100,1100,700",
+       {0, 0, 400, 250}},
+      {"reversed corners",
+       0,
+       {1100, 700, 100, 100},
+       "setMapping 400x250 100,100,1100,700",
+       {0, 0, 400, 250}},
       {"half detail", 50, {0, 0, 800, 500}, "setMapping 200x125 0,0,800,500", {0, 0, 200, 125}},
       {"no detail left", 100, {0, 0, 800, 500}, "setMapping 1x1 0,0,800,500", {0, 0, 1, 1}},
   };
@@ -144,7 +152,8 @@ TEST_F(PanelPrint, PdfPageKeepsTheChartInsideTheMarginsAndTextInProportion) {
   panel.drawHook = DrawFakeChart;
 
   // On screen: the title's height against the chart rectangle's.
-  const QImage screen = panel.CreateBitmap(base::clWhite, {0, 0, 400, 250}, TCustomPlotPanel::pfDevice);
+  const QImage screen =
+      panel.CreateBitmap(base::clWhite, {0, 0, 400, 250}, TCustomPlotPanel::pfDevice);
   testsupport::saveArtifact(screen, QStringLiteral("chart-panel-print-screen.png"));
   const auto screenTitle = InkRows(screen, 150, 250, IsDark);
   const auto screenChart = InkRows(screen, 150, 250, IsBlue);

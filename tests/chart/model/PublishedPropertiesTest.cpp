@@ -4,6 +4,8 @@
 #include "chart/core/PublishedProperties.h"
 #include "chart/model/TCustomChartElement.h"
 #include "chart/model/TCustomChartSeries.h"
+#include "chart/model/TPlotZoom.h"
+#include "tests/chart/support/FakePlotPanel.h"
 #include "tests/chart/support/PublishedPropertyChecks.h"
 
 #include <gtest/gtest.h>
@@ -23,6 +25,16 @@ PublishedClassRow Row(const char* name) {
 const std::vector<PublishedClassRow> kModelClasses = {
     Row<TCustomChartElement>("TCustomChartElement"),
     Row<TCustomChartSeries>("TCustomChartSeries"),
+    Row<TPlotZoom>("TPlotZoom"),
+    {"TCustomPlotPanelExtended",
+     [](TPlotPersistent::ChangeHandler onChange) {
+       auto panel = std::make_unique<FakePlotPanel>();
+       panel->onInvalidate = std::move(onChange);
+       return std::unique_ptr<TPlotPersistent>(std::move(panel));
+     },
+     {},
+     // Follows the back image's picture: only a bitmap takes it.
+     {QStringLiteral("BackImageTransp")}},
 };
 
 }  // namespace
@@ -52,6 +64,13 @@ QString names(const QMetaObject& meta) {
 
 TEST(ModelPublishedProperties, KeepTheStoredOrder) {
   EXPECT_EQ(names(TCustomChartSeries::staticMetaObject), "Active Brush Pen ShowInLegend Title");
+  EXPECT_EQ(names(TCustomPlotPanelExtended::staticMetaObject),
+            "BufferedDisplay Chart3DPercent MarginBottom MarginLeft MarginRight MarginTop "
+            "Monochrome PrintProportional View3D View3DOptions BevelInner BevelOuter BevelWidth "
+            "BorderWidth Color Cursor Height Width AllowPanning BackImage BackImageInside "
+            "BackImageMode BackImageTransp Gradient Zoom");
+  EXPECT_EQ(names(TPlotZoom::staticMetaObject),
+            "Allow Animated AnimatedSteps Brush Direction KeyShift MinimumPixels MouseButton Pen");
 }
 
 }  // namespace
