@@ -15,6 +15,7 @@
 #include "chart/model/PrintPageGeometry.h"
 
 #include <QImage>
+#include <QPoint>
 #include <QString>
 
 #include <functional>
@@ -143,6 +144,10 @@ class TCustomPlotPanel : public TPlotPersistent, public ChartHost {
   // The cursor shown now: Cursor, or what a tool set meanwhile.
   int CurrentCursor() const { return currentCursor_; }
   void SetCurrentCursor(int value);
+  // The mouse position in the panel's coordinates, as the window that
+  // shows the panel reports it ((0, 0) without one).
+  QPoint GetCursorPos() const { return cursorPosSource_ ? cursorPosSource_() : QPoint(); }
+  void SetCursorPosSource(std::function<QPoint()> source) { cursorPosSource_ = std::move(source); }
 
   // Copies the panel's settings: buffering, print margins, PrintProportional,
   // print resolution, margins, Monochrome, View3D and its options,
@@ -269,6 +274,7 @@ class TCustomPlotPanel : public TPlotPersistent, public ChartHost {
   TPlotPanelCanvas canvas_;
   TView3DOptions* view3DOptions_;
   std::vector<TPlotEventListener*> listeners_;
+  std::function<QPoint()> cursorPosSource_;
   TZoomPanning panning_;
   TRect chartBounds_;
   TRect printMargins_{15, 15, 15, 15};

@@ -6,6 +6,7 @@
 #include "chart/model/PlotInput.h"
 #include "chart/model/TCustomPlotPanelExtended.h"
 
+#include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -20,6 +21,7 @@ PlotPanelWidget::PlotPanelWidget(TCustomPlotPanelExtended* panel, QWidget* paren
   resize(panel_->Width(), panel_->Height());
   UpdateBackground();
   ShowCursor(panel_->CurrentCursor());
+  panel_->SetCursorPosSource([this] { return mapFromGlobal(QCursor::pos()); });
   connect(panel_, &TCustomPlotPanel::repaintRequested, this, [this] {
     UpdateBackground();
     update();
@@ -28,6 +30,10 @@ PlotPanelWidget::PlotPanelWidget(TCustomPlotPanelExtended* panel, QWidget* paren
   connect(panel_, &TCustomPlotPanel::areaChanged, this,
           [this](TRect r) { update(QRect(r.Left, r.Top, r.Width(), r.Height())); });
   connect(panel_, &TCustomPlotPanel::cursorChanged, this, &PlotPanelWidget::ShowCursor);
+}
+
+PlotPanelWidget::~PlotPanelWidget() {
+  if (panel_) panel_->SetCursorPosSource({});
 }
 
 void PlotPanelWidget::UpdateBackground() {

@@ -14,6 +14,7 @@ class PlotPanelWidget : public QWidget {
  public:
   // The panel is not owned.
   explicit PlotPanelWidget(TCustomPlotPanelExtended* panel, QWidget* parent = nullptr);
+  ~PlotPanelWidget() override;
 
   TCustomPlotPanelExtended* Panel() const { return panel_; }
 
