@@ -1,7 +1,6 @@
 // The panel's stored state and its listeners: what Assign copies, legacy
 // and hostile stored values, and broadcasts that survive listeners
 // changing the list.
-#include "chart/core/ChartCursors.h"
 #include "chart/core/ChartEngine.h"
 #include "chart/core/PublishedProperties.h"
 #include "tests/chart/support/FakePlotPanel.h"
@@ -170,16 +169,6 @@ TEST_F(PanelState, BroadcastsSurviveChangesToTheListenerList) {
   };
   panel.MouseMove({}, 7, 8);
   EXPECT_EQ(log, (std::vector<std::string>{"b", "d"}));
-}
-
-TEST_F(PanelState, LeavingRestoresTheCursorAndEndsAPan) {
-  FakePlotPanel panel;
-  panel.SetCursor(crCross);
-  panel.SetCurrentCursor(crHandPoint);
-  panel.Panning().Activate(3, 4);
-  panel.MouseLeave();
-  EXPECT_EQ(panel.CurrentCursor(), crCross);
-  EXPECT_FALSE(panel.Panning().Active);
 }
 
 }  // namespace
