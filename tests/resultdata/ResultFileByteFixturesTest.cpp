@@ -92,50 +92,48 @@ Bytes stepArrays(int step) {
   return b;
 }
 
-// One material "Brick": version 1 with curves 0 (two triples), 4 (one triple)
-// and 5 (one 5-tuple); later versions with curve c holding c + 1 entries.
-Bytes material(int version) {
-  Bytes b;
-  b.shortString("Brick", 50).raw(QByteArray(6, 'm'));
+// The fields between the header and the steps, each one record in the record
+// framing. One material "Brick": version 1 with curves 0 (two triples), 2
+// (empty), 4 (one triple) and 5 (one 5-tuple); later versions with curve c
+// holding c + 1 entries. `firstWord`: the first four bytes of the reserved text.
+std::vector<QByteArray> fields(int version, std::int32_t firstWord) {
+  Bytes grid, cells, values;
+  grid.i32(Nx).i32(Ny);
+  for (float x : X) grid.f32(x);
+  for (float y : Y) grid.f32(y);
+  for (std::int16_t m : Cells) cells.i16(m);
+  for (int v = 0; v < 11; ++v) values.f32(float(1000 + v));
+  std::vector<QByteArray> f{Bytes().i32(firstWord).raw(QByteArray(60, 't')).data,
+                            QByteArray(1, char(Date.size())), Date, slotTable().data,
+                            Bytes().shortString("reserved", 9).data};
+  if (version >= 3) f.push_back(ranges().data);
+  f.insert(f.end(), {grid.data, Bytes().i32(1).data, cells.data,
+                     Bytes().shortString("Brick", 50).data, QByteArray(6, 'm')});
   if (version == 1) {
-    b.i16(2).i16(0).i16(1).i16(1);  // c0, c2, c4, c8
-  } else {
-    for (int c : {0, 1, 2, 3, 5, 6, 7, 8}) b.i16(std::int16_t(c + 1));
-    b.i16(5);  // c8: curve 4
+    f.insert(f.end(), {Bytes().i16(2).i16(0).i16(1).i16(1).data,  // c0, c2, c4, c8
+                       values.data, Bytes().f32(0).f32(0.6F).f32(0).f32(1).f32(0.9F).f32(0).data,
+                       QByteArray(), Bytes().f32(0.5F).f32(20).f32(0).data,
+                       Bytes().f32(1).f32(2).f32(3).f32(4).f32(5).data});
+    return f;
   }
-  for (int v = 0; v < 11; ++v) b.f32(float(1000 + v));
-  if (version == 1) {
-    b.f32(0).f32(0.6F).f32(0).f32(1).f32(0.9F).f32(0);  // curve 0
-    b.f32(0.5F).f32(20).f32(0);                         // curve 4
-    b.f32(1).f32(2).f32(3).f32(4).f32(5);               // curve 5
-  } else {
-    auto curve = [&](int c, int width) {
-      for (int e = 0; e <= c; ++e) {
-        b.f32(float(c)).f32(float(e));
-        if (width == 3) b.f32(float(e) + 0.5F);
-      }
-    };
-    for (int c : {0, 1, 2, 3, 5, 6, 7, 8}) curve(c, 2);
-    curve(4, 3);
-  }
-  return b;
+  Bytes counts, curves;
+  for (int c : {0, 1, 2, 3, 5, 6, 7, 8}) counts.i16(std::int16_t(c + 1));
+  counts.i16(5);  // c8: curve 4
+  for (int c : {0, 1, 2, 3, 5, 6, 7, 8, 4})
+    for (int e = 0; e <= c; ++e) {
+      curves.f32(float(c)).f32(float(e));
+      if (c == 4) curves.f32(float(e) + 0.5F);
+    }
+  f.insert(f.end(), {counts.data, values.data, curves.data});
+  return f;
 }
 
 // The plain layout; `at` is where it starts in the file (4 when prefixed),
-// `extraWord` the word after the header of versions 3 and 4, `firstWord` the
-// first four bytes of the reserved text.
+// `extraWord` the word after the header of versions 3 and 4.
 QByteArray plainLayout(int version, std::int64_t at, std::int32_t extraWord,
                        std::int32_t firstWord) {
   Bytes body;
-  body.i32(firstWord).raw(QByteArray(60, 't')).shortString(Date, 17).raw(slotTable().data);
-  body.shortString("reserved", 9);
-  if (version >= 3) body.raw(ranges().data);
-  body.i32(Nx).i32(Ny);
-  for (float x : X) body.f32(x);
-  for (float y : Y) body.f32(y);
-  body.i32(1);
-  for (std::int16_t m : Cells) body.i16(m);
-  body.raw(material(version).data);
+  for (const QByteArray& field : fields(version, firstWord)) body.raw(field);
   const std::int64_t gap = 12;  // versions 3 and 4 may leave bytes before the steps
   const std::int64_t bodyStart = at + 36 + (version >= 3 ? 4 : 0);
   const auto firstStep = std::int32_t(bodyStart + body.data.size() + (version >= 3 ? gap : 0));
@@ -159,41 +157,18 @@ QByteArray prefixed(int version, std::int32_t prefix, std::int32_t extraWord = 7
 // Version 1 as length-marked records: length, data, length.
 QByteArray records() {
   Bytes file;
-  auto record = [&](const Bytes& b) {
-    file.i32(std::int32_t(b.data.size())).raw(b.data).i32(std::int32_t(b.data.size()));
+  auto record = [&](const QByteArray& b) {
+    file.i32(std::int32_t(b.size())).raw(b).i32(std::int32_t(b.size()));
   };
-  record(header(1, 0));
-  record(Bytes().raw(QByteArray(64, 't')));
-  record(Bytes().raw(QByteArray(1, char(Date.size()))));
-  record(Bytes().raw(Date));
-  record(slotTable());
-  record(Bytes().shortString("reserved", 9));
-  Bytes grid;
-  grid.i32(Nx).i32(Ny);
-  for (float x : X) grid.f32(x);
-  for (float y : Y) grid.f32(y);
-  record(grid);
-  record(Bytes().i32(1));
-  Bytes cells;
-  for (std::int16_t m : Cells) cells.i16(m);
-  record(cells);
-  record(Bytes().shortString("Brick", 50));
-  record(Bytes().raw(QByteArray(6, 'm')));
-  record(Bytes().i16(2).i16(0).i16(1).i16(1));
-  Bytes values;
-  for (int v = 0; v < 11; ++v) values.f32(float(1000 + v));
-  record(values);
-  record(Bytes().f32(0).f32(0.6F).f32(0).f32(1).f32(0.9F).f32(0));
-  record(Bytes());  // curve 2: empty
-  record(Bytes().f32(0.5F).f32(20).f32(0));
-  record(Bytes().f32(1).f32(2).f32(3).f32(4).f32(5));
+  record(header(1, 0).data);
+  for (const QByteArray& field : fields(1, 0)) record(field);
   for (int step = 0; step < Steps; ++step) {
-    record(Bytes().f64(3600.0 * (step + 1)));
+    record(Bytes().f64(3600.0 * (step + 1)).data);
     const QByteArray arrays = stepArrays(step).data;
-    for (int a = 0; a < 3; ++a) record(Bytes().raw(arrays.mid(a * 4 * Nodes, 4 * Nodes)));
+    for (int a = 0; a < 3; ++a) record(arrays.mid(a * 4 * Nodes, 4 * Nodes));
   }
-  record(Bytes().raw("$minmax$"));
-  record(ranges());
+  record("$minmax$");
+  record(ranges().data);
   return file.data;
 }
 
