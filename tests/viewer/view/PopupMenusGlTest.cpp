@@ -258,10 +258,10 @@ TEST_F(PopupMenuCommands, ExportsShowTheirErrorsAndInitialConditionsReadTheStepA
   EXPECT_EQ(host_.File().SavedPosition(), -1);
 }
 
-// Every entry of both menus, clicked once on a fresh view: the setting it
-// names changes (and only as far as it says), its dialog asks with the
-// caption, prompt and prefilled text the user sees, and the drawing is
-// repainted exactly when the command says so.
+// Every entry of both menus, clicked once on a fresh view whose setting is
+// first put at `before`: the setting changes as far as the entry says, each
+// dialog asks with the caption, prompt and prefilled text the user sees (once
+// per answer), and the drawing is repainted exactly when the command says so.
 TEST_F(PopupMenuCommands, EveryEntryChangesItsSettingAsksAsShownAndRepaintsWhenItShould) {
   const QString legendFile = dir_.filePath("three.leg"), exported = dir_.filePath("out.leg");
   {
@@ -270,13 +270,14 @@ TEST_F(PopupMenuCommands, EveryEntryChangesItsSettingAsksAsShownAndRepaintsWhenI
     f.write("[Legend]\nMinValDefault=0\nMaxValDefault=1000\nMinVal=100\nMaxVal=900\nCount=3\n");
   }
   const auto number = [](auto v) { return QString::number(v); };
+  const auto flag = [&](TDrawFlag f) { return [&, f] { return number(model().HasFlag(f)); }; };
   const std::map<QString, std::function<QString()>> read = {
-      {"wire", [&] { return number(model().HasFlag(dfWireFrame)); }},
-      {"grid", [&] { return number(model().HasFlag(dfOutline)); }},
-      {"borders", [&] { return number(model().HasFlag(dfMaterialBorders)); }},
-      {"panel", [&] { return number(model().HasFlag(dfSidePanel)); }},
-      {"norm", [&] { return number(model().HasFlag(dfArrowNorm)); }},
-      {"log", [&] { return number(model().HasFlag(dfArrowLog)); }},
+      {"wire", flag(dfWireFrame)},
+      {"grid", flag(dfOutline)},
+      {"borders", flag(dfMaterialBorders)},
+      {"panel", flag(dfSidePanel)},
+      {"norm", flag(dfArrowNorm)},
+      {"log", flag(dfArrowLog)},
       {"shade", [&] { return number(model().ShadeModel()); }},
       {"gridDepth", [&] { return number(model().GridDepthFunc()); }},
       {"matDepth", [&] { return number(model().MatDepthFunc()); }},
@@ -300,219 +301,99 @@ TEST_F(PopupMenuCommands, EveryEntryChangesItsSettingAsksAsShownAndRepaintsWhenI
          return QStringLiteral("%1 %2 %3").arg(l.BoxCount()).arg(l.MinValAct()).arg(l.MaxValAct());
        }},
   };
-  const auto scale = [this](float s) {
-    return [this, s] {
-      model().SetScaleX(s);
-      model().SetScaleY(s);
-      model().SetScaleZ(s);
-    };
+  // Puts a setting at the `before` of a row that a fresh view does not start with.
+  const std::map<QString, std::function<void(const QString&)>> put = {
+      {"shade", [&](const QString& v) { model().SetShadeModel(v.toUInt()); }},
+      {"gridDepth", [&](const QString& v) { model().SetGridDepthFunc(v.toUInt()); }},
+      {"matDepth", [&](const QString& v) { model().SetMatDepthFunc(v.toUInt()); }},
+      {"sides", [&](const QString& v) { model().SetBoundarySides(std::uint8_t(v.toUInt())); }},
+      {"scales",
+       [&](const QString& v) {
+         const float s = v.section(' ', 0, 0).toFloat();
+         model().SetScaleX(s);
+         model().SetScaleY(s);
+         model().SetScaleZ(s);
+       }},
   };
   constexpr TDataKind T = dkTemperature, F = dkCapillaryFlux;
-  const QString scaling = QStringLiteral("drawing mode:scaling|Enter factor of scaling|1");
+  const std::optional<QString> cancel;
+  const char *format = "Change number format|Format specifier|%4.0f",
+             *colours10 = "colors|Enter number of colors|10",
+             *colours1 = "colors|Enter number of colors|1",
+             *lower = "interval:lowerbound|Enter lowerbound of interval|0",
+             *upper = "interval:upperbound|Enter upperbound of interval|1000",
+             *threshold = "Random threshold|Enter threshold value|1",
+             *scaling = "drawing mode:scaling|Enter factor of scaling|1";
   const struct {
     TDataKind kind;
     const char *entry, *reads, *before, *after;
     bool repaints;
     std::vector<std::optional<QString>> answers = {};
-    QStringList asked = {};
-    int updates = 0;  // calls of the project's UpdateViews, which repaint the views
-    std::function<void()> prepare = nullptr;
+    const char* asked = nullptr;  // caption|prompt|text of each question
+    int updates = 0;              // calls of the project's UpdateViews, which repaint the views
   } table[] = {
       {T, "fill1", "wire", "0", "1", true},
       {T, "flat1", "shade", "7425", "7424", true},
-      {T,
-       "smooth1",
-       "shade",
-       "7424",
-       "7425",
-       true,
-       {},
-       {},
-       0,
-       [&] { model().SetShadeModel(ViewModel::glFlat); }},
+      {T, "smooth1", "shade", "7424", "7425", true},
       {T, "Grid1", "grid", "1", "0", true},
       {T, "depthtest1", "gridDepth", "515", "519", true},  // LEQUAL to ALWAYS
-      {T,
-       "depthtest1",
-       "gridDepth",
-       "513",
-       "515",
-       true,
-       {},
-       {},
-       0,
-       [&] { model().SetGridDepthFunc(ViewModel::glLess); }},
+      {T, "depthtest1", "gridDepth", "513", "515", true},
       {T, "always1", "gridDepth", "515", "519", true},  // the hidden detail entries
       {T, "greater2", "matDepth", "515", "516", true},
       {T, "visible2", "borders", "1", "0", true},
-      {T,
-       "depthtest2",
-       "matDepth",
-       "519",
-       "515",
-       true,
-       {},
-       {},
-       0,
-       [&] { model().SetMatDepthFunc(ViewModel::glAlways); }},
+      {T, "depthtest2", "matDepth", "519", "515", true},
       {T, "visible1", "panel", "1", "0", true},
       {T, "lighted1", "lighted", "0", "1", true},
       {T, "enabled1", "numbers", "0", "1", true},
-      {T,
-       "format1",
-       "format",
-       "%4.0f",
-       "%6.2f",
-       false,
-       {"%6.2f"},
-       {"Change number format|Format specifier|%4.0f"}},
+      {T, "format1", "format", "%4.0f", "%6.2f", false, {"%6.2f"}, format},
       {T, "top1", "sides", "15", "14", true},
       {T, "left1", "sides", "15", "13", true},
       {T, "bottom1", "sides", "15", "11", true},
-      {T, "right1", "sides", "7", "15", true, {}, {}, 0, [&] { model().SetBoundarySides(7); }},
-      {T,
-       "x1",
-       "scales",
-       "2 2 2",
-       "0.5 2 2",
-       false,
-       {"0.5"},
-       {"Change zoom factor|x-zoom|2"},
-       0,
-       scale(2)},
-      {T,
-       "y1",
-       "scales",
-       "2 2 2",
-       "2 3 2",
-       false,
-       {"3"},
-       {"Change zoom factor|y-zoom|2"},
-       0,
-       scale(2)},
-      {T,
-       "z1",
-       "scales",
-       "2 2 2",
-       "2 2 0.25",
-       false,
-       {"0.25"},
-       {"Change zoom factor|z-zoom|2"},
-       0,
-       scale(2)},
-      {T, "in1", "scales", "2 2 2", "2.25 2.25 2.25", true, {}, {}, 0, scale(2)},
-      {T, "out1", "scales", "2.25 2.25 2.25", "2 2 2", true, {}, {}, 0, scale(2.25f)},
+      {T, "right1", "sides", "7", "15", true},
+      {T, "x1", "scales", "2 2 2", "0.5 2 2", false, {"0.5"}, "Change zoom factor|x-zoom|2"},
+      {T, "y1", "scales", "2 2 2", "2 3 2", false, {"3"}, "Change zoom factor|y-zoom|2"},
+      {T, "z1", "scales", "2 2 2", "2 2 0.25", false, {"0.25"}, "Change zoom factor|z-zoom|2"},
+      {T, "in1", "scales", "2 2 2", "2.25 2.25 2.25", true},
+      {T, "out1", "scales", "2.25 2.25 2.25", "2 2 2", true},
       {T, "normalized1", "norm", "0", "0", false},  // no arrows to normalise
-      {T,
-       "numberofcolors1",
-       "legend",
-       "10 0 1000",
-       "4 0 1000",
-       false,
-       {"4"},
-       {"colors|Enter number of colors|10"},
-       1},
-      {T, "deletecolor1", "legend", "10 0 1000", "9 0 1000", false, {}, {}, 1},
-      {T, "linearizecolors1", "linear", "1", "0", false, {}, {}, 1},
-      {T,
-       "lowerbound1",
-       "legend",
-       "10 0 1000",
-       "10 -5 1000",
-       true,
-       {"-5"},
-       {"interval:lowerbound|Enter lowerbound of interval|0"}},
-      {T,
-       "upperbound1",
-       "legend",
-       "10 0 1000",
-       "10 0 500",
-       true,
-       {"500"},
-       {"interval:upperbound|Enter upperbound of interval|1000"}},
-      {T,
-       "lowerbound1",
-       "legend",
-       "10 0 1000",
-       "10 0 1000",
-       false,
-       {std::nullopt},
-       {"interval:lowerbound|Enter lowerbound of interval|0"}},
-      {T,
-       "import1",
-       "legend",
-       "10 0 1000",
-       "3 100 900",
-       true,
-       {},
-       {},
-       0,
-       [&] { dialogs_->openName = legendFile; }},
-      {T,
-       "export1",
-       "exported",
-       "0",
-       "1",
-       false,
-       {},
-       {},
-       0,
-       [&] { dialogs_->saveName = exported; }},
-      {T,
-       "copytoclipboard1",
-       "clipboard",
-       "0",
-       "1",
-       false,
-       {},
-       {},
-       0,
-       [] { QGuiApplication::clipboard()->clear(); }},
+      {T, "numberofcolors1", "legend", "10 0 1000", "4 0 1000", false, {"4"}, colours10, 1},
+      {T, "deletecolor1", "legend", "10 0 1000", "9 0 1000", false, {}, nullptr, 1},
+      {T, "linearizecolors1", "linear", "1", "0", false, {}, nullptr, 1},
+      {T, "lowerbound1", "legend", "10 0 1000", "10 -5 1000", true, {"-5"}, lower},
+      {T, "upperbound1", "legend", "10 0 1000", "10 0 500", true, {"500"}, upper},
+      {T, "lowerbound1", "legend", "10 0 1000", "10 0 1000", false, {cancel}, lower},
+      {T, "import1", "legend", "10 0 1000", "3 100 900", true},
+      {T, "export1", "exported", "0", "1", false},
+      {T, "copytoclipboard1", "clipboard", "0", "1", false},
       {F, "normalized1", "norm", "1", "0", true},
       {F, "logarithmic2", "log", "0", "1", true},
-      {F,
-       "threshold1",
-       "threshold",
-       "1",
-       "0.25",
-       false,
-       {"0.25"},
-       {"Random threshold|Enter threshold value|1"}},
-      {F,
-       "scaling1",
-       "arrowScale",
-       "1",
-       "2.5",
-       false,
-       {"two", "", "2.5"},
-       {scaling, scaling, scaling}},
-      {F, "scaling1", "arrowScale", "1", "1", false, {"x", std::nullopt}, {scaling, scaling}},
+      {F, "threshold1", "threshold", "1", "0.25", false, {"0.25"}, threshold},
+      {F, "scaling1", "arrowScale", "1", "2.5", false, {"two", "", "2.5"}, scaling},
+      {F, "scaling1", "arrowScale", "1", "1", false, {"x", cancel}, scaling},
       {F, "Grid1", "grid", "0", "1", true},
-      {F,
-       "numberofcolors1",
-       "legend",
-       "1 0 2",
-       "5 0 2",
-       false,
-       {"5"},
-       {"colors|Enter number of colors|1"},
-       1},
+      {F, "numberofcolors1", "legend", "1 0 2", "5 0 2", false, {"5"}, colours1, 1},
   };
   for (const auto& row : table) {
     SCOPED_TRACE(testing::Message() << row.entry << " on kind " << int(row.kind));
     open(row.kind);
-    if (row.prepare) row.prepare();
+    QGuiApplication::clipboard()->clear();
+    dialogs_->openName = legendFile;
+    dialogs_->saveName = exported;
     answer({});
     dialogs_->answers.assign(row.answers.begin(), row.answers.end());
     const int updates = calls("UpdateViews");
     const auto& state = read.at(QString::fromLatin1(row.reads));
-    ASSERT_EQ(state(), QString::fromUtf8(row.before));
+    const QString before = QString::fromUtf8(row.before);
+    if (state() != before) put.at(QString::fromLatin1(row.reads))(before);
+    ASSERT_EQ(state(), before);
     QCoreApplication::processEvents();  // paints that were due before
     paints_.count = 0;
     click(row.entry);
     QCoreApplication::processEvents();  // a repaint reaches the drawing here
     EXPECT_EQ(state(), QString::fromUtf8(row.after));
-    EXPECT_EQ(dialogs_->log, row.asked);
+    QStringList asked;
+    for (std::size_t n = 0; n < row.answers.size(); ++n) asked << QString::fromUtf8(row.asked);
+    EXPECT_EQ(dialogs_->log, asked);
     EXPECT_EQ(calls("UpdateViews") - updates, row.updates);
     if (row.updates == 0) {
       EXPECT_EQ(paints_.count > 0, row.repaints) << paints_.count << " paints";
