@@ -137,8 +137,7 @@ TEST(AboutBoxLogo, TicksTurnItAndFramesShowIt) {
   EXPECT_FLOAT_EQ(box->AngleY(), 20);
   EXPECT_FLOAT_EQ(box->AngleZ(), 0);
   // Turning about the logo's centre keeps the disc in place while the rest
-  // moves, until the quad stands edge-on: at 45 ticks y has turned 90
-  // degrees, at 90 ticks x has.
+  // moves, until the quad stands edge-on: at 45 ticks y has turned 90 degrees.
   for (int i = 10; i < 30; ++i) box->Tick();
   const QImage at30 = box->GrabFrame();
   testsupport::saveArtifact(at30, QStringLiteral("about-logo-30-ticks.png"));
@@ -148,11 +147,7 @@ TEST(AboutBoxLogo, TicksTurnItAndFramesShowIt) {
   const QImage at45 = box->GrabFrame();
   testsupport::saveArtifact(at45, QStringLiteral("about-logo-45-ticks.png"));
   EXPECT_EQ(at45.pixel(c) & 0xFFFFFF, 0u);
-  for (int i = 45; i < 90; ++i) box->Tick();
-  const QImage at90 = box->GrabFrame();
-  testsupport::saveArtifact(at90, QStringLiteral("about-logo-90-ticks.png"));
-  EXPECT_EQ(at90.pixel(c) & 0xFFFFFF, 0u);
-  for (int i = 90; i < 120; ++i) box->Tick();
+  for (int i = 45; i < 120; ++i) box->Tick();
   const QImage at120 = box->GrabFrame();
   testsupport::saveArtifact(at120, QStringLiteral("about-logo-120-ticks.png"));
   EXPECT_TRUE(near(at120.pixel(c), qRgb(0xF2, 0xA5, 0x41), 8)) << std::hex << at120.pixel(c);

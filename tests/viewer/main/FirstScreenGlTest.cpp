@@ -272,21 +272,6 @@ TEST_P(FirstScreen, MaterialWindowOpensAtItsOwnSize) {
   Shoot(QStringLiteral("material"));
 }
 
-TEST_P(FirstScreen, ResetTurnsARotatedVectorViewBack) {
-  TfrmGLBase* flow = nullptr;
-  for (TfrmGLBase* v : Views())
-    if (v->Kind() == dkHeatFlux) flow = v;
-  ASSERT_NE(flow, nullptr);
-  window_->MdiArea()->setActiveSubWindow(Frame(flow));
-  Trigger("curlzm");
-  Trigger("curlxp");
-  EXPECT_FLOAT_EQ(flow->AngleZ(), -5);
-  EXPECT_FLOAT_EQ(flow->AngleX(), -5);
-  Trigger("viewreset");
-  EXPECT_FLOAT_EQ(flow->AngleZ(), 0);
-  EXPECT_FLOAT_EQ(flow->AngleX(), 0);
-}
-
 INSTANTIATE_TEST_SUITE_P(Screens, FirstScreen, testing::Values(QSize(1600, 1200), QSize(1024, 768)),
                          [](const testing::TestParamInfo<QSize>& info) {
                            return "Screen" + std::to_string(info.param.width()) + "x" +
