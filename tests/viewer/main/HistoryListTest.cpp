@@ -96,33 +96,28 @@ TEST_F(HistoryListTest, StoredListsLoadUpToTheFirstGapWithoutDeletedFiles) {
   const QString gone = dir_.filePath(QStringLiteral("gone.vq3"));
   const struct {
     const char* name;
-    std::vector<std::pair<int, QString>> files, names;  // value number, value
-    QStringList loaded;
+    std::vector<int> files, names, loaded;  // File<n> is f[n], Name<n> any text
+    int deleted = -1;                       // a File<n> whose file is gone
   } table[] = {
-      {"File2 missing",
-       {{0, f[0]}, {1, f[1]}, {3, f[3]}},
-       {{0, "a"}, {1, "b"}, {3, "d"}},
-       {f[0], f[1]}},
-      {"Name1 missing", {{0, f[0]}, {1, f[1]}, {2, f[2]}}, {{0, "a"}, {2, "c"}}, {f[0]}},
-      {"middle file deleted",
-       {{0, f[0]}, {1, gone}, {2, f[2]}},
-       {{0, "a"}, {1, "b"}, {2, "c"}},
-       {f[0], f[2]}},
-      {"nothing at 0", {{1, f[1]}}, {{1, "b"}}, {}},
+      {"File2 missing", {0, 1, 3}, {0, 1, 3}, {0, 1}},
+      {"Name1 missing", {0, 1, 2}, {0, 2}, {0}},
+      {"middle file deleted", {0, 1, 2}, {0, 1, 2}, {0, 2}, 1},
+      {"nothing at 0", {1}, {1}, {}},
   };
+  const QString group = QStringLiteral("LastFiles");
   for (const auto& row : table) {
     SCOPED_TRACE(row.name);
     for (int i = 0; i < 4; ++i) {
-      store_.remove(QStringLiteral("LastFiles"), QStringLiteral("File%1").arg(i));
-      store_.remove(QStringLiteral("LastFiles"), QStringLiteral("Name%1").arg(i));
+      store_.remove(group, QStringLiteral("File%1").arg(i));
+      store_.remove(group, QStringLiteral("Name%1").arg(i));
     }
-    for (const auto& [i, v] : row.files)
-      store_.setValue(QStringLiteral("LastFiles"), QStringLiteral("File%1").arg(i), v);
-    for (const auto& [i, v] : row.names)
-      store_.setValue(QStringLiteral("LastFiles"), QStringLiteral("Name%1").arg(i), v);
+    for (int n : row.files)
+      store_.setValue(group, QStringLiteral("File%1").arg(n), n == row.deleted ? gone : f[n]);
+    for (int n : row.names) store_.setValue(group, QStringLiteral("Name%1").arg(n), "x");
+    QStringList loaded;
+    for (int n : row.loaded) loaded << f[n];
     QMenu menu;
-    auto list = MakeList(menu);
-    EXPECT_EQ(list->Files(), row.loaded);
+    EXPECT_EQ(MakeList(menu)->Files(), loaded);
   }
 }
 
