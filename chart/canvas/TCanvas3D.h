@@ -5,7 +5,15 @@
 // concrete canvas's business.
 #include "chart/canvas/TPlotCanvas.h"
 
+#include <array>
+
 class TView3DOptions;
+
+struct TPoint3D {
+  int x = 0;
+  int y = 0;
+  int z = 0;
+};
 
 class TCanvas3D : public TPlotCanvas {
  public:
@@ -37,4 +45,45 @@ class TCanvas3D : public TPlotCanvas {
   virtual void TextOut3D(int x, int y, int z, const QString& text) = 0;
   // The four points last projected by a quad primitive, as a polygon.
   virtual void PolygonFour() = 0;
+
+  // --- shapes: filled with the brush, outlined with the pen ---------------
+  // "Dark sides" draw the side faces 128 and the top 64 darker per channel.
+  virtual void Cube(int left, int right, int top, int bottom, int z0, int z1, bool darkSides) = 0;
+  virtual void HorizLine3D(int left, int right, int y, int z) = 0;
+  virtual void VertLine3D(int x, int top, int bottom, int z) = 0;
+  virtual void ZLine3D(int x, int y, int z0, int z1) = 0;
+  virtual void SetPixel3D(int x, int y, int z, base::TColor color) = 0;
+  // The brush (unless clear) takes the first colour.
+  virtual void Triangle3D(const std::array<TPoint3D, 3>& points,
+                          const std::array<base::TColor, 3>& colors) = 0;
+  virtual void TriangleWithZ(QPoint p1, QPoint p2, QPoint p3, int z) = 0;
+  // The quad from a to b at z0 and back from b to a at z1.
+  virtual void Plane3D(QPoint a, QPoint b, int z0, int z1) = 0;
+  // p1 and p2 at z0, p3 and p4 at z1.
+  virtual void PlaneFour3D(QPoint p1, QPoint p2, QPoint p3, QPoint p4, int z0, int z1) = 0;
+  virtual void PolygonWithZ(std::span<const QPoint> points, int z) = 0;
+  virtual void EllipseWithZ(int left, int top, int right, int bottom, int z) = 0;
+  virtual void Sphere(int x, int y, int z, int radius) = 0;
+  virtual void Arrow(bool filled, QPoint from, QPoint to, int headWidth, int headHeight, int z) = 0;
+  // A flat ring sector, angles in radians counter-clockwise from 3 o'clock.
+  virtual void Donut(int xCenter, int yCenter, int xRadius, int yRadius, double startAngle,
+                     double endAngle, int holePercent) = 0;
+  virtual void Pyramid(bool vertical, int left, int top, int right, int bottom, int z0, int z1,
+                       bool darkSides) = 0;
+
+  // --- solids ------------------------------------------------------------
+  // Sixteen-sided bodies; the narrow end keeps conePercent of the base radii
+  // (0 is taken as 10) and lies at the smaller y, or at the larger x when
+  // lying down.
+  virtual void Cylinder(bool vertical, int left, int top, int right, int bottom, int z0, int z1,
+                        bool darkSides) = 0;
+  virtual void Cone(bool vertical, int left, int top, int right, int bottom, int z0, int z1,
+                    bool darkSides, int conePercent) = 0;
+  // One slice of an elliptic disc from z0 to z1, angles in radians
+  // counter-clockwise on the screen.
+  virtual void Pie3D(int xCenter, int yCenter, int xRadius, int yRadius, int z0, int z1,
+                     double startAngle, double endAngle, bool darkSides, bool drawSides) = 0;
+  // A pyramid over `r` x [z0, z1] cut flat at the top (r.Top) to
+  // 2 truncX x 2 truncZ around the middle.
+  virtual void PyramidTrunc(const TRect& r, int z0, int z1, int truncX, int truncZ) = 0;
 };

@@ -66,7 +66,9 @@ class TPlotCanvas {
   virtual void DoRectangle(const TRect& r) = 0;
   virtual void DoVertLine(int x, int y0, int y1) = 0;
   virtual void EraseBackground(const TRect& r) = 0;
-  // Fills `r` with bands running from `color1` to `color2` in `direction`.
+  // Fills `r` with bands running from `color1` to `color2` in `direction`
+  // (the first colour at the bottom or right edge; the radial directions
+  // start from `color2`). Leaves the brush and pen as it found them.
   virtual void GradientFill(const TRect& r, base::TColor color1, base::TColor color2,
                             TGradientDirection direction) = 0;
   virtual void Invalidate() = 0;

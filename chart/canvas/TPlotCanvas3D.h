@@ -88,6 +88,31 @@ class TPlotCanvas3D : public TCanvas3D {
   void RotateLabel3D(int x, int y, int z, const QString& text, double angle) override;
   void TextOut3D(int x, int y, int z, const QString& text) override;
   void PolygonFour() override;
+  void Cube(int left, int right, int top, int bottom, int z0, int z1, bool darkSides) override;
+  void HorizLine3D(int left, int right, int y, int z) override;
+  void VertLine3D(int x, int top, int bottom, int z) override;
+  void ZLine3D(int x, int y, int z0, int z1) override;
+  void SetPixel3D(int x, int y, int z, base::TColor color) override;
+  void Triangle3D(const std::array<TPoint3D, 3>& points,
+                  const std::array<base::TColor, 3>& colors) override;
+  void TriangleWithZ(QPoint p1, QPoint p2, QPoint p3, int z) override;
+  void Plane3D(QPoint a, QPoint b, int z0, int z1) override;
+  void PlaneFour3D(QPoint p1, QPoint p2, QPoint p3, QPoint p4, int z0, int z1) override;
+  void PolygonWithZ(std::span<const QPoint> points, int z) override;
+  void EllipseWithZ(int left, int top, int right, int bottom, int z) override;
+  void Sphere(int x, int y, int z, int radius) override;
+  void Arrow(bool filled, QPoint from, QPoint to, int headWidth, int headHeight, int z) override;
+  void Donut(int xCenter, int yCenter, int xRadius, int yRadius, double startAngle, double endAngle,
+             int holePercent) override;
+  void Pyramid(bool vertical, int left, int top, int right, int bottom, int z0, int z1,
+               bool darkSides) override;
+  void Cylinder(bool vertical, int left, int top, int right, int bottom, int z0, int z1,
+                bool darkSides) override;
+  void Cone(bool vertical, int left, int top, int right, int bottom, int z0, int z1, bool darkSides,
+            int conePercent) override;
+  void Pie3D(int xCenter, int yCenter, int xRadius, int yRadius, int z0, int z1, double startAngle,
+             double endAngle, bool darkSides, bool drawSides) override;
+  void PyramidTrunc(const TRect& r, int z0, int z1, int truncX, int truncZ) override;
 
   // The point a rotation turns around, moved from the chart's centre.
   void SetRotationCentre(double x, double y, double z) { projection_.SetRotationCentre(x, y, z); }
@@ -108,6 +133,13 @@ class TPlotCanvas3D : public TCanvas3D {
   bool MakeBuffer(int width, int height);
   int RotatedLabelHeight() const;
   int ZoomedTextHeight() const;
+  // Faces of solids: the colour they start from (the solid brush's, else
+  // the background's), and a shade of it put where that colour goes.
+  base::TColor FaceColor() const;
+  void SetFaceColor(base::TColor color);
+  void ShadeFace(base::TColor face, int amount);
+  // The two stored-quad corners of a face of a solid, projected.
+  void StoreQuad(TPoint3D a, TPoint3D b, TPoint3D c, TPoint3D d);
 
   ChartProjection projection_;
   TView3DOptions* view_ = nullptr;

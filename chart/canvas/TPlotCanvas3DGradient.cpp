@@ -1,5 +1,6 @@
-// Gradient fills of the chart canvas: bands of solid colour, each a
-// backend fillRect, with a new brush only when the colour changes.
+// Gradient fills: bands of solid colour laid with fillRect, the brush
+// changed only where the colour does, so that any backend (a recording
+// too) sees the bands as they are painted.
 #include "base/MathUtil.h"
 #include "chart/canvas/TPlotCanvas3D.h"
 
@@ -8,41 +9,74 @@
 
 namespace {
 
-// Colour k of the n steps from c1 to c2. With no steps at all (a band of
-// one pixel, a one-pixel frame) it is c1: the rounding divide answers -1
-// for a zero divisor, which would wrap a channel of 0 to 255.
-base::TColor Step(base::TColor c1, base::TColor c2, int k, int n) {
-  if (n <= 0) return c1;
-  auto channel = [k, n](int a, int b) { return std::clamp(a + base::MulDiv(k, b - a, n), 0, 255); };
-  return base::RGB(channel(base::GetRValue(c1), base::GetRValue(c2)),
-                   channel(base::GetGValue(c1), base::GetGValue(c2)),
-                   channel(base::GetBValue(c1), base::GetBValue(c2)));
-}
-
-class BandPainter {
+// Colour k of the n steps from c1 to c2 (both RGB). With no steps at all
+// the gradient is c1: a zero divisor must not reach MulDiv, whose -1 would
+// take a channel of 0 round to 255.
+class GradientSteps {
  public:
-  explicit BandPainter(DrawingBackend& backend) : backend_(backend), saved_(backend.brush()) {
-    brush_.style = Graphics::bsSolid;
-  }
-  ~BandPainter() { backend_.setBrush(saved_); }
-  BandPainter(const BandPainter&) = delete;
-  BandPainter& operator=(const BandPainter&) = delete;
-
-  void Fill(const TRect& r, base::TColor color) {
-    if (r.IsEmpty()) return;
-    if (!selected_ || color != brush_.color) {
-      brush_.color = color;
-      backend_.setBrush(brush_);
-      selected_ = true;
+  GradientSteps(base::TColor c1, base::TColor c2, int steps) : steps_(steps) {
+    for (int i = 0; i < 3; ++i) {
+      from_[i] = static_cast<int>((c1 >> (8 * i)) & 0xFFu);
+      delta_[i] = static_cast<int>((c2 >> (8 * i)) & 0xFFu) - from_[i];
     }
-    backend_.fillRect(r);
+  }
+  base::TColor operator()(int k) const {
+    base::TColor out = 0;
+    for (int i = 0; i < 3; ++i) {
+      const int step = steps_ > 0 ? base::MulDiv(k, delta_[i], steps_) : 0;
+      out |= static_cast<base::TColor>(std::clamp(from_[i] + step, 0, 255)) << (8 * i);
+    }
+    return out;
   }
 
  private:
-  DrawingBackend& backend_;
+  int steps_;
+  int from_[3] = {};
+  int delta_[3] = {};
+};
+
+// Hands the backend a new solid brush only when the colour changes.
+class BandBrush {
+ public:
+  explicit BandBrush(DrawingBackend& b) : b_(b), saved_(b.brush()) {}
+  ~BandBrush() { b_.setBrush(saved_); }
+  BandBrush(const BandBrush&) = delete;
+  BandBrush& operator=(const BandBrush&) = delete;
+
+  void Use(base::TColor color) {
+    if (set_ && color == current_.color) return;
+    current_.color = color;
+    b_.setBrush(current_);
+    set_ = true;
+  }
+
+ private:
+  DrawingBackend& b_;
   BackendBrush saved_;
-  BackendBrush brush_;
-  bool selected_ = false;
+  BackendBrush current_;
+  bool set_ = false;
+};
+
+// The same for the pen of the diagonal fills.
+class LinePen {
+ public:
+  explicit LinePen(DrawingBackend& b) : b_(b), saved_(b.pen()) {}
+  ~LinePen() { b_.setPen(saved_); }
+  LinePen(const LinePen&) = delete;
+  LinePen& operator=(const LinePen&) = delete;
+
+  void Use(base::TColor color) {
+    if (set_ && color == current_.color) return;
+    current_.color = color;
+    b_.setPen(current_);
+    set_ = true;
+  }
+
+ private:
+  DrawingBackend& b_;
+  BackendPen saved_;
+  BackendPen current_;
+  bool set_ = false;
 };
 
 }  // namespace
@@ -52,68 +86,81 @@ void TPlotCanvas3D::GradientFill(const TRect& rect, base::TColor color1, base::T
   if (direction != gdTopBottom && direction != gdLeftRight) std::swap(color1, color2);
   const base::TColor c1 = base::ColorToRGB(color1) & 0xFFFFFFu;
   const base::TColor c2 = base::ColorToRGB(color2) & 0xFFFFFFu;
-  const TRect r{std::min(rect.Left, rect.Right), std::min(rect.Top, rect.Bottom),
-                std::max(rect.Left, rect.Right), std::max(rect.Top, rect.Bottom)};
-  if (r.IsEmpty()) return;
-  const int w = r.Width();
-  const int h = r.Height();
-  DrawingBackend& backend = ReferenceCanvas();
-  BandPainter bands(backend);
+  const int left = std::min(rect.Left, rect.Right);
+  const int right = std::max(rect.Left, rect.Right);
+  const int top = std::min(rect.Top, rect.Bottom);
+  const int bottom = std::max(rect.Top, rect.Bottom);
+  // In 64 bits: a rectangle across the whole int range has no int size.
+  const int w = base::SaturateToInt(int64_t(right) - left);
+  const int h = base::SaturateToInt(int64_t(bottom) - top);
+  if (w <= 0 || h <= 0) return;
+  DrawingBackend& b = ReferenceCanvas();
 
   switch (direction) {
     case gdTopBottom:
-    case gdBottomTop: {
-      const int n = std::min(h, 256);
-      for (int k = 0; k < n; ++k)
-        bands.Fill({r.Left, r.Bottom - base::MulDiv(k + 1, h, n), r.Right,
-                    r.Bottom - base::MulDiv(k, h, n)},
-                   Step(c1, c2, k, n - 1));
-      break;
-    }
+    case gdBottomTop:
     case gdLeftRight:
     case gdRightLeft: {
-      const int n = std::min(w, 256);
-      for (int k = 0; k < n; ++k)
-        bands.Fill(
-            {r.Right - base::MulDiv(k + 1, w, n), r.Top, r.Right - base::MulDiv(k, w, n), r.Bottom},
-            Step(c1, c2, k, n - 1));
+      // Bands from the bottom edge upwards (columns: from the right edge).
+      const bool rows = direction == gdTopBottom || direction == gdBottomTop;
+      const int size = rows ? h : w;
+      const int n = std::min(size, 256);
+      const GradientSteps colour(c1, c2, n - 1);
+      BandBrush brush(b);
+      const int far = rows ? bottom : right;
+      for (int k = 0; k < n; ++k) {
+        const int from = far - base::MulDiv(k + 1, size, n);
+        const int to = far - base::MulDiv(k, size, n);
+        brush.Use(colour(k));
+        b.fillRect(rows ? TRect{left, from, right, to} : TRect{from, top, to, bottom});
+      }
       break;
     }
     case gdFromCenter: {
-      const int halfW = w / 2;
-      const int halfH = h / 2;
-      const int n = halfW + halfH;
-      int i = 0;
-      int j = 0;
-      for (;;) {
-        const base::TColor c = Step(c1, c2, i + j, n);
-        const TRect inner{r.Left + j, r.Top + i, r.Right - j, r.Bottom - i};
-        if (!inner.IsEmpty()) {
-          bands.Fill({inner.Left, inner.Top, inner.Right, inner.Top + 1}, c);
-          if (inner.Height() > 1)
-            bands.Fill({inner.Left, inner.Bottom - 1, inner.Right, inner.Bottom}, c);
-          if (inner.Height() > 2) {
-            bands.Fill({inner.Left, inner.Top + 1, inner.Left + 1, inner.Bottom - 1}, c);
-            if (inner.Width() > 1)
-              bands.Fill({inner.Right - 1, inner.Top + 1, inner.Right, inner.Bottom - 1}, c);
+      // Frames from the outside in, one pixel each way per step; the
+      // longer side goes on alone once the shorter one is used up.
+      const int hi = h / 2, wj = w / 2;
+      const GradientSteps colour(c1, c2, wj + hi);
+      BandBrush brush(b);
+      for (int i = 0, j = 0;;) {
+        const TRect in{left + j, top + i, right - j, bottom - i};
+        if (!in.IsEmpty()) {
+          brush.Use(colour(i + j));
+          b.fillRect(TRect{in.Left, in.Top, in.Right, in.Top + 1});
+          if (in.Height() > 1) b.fillRect(TRect{in.Left, in.Bottom - 1, in.Right, in.Bottom});
+          if (in.Height() > 2) {
+            b.fillRect(TRect{in.Left, in.Top + 1, in.Left + 1, in.Bottom - 1});
+            if (in.Width() > 1)
+              b.fillRect(TRect{in.Right - 1, in.Top + 1, in.Right, in.Bottom - 1});
           }
         }
-        if (i >= halfH && j >= halfW) break;
-        if (i < halfH) ++i;
-        if (j < halfW) ++j;
+        if (i >= hi && j >= wj) break;
+        if (i < hi) ++i;
+        if (j < wj) ++j;
       }
       break;
     }
     case gdFromTopLeft:
     case gdFromBottomLeft: {
-      // Colour index x + y from the named corner: each anti-diagonal is a
-      // run of one-pixel cells of one colour.
-      const int n = w + h;
-      const bool fromTop = direction == gdFromTopLeft;
-      for (int y = 0; y < h; ++y) {
-        const int row = fromTop ? r.Top + y : r.Bottom - 1 - y;
-        for (int x = 0; x < w; ++x)
-          bands.Fill({r.Left + x, row, r.Left + x + 1, row + 1}, Step(c1, c2, x + y, n));
+      // Pixels at the same distance from the corner (x + y steps) lie on
+      // one diagonal: one line each.
+      const GradientSteps colour(c1, c2, base::SaturateToInt(int64_t(w) + h));
+      const bool down = direction == gdFromTopLeft;
+      LinePen pen(b);
+      const int64_t last = int64_t(w) + h - 2;
+      for (int64_t d = 0; d <= last; ++d) {
+        const int64_t x0 = std::max<int64_t>(0, d - (h - 1));
+        const int64_t x1 = std::min<int64_t>(d, w - 1);
+        pen.Use(colour(static_cast<int>(d)));
+        const int y0 = static_cast<int>(d - x0), y1 = static_cast<int>(d - x1);
+        const int sx0 = static_cast<int>(left + x0), sx1 = static_cast<int>(left + x1) + 1;
+        if (down) {
+          b.moveTo(sx0, top + y0);
+          b.lineTo(sx1, top + y1 - 1);
+        } else {
+          b.moveTo(sx0, bottom - 1 - y0);
+          b.lineTo(sx1, bottom - y1);
+        }
       }
       break;
     }
