@@ -13,6 +13,7 @@
 namespace {
 std::atomic<bool> watching{false};
 std::atomic<std::size_t> largest{0};
+std::atomic<std::size_t> count{0};
 }  // namespace
 
 #ifdef VELTRANO_ALLOCATION_HOOKS
@@ -20,6 +21,7 @@ extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*)(const volatile
                                                                   std::size_t),
                                                          void (*)(const volatile void*));
 static void onMalloc(const volatile void*, std::size_t size) {
+  if (watching.load(std::memory_order_relaxed)) count.fetch_add(1, std::memory_order_relaxed);
   std::size_t seen = largest.load(std::memory_order_relaxed);
   while (watching.load(std::memory_order_relaxed) && size > seen &&
          !largest.compare_exchange_weak(seen, size, std::memory_order_relaxed)) {
@@ -33,6 +35,7 @@ static const bool hooksInstalled = false;
 
 AllocationWatch::AllocationWatch() {
   largest = 0;
+  count = 0;
   watching = true;
 }
 AllocationWatch::~AllocationWatch() {
@@ -43,4 +46,7 @@ bool AllocationWatch::Available() {
 }
 std::size_t AllocationWatch::Largest() const {
   return largest.load();
+}
+std::size_t AllocationWatch::Count() const {
+  return count.load();
 }

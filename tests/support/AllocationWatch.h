@@ -1,6 +1,7 @@
 #pragma once
-// The largest single heap allocation made while a watch is active, seen through
-// the sanitizer allocator's hooks; not Available() without AddressSanitizer.
+// The heap allocations made while a watch is active (their number and the
+// largest), seen through the sanitizer allocator's hooks; not Available()
+// without AddressSanitizer.
 #include <cstddef>
 
 class AllocationWatch {
@@ -9,4 +10,5 @@ class AllocationWatch {
   ~AllocationWatch();
   static bool Available();
   std::size_t Largest() const;
+  std::size_t Count() const;
 };
