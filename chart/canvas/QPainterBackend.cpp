@@ -208,6 +208,7 @@ QRectF QPainterBackend::logicalDeviceRect(double grow) const {
     grow = std::max(grow, kGuard);
   }
   const QRectF device(-grow, -grow, size.width() + 2 * grow, size.height() + 2 * grow);
+  if (painter_.worldTransform().type() == QTransform::TxNone) return device;
   bool invertible = false;
   const QTransform inverse = painter_.worldTransform().inverted(&invertible);
   if (!invertible) return device;
@@ -538,9 +539,20 @@ void QPainterBackend::fillRect(const TRect& r) {
               static_cast<double>(r.Bottom) - r.Top);
   rect = rect.intersected(logicalDeviceRect(kGuard));
   if (rect.isEmpty()) return;
+  QPainter& p = active();
+  // Gradient bands come by the hundred per paint: a plain solid fill goes
+  // to the painter's own rectangle fill, which skips the path rasteriser.
+  if (brush_.image.isNull() && brush_.style == Graphics::bsSolid && !softClipping() &&
+      pen_.mode != Graphics::pmNotXor) {
+    const QRect aligned = rect.toAlignedRect();
+    if (QRectF(aligned) == rect)
+      p.fillRect(aligned, base::ToQColor(brush_.color));
+    else
+      p.fillRect(rect, base::ToQColor(brush_.color));
+    return;
+  }
   QPainterPath path;
   path.addRect(rect);
-  QPainter& p = active();
   beginRop(p);
   fillPath(path);
   endRop(p);
