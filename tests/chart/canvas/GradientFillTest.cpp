@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace {
 
 int Grey(QRgb rgb) {
@@ -116,6 +118,23 @@ TEST(GradientFill, BandsReachTheBackendAsFillsWithABrushPerColour) {
             QStringLiteral("setBrush ") +
                 RecordingBackend::colorText(base::ColorToRGB(base::clBtnFace)) +
                 QStringLiteral(" bsSolid"));
+}
+
+TEST(GradientFill, HugeRectanglesDrawOnlyWhatCanBeSeen) {
+  const TRect huge{INT_MIN, INT_MIN, INT_MAX, INT_MAX};
+  const TRect wide{-2'000'000'000, 10, 2'000'000'000, 20};
+  for (const TRect& r : {huge, wide}) {
+    for (int d = 0; d <= 6; ++d) {
+      NullBackend backend;
+      TView3DOptions view;
+      TPlotCanvas3D canvas;
+      StartCanvas(canvas, &backend, view, ShapeView::Off, TRect{0, 0, 400, 300});
+      backend.resetCounts();
+      canvas.GradientFill(r, base::clBlack, base::clWhite, TGradientDirection(d));
+      EXPECT_GT(backend.inkCalls(), 0) << d;
+      EXPECT_LT(backend.calls(), 2'000'000) << d;
+    }
+  }
 }
 
 }  // namespace
