@@ -2,9 +2,12 @@
 // chart class passes (declared defaults, one change per change, walker
 // copies) and keep the stored order. Later model classes join the table.
 #include "chart/core/PublishedProperties.h"
+#include "chart/model/TChartAxis.h"
+#include "chart/model/TChartAxisTitle.h"
 #include "chart/model/TCustomChartElement.h"
 #include "chart/model/TCustomChartSeries.h"
 #include "chart/model/TPlotZoom.h"
+#include "chart/model/TSeriesMarks.h"
 #include "tests/chart/support/FakePlotPanel.h"
 #include "tests/chart/support/PublishedPropertyChecks.h"
 
@@ -22,6 +25,22 @@ PublishedClassRow Row(const char* name) {
           }};
 }
 
+// Classes whose first constructor argument is not the change handler.
+template <class T>
+PublishedClassRow RowSetHandler(const char* name, QVariantMap other = {}, QStringList skip = {}) {
+  return {name,
+          [](TPlotPersistent::ChangeHandler onChange) {
+            auto object = std::make_unique<T>();
+            object->SetChangeHandler(std::move(onChange));
+            return std::unique_ptr<TPlotPersistent>(std::move(object));
+          },
+          other, skip};
+}
+
+// An axis minimum below the maximum; a logarithmic scale refuses it, so that
+// setter has its own test.
+const QVariantMap kAxisValues = {{"Minimum", -1.0}};
+
 const std::vector<PublishedClassRow> kModelClasses = {
     Row<TCustomChartElement>("TCustomChartElement"),
     Row<TCustomChartSeries>("TCustomChartSeries"),
@@ -35,6 +54,11 @@ const std::vector<PublishedClassRow> kModelClasses = {
      {},
      // Follows the back image's picture: only a bitmap takes it.
      {QStringLiteral("BackImageTransp")}},
+    RowSetHandler<TChartAxis>("TChartAxis", kAxisValues, {"Logarithmic"}),
+    RowSetHandler<TChartDepthAxis>("TChartDepthAxis", kAxisValues, {"Logarithmic"}),
+    RowSetHandler<TChartAxisTitle>("TChartAxisTitle"),
+    RowSetHandler<TSeriesMarks>("TSeriesMarks"),
+    RowSetHandler<TSeriesMarksGradient>("TSeriesMarksGradient"),
 };
 
 }  // namespace
