@@ -47,41 +47,22 @@ const std::vector<PublishedClassRow> kCanvasClasses = {
 
 }  // namespace
 
-TEST_P(PublishedPropertiesTest, FreshInstanceHoldsDeclaredDefaults) {
-  CheckDeclaredDefaults(GetParam());
-}
-
-TEST_P(PublishedPropertiesTest, EachNewValueIsOneChange) {
-  CheckOneChangePerChange(GetParam());
-}
-
-TEST_P(PublishedPropertiesTest, WalkerCopiesCompareEqual) {
-  CheckCopiesCompareEqual(GetParam());
-}
-
-INSTANTIATE_TEST_SUITE_P(Canvas, PublishedPropertiesTest, testing::ValuesIn(kCanvasClasses),
-                         [](const auto& info) { return info.param.name; });
+PUBLISHED_PROPERTY_TESTS(Canvas, kCanvasClasses);
 
 namespace {
 
-QString names(const QMetaObject& meta) {
-  QStringList out;
-  for (const PublishedProperty& p : PublishedProperties(meta)) out << p.name;
-  return out.join(QLatin1Char(' '));
-}
-
 TEST(CanvasPublishedProperties, KeepTheStoredOrder) {
-  EXPECT_EQ(names(TDottedGrayPen::staticMetaObject),
+  EXPECT_EQ(PublishedNames(TDottedGrayPen::staticMetaObject),
             "Color Mode Style Width EndStyle SmallDots Visible");
-  EXPECT_EQ(names(TChartBrush::staticMetaObject), "Color Style Image");
-  EXPECT_EQ(names(TPlotFont::staticMetaObject),
+  EXPECT_EQ(PublishedNames(TChartBrush::staticMetaObject), "Color Style Image");
+  EXPECT_EQ(PublishedNames(TPlotFont::staticMetaObject),
             "Charset Color Height InterCharSize Name OutLine Shadow Style Size");
-  EXPECT_EQ(names(TChartGradient::staticMetaObject),
+  EXPECT_EQ(PublishedNames(TChartGradient::staticMetaObject),
             "Direction EndColor MidColor StartColor Visible");
-  EXPECT_EQ(names(TPlotCustomShape::staticMetaObject),
+  EXPECT_EQ(PublishedNames(TPlotCustomShape::staticMetaObject),
             "Brush Frame Visible Bevel BevelWidth Color Font Gradient ShadowColor ShadowSize "
             "ShapeStyle Transparency Transparent");
-  EXPECT_EQ(names(TView3DOptions::staticMetaObject),
+  EXPECT_EQ(PublishedNames(TView3DOptions::staticMetaObject),
             "Elevation HorizOffset OrthoAngle Orthogonal Perspective Rotation Tilt VertOffset Zoom "
             "ZoomText");
 }

@@ -187,20 +187,7 @@ const PublishedClassRow kCoreClasses[] = {
 
 }  // namespace
 
-TEST_P(PublishedPropertiesTest, FreshInstanceHoldsDeclaredDefaults) {
-  CheckDeclaredDefaults(GetParam());
-}
-
-TEST_P(PublishedPropertiesTest, EachNewValueIsOneChange) {
-  CheckOneChangePerChange(GetParam());
-}
-
-TEST_P(PublishedPropertiesTest, WalkerCopiesCompareEqual) {
-  CheckCopiesCompareEqual(GetParam());
-}
-
-INSTANTIATE_TEST_SUITE_P(Core, PublishedPropertiesTest, testing::ValuesIn(kCoreClasses),
-                         [](const auto& info) { return info.param.name; });
+PUBLISHED_PROPERTY_TESTS(Core, kCoreClasses);
 
 TEST(PublishedPropertyWalk, ListsKindsAndDefaultsInDeclarationOrder) {
   TSampleWall wall;

@@ -63,37 +63,19 @@ const std::vector<PublishedClassRow> kModelClasses = {
 
 }  // namespace
 
-TEST_P(PublishedPropertiesTest, FreshInstanceHoldsDeclaredDefaults) {
-  CheckDeclaredDefaults(GetParam());
-}
-
-TEST_P(PublishedPropertiesTest, EachNewValueIsOneChange) {
-  CheckOneChangePerChange(GetParam());
-}
-
-TEST_P(PublishedPropertiesTest, WalkerCopiesCompareEqual) {
-  CheckCopiesCompareEqual(GetParam());
-}
-
-INSTANTIATE_TEST_SUITE_P(Model, PublishedPropertiesTest, testing::ValuesIn(kModelClasses),
-                         [](const auto& info) { return info.param.name; });
+PUBLISHED_PROPERTY_TESTS(Model, kModelClasses);
 
 namespace {
 
-QString names(const QMetaObject& meta) {
-  QStringList out;
-  for (const PublishedProperty& p : PublishedProperties(meta)) out << p.name;
-  return out.join(QLatin1Char(' '));
-}
-
 TEST(ModelPublishedProperties, KeepTheStoredOrder) {
-  EXPECT_EQ(names(TCustomChartSeries::staticMetaObject), "Active Brush Pen ShowInLegend Title");
-  EXPECT_EQ(names(TCustomPlotPanelExtended::staticMetaObject),
+  EXPECT_EQ(PublishedNames(TCustomChartSeries::staticMetaObject),
+            "Active Brush Pen ShowInLegend Title");
+  EXPECT_EQ(PublishedNames(TCustomPlotPanelExtended::staticMetaObject),
             "BufferedDisplay Chart3DPercent MarginBottom MarginLeft MarginRight MarginTop "
             "Monochrome PrintProportional View3D View3DOptions BevelInner BevelOuter BevelWidth "
             "BorderWidth Color Cursor Height Width AllowPanning BackImage BackImageInside "
             "BackImageMode BackImageTransp Gradient Zoom");
-  EXPECT_EQ(names(TPlotZoom::staticMetaObject),
+  EXPECT_EQ(PublishedNames(TPlotZoom::staticMetaObject),
             "Allow Animated AnimatedSteps Brush Direction KeyShift MinimumPixels MouseButton Pen");
 }
 

@@ -15,6 +15,7 @@
 #include <QImage>
 #include <QMetaEnum>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 #include <cmath>
@@ -174,5 +175,27 @@ inline void CheckCopiesCompareEqual(const PublishedClassRow& row) {
   EXPECT_TRUE(SamePublished(*copy, *changed));
 }
 
+// The published property names of a class in stored order, blank-separated.
+inline QString PublishedNames(const QMetaObject& meta) {
+  QStringList out;
+  for (const PublishedProperty& p : PublishedProperties(meta)) out << p.name;
+  return out.join(QLatin1Char(' '));
+}
+
 // The test a layer's PublishedPropertiesTest.cpp instantiates over its table.
 class PublishedPropertiesTest : public testing::TestWithParam<PublishedClassRow> {};
+
+// The three checks over a layer's class table; once per test program:
+//   PUBLISHED_PROPERTY_TESTS(Canvas, kCanvasClasses);
+#define PUBLISHED_PROPERTY_TESTS(layer, table)                                       \
+  TEST_P(PublishedPropertiesTest, FreshInstanceHoldsDeclaredDefaults) {              \
+    CheckDeclaredDefaults(GetParam());                                               \
+  }                                                                                  \
+  TEST_P(PublishedPropertiesTest, EachNewValueIsOneChange) {                         \
+    CheckOneChangePerChange(GetParam());                                             \
+  }                                                                                  \
+  TEST_P(PublishedPropertiesTest, WalkerCopiesCompareEqual) {                        \
+    CheckCopiesCompareEqual(GetParam());                                             \
+  }                                                                                  \
+  INSTANTIATE_TEST_SUITE_P(layer, PublishedPropertiesTest, testing::ValuesIn(table), \
+                           [](const auto& info) { return info.param.name; })
