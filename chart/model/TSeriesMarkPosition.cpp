@@ -28,3 +28,14 @@ void TSeriesMarksPositions::Automatic(int index, TSeriesMarkPosition& position) 
     *stored = position;
   }
 }
+
+void TSeriesMarksPositions::Delete(int index) {
+  if (index >= 0 && index < Count()) items_.erase(items_.begin() + index);
+}
+
+void TSeriesMarksPositions::Exchange(int a, int b) {
+  if (a < 0 || b < 0) return;
+  const std::size_t reach = static_cast<std::size_t>(std::max(a, b)) + 1;
+  if (items_.size() < reach) items_.resize(reach);
+  std::swap(items_[static_cast<std::size_t>(a)], items_[static_cast<std::size_t>(b)]);
+}

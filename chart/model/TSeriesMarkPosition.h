@@ -35,6 +35,10 @@ class TSeriesMarksPositions {
   bool ExistCustom() const;
   int Count() const { return int(items_.size()); }
   void Clear() { items_.clear(); }
+  // Removes entry `index` when the list reaches it (later entries move up).
+  void Delete(int index);
+  // Exchanges two entries, first padding the list up to the larger index.
+  void Exchange(int a, int b);
 
   // Reconciles the computed position of mark `index` with the stored one:
   // a hand-placed entry replaces the computed position (the arrow still

@@ -4,6 +4,7 @@
 #include "chart/core/PublishedProperties.h"
 #include "chart/model/TChartAxis.h"
 #include "chart/model/TChartAxisTitle.h"
+#include "chart/model/TChartSeries.h"
 #include "chart/model/TCustomChartElement.h"
 #include "chart/model/TCustomChartSeries.h"
 #include "chart/model/TPlotZoom.h"
@@ -44,6 +45,7 @@ const QVariantMap kAxisValues = {{"Minimum", -1.0}};
 const std::vector<PublishedClassRow> kModelClasses = {
     Row<TCustomChartElement>("TCustomChartElement"),
     Row<TCustomChartSeries>("TCustomChartSeries"),
+    Row<TChartSeries>("TChartSeries"),
     Row<TPlotZoom>("TPlotZoom"),
     {"TCustomPlotPanelExtended",
      [](TPlotPersistent::ChangeHandler onChange) {

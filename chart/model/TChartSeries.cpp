@@ -1,0 +1,510 @@
+#include "chart/model/TChartSeries.h"
+
+#include "base/FormatFloat.h"
+#include "chart/core/ChartExceptions.h"
+#include "chart/core/ChartMessages.h"
+#include "chart/core/ChartPalette.h"
+
+#include <QSet>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// A bulk fill (an update that at least grew the series by a quarter) gives
+// back the lists' slack when it is above a quarter, so ten million points
+// cost their 16 bytes and not up to twice that. Small updates keep the
+// slack: trimming after each would make repeated appends quadratic.
+constexpr double TrimSlack = 1.25;
+
+}  // namespace
+
+TChartSeries::TChartSeries(QObject* owner) : TChartSeries(ChangeHandler{}, owner) {}
+
+TChartSeries::TChartSeries(ChangeHandler onChange, QObject* owner)
+    : TCustomChartSeries(std::move(onChange), owner),
+      percentFormat_(QStringLiteral("##0.## %")),
+      valueFormat_(QStringLiteral("#,##0.###")),
+      valuesList_(this, [this] {
+        if (constructed_) Changed();
+      }) {
+  Init();
+  constructed_ = true;
+}
+
+void TChartSeries::Init() {
+  xValues_ = &valuesList_.Add(QStringLiteral("X"));
+  yValues_ = &valuesList_.Add(QStringLiteral("Y"));
+  // Set before the lists report changes: a new series has made none.
+  xValues_->SetOrder(loAscending);
+  mandatory_ = yValues_;
+  notMandatory_ = xValues_;
+  marks_ = new TSeriesMarks(
+      nullptr, [this] { Changed(); }, this);
+  marks_->SetSeries(this);
+}
+
+void TChartSeries::SetParentChart(ChartHost* value) {
+  marks_->SetParentChart(value);
+  TCustomChartSeries::SetParentChart(value);
+}
+
+TChartSeries::~TChartSeries() {
+  destroying_ = true;
+  LeaveSources();
+  // Dependants forget this series as their source.
+  const std::vector<TChartSeries*> dependants = linked_;
+  for (TChartSeries* d : dependants) {
+    auto& list = d->dataSources_;
+    list.erase(std::remove(list.begin(), list.end(), static_cast<QObject*>(this)), list.end());
+  }
+  linked_.clear();
+  marks_->SetSeries(nullptr);
+}
+
+// --- published --------------------------------------------------------------
+
+void TChartSeries::SetSeriesColor(base::TColor value) {
+  if (!SetColorProperty(seriesColor_, value)) return;
+  if (ChartHost* chart = ParentChart()) chart->BroadcastSeriesEvent(seColorChanged, this);
+}
+
+void TChartSeries::SetColorEachPoint(bool value) {
+  if (!SetBooleanProperty(colorEachPoint_, value) || value || !hasColors_) return;
+  // A null point keeps its colour: without the list it would show again.
+  const bool anyNull = std::find(colors_.begin(), colors_.end(), base::clNone) != colors_.end();
+  if (!anyNull) {
+    colors_.clear();
+    colors_.shrink_to_fit();
+    hasColors_ = false;
+  }
+}
+
+void TChartSeries::SetColorSource(const QString& value) {
+  if (SetStringProperty(colorSource_, value)) CheckDataSource();
+}
+
+void TChartSeries::SetXLabelsSource(const QString& value) {
+  if (SetStringProperty(xLabelsSource_, value)) CheckDataSource();
+}
+
+void TChartSeries::SetMarks(TSeriesMarks* value) {
+  if (value && value != marks_) marks_->Assign(*value);
+}
+
+namespace {
+
+// A stored list brings its settings and its name, never its values.
+void AssignList(TChartValueList& to, const TChartValueList* from) {
+  if (!from || from == &to) return;
+  to.Assign(*from);
+  to.SetName(from->Name());
+}
+
+}  // namespace
+
+void TChartSeries::SetXValues(TChartValueList* value) {
+  AssignList(*xValues_, value);
+}
+
+void TChartSeries::SetYValues(TChartValueList* value) {
+  AssignList(*yValues_, value);
+}
+
+void TChartSeries::SetMandatoryLists() {
+  mandatory_ = xValues_;
+  notMandatory_ = yValues_;
+  yMandatory_ = false;
+}
+
+// --- points -------------------------------------------------------------------
+
+int TChartSeries::AddPointXY(double x, double y, const QString& label, base::TColor color) {
+  xValues_->SetTempValue(x);
+  yValues_->SetTempValue(y);
+  if (OnBeforeAdd && !OnBeforeAdd(*this)) return -1;
+  const int index = xValues_->AddChartValue(xValues_->TempValue());
+  yValues_->InsertChartValue(index, yValues_->TempValue());
+  for (int k = 2; k < valuesList_.Count(); ++k) {
+    TChartValueList& list = valuesList_[k];
+    list.InsertChartValue(index, list.TempValue());
+  }
+  const auto at = static_cast<std::size_t>(index);
+  if (hasColors_) {
+    colors_.insert(colors_.begin() + index, color);
+  } else if (color != clPlotColor) {
+    colors_.assign(static_cast<std::size_t>(PointCount() - 1), clPlotColor);
+    colors_.insert(colors_.begin() + index, color);
+    hasColors_ = true;
+  }
+  if (!label.isEmpty() || !labels_.empty()) {
+    if (labels_.size() < at) labels_.resize(at);
+    labels_.insert(labels_.begin() + index, label);
+  }
+  if (updateCount_ == 0) NotifyNewValue(index);
+  return index;
+}
+
+int TChartSeries::Add(double value, const QString& label, base::TColor color) {
+  if (yMandatory_) return AddPointXY(xValues_->Count(), value, label, color);
+  return AddPointXY(value, yValues_->Count(), label, color);
+}
+
+int TChartSeries::AddNull(const QString& label) {
+  return Add(0, label, base::clNone);
+}
+
+int TChartSeries::AddNullXY(double x, double y, const QString& label) {
+  return AddPointXY(x, y, label, base::clNone);
+}
+
+void TChartSeries::NotifyNewValue(int valueIndex) {
+  if (OnAfterAdd) OnAfterAdd(*this, valueIndex);
+  NotifyValue(SeriesValueEvent::Add, valueIndex);
+  if (Active()) Repaint();
+}
+
+void TChartSeries::ClearLists() {
+  for (int k = 0; k < valuesList_.Count(); ++k) valuesList_[k].ClearValues();
+  colors_.clear();
+  colors_.shrink_to_fit();
+  hasColors_ = false;
+  labels_.clear();
+  labels_.shrink_to_fit();
+  marks_->Positions().Clear();
+}
+
+void TChartSeries::ClearValues() {
+  ClearLists();
+  if (OnClearValues) OnClearValues(*this);
+  NotifyValue(SeriesValueEvent::Clear, 0);
+  // A chart on its way out has no ParentChart any more: no repaint then.
+  if (Active()) Repaint();
+}
+
+void TChartSeries::RaiseIndex(int index) const {
+  throw ChartException(ChartFormat(ChartMsg::DeleteIndexOutOfBounds, {index, PointCount() - 1}));
+}
+
+void TChartSeries::Delete(int valueIndex) {
+  CheckIndex(valueIndex);
+  for (int k = 0; k < valuesList_.Count(); ++k) valuesList_[k].Delete(valueIndex);
+  const auto at = static_cast<std::size_t>(valueIndex);
+  if (hasColors_ && colors_.size() > at) colors_.erase(colors_.begin() + valueIndex);
+  if (labels_.size() > at) labels_.erase(labels_.begin() + valueIndex);
+  marks_->Positions().Delete(valueIndex);
+  NotifyValue(SeriesValueEvent::Delete, valueIndex);
+  if (Active()) Repaint();
+}
+
+void TChartSeries::SwapValueIndex(int a, int b) {
+  CheckIndex(a);
+  CheckIndex(b);
+  if (a == b) return;
+  for (int k = 0; k < valuesList_.Count(); ++k) valuesList_[k].Exchange(a, b);
+  const auto ua = static_cast<std::size_t>(a), ub = static_cast<std::size_t>(b);
+  if (hasColors_) std::swap(colors_[ua], colors_[ub]);
+  if (!labels_.empty()) {
+    // Labels stop after the last labelled point: pad before exchanging.
+    const std::size_t reach = std::max(ua, ub) + 1;
+    if (labels_.size() < reach) labels_.resize(reach);
+    std::swap(labels_[ua], labels_[ub]);
+  }
+  if (marks_->Positions().Count() > 0) marks_->Positions().Exchange(a, b);
+  Repaint();
+}
+
+double TChartSeries::GetXValue(int index) const {
+  CheckIndex(index);
+  return xValues_->Values()[static_cast<std::size_t>(index)];
+}
+
+double TChartSeries::GetYValue(int index) const {
+  CheckIndex(index);
+  return yValues_->Values()[static_cast<std::size_t>(index)];
+}
+
+double TChartSeries::GetMarkValue(int index) const {
+  CheckIndex(index);
+  return mandatory_->Values()[static_cast<std::size_t>(index)];
+}
+
+QString TChartSeries::GetXLabel(int index) const {
+  if (index < 0 || static_cast<std::size_t>(index) >= labels_.size()) return {};
+  return labels_[static_cast<std::size_t>(index)];
+}
+
+void TChartSeries::SetXLabel(int index, const QString& text) {
+  CheckIndex(index);
+  const auto at = static_cast<std::size_t>(index);
+  if (labels_.size() <= at) {
+    if (text.isEmpty()) return;  // nothing to store, nothing changes
+    labels_.resize(at + 1);
+  }
+  labels_[at] = text;
+  Repaint();
+}
+
+base::TColor TChartSeries::GetValueColor(int index) const {
+  if (hasColors_ && index >= 0 && static_cast<std::size_t>(index) < colors_.size()) {
+    const base::TColor c = colors_[static_cast<std::size_t>(index)];
+    if (c != clPlotColor) return c;
+  }
+  return colorEachPoint_ ? GetDefaultColor(index) : seriesColor_;
+}
+
+void TChartSeries::SetPointColor(int index, base::TColor color) {
+  CheckIndex(index);
+  if (!hasColors_) {
+    if (color == clPlotColor) return;
+    colors_.assign(static_cast<std::size_t>(PointCount()), clPlotColor);
+    hasColors_ = true;
+  }
+  colors_[static_cast<std::size_t>(index)] = color;
+  Repaint();
+}
+
+void TChartSeries::EndUpdate() {
+  if (updateCount_ <= 0) return;
+  if (--updateCount_ > 0) return;
+  TrimAfterUpdate();
+  NotifyValue(SeriesValueEvent::Refresh, 0);
+  if (ChartHost* chart = ParentChart()) chart->BroadcastSeriesEvent(seRefresh, this);
+}
+
+void TChartSeries::TrimAfterUpdate() {
+  const int count = PointCount();
+  const int added = count - countAtBeginUpdate_;
+  countAtBeginUpdate_ = count;
+  if (added <= 0 || added * 4 < count) return;
+  for (int k = 0; k < valuesList_.Count(); ++k) {
+    TChartValueList& list = valuesList_[k];
+    if (static_cast<double>(list.Capacity()) > TrimSlack * count) list.ShrinkToFit();
+  }
+}
+
+TChartValueList* TChartSeries::GetYValueList(const QString& name) const {
+  const QString wanted = name.toUpper();
+  for (int k = 2; k < valuesList_.Count(); ++k) {
+    if (valuesList_[k].Name().toUpper() == wanted) return &valuesList_[k];
+  }
+  return mandatory_;
+}
+
+bool TChartSeries::HasPointTexts() const {
+  return !labels_.empty() && !labels_.front().isEmpty();
+}
+
+// --- sources and dependants ----------------------------------------------------------
+
+SeriesChart* TChartSeries::Services() const {
+  return dynamic_cast<SeriesChart*>(ParentChart());
+}
+
+QObject* TChartSeries::DataSource() const {
+  for (const QPointer<QObject>& s : dataSources_) {
+    if (s) return s.data();
+  }
+  return nullptr;
+}
+
+std::vector<QObject*> TChartSeries::DataSources() const {
+  std::vector<QObject*> out;
+  for (const QPointer<QObject>& s : dataSources_) {
+    if (s) out.push_back(s.data());
+  }
+  return out;
+}
+
+void TChartSeries::AddLinked(TChartSeries* dependant) {
+  if (std::find(linked_.begin(), linked_.end(), dependant) == linked_.end()) {
+    linked_.push_back(dependant);
+  }
+}
+
+void TChartSeries::RemoveLinked(TChartSeries* dependant) {
+  linked_.erase(std::remove(linked_.begin(), linked_.end(), dependant), linked_.end());
+}
+
+void TChartSeries::LeaveSources() {
+  for (const QPointer<QObject>& s : dataSources_) {
+    if (auto* series = qobject_cast<TChartSeries*>(s.data())) series->RemoveLinked(this);
+  }
+  dataSources_.clear();
+}
+
+void TChartSeries::CheckCircularSource(const TChartSeries* source) const {
+  // Walks every series `source` takes points from; the visited set ends the
+  // walk on any graph, even one a damaged file made circular elsewhere.
+  QSet<const TChartSeries*> visited;
+  std::vector<const TChartSeries*> pending{source};
+  while (!pending.empty()) {
+    const TChartSeries* s = pending.back();
+    pending.pop_back();
+    if (!s || visited.contains(s)) continue;
+    if (s == this) throw ChartException(ChartText(ChartMsg::CircularDataSource));
+    visited.insert(s);
+    for (const QPointer<QObject>& up : s->dataSources_) {
+      pending.push_back(qobject_cast<const TChartSeries*>(up.data()));
+    }
+  }
+}
+
+void TChartSeries::SetDataSource(QObject* source) {
+  if (!source) {
+    if (destroying_) return;
+    LeaveSources();
+    ClearValues();
+    Repaint();
+    return;
+  }
+  SeriesChart* services = Services();
+  if (!services) throw ChartException(ChartText(ChartMsg::NoParentChartDataSource));
+  if (!services->IsValidDataSource(*this, source)) {
+    throw ChartException(ChartFormat(ChartMsg::InvalidDataSource, {source->objectName()}));
+  }
+  for (const QPointer<QObject>& s : dataSources_) {
+    if (s == source) return;
+  }
+  auto* series = qobject_cast<TChartSeries*>(source);
+  if (series) CheckCircularSource(series);
+  const bool loading = ParentChart() && ParentChart()->ReadingStoredState();
+  if (!loading) LeaveSources();
+  dataSources_.emplace_back(source);
+  if (series) series->AddLinked(this);
+  services->CheckDatasource(*this);
+}
+
+void TChartSeries::NotifyValue(SeriesValueEvent event, int valueIndex) {
+  if (updateCount_ > 0) return;
+  // A dependant may leave meanwhile (its handler frees it): walk a copy and
+  // skip those no longer linked.
+  const std::vector<TChartSeries*> dependants = linked_;
+  for (TChartSeries* d : dependants) {
+    if (std::find(linked_.begin(), linked_.end(), d) == linked_.end()) continue;
+    const TRecalcOptions when = d->recalcWhen_;
+    switch (event) {
+      case SeriesValueEvent::Clear:
+        if (when & rwClear) d->ClearValues();
+        break;
+      case SeriesValueEvent::Add:
+        if (when & rwInsert) d->AddSourcePoint(*this, valueIndex);
+        break;
+      case SeriesValueEvent::Delete:
+        if (when & rwDelete) d->DeletedValue(*this, valueIndex);
+        break;
+      case SeriesValueEvent::Refresh:
+        d->AddValues(*this);
+        break;
+      case SeriesValueEvent::Modify:
+        if (when & rwModify) d->AddValues(*this);
+        break;
+    }
+  }
+}
+
+void TChartSeries::AddValues(const TChartSeries& source) {
+  ClearValues();
+  xValues_->SetDateTime(source.xValues_->DateTime());
+  yValues_->SetDateTime(source.yValues_->DateTime());
+  for (int i = 0; i < source.PointCount(); ++i) AddSourcePoint(source, i);
+}
+
+int TChartSeries::AddChartValue(const TChartSeries& source, int valueIndex) {
+  const auto at = static_cast<std::size_t>(valueIndex);
+  double x = source.xValues_->Values()[at];
+  double y = source.yValues_->Values()[at];
+  if (yMandatory_ != source.yMandatory_) std::swap(x, y);
+  for (int k = 2; k < valuesList_.Count(); ++k) {
+    const bool present = k < source.valuesList_.Count();
+    valuesList_[k].SetTempValue(present ? source.valuesList_[k].Values()[at] : 0.0);
+  }
+  const base::TColor color =
+      source.hasColors_ && source.colors_.size() > at ? source.colors_[at] : clPlotColor;
+  // Added without notices: the caller sends them once the point is in.
+  const int saved = updateCount_;
+  updateCount_ = 1;
+  int index = -1;
+  try {
+    index = AddPointXY(x, y, source.GetXLabel(valueIndex), color);
+  } catch (...) {
+    updateCount_ = saved;
+    throw;
+  }
+  updateCount_ = saved;
+  return index;
+}
+
+void TChartSeries::AddSourcePoint(const TChartSeries& source, int valueIndex) {
+  if (valueIndex < 0 || valueIndex >= source.PointCount()) return;
+  const int index = AddChartValue(source, valueIndex);
+  if (index >= 0 && updateCount_ == 0) NotifyNewValue(index);
+}
+
+void TChartSeries::DeletedValue(const TChartSeries& /*source*/, int valueIndex) {
+  if (valueIndex >= 0 && valueIndex < PointCount()) Delete(valueIndex);
+}
+
+// --- texts ------------------------------------------------------------------------------
+
+QString TChartSeries::MarkText(int index) const {
+  QString text;
+  if (index < 0 || index >= PointCount()) return text;
+  const QString sep = marks_->MultiLine() ? QStringLiteral("\r") : QStringLiteral(" ");
+  const double v = mandatory_->Values()[static_cast<std::size_t>(index)];
+  const QString value = base::FormatFloat(valueFormat_, v);
+  const QString label = GetXLabel(index);
+  const QString labelOrValue = label.isEmpty() ? value : label;
+  const double sum = mandatory_->SumOfAbsolutes();
+  const QString percent =
+      base::FormatFloat(percentFormat_, sum == 0 ? 100 : 100 * std::abs(v) / sum);
+  const QString percentTotal =
+      ChartFormat(marks_->MultiLine() ? ChartMsg::MarkOfMultiLine : ChartMsg::MarkOf,
+                  {percent, base::FormatFloat(valueFormat_, sum)});
+  const QString xText =
+      base::FormatFloat(valueFormat_, xValues_->Values()[static_cast<std::size_t>(index)]);
+  switch (marks_->Style()) {
+    case TSeriesMarks::smsValue:
+      text = value;
+      break;
+    case TSeriesMarks::smsPercent:
+      text = percent;
+      break;
+    case TSeriesMarks::smsLabel:
+      text = labelOrValue;
+      break;
+    case TSeriesMarks::smsLabelPercent:
+      text = labelOrValue + sep + percent;
+      break;
+    case TSeriesMarks::smsLabelValue:
+      text = labelOrValue + sep + value;
+      break;
+    case TSeriesMarks::smsLegend:
+      break;
+    case TSeriesMarks::smsPercentTotal:
+      text = percentTotal;
+      break;
+    case TSeriesMarks::smsLabelPercentTotal:
+      text = labelOrValue + sep + percentTotal;
+      break;
+    case TSeriesMarks::smsXValue:
+      text = xText;
+      break;
+    case TSeriesMarks::smsXY:
+      text = xText + sep + value;
+      break;
+  }
+  if (OnGetMarkText) OnGetMarkText(*this, index, text);
+  return text;
+}
+
+// --- value-list owner ------------------------------------------------------------------
+
+void TChartSeries::ValueChanged(int /*valueIndex*/) {
+  Repaint();
+}
+
+void TChartSeries::CheckDataSource() {
+  if (SeriesChart* services = Services()) services->CheckDatasource(*this);
+}
