@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -359,6 +360,11 @@ void TChartSeries::SetDataSource(QObject* source) {
     Repaint();
     return;
   }
+  const bool loading = ParentChart() && ParentChart()->ReadingStoredState();
+  AddDataSource(source, loading);
+}
+
+void TChartSeries::AddDataSource(QObject* source, bool keepOthers) {
   SeriesChart* services = Services();
   if (!services) throw ChartException(ChartText(ChartMsg::NoParentChartDataSource));
   if (!services->IsValidDataSource(*this, source)) {
@@ -369,11 +375,55 @@ void TChartSeries::SetDataSource(QObject* source) {
   }
   auto* series = qobject_cast<TChartSeries*>(source);
   if (series) CheckCircularSource(series);
-  const bool loading = ParentChart() && ParentChart()->ReadingStoredState();
-  if (!loading) LeaveSources();
+  if (!keepOthers) LeaveSources();
   dataSources_.emplace_back(source);
   if (series) series->AddLinked(this);
   services->CheckDatasource(*this);
+}
+
+QStringList TChartSeries::ExtraStoredNames() const {
+  QStringList names = TCustomChartSeries::ExtraStoredNames();
+  if (DataSources().size() > 1) names << QStringLiteral("DataSources");
+  return names;
+}
+
+QVariant TChartSeries::ExtraStoredValue(const QString& name) const {
+  if (name != QLatin1String("DataSources")) return TCustomChartSeries::ExtraStoredValue(name);
+  QStringList names;
+  for (QObject* s : DataSources()) names << s->objectName();
+  return names;
+}
+
+bool TChartSeries::ReadExtraStored(const QString& name, const QVariant& value) {
+  if (name.compare(QLatin1String("DataSources"), Qt::CaseInsensitive) != 0) {
+    return TCustomChartSeries::ReadExtraStored(name, value);
+  }
+  if (value.typeId() == QMetaType::QStringList || value.typeId() == QMetaType::QString) {
+    pendingSourceNames_ = value.toStringList();
+  }
+  return true;
+}
+
+void TChartSeries::Loaded() {
+  const QStringList names = std::exchange(pendingSourceNames_, {});
+  const QObject* owner = parent();
+  for (const QString& name : names) {
+    QObject* found = nullptr;
+    if (owner && !name.isEmpty()) {
+      for (QObject* child : owner->children()) {
+        if (child != this && child->objectName().compare(name, Qt::CaseInsensitive) == 0) {
+          found = child;
+          break;
+        }
+      }
+    }
+    if (!found) continue;
+    try {
+      AddDataSource(found, true);
+    } catch (const ChartException&) {
+      // Not a source this series may take: the chart loads without it.
+    }
+  }
 }
 
 void TChartSeries::NotifyValue(SeriesValueEvent event, int valueIndex) {

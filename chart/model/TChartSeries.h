@@ -213,6 +213,15 @@ class TChartSeries : public TCustomChartSeries,
   // Null leaves every source; a source must be approved by the chart and
   // must not depend on this series (ChartException).
   void SetDataSource(QObject* source);
+  // Stored names of the sources ("DataSources", written when there are
+  // several) are taken as read and resolved by Loaded among the components
+  // of the series' owner. Each goes through the checks of SetDataSource: a
+  // name that is unknown, not a valid source or would close a circle of
+  // sources is dropped, so that no stored chart makes notices go round.
+  QStringList ExtraStoredNames() const override;
+  QVariant ExtraStoredValue(const QString& name) const override;
+  bool ReadExtraStored(const QString& name, const QVariant& value) override;
+  virtual void Loaded();
   std::vector<QObject*> DataSources() const;
   const std::vector<TChartSeries*>& LinkedSeries() const { return linked_; }
   // Raises ChartException when `source` takes its points from this series,
@@ -273,6 +282,8 @@ class TChartSeries : public TCustomChartSeries,
   }
   void Init();
   void LeaveSources();
+  // The checked part of SetDataSource; `keepOthers` adds to the sources.
+  void AddDataSource(QObject* source, bool keepOthers);
   void AddLinked(TChartSeries* dependant);
   void RemoveLinked(TChartSeries* dependant);
   // Slack of the lists given back after a bulk fill.
@@ -305,6 +316,7 @@ class TChartSeries : public TCustomChartSeries,
   std::vector<QString> labels_;
   std::vector<QPointer<QObject>> dataSources_;
   std::vector<TChartSeries*> linked_;
+  QStringList pendingSourceNames_;  // read, not yet resolved
   int updateCount_ = 0;
   int countAtBeginUpdate_ = 0;
   bool destroying_ = false;

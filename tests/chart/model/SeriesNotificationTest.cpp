@@ -134,4 +134,36 @@ TEST_F(SeriesNotices, CircleOfSourcesIsRefused) {
   EXPECT_EQ(c->DataSource(), nullptr);
 }
 
+TEST_F(SeriesNotices, StoredSourceNamesGoThroughTheSameChecks) {
+  QObject owner;
+  auto make = [&](const char* name) {
+    auto* s = new TChartSeries(&owner);
+    s->setObjectName(QString::fromLatin1(name));
+    s->SetParentChart(&chart);
+    return s;
+  };
+  TChartSeries *a = make("A"), *b = make("B"), *c = make("C"), *d = make("D");
+  a->AddPointXY(1, 1);
+  c->AddPointXY(2, 2);
+  b->SetDataSource(a);
+  // A names B (which takes A: a circle), itself, a name nobody has, then C.
+  chart.reading = true;
+  ASSERT_TRUE(
+      a->ReadExtraStored(QStringLiteral("DataSources"), QStringList({"b", "A", "nobody", "C"})));
+  ASSERT_TRUE(d->ReadExtraStored(QStringLiteral("DataSources"), QStringList({"a", "c"})));
+  a->Loaded();
+  d->Loaded();
+  chart.reading = false;
+  EXPECT_EQ(a->DataSources(), std::vector<QObject*>({c}));
+  EXPECT_EQ(d->DataSources(), std::vector<QObject*>({a, c}));
+  // Stored as names only when one source is not enough.
+  EXPECT_FALSE(a->ExtraStoredNames().contains(QStringLiteral("DataSources")));
+  EXPECT_TRUE(d->ExtraStoredNames().contains(QStringLiteral("DataSources")));
+  EXPECT_EQ(d->ExtraStoredValue(QStringLiteral("DataSources")), QStringList({"A", "C"}));
+  // Notices now run along a chain without end: C -> A -> B and A -> D.
+  c->AddPointXY(3, 3);
+  EXPECT_EQ(a->PointCount(), 2);
+  EXPECT_EQ(b->PointCount(), 2);
+}
+
 }  // namespace
