@@ -146,17 +146,10 @@ TEST(AttributeChanges, CanvasPensFollowVisibilityAndDots) {
   TChartPen pen;
   pen.SetColor(base::clRed);
   pen.SetWidth(5);
-  pen.SetStyle(Graphics::psDash);
-  pen.SetEndStyle(Graphics::esSquare);
-  BackendPen out = pen.ToBackendPen();
-  EXPECT_EQ(out.color, base::clRed);
-  EXPECT_EQ(out.width, 5);
-  EXPECT_EQ(out.style, Graphics::psDash);
-  EXPECT_EQ(out.endStyle, Graphics::esSquare);
   EXPECT_EQ(pen.ToBackendPen(true).color, base::clBlack);
 
   pen.SetSmallDots(true);
-  out = pen.ToBackendPen();
+  const BackendPen out = pen.ToBackendPen();
   EXPECT_TRUE(out.smallDots);
   EXPECT_EQ(out.width, 1);
 

@@ -74,7 +74,6 @@ TEST(CanvasPublishedProperties, FontStartsFromTheEngineDefault) {
   TPlotFont font;
   SetDefaultChartFont(oldName, oldSize);
   EXPECT_EQ(font.Name(), "DejaVu Serif");
-  EXPECT_EQ(font.Height(), -13);
   EXPECT_EQ(font.Size(), 10);
 }
 

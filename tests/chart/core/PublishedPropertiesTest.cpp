@@ -189,6 +189,10 @@ const PublishedClassRow kCoreClasses[] = {
 
 PUBLISHED_PROPERTY_TESTS(Core, kCoreClasses);
 
+TEST(CorePublishedProperties, KeepTheStoredOrder) {
+  EXPECT_EQ(PublishedNames(TChartValueList::staticMetaObject), "DateTime Name Order ValueSource");
+}
+
 TEST(PublishedPropertyWalk, ListsKindsAndDefaultsInDeclarationOrder) {
   TSampleWall wall;
   const QList<PublishedProperty> props = PublishedProperties(wall);
