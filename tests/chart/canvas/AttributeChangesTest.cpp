@@ -146,6 +146,10 @@ TEST(AttributeChanges, CanvasPensFollowVisibilityAndDots) {
   TChartPen pen;
   pen.SetColor(base::clRed);
   pen.SetWidth(5);
+  pen.SetStyle(Graphics::psDash);
+  pen.SetEndStyle(Graphics::esSquare);
+  EXPECT_EQ(pen.ToBackendPen().style, Graphics::psDash);
+  EXPECT_EQ(pen.ToBackendPen().endStyle, Graphics::esSquare);
   EXPECT_EQ(pen.ToBackendPen(true).color, base::clBlack);
 
   pen.SetSmallDots(true);
