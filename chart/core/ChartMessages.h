@@ -240,6 +240,7 @@ enum class ChartMsg : int {
   ExportAsVml,              // 223
   FilterVml,                // 224
   MenuLanguage,             // 225
+  SeriesIndexOutOfBounds,   // 226
   Count
 };
 

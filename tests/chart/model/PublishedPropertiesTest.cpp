@@ -5,6 +5,7 @@
 #include "chart/model/TChartAxis.h"
 #include "chart/model/TChartAxisTitle.h"
 #include "chart/model/TChartSeries.h"
+#include "chart/model/TCustomAxisPanel.h"
 #include "chart/model/TCustomChartElement.h"
 #include "chart/model/TCustomChartSeries.h"
 #include "chart/model/TPlotZoom.h"
@@ -14,10 +15,21 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
 namespace {
+
+class RowAxisPanel final : public TCustomAxisPanel {
+ public:
+  std::function<void()> onInvalidate;
+  void InvalidateChart() override {
+    if (onInvalidate) onInvalidate();
+    TCustomAxisPanel::InvalidateChart();
+  }
+  void InternalDraw(const TRect&) override {}
+};
 
 template <class T>
 PublishedClassRow Row(const char* name) {
@@ -56,6 +68,15 @@ const std::vector<PublishedClassRow> kModelClasses = {
      {},
      // Follows the back image's picture: only a bitmap takes it.
      {QStringLiteral("BackImageTransp")}},
+    {"TCustomAxisPanel",
+     [](TPlotPersistent::ChangeHandler onChange) {
+       auto panel = std::make_unique<RowAxisPanel>();
+       panel->onInvalidate = std::move(onChange);
+       return std::unique_ptr<TPlotPersistent>(std::move(panel));
+     },
+     {},
+     // Page follows the series' page count: without series it stays 1.
+     {QStringLiteral("BackImageTransp"), QStringLiteral("Page")}},
     RowSetHandler<TChartAxis>("TChartAxis", kAxisValues, {"Logarithmic"}),
     RowSetHandler<TChartDepthAxis>("TChartDepthAxis", kAxisValues, {"Logarithmic"}),
     RowSetHandler<TChartAxisTitle>("TChartAxisTitle"),
@@ -77,6 +98,8 @@ TEST(ModelPublishedProperties, KeepTheStoredOrder) {
             "Monochrome PrintProportional View3D View3DOptions BevelInner BevelOuter BevelWidth "
             "BorderWidth Color Cursor Height Width AllowPanning BackImage BackImageInside "
             "BackImageMode BackImageTransp Gradient Zoom");
+  EXPECT_TRUE(PublishedNames(TCustomAxisPanel::staticMetaObject)
+                  .endsWith("Gradient Zoom MaxPointsPerPage Page ScaleLastPage"));
   EXPECT_EQ(PublishedNames(TPlotZoom::staticMetaObject),
             "Allow Animated AnimatedSteps Brush Direction KeyShift MinimumPixels MouseButton Pen");
 }
