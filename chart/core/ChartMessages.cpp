@@ -235,7 +235,6 @@ const char16_t* const kEnglish[] = {
     u"as &VML (HTM)",
     u"VML files (*.htm)|*.htm",
     u"&Language...",
-    u"Series index %d out of bounds (0 to %d).",
 };
 static_assert(std::size(kEnglish) == kCount, "one text per message entry");
 

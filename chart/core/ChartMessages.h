@@ -240,7 +240,6 @@ enum class ChartMsg : int {
   ExportAsVml,              // 223
   FilterVml,                // 224
   MenuLanguage,             // 225
-  SeriesIndexOutOfBounds,   // 226
   Count
 };
 

@@ -84,8 +84,12 @@ TCustomAxisPanel::~TCustomAxisPanel() {
 }
 
 TChartSeries* TCustomAxisPanel::GetSeries(int index) const {
+  // A caller's mistake, not a user's: the fixed message table has no entry
+  // for it.
   if (index < 0 || index >= SeriesCount())
-    throw ChartException(ChartFormat(ChartMsg::SeriesIndexOutOfBounds, {index, SeriesCount() - 1}));
+    throw ChartException(QStringLiteral("Series index %1 out of bounds (0 to %2).")
+                             .arg(index)
+                             .arg(SeriesCount() - 1));
   return series_[static_cast<size_t>(index)];
 }
 
