@@ -32,9 +32,16 @@ install_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
+# ccache, when installed, lets several checkouts of one machine share compiled objects.
+LAUNCHER=()
+if command -v ccache >/dev/null 2>&1; then
+  LAUNCHER=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+  export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$(dirname "$SRC")} CCACHE_NOHASHDIR=${CCACHE_NOHASHDIR:-1}
+fi
+
 configure_and_build() {  # dir, target, cmake args...
   local dir=$1 target=$2; shift 2
-  cmake -S "$SRC" -B "$dir" -G Ninja "$@" >/dev/null
+  cmake -S "$SRC" -B "$dir" -G Ninja "${LAUNCHER[@]}" "$@" >/dev/null
   cmake --build "$dir" -j "$JOBS" --target "$target"
 }
 
@@ -92,7 +99,7 @@ cmd_test() {
 cmd_run() {
   install_packages
   local dir=$BUILD_ROOT/release
-  cmake -S "$SRC" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake -S "$SRC" -B "$dir" -G Ninja "${LAUNCHER[@]}" -DCMAKE_BUILD_TYPE=Release >/dev/null
   cmake --build "$dir" -j "$JOBS" --target veltrano veltrano-demo
   local demo=$dir/demo/wall-corner.vq3
   if [ ! -f "$demo" ]; then
