@@ -54,6 +54,11 @@ PublishedClassRow RowSetHandler(const char* name, QVariantMap other = {}, QStrin
 // setter has its own test.
 const QVariantMap kAxisValues = {{"Minimum", -1.0}};
 
+const QVariantMap kAxisPanelValues = {
+    {"LeftAxis.Minimum", -1.0},   {"TopAxis.Minimum", -1.0},   {"RightAxis.Minimum", -1.0},
+    {"BottomAxis.Minimum", -1.0}, {"DepthAxis.Minimum", -1.0},
+};
+
 const std::vector<PublishedClassRow> kModelClasses = {
     Row<TCustomChartElement>("TCustomChartElement"),
     Row<TCustomChartSeries>("TCustomChartSeries"),
@@ -74,9 +79,12 @@ const std::vector<PublishedClassRow> kModelClasses = {
        panel->onInvalidate = std::move(onChange);
        return std::unique_ptr<TPlotPersistent>(std::move(panel));
      },
-     {},
+     kAxisPanelValues,
      // Page follows the series' page count: without series it stays 1.
-     {QStringLiteral("BackImageTransp"), QStringLiteral("Page")}},
+     {QStringLiteral("BackImageTransp"), QStringLiteral("Page"),
+      QStringLiteral("LeftAxis.Logarithmic"), QStringLiteral("TopAxis.Logarithmic"),
+      QStringLiteral("RightAxis.Logarithmic"), QStringLiteral("BottomAxis.Logarithmic"),
+      QStringLiteral("DepthAxis.Logarithmic")}},
     RowSetHandler<TChartAxis>("TChartAxis", kAxisValues, {"Logarithmic"}),
     RowSetHandler<TChartDepthAxis>("TChartDepthAxis", kAxisValues, {"Logarithmic"}),
     RowSetHandler<TChartAxisTitle>("TChartAxisTitle"),
@@ -99,7 +107,9 @@ TEST(ModelPublishedProperties, KeepTheStoredOrder) {
             "BorderWidth Color Cursor Height Width AllowPanning BackImage BackImageInside "
             "BackImageMode BackImageTransp Gradient Zoom");
   EXPECT_TRUE(PublishedNames(TCustomAxisPanel::staticMetaObject)
-                  .endsWith("Gradient Zoom MaxPointsPerPage Page ScaleLastPage"));
+                  .endsWith("Gradient Zoom AxisBehind AxisVisible ClipPoints CustomAxes DepthAxis "
+                            "TopAxis BottomAxis LeftAxis RightAxis View3DWalls MaxPointsPerPage "
+                            "Page ScaleLastPage"));
   EXPECT_EQ(PublishedNames(TPlotZoom::staticMetaObject),
             "Allow Animated AnimatedSteps Brush Direction KeyShift MinimumPixels MouseButton Pen");
 }
