@@ -5,6 +5,7 @@
 #include "chart/core/ChartMessages.h"
 #include "chart/model/AxisPanelLink.h"
 #include "chart/model/TCustomChartElement.h"
+#include "chart/model/TPlotSeriesSource.h"
 
 #include <algorithm>
 
@@ -178,14 +179,23 @@ void TCustomAxisPanel::BroadcastSeriesEvent(ChartSeriesEvent event, TPlotPersist
 }
 
 bool TCustomAxisPanel::IsValidDataSource(const TChartSeries& series, const QObject* source) const {
-  const auto* other = qobject_cast<const TChartSeries*>(source);
-  return other && other != &series && other->IsValidSeriesSource();
+  if (const auto* other = qobject_cast<const TChartSeries*>(source))
+    return other != &series && other->IsValidSeriesSource();
+  const auto* component = qobject_cast<const TPlotSeriesSource*>(source);
+  return component && component->Available();
 }
 
 void TCustomAxisPanel::CheckDatasource(TChartSeries& series) {
   if (ReadingStoredState()) return;
-  if (const auto* source = qobject_cast<const TChartSeries*>(series.DataSource()))
-    series.AddValues(*source);
+  QObject* source = series.DataSource();
+  if (const auto* other = qobject_cast<const TChartSeries*>(source)) {
+    series.AddValues(*other);
+  } else if (auto* component = qobject_cast<TPlotSeriesSource*>(source)) {
+    if (component->Active()) {
+      component->SetSeries(&series);
+      component->Load();
+    }
+  }
 }
 
 // --- tools ----------------------------------------------------------------------------
