@@ -25,8 +25,10 @@ TChartSeries::TChartSeries(QObject* owner) : TChartSeries(ChangeHandler{}, owner
 
 TChartSeries::TChartSeries(ChangeHandler onChange, QObject* owner)
     : TCustomChartSeries(std::move(onChange), owner),
-      percentFormat_(QStringLiteral("##0.## %")),
-      valueFormat_(QStringLiteral("#,##0.###")),
+      // The formats a translation gives (the declared defaults are the
+      // English table's).
+      percentFormat_(ChartText(ChartMsg::PercentFormat)),
+      valueFormat_(ChartText(ChartMsg::ValuesFormat)),
       valuesList_(this, [this] {
         if (constructed_) Changed();
       }) {
