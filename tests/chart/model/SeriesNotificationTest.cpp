@@ -156,8 +156,8 @@ TEST_F(SeriesNotices, StoredSourceNamesGoThroughTheSameChecks) {
   chart.reading = false;
   EXPECT_EQ(a->DataSources(), std::vector<QObject*>({c}));
   EXPECT_EQ(d->DataSources(), std::vector<QObject*>({a, c}));
-  // Stored as names only when one source is not enough.
-  EXPECT_FALSE(a->ExtraStoredNames().contains(QStringLiteral("DataSources")));
+  // Stored as names, a single source too: no published property holds it.
+  EXPECT_EQ(a->ExtraStoredValue(QStringLiteral("DataSources")), QStringList({"C"}));
   EXPECT_TRUE(d->ExtraStoredNames().contains(QStringLiteral("DataSources")));
   EXPECT_EQ(d->ExtraStoredValue(QStringLiteral("DataSources")), QStringList({"A", "C"}));
   // Notices now run along a chain without end: C -> A -> B and A -> D.
