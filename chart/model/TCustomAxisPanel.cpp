@@ -155,6 +155,11 @@ std::vector<std::pair<QString, TChartSeries*>> TCustomAxisPanel::FillSeriesTitle
 void TCustomAxisPanel::ElementAttached(TPlotPersistent* element) {
   auto* series = dynamic_cast<TChartSeries*>(element);
   if (!series || std::find(series_.begin(), series_.end(), series) != series_.end()) return;
+  if (quietList_) {
+    series_.push_back(series);
+    return;
+  }
+  series->Added();
   series_.push_back(series);
   BroadcastSeriesEvent(seAdd, series);
   InvalidateChart();
@@ -163,7 +168,14 @@ void TCustomAxisPanel::ElementAttached(TPlotPersistent* element) {
 void TCustomAxisPanel::ElementDetached(TPlotPersistent* element) {
   auto it = std::find(series_.begin(), series_.end(), element);
   if (it == series_.end()) return;
-  series_.erase(it);
+  if (quietList_) {
+    series_.erase(it);
+    return;
+  }
+  // A series leaves its chart first thing when it is destroyed, so that
+  // Removed and the listeners still see a whole series.
+  if (auto* series = dynamic_cast<TChartSeries*>(element)) series->Removed();
+  series_.erase(std::find(series_.begin(), series_.end(), element));
   BroadcastSeriesEvent(seRemove, element);
   InvalidateChart();
 }

@@ -7,6 +7,7 @@
 // complete chart fills in.
 #include "chart/model/AxisChart.h"
 #include "chart/model/PlotPanelEvents.h"
+#include "chart/model/SeriesChart.h"
 #include "chart/model/TChartAxis.h"
 #include "chart/model/TChartCustomAxes.h"
 #include "chart/model/TChartSeries.h"
@@ -30,7 +31,9 @@ class TPlotSeriesEvent : public TPlotEvent {
 // The current page changed.
 class TPlotPageChangeEvent : public TPlotEvent {};
 
-class TCustomAxisPanel : public TCustomPlotPanelExtended, public SeriesChart {
+class TCustomAxisPanel : public TCustomPlotPanelExtended,
+                         public SeriesChart,
+                         public SeriesDrawingChart {
   Q_OBJECT
   Q_PROPERTY(bool AxisBehind READ AxisBehind WRITE SetAxisBehind)
   Q_CLASSINFO("default:AxisBehind", "true")
@@ -94,7 +97,7 @@ class TCustomAxisPanel : public TCustomPlotPanelExtended, public SeriesChart {
   int SeriesCount() const { return static_cast<int>(series_.size()); }
   // Raises ChartException for an index outside 0..SeriesCount() - 1.
   TChartSeries* GetSeries(int index) const;
-  const std::vector<TChartSeries*>& SeriesList() const { return series_; }
+  const std::vector<TChartSeries*>& SeriesList() const override { return series_; }
   int IndexOfSeries(const TChartSeries* series) const;
   // Attaches `series` to this chart (which lists it) and returns it.
   TChartSeries* AddSeries(TChartSeries* series);
@@ -167,12 +170,19 @@ class TCustomAxisPanel : public TCustomPlotPanelExtended, public SeriesChart {
   int Height3D() const { return height3D_; }
   int SeriesWidth3D() const { return seriesWidth3D_; }
   int SeriesHeight3D() const { return seriesHeight3D_; }
-  // The highest depth slot of the last paint.
-  int MaxZOrder() const { return maxZOrder_; }
-  void SetMaxZOrder(int value) { maxZOrder_ = value; }
-  // Whether series stand one behind the other in 3D, each in its own slot.
+  // The highest depth slot of the paint under way.
+  int MaxZOrder() const override { return maxZOrder_; }
+  void SetMaxZOrder(int value) override { maxZOrder_ = value; }
+  // Whether series stand one behind the other in 3D, each in its own slot
+  // (on by default; series types that stack side by side switch it off).
   bool ApplyZOrder() const { return applyZOrder_; }
   void SetApplyZOrder(bool value) { SetBooleanProperty(applyZOrder_, value); }
+  bool SeparateSeriesDepths() const override { return View3D() && applyZOrder_; }
+  // Sizes from Chart3DPercent, the view and the chart width.
+  void CalcSize3DWalls();
+  // Each active series takes its slot, then its depth extent from it.
+  void CalcSeriesDepthSlots();
+  void CalcSeriesDepthExtents();
 
   // --- pages ------------------------------------------------------------------------
   int MaxPointsPerPage() const { return maxPointsPerPage_; }
@@ -203,10 +213,23 @@ class TCustomAxisPanel : public TCustomPlotPanelExtended, public SeriesChart {
   void CalcSeriesMargins();
   // Every drawn axis, after OnBeforeDrawAxes; nothing without AxisVisible.
   void DrawAxes();
+  // Draws `series`: its visible points, clipped to the chart, then its
+  // marks. Series sharing a depth slot in 3D are drawn together by the
+  // first of them, point by point in turn.
+  void DrawSeries(TChartSeries& series);
 
   // --- what the series ask ----------------------------------------------------------
   bool IsValidDataSource(const TChartSeries& series, const QObject* source) const override;
   void CheckDatasource(TChartSeries& series) override;
+  TChartAxis* StandardAxis(AxisSide side) const override;
+  TPlotPanelCanvas& Canvas() override { return TCustomPlotPanel::Canvas(); }
+  TRect ChartRect() const override { return TCustomPlotPanel::ChartRect(); }
+  bool View3D() const override { return TCustomPlotPanel::View3D(); }
+  TView3DOptions* View3DOptions() const override { return TCustomPlotPanel::View3DOptions(); }
+  // The legend's colour is the complete chart's; here the panel's.
+  base::TColor LegendBackColor() const override { return Color(); }
+  // The legend's texts are the complete chart's; none here.
+  QString FormattedValueLegend(const TChartSeries&, int) const override { return {}; }
 
   // --- chart host -------------------------------------------------------------------
   void BroadcastSeriesEvent(ChartSeriesEvent event, TPlotPersistent* series) override;
@@ -221,14 +244,27 @@ class TCustomAxisPanel : public TCustomPlotPanelExtended, public SeriesChart {
   }
 
  protected:
+  // The paint frame. The complete chart supplies the steps below; here
+  // they do nothing, or only the axis panel's share.
+  void InternalDraw(const TRect& bounds) override;
+  // Titles and legend, before the series (taking their space from the
+  // chart rectangle) or after them.
+  virtual void DrawTitlesAndLegend(bool /*beforeSeries*/) {}
+  // The 3D sizes; the complete chart also makes room for its walls.
+  virtual void CalcWallsRect() { CalcSize3DWalls(); }
   // The wall thickness along `axis` (0 here: no walls).
   virtual int CalcWallSize(const TChartAxis& /*axis*/) const { return 0; }
+  virtual void DrawBackgroundAndWalls() {}
+  // While set, series join and leave the list without Added and Removed
+  // and without events: a series borrowed for a moment (a gallery icon)
+  // comes back as it was.
+  void SetQuietList(bool value) { quietList_ = value; }
 
  private:
   class AxisLink;
   void BroadcastPageChange();
   void CopyAxis(TChartAxis& target, const TChartAxis* value);
-  bool SeriesUsesAxes(const TChartSeries& series) const;
+  void DrawSharedSlot(TChartSeries& series);
 
   std::vector<TChartSeries*> series_;
   std::unique_ptr<AxisLink> axisLink_;
@@ -253,4 +289,5 @@ class TCustomAxisPanel : public TCustomPlotPanelExtended, public SeriesChart {
   int seriesWidth3D_ = 0;
   int seriesHeight3D_ = 0;
   int readingDepth_ = 0;
+  bool quietList_ = false;
 };

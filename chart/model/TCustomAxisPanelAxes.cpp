@@ -80,30 +80,25 @@ TAxisChart& TCustomAxisPanel::AxisServices() {
   return *axisLink_;
 }
 
-bool TCustomAxisPanel::SeriesUsesAxes(const TChartSeries& /*series*/) const {
-  return true;
+TChartAxis* TCustomAxisPanel::StandardAxis(AxisSide side) const {
+  switch (side) {
+    case AxisSide::Left:
+      return leftAxis_.get();
+    case AxisSide::Top:
+      return topAxis_.get();
+    case AxisSide::Right:
+      return rightAxis_.get();
+    case AxisSide::Bottom:
+      return bottomAxis_.get();
+    case AxisSide::Depth:
+      return depthAxis_.get();
+  }
+  return nullptr;
 }
 
 bool TCustomAxisPanel::IsAssociated(const TChartSeries& series, const TChartAxis& axis) const {
-  if (!SeriesUsesAxes(series)) return false;
-  const TChartSeries::THorizAxis h = series.HorizAxis();
-  const TChartSeries::TVertAxis v = series.VertAxis();
-  if (axis.Horizontal() && !axis.IsDepthAxis) {
-    if (h == TChartSeries::aBothHorizAxis)
-      return &axis == topAxis_.get() || &axis == bottomAxis_.get();
-    if (&axis == topAxis_.get()) return h == TChartSeries::aTopAxis;
-    // A custom kind without its own axis draws on the bottom axis.
-    if (&axis == bottomAxis_.get())
-      return h == TChartSeries::aBottomAxis || h == TChartSeries::aCustomHorizAxis;
-    return false;
-  }
-  if (axis.IsDepthAxis) return false;
-  if (v == TChartSeries::aBothVertAxis)
-    return &axis == leftAxis_.get() || &axis == rightAxis_.get();
-  if (&axis == rightAxis_.get()) return v == TChartSeries::aRightAxis;
-  if (&axis == leftAxis_.get())
-    return v == TChartSeries::aLeftAxis || v == TChartSeries::aCustomVertAxis;
-  return false;
+  // Depth is the series' slot, not an axis kind.
+  return !axis.IsDepthAxis && series.AssociatedToAxis(axis);
 }
 
 bool TCustomAxisPanel::IsAxisVisible(const TChartAxis& axis) const {
@@ -112,7 +107,7 @@ bool TCustomAxisPanel::IsAxisVisible(const TChartAxis& axis) const {
   bool anyActive = false;
   for (const TChartSeries* s : series_) {
     if (!s->Active()) continue;
-    if (!anyActive && !SeriesUsesAxes(*s)) return false;
+    if (!anyActive && !s->UseAxis()) return false;
     anyActive = true;
     if (&axis == depthAxis_.get() || IsAssociated(*s, axis)) return true;
   }
