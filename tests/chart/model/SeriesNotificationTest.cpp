@@ -78,6 +78,18 @@ TEST_F(SeriesNotices, UpdateHoldsEverythingBackUntilItsEnd) {
   EXPECT_EQ(b->PointCount(), 1000);
   ASSERT_EQ(chart.events.size(), 1u);
   EXPECT_EQ(chart.events[0], std::make_pair(seRefresh, static_cast<TPlotPersistent*>(a.get())));
+
+  // A fill with nobody depending on it: seRefresh, then one paint request.
+  auto lone = Series("lone");
+  chart.events.clear();
+  chart.invalidations = 0;
+  chart.onInvalidate = [&] {
+    log << QStringLiteral("paint after %1 events").arg(chart.events.size());
+  };
+  lone->BeginUpdate();
+  for (int i = 0; i < 100; ++i) lone->AddPointXY(i, i);
+  lone->EndUpdate();
+  EXPECT_EQ(log, QStringList({"paint after 1 events"}));
 }
 
 TEST_F(SeriesNotices, ChainFollowsEachRecalcFlag) {
