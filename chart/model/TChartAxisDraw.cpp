@@ -153,7 +153,8 @@ void TChartAxis::DrawLinearLabels(DrawState& s) {
       exact && s.step >= AxisSteps::dtHalfMonth && s.step < AxisSteps::NoDateTimeStep;
   double v = CurMaximum / inc;
   if (exact && s.step >= AxisSteps::dtOneDay && s.step <= AxisSteps::dtOneYear) {
-    v = AxisSteps::TruncDateTimeToStep(CurMaximum, s.step);
+    // From the last day of the calendar when the range goes past it.
+    v = AxisSteps::TruncDateTimeToStep(std::min(CurMaximum, base::MaxDateTime), s.step);
   } else if (roundFirstLabel_ && base::FloatToStr(CurMinimum) != base::FloatToStr(CurMaximum)) {
     // In double: an integer truncation overflows past 2^63.
     v = std::trunc(v) * inc;
@@ -178,7 +179,9 @@ void TChartAxis::DrawLinearLabels(DrawState& s) {
     value = next;
     return true;
   };
-  for (int n = 0; v > CurMaximum && n < bound; ++n)
+  // Dates start on the calendar, whose last day may lie inside the range.
+  const double top = IsDateTimeCache ? std::min(CurMaximum, base::MaxDateTime) : CurMaximum;
+  for (int n = 0; v > top && n < bound; ++n)
     if (!stepDown(v)) return;
   // A label lies on the axis, give or take a millionth of a step; a date
   // also within the calendar.

@@ -182,7 +182,8 @@ void TChartAxis::DrawMinorMarks(bool grid) {
   auto marksIn = [&](double interval) {
     return int(std::min<double>(count, std::floor(std::abs(interval))));
   };
-  int budget = std::abs(AxisSize) + 1;
+  int budget = std::abs(AxisSize) - 1;
+  if (budget <= 0) return;
   auto mark = [&](int pos) {
     if (DrawMinorMark(pos, grid)) --budget;
     return budget > 0;
