@@ -271,16 +271,13 @@ void TChartAxis::AdjustMaxMinRect(const TRect& r) {
   const int oldStart = StartPos;
   const int oldEnd = EndPos;
   const int oldSize = AxisSize;
-  StartPos = oldStart + a;
-  EndPos = oldEnd - b;
-  AxisSize = EndPos - StartPos;
-  if (AxisSize < 1) {
+  if (double(oldEnd) - b - (double(oldStart) + a) < 1) {
     // Margins that leave no axis: nothing to fit the range into.
-    StartPos = oldStart;
-    EndPos = oldEnd;
-    AxisSize = oldSize;
     return;
   }
+  StartPos = ClampPixels(double(oldStart) + a);
+  EndPos = ClampPixels(double(oldEnd) - b);
+  AxisSize = EndPos - StartPos;
   double tmpMin = CalcPosPoint(oldStart);
   double tmpMax = CalcPosPoint(oldEnd);
   if (!std::isfinite(tmpMin) || !std::isfinite(tmpMax) || !std::isfinite(tmpMax - tmpMin)) {

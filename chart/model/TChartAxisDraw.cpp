@@ -183,10 +183,12 @@ void TChartAxis::DrawLinearLabels(DrawState& s) {
   const double top = IsDateTimeCache ? std::min(CurMaximum, base::MaxDateTime) : CurMaximum;
   for (int n = 0; v > top && n < bound; ++n)
     if (!stepDown(v)) return;
-  // A label lies on the axis, give or take a millionth of a step; a date
-  // also within the calendar.
-  const double lowest = CurMinimum - 1e-6 * inc;
-  const double highest = CurMaximum + 1e-6 * inc;
+  // A label lies on the axis, give or take a millionth of a step (or of the
+  // range, when a step given by the user is wider than it); a date also
+  // within the calendar.
+  const double slack = 1e-6 * std::min(inc, std::abs(CurRange));
+  const double lowest = CurMinimum - slack;
+  const double highest = CurMaximum + slack;
   bool drawn = false;
   double last = 0;
   auto draw = [&](double value) {

@@ -190,12 +190,12 @@ void TChartAxis::DrawMinorMarks(bool grid) {
   };
   if (!logarithmic_) {
     if (t.size() < 2) return;
-    const double d0 = double(t[1] - t[0]) / (count + 1);
+    const double d0 = double(t[1] - t[0]) / (count + 1.0);
     const int n0 = marksIn(t[1] - t[0]);
     for (int k = 1; k <= n0; ++k)
       if (!mark(base::Round(t[0] - k * d0)) || !mark(base::Round(t.back() + k * d0))) return;
     for (size_t i = 1; i < t.size(); ++i) {
-      const double d = double(t[i] - t[i - 1]) / (count + 1);
+      const double d = double(t[i] - t[i - 1]) / (count + 1.0);
       const int n = marksIn(t[i] - t[i - 1]);
       for (int k = 1; k <= n; ++k)
         if (!mark(base::Round(t[i] - k * d))) return;
@@ -207,7 +207,7 @@ void TChartAxis::DrawMinorMarks(bool grid) {
   for (size_t i = 0; i < t.size(); ++i) {
     double v = std::isfinite(tickValues_[i]) ? tickValues_[i] : CalcPosPoint(t[i]);
     if (!(v > 0) || !std::isfinite(v)) continue;
-    const double delta = (v * logarithmicBase_ - v) / (count + 1);
+    const double delta = (v * logarithmicBase_ - v) / (count + 1.0);
     // The pixels the marks of this tick can fall on: up to the next power
     // or the axis end, whichever comes first.
     const int end = CalcPosValue(std::min(v * logarithmicBase_, CurMaximum));
