@@ -25,6 +25,7 @@ TChartAxis::TChartAxis(TAxisChart* chart, bool horizontal, bool otherSide, QObje
       ticksInner_(new TDarkGrayPen([this] { Changed(); }, this)),
       minorTicks_(new TDarkGrayPen([this] { Changed(); }, this)),
       labelsFont_(new TPlotFont([this] { Changed(); }, this)),
+      axisValuesFormat_(ChartText(ChartMsg::ValuesFormat)),
       title_(new TChartAxisTitle(
           nullptr, [this] { Changed(); }, this)),
       horizontal_(horizontal),

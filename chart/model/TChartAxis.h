@@ -380,7 +380,7 @@ class TChartAxis : public TPlotPersistent {
   int labelsSize_ = 0;
   bool labelsExponent_ = false;
   bool labelsMultiLine_ = false;
-  QString axisValuesFormat_ = QStringLiteral("#,##0.###");
+  QString axisValuesFormat_;
   QString dateTimeFormat_;
   bool exactDateTime_ = true;
   bool roundFirstLabel_ = true;
