@@ -117,9 +117,7 @@ QPainterBackend::~QPainterBackend() {
 
 QFont QPainterBackend::toQFont(const BackendFont& font) {
   QFont f(font.name);
-  const int h = font.height == std::numeric_limits<int>::min() ? std::numeric_limits<int>::max()
-                                                               : std::abs(font.height);
-  f.setPixelSize(std::clamp(h, 1, 0xFFFF));
+  f.setPixelSize(std::clamp(FontPixelHeight(font), 1, 0xFFFF));
   f.setBold(font.style.testFlag(Graphics::fsBold));
   f.setItalic(font.style.testFlag(Graphics::fsItalic));
   f.setUnderline(font.style.testFlag(Graphics::fsUnderline));
