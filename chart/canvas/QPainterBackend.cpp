@@ -154,7 +154,8 @@ QPen QPainterBackend::qpen(base::TColor color, bool solid) const {
     p.setCapStyle(pen_.endStyle == Graphics::esRound    ? Qt::RoundCap
                   : pen_.endStyle == Graphics::esSquare ? Qt::SquareCap
                                                         : Qt::FlatCap);
-    p.setJoinStyle(pen_.endStyle == Graphics::esRound ? Qt::RoundJoin : Qt::MiterJoin);
+    // A wide pen's corners are round whatever its ends.
+    p.setJoinStyle(Qt::RoundJoin);
   }
   if (solid) return p;
   if (pen_.smallDots) {
@@ -436,6 +437,10 @@ void QPainterBackend::lineTo(int x, int y) {
   position_ = QPoint(x, y);
   // Chart lines come one segment at a time and by the million: near the
   // device they go straight to the painter with the pen already set.
+  if (from == position_ && !cosmetic()) {
+    wideDot(from);
+    return;
+  }
   if (!lineReady_) prepareLines();
   if (lineFast_ && lineBox_.contains(from) && lineBox_.contains(position_)) {
     active().drawLine(from, position_);
@@ -443,6 +448,24 @@ void QPainterBackend::lineTo(int x, int y) {
   }
   const QPointF pts[2] = {QPointF(from), QPointF(position_)};
   strokeLines(pts);
+}
+
+void QPainterBackend::wideDot(QPoint at) {
+  lineReady_ = false;
+  if (pen_.style == Graphics::psClear && !pen_.smallDots) return;
+  if (!logicalDeviceRect(penGrow()).contains(QPointF(at))) return;  // nothing of it shows
+  const double w = pen_.width;
+  const QRectF box(at.x() + 0.5 - w / 2, at.y() + 0.5 - w / 2, w, w);
+  QPainterPath path;
+  if (pen_.endStyle == Graphics::esRound)
+    path.addEllipse(box);
+  else
+    path.addRect(box);
+  QPainter& p = active();
+  beginRop(p);
+  p.setPen(Qt::NoPen);
+  emitFill(p, path, QBrush(base::ToQColor(pen_.color)));
+  endRop(p);
 }
 
 void QPainterBackend::polyline(std::span<const QPoint> points) {
