@@ -11,22 +11,14 @@ ChartMouseSwitches& ChartSwitches() {
 
 TCustomChart::TCustomChart(QObject* parent)
     : TCustomAxisPanel(parent),
-      backWall_(new TChartBackWall(
-          this, [this] { InvalidateChart(); }, this)),
-      bottomWall_(new TChartWall(
-          this, base::clWhite, [this] { InvalidateChart(); }, this)),
-      leftWall_(new TChartWall(
-          this, 0x80FFFF, [this] { InvalidateChart(); }, this)),
-      rightWall_(new TChartRightWall(
-          this, [this] { InvalidateChart(); }, this)),
-      title_(new TChartTitle(
-          this, [this] { InvalidateChart(); }, this)),
-      subTitle_(new TChartTitle(
-          this, [this] { InvalidateChart(); }, this)),
-      foot_(new TChartFootTitle(
-          this, [this] { InvalidateChart(); }, this)),
-      subFoot_(new TChartFootTitle(
-          this, [this] { InvalidateChart(); }, this)) {}
+      backWall_(new TChartBackWall(this, {}, this)),
+      bottomWall_(new TChartWall(this, base::clWhite, {}, this)),
+      leftWall_(new TChartWall(this, 0x80FFFF, {}, this)),
+      rightWall_(new TChartRightWall(this, {}, this)),
+      title_(new TChartTitle(this, {}, this)),
+      subTitle_(new TChartTitle(this, {}, this)),
+      foot_(new TChartFootTitle(this, {}, this)),
+      subFoot_(new TChartFootTitle(this, {}, this)) {}
 
 TCustomChart::~TCustomChart() {
   // The parts must not reach a half-destroyed chart.

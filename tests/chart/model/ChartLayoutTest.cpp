@@ -112,9 +112,7 @@ TEST_F(ChartLayout, FootFramesStayOutOfTheChart) {
   chart.Foot()->SetText({QStringLiteral("Foot")});
   Series(3);
   chart.SetAxisVisible(false);
-  const struct {
-    int width, bottom;
-  } cases[] = {{1, 222}, {5, 222}, {6, 221}, {10, 217}};
+  const struct { int width, bottom; } cases[] = {{1, 222}, {5, 222}, {6, 221}, {10, 217}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.width);
     chart.Foot()->Frame()->SetWidth(c.width);
