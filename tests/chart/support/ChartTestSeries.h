@@ -29,6 +29,10 @@ class TLineTestSeries : public TChartSeries {
     }
   }
 
+  // Pixels the series asks beside its first and last points.
+  int horizMargin = 0;
+  void CalcHorizMargins(int& left, int& right) override { left = right = horizMargin; }
+
   int Clicked(int x, int y) override {
     if (!Drawing()) return -1;
     for (int i = 0; i < PointCount(); ++i)
