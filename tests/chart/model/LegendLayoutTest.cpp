@@ -255,6 +255,36 @@ TEST_F(LegendLayout, ClicksOutsideTheItemsFindNothing) {
   EXPECT_EQ(legend.Clicked(box.Right, box.Top + 5), -1);
 }
 
+TEST_F(LegendLayout, ClicksFollowWhereTheChartMovedBoxAndItems) {
+  AddSeries("a", 1);
+  AddSeries("b", 1);
+  legend.OnGetRect = [](TRect& box) { box.Bottom += 40; };
+  legend.OnGetPos = [](int index, int&, int& y, int&) {
+    if (index == 0) y += 26;
+  };
+  Paint();
+  // Rows of 13 from 26: "a" moved two rows down, below "b".
+  EXPECT_EQ(legend.ShapeBounds(), (TRect{366, 25, 395, 93}));
+  EXPECT_EQ(TextOrigins(), std::vector<QPoint>({{381, 52}, {381, 39}}));
+  EXPECT_EQ(legend.Clicked(370, 30), -1) << "where a was placed";
+  EXPECT_EQ(legend.Clicked(370, 55), 0);
+  EXPECT_EQ(legend.Clicked(370, 42), 1);
+}
+
+TEST_F(LegendLayout, DrawnWhenVisibleWithSomethingToList) {
+  TRecordingTestSeries* a = AddSeries("a", 1);
+  legend.SetVisible(false);
+  Paint();
+  EXPECT_TRUE(Texts().isEmpty());
+  legend.SetVisible(true);
+  a->SetActive(false);
+  Paint();
+  EXPECT_TRUE(Texts().isEmpty()) << "no active series";
+  legend.SetCheckBoxes(true);
+  Paint();
+  EXPECT_EQ(Texts(), QStringList({"a"})) << "a check box to switch it on";
+}
+
 TEST_F(LegendLayout, CheckBoxClickTogglesOnlySeriesItems) {
   TRecordingTestSeries* a = AddSeries("a", 2);
   legend.SetCheckBoxes(true);
@@ -305,6 +335,7 @@ TEST_F(LegendLayout, HostileSizesKeepTheChartInsideThePanel) {
   const Case cases[] = {
       {"huge negative spacing", [](TChartLegend& l) { l.SetVertSpacing(INT_MIN); }},
       {"huge spacing", [](TChartLegend& l) { l.SetVertSpacing(INT_MAX); }},
+      {"spacing that cancels the font", [](TChartLegend& l) { l.SetVertSpacing(-13); }},
       {"negative rows",
        [](TChartLegend& l) {
          l.SetAlignment(L::laTop);
