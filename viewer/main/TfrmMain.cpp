@@ -9,7 +9,7 @@
 #include "viewer/main/MainWindowViews.h"
 #include "viewer/main/TAboutBox.h"
 #include "viewer/main/THistoryList.h"
-#include "viewer/project/ProjectView.h"
+#include "viewer/view/ProjectView.h"
 #include "viewer/project/TZolProject.h"
 
 #include <QAction>
