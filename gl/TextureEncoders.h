@@ -5,10 +5,10 @@
 // base::Exception ("TglTexture.SaveToStream - ...") when it cannot write the
 // pixels.
 //
-// The writers keep what their format can hold of every uncompressed pixel
-// format: grey stays grey, alpha stays where the file has room for it (JPEG
-// has none and drops it), packed channels are widened to 8 bits. Compressed
-// (DXT) data goes to DDS only, as it is.
+// The writers keep what their type can hold of every uncompressed pixel
+// format: grey stays grey where the type has grey (DDS has none), alpha stays
+// where the type has room for it (JPEG has none and drops it), packed channels
+// are widened to 8 bits. Compressed (DXT) data goes to DDS only, as it is.
 #include "gl/TextureDecoders.h"
 
 #include <cstdint>
