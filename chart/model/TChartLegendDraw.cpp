@@ -24,6 +24,7 @@ constexpr int kCheckBoxRoom = 15;
 constexpr int kCheckBoxRowHeight = 17;
 constexpr int kSymbolGap = 6;
 constexpr int kTextGap = 4;
+constexpr int kFarEdge = 1 << 28;
 // A side legend's width beyond text and symbol.
 constexpr int kSideExtra = 10;
 
@@ -248,6 +249,9 @@ void TChartLegend::Draw() {
   PlaceItems(l);
   if (l.shown == 0) return;
   if (OnGetRect) OnGetRect(l.box);
+  // Far enough for any device, near enough that a width is an int.
+  for (int* edge : {&l.box.Left, &l.box.Top, &l.box.Right, &l.box.Bottom})
+    *edge = std::clamp(*edge, -kFarEdge, kFarEdge);
   SetShapeBounds(l.box);
   TPlotCustomShape::Draw(canvas);
   canvas.AssignFont(*Font());

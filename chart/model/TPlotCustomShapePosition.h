@@ -1,8 +1,7 @@
 #pragma once
-// A framed box its owner places (a title above the chart, the legend beside
-// it) unless the user pins it: setting Left or Top pins it there. The pinned
-// corner is kept apart from the drawn bounds, so that a box the owner places
-// stores no position.
+// A framed box the user may place himself: titles and the legend lay
+// themselves out from the chart rectangle unless CustomPosition pins their
+// top-left corner at Left, Top.
 #include "chart/canvas/TPlotCustomShape.h"
 
 class TPlotCustomShapePosition : public TPlotCustomShape {
@@ -17,30 +16,27 @@ class TPlotCustomShapePosition : public TPlotCustomShape {
  public:
   explicit TPlotCustomShapePosition(ChartHost* parentChart = nullptr, ChangeHandler onChange = {},
                                     QObject* parent = nullptr)
-      : TPlotCustomShapePosition(parentChart, std::move(onChange), parent,
-                                 &NewGradient<TChartGradient>) {}
+      : TPlotCustomShape(parentChart, std::move(onChange), parent) {}
 
   bool CustomPosition() const { return customPosition_; }
-  // Pinning a box the owner placed keeps it where it was last drawn.
-  void SetCustomPosition(bool value);
-  int Left() const { return left_; }
-  void SetLeft(int value) { Pin(left_, value); }
-  int Top() const { return top_; }
-  void SetTop(int value) { Pin(top_, value); }
+  void SetCustomPosition(bool value) { StoreAndRepaint(customPosition_, value); }
+  // The box's left and top; a stored one pins the box there.
+  int Left() const { return ShapeBounds().Left; }
+  void SetLeft(int value);
+  int Top() const { return ShapeBounds().Top; }
+  void SetTop(int value);
 
-  // The box's values and its position.
   void Assign(const TPlotCustomShapePosition& source);
 
  protected:
+  // Heirs with their own gradient defaults (the legend's).
   TPlotCustomShapePosition(ChartHost* parentChart, ChangeHandler onChange, QObject* parent,
                            GradientClass gradientClass)
       : TPlotCustomShape(parentChart, std::move(onChange), parent, gradientClass) {}
 
  private:
-  // One change: the coordinate and the pin together.
-  void Pin(int& field, int value);
+  // Moves the box, keeping its size, and pins it.
+  void MoveTo(int left, int top);
 
   bool customPosition_ = false;
-  int left_ = 0;
-  int top_ = 0;
 };
