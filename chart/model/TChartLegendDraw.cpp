@@ -413,4 +413,5 @@ void TChartLegend::ReduceChartRect(const Layout& l) const {
   KeepSpan(r.Left, r.Right, bounds.Left, bounds.Right);
   KeepSpan(r.Top, r.Bottom, bounds.Top, bounds.Bottom);
   l.chart->SetChartRect(r);
+  l.chart->RecalcWidthHeight();
 }
