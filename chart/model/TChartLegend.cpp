@@ -114,6 +114,8 @@ bool TChartLegend::ToggleItemSeries(int index) {
 }
 
 int TChartLegend::Clicked(int x, int y) const {
+  // A legend the chart no longer draws leaves no items behind.
+  if (!MustDraw()) return -1;
   // The last drawn wins where the chart moved items over each other.
   for (auto it = items_.rbegin(); it != items_.rend(); ++it) {
     const TRect& r = it->rect;

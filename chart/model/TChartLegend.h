@@ -165,7 +165,8 @@ class TChartLegend : public TPlotCustomShapePosition {
   // chart or without an item to show.
   void Draw();
   using TPlotCustomShape::Draw;
-  // The item under (x, y) as the last Draw placed it (its index), or -1.
+  // The item under (x, y) as the last Draw placed it (its index), or -1;
+  // always -1 while the legend is not to be drawn.
   int Clicked(int x, int y) const;
   // The shown items of the last Draw, in drawing order.
   const std::vector<Item>& Items() const { return items_; }

@@ -306,7 +306,7 @@ void TChartLegend::DrawItem(const Layout& l, int position, int index) {
   }
 
   BackendFont font = backend.font();
-  if (fontSeriesColor_) {
+  if (fontSeriesColor_ && !canvas.GetMonochrome()) {
     if (series)
       font.color = series->SeriesColor();
     else if (l.values)

@@ -20,8 +20,7 @@ static inline void PrintTo(const TRect& r, std::ostream* os) {
 class LegendChart final : public TCustomAxisPanel {
  public:
   TChartLegend legend{this};
-  // The chart rectangle before and after the legend took its room.
-  TRect before;
+  // The chart rectangle after the legend took its room.
   TRect after;
 
   LegendChart() {
@@ -37,7 +36,6 @@ class LegendChart final : public TCustomAxisPanel {
  protected:
   void DrawTitlesAndLegend(bool beforeSeries) override {
     if (!beforeSeries) return;
-    before = ChartRect();
     if (legend.MustDraw()) legend.Draw();
     after = ChartRect();
   }
