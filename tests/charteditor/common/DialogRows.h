@@ -1,0 +1,53 @@
+#pragma once
+// The tables the dialog tests share: a row names a control, acts on it as a
+// user would and lists the published paths of the edited chart that must
+// change; anything else changed, or a notification missing or doubled,
+// fails the row.
+#include "tests/base/LocaleScope.h"
+#include "tests/chart/support/RecordingChartPrompts.h"
+#include "tests/charteditor/common/EditedChart.h"
+
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <string>
+
+template <class Dialog>
+struct DialogRow {
+  std::string name;
+  // Run before the dialog takes the chart (a state the row starts from).
+  std::function<void(EditedChart&)> prepare;
+  std::function<void(Dialog&, RecordingChartPrompts&)> act;
+  QStringList paths;
+  int notifications = 1;
+};
+
+template <class Dialog>
+void PrintTo(const DialogRow<Dialog>& row, std::ostream* os) {
+  *os << row.name;
+}
+
+// Opens a dialog on the chart, acts, and checks the walk's difference.
+template <class Dialog, class Open>
+void CheckRow(const DialogRow<Dialog>& row, Open open) {
+  RecordingChartPrompts prompts;
+  EditedChart chart;
+  if (row.prepare) row.prepare(chart);
+  Dialog dialog;
+  open(dialog, chart);
+  const auto before = PublishedSnapshot(chart);
+  chart.ResetCounts();
+  row.act(dialog, prompts);
+  EXPECT_EQ(ChangedPaths(before, PublishedSnapshot(chart)), row.paths) << row.name;
+  EXPECT_EQ(chart.changes, row.notifications) << row.name;
+}
+
+// Answers the modal dialog about to open, from inside its own loop.
+inline void AnswerNextModal(std::function<void(QWidget*)> answer) {
+  QTimer::singleShot(0, [answer] {
+    if (QWidget* modal = QApplication::activeModalWidget()) answer(modal);
+  });
+}
