@@ -26,7 +26,7 @@ void AddEditorForm(TEditorForm* form, QWidget* parent, QObject* tag, bool fill) 
       layout = new QVBoxLayout(parent);
       layout->setContentsMargins(0, 0, 0, 0);
     }
-    layout->addWidget(form);
+    if (layout->indexOf(form) < 0) layout->addWidget(form);
   } else if (parent) {
     form->move(4, std::max(4, (parent->contentsRect().height() - form->height()) / 2));
   }

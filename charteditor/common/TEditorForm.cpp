@@ -43,8 +43,11 @@ void TEditorForm::TagDestroyed() {
 }
 
 void TEditorForm::SetOkCancelVisible(bool visible) {
+  if (buttonRow_->isHidden() != visible) return;
   buttonRow_->setVisible(visible);
-  adjustSize();
+  // A form already given its size gives up, or takes back, the row's height.
+  if (testAttribute(Qt::WA_Resized))
+    resize(width(), height() + (visible ? 1 : -1) * buttonRow_->sizeHint().height());
 }
 
 void TEditorForm::Translate() {

@@ -122,10 +122,10 @@ void TFormPlotShape::Load() {
   bevelWidthBox_->setValue(shape->BevelWidth());
   bevelWidthBox_->setEnabled(shape->Bevel() != bvNone);
   if (fontEditor_->Tag() != shape->Font())
-    AddEditorForm(fontEditor_, fontEditor_->parentWidget(), shape->Font());
+    AddEditorForm(fontEditor_, fontEditor_->parentWidget(), shape->Font(), true);
   fontEditor_->EditFont(shape->Font());
   if (gradientEditor_->Tag() != shape->Gradient())
-    AddEditorForm(gradientEditor_, gradientEditor_->parentWidget(), shape->Gradient());
+    AddEditorForm(gradientEditor_, gradientEditor_->parentWidget(), shape->Gradient(), true);
   gradientEditor_->EditGradient(shape->Gradient());
 }
 

@@ -76,9 +76,13 @@ TPlotFontEditor::TPlotFontEditor(QWidget* parent) : TEditorForm(parent) {
   shadowVertBox_ = offsetBox("UDFontShadowVert", shadowGroup);
   auto* shadowLayout = new QGridLayout(shadowGroup);
   shadowLayout->addWidget(shadowColorButton_, 0, 0, 1, 2);
-  shadowLayout->addWidget(new QLabel(tr("&Horiz. Size:"), shadowGroup), 1, 0);
+  auto* horizLabel = new QLabel(tr("&Horiz. Size:"), shadowGroup);
+  horizLabel->setBuddy(shadowHorizBox_);
+  auto* vertLabel = new QLabel(tr("V&ert. Size:"), shadowGroup);
+  vertLabel->setBuddy(shadowVertBox_);
+  shadowLayout->addWidget(horizLabel, 1, 0);
   shadowLayout->addWidget(shadowHorizBox_, 1, 1);
-  shadowLayout->addWidget(new QLabel(tr("&Vert. Size:"), shadowGroup), 2, 0);
+  shadowLayout->addWidget(vertLabel, 2, 0);
   shadowLayout->addWidget(shadowVertBox_, 2, 1);
 
   auto* grid = new QGridLayout(Body());
@@ -89,6 +93,7 @@ TPlotFontEditor::TPlotFontEditor(QWidget* parent) : TEditorForm(parent) {
   grid->addWidget(interBox_, 1, 1);
   grid->addWidget(outlineButton_, 2, 1);
   grid->addWidget(shadowGroup, 0, 2, 3, 1);
+  grid->setRowStretch(3, 1);
 
   connect(fontButton_, &QPushButton::clicked, this, &TPlotFontEditor::ChooseFont);
   connect(interBox_, &QSpinBox::valueChanged, this, &TPlotFontEditor::InterChanged);

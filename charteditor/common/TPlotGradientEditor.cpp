@@ -51,6 +51,7 @@ TPlotGradientEditor::TPlotGradientEditor(QWidget* parent) : TEditorForm(parent) 
   colorLayout->addWidget(midButton_, 1, 0);
   colorLayout->addWidget(noMiddleBox_, 1, 1);
   colorLayout->addWidget(endButton_, 2, 0);
+  colorLayout->setRowStretch(3, 1);
 
   auto* layout = new QHBoxLayout(Body());
   layout->setContentsMargins(0, 0, 0, 0);

@@ -8,7 +8,10 @@
 #include "tests/charteditor/common/EditedChart.h"
 
 #include <gtest/gtest.h>
+#include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -43,6 +46,18 @@ void CheckRow(const DialogRow<Dialog>& row, Open open) {
   row.act(dialog, prompts);
   EXPECT_EQ(ChangedPaths(before, PublishedSnapshot(chart)), row.paths) << row.name;
   EXPECT_EQ(chart.changes, row.notifications) << row.name;
+  // Only the framed title lives in the chart host; it repaints as often as it notifies.
+  const bool title = !row.paths.isEmpty() && row.paths.first().startsWith(QLatin1String("Title."));
+  EXPECT_EQ(chart.host.invalidations, title ? row.notifications : 0) << row.name;
+}
+
+// A click where a user clicks: a check box only takes clicks on its box or
+// its text, not on the rest of its width.
+inline void ClickButton(QAbstractButton* button) {
+  ASSERT_NE(button, nullptr);
+  const QPoint at =
+      qobject_cast<QCheckBox*>(button) ? QPoint(6, button->height() / 2) : button->rect().center();
+  QTest::mouseClick(button, Qt::LeftButton, {}, at);
 }
 
 // Answers the modal dialog about to open, from inside its own loop.

@@ -25,19 +25,21 @@ QImage EditedChart::Render() const {
   QImage image(400, 300, QImage::Format_RGB32);
   image.fill(Qt::white);
   QPainter painter(&image);
-  QPainterBackend backend(painter);
-  TPlotCanvas3D canvas;
-  canvas.SetUseBuffer(false);
-  canvas.InitWindow(&backend, nullptr, false, TRect{0, 0, 400, 300});
-  gradient_->Draw(canvas, TRect{10, 10, 200, 120});
-  canvas.AssignPen(*pen_);
-  canvas.AssignBrush(*brush_, base::clWhite);
-  canvas.Rectangle(10, 140, 200, 280);
-  canvas.Line(220, 150, 380, 280);
-  title_->Draw(canvas);
-  canvas.AssignFont(*font_);
-  canvas.TextOut(230, 200, QStringLiteral("Temperature"));
-  canvas.ShowImage();
+  {
+    QPainterBackend backend(painter);
+    TPlotCanvas3D canvas;
+    canvas.SetUseBuffer(false);
+    canvas.InitWindow(&backend, nullptr, false, TRect{0, 0, 400, 300});
+    gradient_->Draw(canvas, TRect{10, 10, 200, 120});
+    canvas.AssignPen(*pen_);
+    canvas.AssignBrush(*brush_, base::clWhite);
+    canvas.Rectangle(10, 140, 200, 280);
+    canvas.Line(220, 150, 380, 280);
+    title_->Draw(canvas);
+    canvas.AssignFont(*font_);
+    canvas.TextOut(230, 200, QStringLiteral("Temperature"));
+    canvas.ShowImage();
+  }
   painter.end();
   return image;
 }

@@ -43,9 +43,7 @@ void typeWidth(TPenDialog& d, const char* text) {
 const PenRow kPenRows[] = {
     {"Visible",
      {},
-     [](TPenDialog& d, auto&) {
-       QTest::mouseClick(child<QCheckBox>(d, "CBVisible"), Qt::LeftButton);
-     },
+     [](TPenDialog& d, auto&) { ClickButton(child<QCheckBox>(d, "CBVisible")); },
      {"Pen.Visible"}},
     {"Width3", {}, [](TPenDialog& d, auto&) { typeWidth(d, "3"); }, {"Pen.Width"}},
     {"Solid",
@@ -80,7 +78,7 @@ const PenRow kPenRows[] = {
      {},
      [](TPenDialog& d, RecordingChartPrompts& p) {
        p.colorAnswers.push_back(base::clRed);
-       QTest::mouseClick(child<QPushButton>(d, "BColor"), Qt::LeftButton);
+       ClickButton(child<QPushButton>(d, "BColor"));
      },
      {"Pen.Color"}},
 };
