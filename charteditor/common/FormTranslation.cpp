@@ -19,7 +19,8 @@ const QStringList* language = nullptr;
 
 // The text as shown: "&&" is a literal ampersand, any other "&" marks the
 // next character as the accelerator.
-QString withoutAccelerator(const QString& text) {
+QString withoutAccelerator(const QString& text, bool& hadAccelerator) {
+  hadAccelerator = false;
   QString out;
   out.reserve(text.size());
   for (qsizetype i = 0; i < text.size(); ++i) {
@@ -28,6 +29,8 @@ QString withoutAccelerator(const QString& text) {
     } else if (i + 1 < text.size() && text[i + 1] == u'&') {
       out += u'&';
       ++i;
+    } else {
+      hadAccelerator = true;
     }
   }
   return out;
@@ -161,8 +164,8 @@ bool TranslateCaption(QString& text, QString& usedKeys) {
   if (text == u"?" || text == u"%" || text == u"0") return false;
   const QString trimmed = text.trimmed();
   if (trimmed.isEmpty()) return false;
-  const QString plain = withoutAccelerator(trimmed);
-  const bool hadAccelerator = plain != trimmed;
+  bool hadAccelerator = false;
+  const QString plain = withoutAccelerator(trimmed, hadAccelerator);
   QString key = asciiUpper(plain);
   const bool colon = key.endsWith(u':');
   if (colon) key.chop(1);
