@@ -189,7 +189,17 @@ TEST(BrushPictures, HostileFilesAreRefusedWithTheBrushUnchanged) {
     buffer.open(QIODevice::WriteOnly);
     picture.save(&buffer, "PNG");
   }
+  // A real picture, small in bytes, but wider than any side we take.
+  QByteArray wide;
+  {
+    QImage strip(17000, 1, QImage::Format_Grayscale8);
+    strip.fill(0);
+    QBuffer buffer(&wide);
+    buffer.open(QIODevice::WriteOnly);
+    strip.save(&buffer, "PNG");
+  }
   const std::pair<const char*, QByteArray> files[] = {
+      {"wide.png", wide},
       {"truncated.png", png.left(png.size() / 2)},
       {"notes.png", QByteArray("just some text, not a picture\n")},
       {"huge.png", hugePngHeader(100000)},

@@ -165,24 +165,29 @@ TEST(PenDialogEndings, TheModalEntryAnswersOkOnly) {
 
 TEST(PenDialogRules, LoadingWritesNothingAndTheStyleListStaysOnAtAnyWidth) {
   ChartEditorScope editors;
-  EditedChart chart;
-  chart.Pen()->SetWidth(2);
-  chart.Pen()->SetStyle(psDashDot);
-  chart.Pen()->SetEndStyle(esSquare);
-  chart.Pen()->SetVisible(false);
-  const auto before = PublishedSnapshot(chart);
-  chart.ResetCounts();
-  TPenDialog dialog;
-  dialog.EditPen(chart.Pen());
-  dialog.show();
-  EXPECT_EQ(PublishedSnapshot(chart), before);
-  EXPECT_EQ(chart.changes, 0);
-  EXPECT_EQ(child<QSpinBox>(dialog, "SEWidth")->value(), 2);
-  EXPECT_TRUE(child<QComboBox>(dialog, "CBStyle")->isEnabled());
-  EXPECT_EQ(child<QComboBox>(dialog, "CBStyle")->currentIndex(), 3);
-  EXPECT_EQ(child<QComboBox>(dialog, "CBEndStyle")->currentIndex(), 1);
-  EXPECT_FALSE(child<QCheckBox>(dialog, "CBVisible")->isChecked());
-  EXPECT_EQ(child<QComboBox>(dialog, "CBStyle")->count(), 6);
+  // Width 0 (one device pixel) is below the width box's range.
+  for (int width : {0, 2}) {
+    EditedChart chart;
+    chart.Pen()->SetWidth(width);
+    chart.Pen()->SetStyle(psDashDot);
+    chart.Pen()->SetEndStyle(esSquare);
+    chart.Pen()->SetVisible(false);
+    chart.Title()->Frame()->SetWidth(5);
+    const auto before = PublishedSnapshot(chart);
+    chart.ResetCounts();
+    TPenDialog dialog;
+    // A dialog that edited another pen first, as editors reuse theirs.
+    dialog.EditPen(chart.Title()->Frame());
+    dialog.EditPen(chart.Pen());
+    dialog.show();
+    EXPECT_EQ(PublishedSnapshot(chart), before) << width;
+    EXPECT_EQ(chart.changes, 0) << width;
+    EXPECT_TRUE(child<QComboBox>(dialog, "CBStyle")->isEnabled());
+    EXPECT_EQ(child<QComboBox>(dialog, "CBStyle")->currentIndex(), 3);
+    EXPECT_EQ(child<QComboBox>(dialog, "CBEndStyle")->currentIndex(), 1);
+    EXPECT_FALSE(child<QCheckBox>(dialog, "CBVisible")->isChecked());
+    EXPECT_EQ(child<QComboBox>(dialog, "CBStyle")->count(), 6);
+  }
 }
 
 TEST(PenDialogRules, AFreedPenLeavesTheDialogDisabledAndWritingNothing) {
