@@ -3,6 +3,7 @@
 #include "chart/canvas/TChartBrush.h"
 #include "chart/core/ChartMessages.h"
 #include "chart/core/ChartPrompts.h"
+#include "chart/core/PublishedProperties.h"
 #include "chart/widget/TButtonColor.h"
 #include "charteditor/common/EditorResources.h"
 #include "charteditor/common/PictureFiles.h"
@@ -142,7 +143,7 @@ void TBrushDialog::EditBrush(TChartBrush* brush) {
   backup_.reset();
   if (brush) {
     backup_ = std::make_unique<TChartBrush>();
-    backup_->Assign(*brush);
+    CopyPublished(*brush, *backup_);
   }
   Load();
 }

@@ -2,6 +2,7 @@
 
 #include "chart/canvas/TChartPen.h"
 #include "chart/core/ChartMessages.h"
+#include "chart/core/PublishedProperties.h"
 #include "chart/widget/TButtonColor.h"
 
 #include <QCheckBox>
@@ -116,7 +117,7 @@ void TPenDialog::EditPen(TChartPen* pen) {
   backup_.reset();
   if (pen) {
     backup_ = std::make_unique<TChartPen>();
-    backup_->Assign(*pen);
+    CopyPublished(*pen, *backup_);
   }
   Load();
 }

@@ -3,7 +3,7 @@
 // one-pixel "Small Dots"), end style of wide lines and colour of a chart
 // pen, each written to the pen as soon as it changes. Every ending but OK
 // (Cancel, Escape, the window's close button) puts the pen back as it was
-// when the dialog took it, with one change notification.
+// when the dialog took it (a walker copy), with one change notification.
 #include "charteditor/common/TEditorForm.h"
 
 #include <memory>

@@ -1,6 +1,7 @@
 #include "charteditor/common/TPlotGradientEditor.h"
 
 #include "chart/canvas/TChartGradient.h"
+#include "chart/core/PublishedProperties.h"
 #include "chart/widget/EnableControls.h"
 #include "chart/widget/TButtonColor.h"
 #include "charteditor/common/EditorHelpers.h"
@@ -83,7 +84,7 @@ void TPlotGradientEditor::EditGradient(TChartGradient* gradient, bool barMode) {
   backup_.reset();
   if (gradient) {
     backup_ = std::make_unique<TChartGradient>();
-    backup_->Assign(*gradient);
+    CopyPublished(*gradient, *backup_);
   }
   ShowControls(!barMode, {visibleBox_, endButton_, swapButton_});
   Load();

@@ -26,13 +26,6 @@ namespace {
 
 using BrushRow = DialogRow<TBrushDialog>;
 
-template <class T>
-T* child(QWidget& w, const char* name) {
-  T* c = w.findChild<T*>(QString::fromLatin1(name));
-  EXPECT_NE(c, nullptr) << name;
-  return c;
-}
-
 void choose(TBrushDialog& d, int entry) {
   child<QListWidget>(d, "LStyle")->setCurrentRow(entry);
 }
@@ -224,35 +217,6 @@ TEST(BrushPictures, HostileFilesAreRefusedWithTheBrushUnchanged) {
     EXPECT_EQ(prompts.errors().size(), 1) << name;
     EXPECT_EQ(PublishedSnapshot(chart), before) << name;
     EXPECT_EQ(chart.changes, 0) << name;
-  }
-}
-
-TEST(BrushDialogEndings, EveryEndingButOkPutsTheBrushBack) {
-  ChartEditorScope editors;
-  const std::function<void(TBrushDialog&)> endings[] = {
-      [](TBrushDialog& d) { ClickButton(child<QPushButton>(d, "BCancel")); },
-      [](TBrushDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); },
-      [](TBrushDialog& d) { d.close(); },
-  };
-  for (const auto& end : endings) {
-    RecordingChartPrompts prompts;
-    EditedChart chart;
-    const auto before = PublishedSnapshot(chart);
-    const QImage look = chart.Render();
-    TBrushDialog dialog;
-    dialog.EditBrush(chart.Brush());
-    dialog.show();
-    choose(dialog, 5);
-    prompts.colorAnswers.push_back(base::clMaroon);
-    ClickButton(child<QPushButton>(dialog, "BColor"));
-    choose(dialog, 12);
-    EXPECT_EQ(ChangedPaths(before, PublishedSnapshot(chart)),
-              QStringList({"Brush.Color", "Brush.Image.Data", "Brush.Style"}));
-    chart.ResetCounts();
-    end(dialog);
-    EXPECT_TRUE(ChangedPaths(before, PublishedSnapshot(chart)).isEmpty());
-    EXPECT_EQ(chart.changes, 1);
-    EXPECT_EQ(chart.Render(), look);
   }
 }
 

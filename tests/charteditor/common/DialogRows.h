@@ -11,12 +11,29 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
 
 #include <functional>
 #include <string>
+
+// The control of that object name; a missing one fails the test.
+template <class T>
+T* child(QWidget& w, const char* name) {
+  T* c = w.findChild<T*>(QString::fromLatin1(name));
+  EXPECT_NE(c, nullptr) << name;
+  return c;
+}
+
+// Types over a spin box's text, as a user replacing its number.
+inline void TypeInto(QWidget& w, const char* spin, const char* text) {
+  QSpinBox* box = child<QSpinBox>(w, spin);
+  if (!box) return;
+  box->selectAll();
+  QTest::keyClicks(box, QString::fromLatin1(text));
+}
 
 template <class Dialog>
 struct DialogRow {

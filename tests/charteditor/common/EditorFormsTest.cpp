@@ -24,7 +24,8 @@ void registerPen(EditorFormRegistry& r) {
 
 void registerPenTwice(EditorFormRegistry& r) {
   r.Register<TBrushDialog>();
-  r.Register(QStringLiteral("tbrushdialog"), [](QWidget* owner) { return new TBrushDialog(owner); });
+  r.Register(QStringLiteral("tbrushdialog"),
+             [](QWidget* owner) { return new TBrushDialog(owner); });
 }
 
 QStringList itemsOf(const QListWidget& list) {
@@ -72,9 +73,9 @@ TEST(EditorFormRegistry, NamesInAnyCaseUnknownNullDuplicateRaises) {
   std::unique_ptr<TEditorForm> made(registry.Create(QStringLiteral("tPENdialog")));
   EXPECT_NE(qobject_cast<TPenDialog*>(made.get()), nullptr);
   EXPECT_EQ(registry.Create(QStringLiteral("TNoSuchEditor")), nullptr);
-  EXPECT_THROW(registry.Register(QStringLiteral("TPENDIALOG"),
-                                 [](QWidget*) { return new TPenDialog; }),
-               ChartException);
+  EXPECT_THROW(
+      registry.Register(QStringLiteral("TPENDIALOG"), [](QWidget*) { return new TPenDialog; }),
+      ChartException);
   EXPECT_THROW(registry.Register(QStringLiteral("TOther"), {}), ChartException);
   EXPECT_EQ(registry.Count(), 1);
 }
@@ -159,20 +160,4 @@ TEST(EditorHelpers, ConfirmDeleteAsksWithTheNameAsAnArgument) {
   EXPECT_TRUE(ConfirmDelete(QStringLiteral("50%")));
   EXPECT_FALSE(ConfirmDelete(QStringLiteral("%s %d")));
   EXPECT_EQ(prompts.calls, QStringList({"Confirm: Delete 50% ?", "Confirm: Delete %s %d ?"}));
-}
-
-TEST(EditorHelpers, ShowControlsSkipsMissingOnesAndArrowGlyphsLoad) {
-  QWidget page;
-  auto* a = new QPushButton(&page);
-  auto* b = new QPushButton(&page);
-  page.show();
-  ShowControls(false, {a, nullptr, b});
-  EXPECT_FALSE(a->isVisible());
-  EXPECT_FALSE(b->isVisible());
-  ShowControls(true, {nullptr, b});
-  EXPECT_TRUE(b->isVisible());
-  LoadArrowGlyphs(*a, *b);
-  EXPECT_FALSE(a->icon().isNull());
-  EXPECT_FALSE(b->icon().isNull());
-  EXPECT_NE(a->icon().pixmap(16).toImage(), b->icon().pixmap(16).toImage());
 }

@@ -21,19 +21,6 @@
 
 namespace {
 
-template <class T>
-T* child(QWidget& w, const char* name) {
-  T* c = w.findChild<T*>(QString::fromLatin1(name));
-  EXPECT_NE(c, nullptr) << name;
-  return c;
-}
-
-void type(QWidget& d, const char* spin, const char* text) {
-  QSpinBox* box = child<QSpinBox>(d, spin);
-  box->selectAll();
-  QTest::keyClicks(box, QString::fromLatin1(text));
-}
-
 template <class Dialog>
 auto click(const char* name) {
   return [name](Dialog& d, auto&) { ClickButton(child<QAbstractButton>(d, name)); };
@@ -54,7 +41,7 @@ void throughPenDialog(QAbstractButton* button) {
     auto* d = qobject_cast<TPenDialog*>(modal);
     ASSERT_NE(d, nullptr);
     ClickButton(child<QAbstractButton>(*d, "CBVisible"));
-    type(*d, "SEWidth", "3");
+    TypeInto(*d, "SEWidth", "3");
     ClickButton(child<QAbstractButton>(*d, "BOk"));
   });
   ClickButton(button);
@@ -76,15 +63,15 @@ const FontRow kFontRows[] = {
      {"Font.Height", "Font.Name", "Font.Style"}},
     {"Spacing",
      {},
-     [](TPlotFontEditor& d, auto&) { type(d, "UDInter", "3"); },
+     [](TPlotFontEditor& d, auto&) { TypeInto(d, "UDInter", "3"); },
      {"Font.InterCharSize"}},
     {"ShadowHoriz",
      {},
-     [](TPlotFontEditor& d, auto&) { type(d, "UDFontShadowHoriz", "2"); },
+     [](TPlotFontEditor& d, auto&) { TypeInto(d, "UDFontShadowHoriz", "2"); },
      {"Font.Shadow.HorizSize"}},
     {"ShadowVert",
      {},
-     [](TPlotFontEditor& d, auto&) { type(d, "UDFontShadowVert", "4"); },
+     [](TPlotFontEditor& d, auto&) { TypeInto(d, "UDFontShadowVert", "4"); },
      {"Font.Shadow.VertSize"}},
     {"ShadowColor",
      {},
@@ -121,7 +108,7 @@ const ShapeRow kShapeRows[] = {
        AnswerNextModal([](QWidget* modal) {
          auto* pen = qobject_cast<TPenDialog*>(modal);
          ASSERT_NE(pen, nullptr);
-         type(*pen, "SEWidth", "3");
+         TypeInto(*pen, "SEWidth", "3");
          ClickButton(child<QAbstractButton>(*pen, "BOk"));
        });
        ClickButton(child<QAbstractButton>(d, "Button4"));
@@ -151,11 +138,11 @@ const ShapeRow kShapeRows[] = {
      {"Title.Bevel"}},
     {"BevelWidth",
      [](EditedChart& c) { c.Title()->SetBevel(bvLowered); },
-     [](TFormPlotShape& d, auto&) { type(d, "EBevWidth", "4"); },
+     [](TFormPlotShape& d, auto&) { TypeInto(d, "EBevWidth", "4"); },
      {"Title.BevelWidth"}},
     {"TextSpacing",
      {},
-     [](TFormPlotShape& d, auto&) { type(d, "UDInter", "2"); },
+     [](TFormPlotShape& d, auto&) { TypeInto(d, "UDInter", "2"); },
      {"Title.Font.InterCharSize"}},
     {"TextOutline",
      {},
@@ -173,7 +160,7 @@ const ShapeRow kShapeRows[] = {
      {"Title.ShadowColor"}},
     {"ShadowSize",
      {},
-     [](TFormPlotShape& d, auto&) { type(d, "UDShadowSize", "5"); },
+     [](TFormPlotShape& d, auto&) { TypeInto(d, "UDShadowSize", "5"); },
      {"Title.ShadowSize"}},
 };
 

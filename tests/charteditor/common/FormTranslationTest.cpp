@@ -37,13 +37,17 @@ class LanguageScope {
   const QStringList* previous_;
 };
 
-const QStringList kTestList = {
-    QStringLiteral("CLOSE=Schliessen"), QStringLiteral("CLOSE=Second"),
-    QStringLiteral("HELP=Hilfe"),       QStringLiteral("0=x"),
-    QStringLiteral("%=y"),              QStringLiteral("cancel=Abbrechen"),
-    QStringLiteral("GRößE=Taille"),     QStringLiteral("EMPTY="),
-    QStringLiteral("&CO=Partner"),      QStringLiteral("NUMBERS=123"),
-    QStringLiteral("ITEMS=Posten")};
+const QStringList kTestList = {QStringLiteral("CLOSE=Schliessen"),
+                               QStringLiteral("CLOSE=Second"),
+                               QStringLiteral("HELP=Hilfe"),
+                               QStringLiteral("0=x"),
+                               QStringLiteral("%=y"),
+                               QStringLiteral("cancel=Abbrechen"),
+                               QStringLiteral("GRößE=Taille"),
+                               QStringLiteral("EMPTY="),
+                               QStringLiteral("&CO=Partner"),
+                               QStringLiteral("NUMBERS=123"),
+                               QStringLiteral("ITEMS=Posten")};
 
 // Every text a form shows, in walk order.
 QStringList textsOf(QWidget& form) {
@@ -78,17 +82,17 @@ TEST(TranslateCaption, KeysAcceleratorsAndEndings) {
     const char* usedAfter;
   };
   const Case cases[] = {
-      {"Close", "", true, "Schliessen", ""},          // first line of a name wins
+      {"Close", "", true, "Schliessen", ""},  // first line of a name wins
       {"&Close", "", true, "&Schliessen", "S"},
       {"&Close", "S", true, "S&chliessen", "Sc"},
-      {"&Close", "s", true, "&Schliessen", "sS"},     // taken keys compare case-sensitively
+      {"&Close", "s", true, "&Schliessen", "sS"},  // taken keys compare case-sensitively
       {"&Close", "Schliens", true, "Schliessen", "Schliens"},  // no free character: none
       {"  &Help...  ", "", true, "&Hilfe...", "H"},
       {"Help:", "", true, "Hilfe:", ""},
       {"&Help...:", "", true, "&Hilfe...:", "H"},
-      {"Cancel", "", true, "Abbrechen", ""},          // names match in any case
-      {"&Größe:", "", true, "&Taille:", "T"},         // only a to z upper-cased
-      {"&&Co", "", true, "Partner", ""},              // "&&" is an ampersand, not an accelerator
+      {"Cancel", "", true, "Abbrechen", ""},   // names match in any case
+      {"&Größe:", "", true, "&Taille:", "T"},  // only a to z upper-cased
+      {"&&Co", "", true, "Partner", ""},       // "&&" is an ampersand, not an accelerator
       {"&Numbers", "", true, "&123", "1"},
       {"0", "", false, "0", ""},
       {"%", "", false, "%", ""},

@@ -16,13 +16,6 @@ namespace {
 
 using GradientRow = DialogRow<TPlotGradientEditor>;
 
-template <class T>
-T* child(QWidget& w, const char* name) {
-  T* c = w.findChild<T*>(QString::fromLatin1(name));
-  EXPECT_NE(c, nullptr) << name;
-  return c;
-}
-
 void click(QWidget& d, const char* name) {
   ClickButton(child<QAbstractButton>(d, name));
 }
@@ -159,46 +152,6 @@ TEST(GradientEditorRules, DirectionAndVisibilityChangesReEnable) {
   EXPECT_TRUE(child<QWidget>(editor, "BMid")->isEnabled());
   click(editor, "CBVisible");
   EXPECT_FALSE(child<QWidget>(editor, "BStart")->isEnabled());
-}
-
-TEST(GradientEditorEndings, EveryEndingButOkPutsTheGradientBack) {
-  ChartEditorScope editors;
-  const std::function<void(TPlotGradientEditor&)> endings[] = {
-      [](TPlotGradientEditor& d) { click(d, "BCancel"); },
-      [](TPlotGradientEditor& d) { QTest::keyClick(&d, Qt::Key_Escape); },
-      [](TPlotGradientEditor& d) { d.close(); },
-  };
-  for (bool ok : {false, true}) {
-    for (const auto& end : endings) {
-      RecordingChartPrompts prompts;
-      EditedChart chart;
-      // A middle colour kept while switched off must survive the put-back.
-      chart.Gradient()->SetMidColor(base::clAqua);
-      chart.Gradient()->SetMidColor(base::clNone);
-      const auto before = PublishedSnapshot(chart);
-      const QImage look = chart.Render();
-      TPlotGradientEditor editor;
-      editor.EditGradient(chart.Gradient());
-      editor.show();
-      for (const GradientRow& row : kGradientRows) {
-        if (!row.prepare && row.name != "Visible") row.act(editor, prompts);
-      }
-      const auto edited = PublishedSnapshot(chart);
-      ASSERT_FALSE(ChangedPaths(before, edited).isEmpty());
-      chart.ResetCounts();
-      if (ok) {
-        click(editor, "BOk");
-        EXPECT_EQ(PublishedSnapshot(chart), edited);
-        break;
-      }
-      end(editor);
-      EXPECT_TRUE(ChangedPaths(before, PublishedSnapshot(chart)).isEmpty());
-      EXPECT_EQ(chart.changes, 1);
-      EXPECT_EQ(chart.Render(), look);
-      chart.Gradient()->UseMiddleColor();
-      EXPECT_EQ(chart.Gradient()->MidColor(), base::clAqua);
-    }
-  }
 }
 
 TEST(GradientEditorLook, Artefact) {

@@ -19,13 +19,6 @@ namespace {
 
 using PenRow = DialogRow<TPenDialog>;
 
-template <class T>
-T* child(QWidget& w, const char* name) {
-  T* c = w.findChild<T*>(QString::fromLatin1(name));
-  EXPECT_NE(c, nullptr) << name;
-  return c;
-}
-
 void openOnPen(TPenDialog& d, EditedChart& chart) {
   d.EditPen(chart.Pen());
 }
@@ -35,9 +28,7 @@ void chooseStyle(TPenDialog& d, int entry) {
 }
 
 void typeWidth(TPenDialog& d, const char* text) {
-  QSpinBox* width = child<QSpinBox>(d, "SEWidth");
-  width->selectAll();
-  QTest::keyClicks(width, QString::fromLatin1(text));
+  TypeInto(d, "SEWidth", text);
 }
 
 const PenRow kPenRows[] = {
@@ -88,13 +79,6 @@ class PenDialogRows : public ::testing::TestWithParam<PenRow> {
   ChartEditorScope editors;
 };
 
-// Every row in turn on one pen, for the endings.
-void applyAll(TPenDialog& d, RecordingChartPrompts& prompts) {
-  for (const PenRow& row : kPenRows) {
-    if (!row.prepare) row.act(d, prompts);
-  }
-}
-
 }  // namespace
 
 TEST_P(PenDialogRows, EachControlWritesItsPropertyOnce) {
@@ -103,65 +87,6 @@ TEST_P(PenDialogRows, EachControlWritesItsPropertyOnce) {
 
 INSTANTIATE_TEST_SUITE_P(Controls, PenDialogRows, ::testing::ValuesIn(kPenRows),
                          [](const auto& info) { return info.param.name; });
-
-TEST(PenDialogEndings, EveryEndingButOkPutsThePenBack) {
-  ChartEditorScope editors;
-  const std::function<void(TPenDialog&)> endings[] = {
-      [](TPenDialog& d) { QTest::mouseClick(child<QPushButton>(d, "BCancel"), Qt::LeftButton); },
-      [](TPenDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); },
-      [](TPenDialog& d) { d.close(); },
-  };
-  for (const auto& end : endings) {
-    RecordingChartPrompts prompts;
-    EditedChart chart;
-    const auto before = PublishedSnapshot(chart);
-    const QImage look = chart.Render();
-    TPenDialog dialog;
-    dialog.EditPen(chart.Pen());
-    dialog.show();
-    applyAll(dialog, prompts);
-    ASSERT_FALSE(ChangedPaths(before, PublishedSnapshot(chart)).isEmpty());
-    chart.ResetCounts();
-    end(dialog);
-    EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_TRUE(ChangedPaths(before, PublishedSnapshot(chart)).isEmpty());
-    EXPECT_EQ(chart.changes, 1);
-    EXPECT_EQ(chart.Render(), look);
-  }
-}
-
-TEST(PenDialogEndings, OkKeepsEveryEdit) {
-  ChartEditorScope editors;
-  RecordingChartPrompts prompts;
-  EditedChart chart;
-  const auto before = PublishedSnapshot(chart);
-  TPenDialog dialog;
-  dialog.EditPen(chart.Pen());
-  dialog.show();
-  applyAll(dialog, prompts);
-  const auto edited = PublishedSnapshot(chart);
-  QTest::mouseClick(child<QPushButton>(dialog, "BOk"), Qt::LeftButton);
-  EXPECT_EQ(dialog.result(), QDialog::Accepted);
-  EXPECT_EQ(PublishedSnapshot(chart), edited);
-  EXPECT_EQ(ChangedPaths(before, edited), QStringList({"Pen.Color", "Pen.EndStyle", "Pen.SmallDots",
-                                                       "Pen.Style", "Pen.Visible", "Pen.Width"}));
-}
-
-TEST(PenDialogEndings, TheModalEntryAnswersOkOnly) {
-  ChartEditorScope editors;
-  EditedChart chart;
-  for (bool ok : {true, false}) {
-    AnswerNextModal([ok](QWidget* modal) {
-      auto* d = qobject_cast<TPenDialog*>(modal);
-      ASSERT_NE(d, nullptr);
-      EXPECT_EQ(d->windowTitle(), QStringLiteral("Border Editor"));
-      typeWidth(*d, ok ? "4" : "7");
-      QTest::mouseClick(child<QPushButton>(*d, ok ? "BOk" : "BCancel"), Qt::LeftButton);
-    });
-    EXPECT_EQ(EditChartPen(nullptr, chart.Pen()), ok);
-    EXPECT_EQ(chart.Pen()->Width(), 4);  // OK kept 4; Cancel put back the 4 it found
-  }
-}
 
 TEST(PenDialogRules, LoadingWritesNothingAndTheStyleListStaysOnAtAnyWidth) {
   ChartEditorScope editors;
