@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 namespace {
@@ -26,9 +27,7 @@ QByteArray readAll(const QString& path) {
 }
 
 QByteArray golden(const char* name) {
-  // From the test folder the build names: with ccache's base folder
-  // __FILE__ is relative to a build folder the test cannot know.
-  return readAll(QStringLiteral(QT_TESTCASE_SOURCEDIR "/view/data/") + name);
+  return readAll(QFileInfo(QStringLiteral(__FILE__)).absolutePath() + "/data/" + name);
 }
 
 // Kinds 0 and 2; the cell without material holds 99, which must never be written.
