@@ -191,24 +191,6 @@ TEST_F(SeriesLife, SamplePointsWalkInsideTheAxesRange) {
   }
 }
 
-TEST_F(SeriesLife, GallerySamplesTellFirstFromOtherSeries) {
-  auto a = Series(), b = Series();
-  a->Marks()->SetVisible(true);
-  a->SetColorEachPoint(true);
-  a->PrepareForGallery(true);
-  b->PrepareForGallery(true);
-  EXPECT_EQ(a->SeriesColor(), base::clRed);
-  EXPECT_EQ(b->SeriesColor(), base::clBlue);
-  EXPECT_FALSE(a->Marks()->Visible());
-  EXPECT_FALSE(a->ColorEachPoint());
-  EXPECT_EQ(a->Marks()->DrawEvery(), 2);
-  b->PrepareForGallery(false);
-  EXPECT_EQ(b->SeriesColor(), base::clSilver);
-  QStringList styles;
-  a->CreateSubGallery([&](const QString& name) { styles << name; });
-  EXPECT_EQ(styles, QStringList({"Normal"}));
-}
-
 TEST_F(SeriesLife, LegendSymbolStaysVisibleOnItsBackground) {
   auto s = Series();
   s->AddPointXY(0, 0, {}, base::clWhite);
