@@ -1,6 +1,7 @@
 #include "chart/series/FastLineColumns.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -37,6 +38,57 @@ int ColumnEnd(const FastLineColumnInput& in, int from, int column) {
 
 }  // namespace
 
+FastLineYExtremes::FastLineYExtremes(std::span<const double> x, std::span<const double> y) : y_(y) {
+  const std::size_t n = std::min(x.size(), y.size());
+  for (std::size_t i = 0; i < n; ++i)
+    if (!std::isfinite(x[i]) || !std::isfinite(y[i]) || (i > 0 && x[i] < x[i - 1])) return;
+  const std::size_t blocks = (n + kSmall - 1) / kSmall;
+  smallLo_.resize(blocks);
+  smallHi_.resize(blocks);
+  for (std::size_t b = 0; b < blocks; ++b) {
+    const std::size_t end = std::min(n, (b + 1) * kSmall);
+    double lo = y[b * kSmall], hi = lo;
+    for (std::size_t i = b * kSmall + 1; i < end; ++i) {
+      lo = std::min(lo, y[i]);
+      hi = std::max(hi, y[i]);
+    }
+    smallLo_[b] = lo;
+    smallHi_[b] = hi;
+  }
+  constexpr std::size_t per = kLarge / kSmall;
+  const std::size_t large = (blocks + per - 1) / per;
+  largeLo_.resize(large);
+  largeHi_.resize(large);
+  for (std::size_t b = 0; b < large; ++b) {
+    const std::size_t end = std::min(blocks, (b + 1) * per);
+    double lo = smallLo_[b * per], hi = smallHi_[b * per];
+    for (std::size_t i = b * per + 1; i < end; ++i) {
+      lo = std::min(lo, smallLo_[i]);
+      hi = std::max(hi, smallHi_[i]);
+    }
+    largeLo_[b] = lo;
+    largeHi_[b] = hi;
+  }
+  usable_ = true;
+}
+
+void FastLineYExtremes::Range(int first, int last, double& lo, double& hi) const {
+  lo = hi = y_[static_cast<std::size_t>(first)];
+  int i = first;
+  const auto take = [&](double l, double h) {
+    lo = std::min(lo, l);
+    hi = std::max(hi, h);
+  };
+  // Single points up to a small block, small blocks up to a large one, large
+  // blocks, then back down.
+  while (i <= last && i % kSmall != 0) take(y_[i], y_[i]), ++i;
+  while (i + kSmall - 1 <= last && i % kLarge != 0)
+    take(smallLo_[i / kSmall], smallHi_[i / kSmall]), i += kSmall;
+  while (i + kLarge - 1 <= last) take(largeLo_[i / kLarge], largeHi_[i / kLarge]), i += kLarge;
+  while (i + kSmall - 1 <= last) take(smallLo_[i / kSmall], smallHi_[i / kSmall]), i += kSmall;
+  while (i <= last) take(y_[i], y_[i]), ++i;
+}
+
 std::vector<QPoint> ReduceFastLineColumns(const FastLineColumnInput& in) {
   std::vector<QPoint> out;
   if (in.first < 0 || in.last < in.first) return out;
@@ -63,9 +115,13 @@ std::vector<QPoint> ReduceFastLineColumns(const FastLineColumnInput& in) {
     if (!finalColumn) {
       // Order within the column changes no pixel: the two extremes.
       double lo = y[i], hi = y[i];
-      for (int k = i + 1; k <= lastInColumn; ++k) {
-        lo = std::min(lo, y[k]);
-        hi = std::max(hi, y[k]);
+      if (in.extremes) {
+        in.extremes->Range(i, lastInColumn, lo, hi);
+      } else {
+        for (int k = i + 1; k <= lastInColumn; ++k) {
+          lo = std::min(lo, y[k]);
+          hi = std::max(hi, y[k]);
+        }
       }
       Append(out, QPoint(column, in.yPos(lo)));
       Append(out, QPoint(column, in.yPos(hi)));

@@ -9,14 +9,6 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-// Longer polylines go in pieces that share their end points, so that one
-// call never holds a huge buffer of the device's.
-constexpr std::size_t kPolylineBatch = 4096;
-
-}  // namespace
-
 TFastLineSeries::TFastLineSeries(QObject* owner) : TCustomLineSeries(owner) {
   // The visible range keeps the first point at or past the far edge, so
   // the line runs out of the chart instead of stopping short of it.
@@ -44,7 +36,37 @@ void TFastLineSeries::Assign(const TCustomChartElement& source) {
   TCustomLineSeries::Assign(source);
 }
 
+int TFastLineSeries::AddPointXY(double x, double y, const QString& label, base::TColor color) {
+  PointsChanged();
+  return TCustomLineSeries::AddPointXY(x, y, label, color);
+}
+
+void TFastLineSeries::Delete(int valueIndex) {
+  PointsChanged();
+  TCustomLineSeries::Delete(valueIndex);
+}
+
+void TFastLineSeries::SwapValueIndex(int a, int b) {
+  PointsChanged();
+  TCustomLineSeries::SwapValueIndex(a, b);
+}
+
+void TFastLineSeries::ValueChanged(int valueIndex) {
+  PointsChanged();
+  TCustomLineSeries::ValueChanged(valueIndex);
+}
+
+const FastLineYExtremes& TFastLineSeries::Extremes() {
+  if (!extremes_ || extremesVersion_ != pointsVersion_ || extremesCount_ != PointCount()) {
+    extremes_ = std::make_unique<FastLineYExtremes>(XValues()->Values(), YValues()->Values());
+    extremesVersion_ = pointsVersion_;
+    extremesCount_ = PointCount();
+  }
+  return *extremes_;
+}
+
 void TFastLineSeries::ClearValues() {
+  PointsChanged();
   // The pen no longer stands on any point of this series.
   oldX_ = oldY_ = 0;
   TCustomLineSeries::ClearValues();
@@ -82,16 +104,8 @@ bool TFastLineSeries::CanReduceColumns() const {
   const TChartAxis* h = GetHorizAxis();
   const TChartAxis* v = GetVertAxis();
   if (!h || !v || h->Logarithmic() || v->Logarithmic()) return false;
-  if (XValues()->Order() != loAscending) return false;
-  // Sorted and finite X, finite Y: a NaN orders nothing and has no extreme.
-  const std::span<const double> x = XValues()->Values();
-  const std::span<const double> y = YValues()->Values();
-  const auto first = static_cast<std::size_t>(firstValueIndex_);
-  const auto last = static_cast<std::size_t>(lastValueIndex_);
-  for (std::size_t i = first; i <= last; ++i)
-    if (!std::isfinite(x[i]) || !std::isfinite(y[i]) || (i > first && x[i] < x[i - 1]))
-      return false;
-  return true;
+  // The values themselves (sorted, finite) are the extremes' check.
+  return XValues()->Order() == loAscending;
 }
 
 void TFastLineSeries::DrawAllValues() {
@@ -115,7 +129,7 @@ void TFastLineSeries::DrawAllValues() {
   } else {
     canvas.Line(CalcXPos(i - 1), CalcYPos(i - 1), oldX_, oldY_);
   }
-  if (CanReduceColumns()) {
+  if (CanReduceColumns() && Extremes().Usable()) {
     DrawReducedColumns();
     return;
   }
@@ -133,7 +147,10 @@ void TFastLineSeries::DrawReducedColumns() {
   in.xPos = [h](double value) { return h->CalcXPosValue(value); };
   in.yPos = [v](double value) { return v->CalcYPosValue(value); };
   in.allPoints = drawAllPoints_;
+  in.extremes = &Extremes();
   const std::vector<QPoint> points = ReduceFastLineColumns(in);
+  // One LineTo per kept point: the device's joints of a polyline may light
+  // other pixels than its segments one by one.
   DrawingBackend& backend = Drawing()->Canvas().ReferenceCanvas();
   for (std::size_t k = 1; k < points.size(); ++k) backend.lineTo(points[k].x(), points[k].y());
   const QPoint last = points.back();

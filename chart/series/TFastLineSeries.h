@@ -13,7 +13,10 @@
 // With AutoRepaint off a new point is drawn at once, clipped to the chart
 // rectangle, as a segment from the point before it, instead of repainting
 // the chart; the dependants still hear of it, OnAfterAdd does not fire.
+#include "chart/series/FastLineColumns.h"
 #include "chart/series/TCustomLineSeries.h"
+
+#include <memory>
 
 class TFastLineSeries : public TCustomLineSeries {
   Q_OBJECT
@@ -42,6 +45,11 @@ class TFastLineSeries : public TCustomLineSeries {
   // A point's index, the earlier point of a segment hit, or -1.
   int Clicked(int x, int y) override;
   void ClearValues() override;
+  int AddPointXY(double x, double y, const QString& label = {},
+                 base::TColor color = clPlotColor) override;
+  void Delete(int valueIndex) override;
+  void SwapValueIndex(int a, int b) override;
+  void ValueChanged(int valueIndex) override;
 
   // Where the pen stands after the last drawing.
   QPoint PenPosition() const { return QPoint(oldX_, oldY_); }
@@ -59,9 +67,17 @@ class TFastLineSeries : public TCustomLineSeries {
   bool CanReduceColumns() const;
   void DrawReducedColumns();
   void DrawImmediate(int valueIndex);
+  // The column extremes of the points as they are now, rebuilt after any
+  // change (tracked by the overrides above and the point count).
+  const FastLineYExtremes& Extremes();
+  void PointsChanged() { ++pointsVersion_; }
 
   bool autoRepaint_ = true;
   bool drawAllPoints_ = true;
   int oldX_ = 0;
   int oldY_ = 0;
+  std::unique_ptr<FastLineYExtremes> extremes_;
+  unsigned long long pointsVersion_ = 0;
+  unsigned long long extremesVersion_ = ~0ull;
+  int extremesCount_ = -1;
 };
