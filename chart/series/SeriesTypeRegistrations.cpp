@@ -1,6 +1,7 @@
 #include "chart/series/SeriesTypeRegistrations.h"
 
 #include "chart/model/TPlotSeriesTypes.h"
+#include "chart/series/TFastLineSeries.h"
 
 void RegisterSeriesTypes(ChartClassRegistry& classes) {
   // Each series and function type adds its line here as it arrives, all on
@@ -10,7 +11,6 @@ void RegisterSeriesTypes(ChartClassRegistry& classes) {
   //         bubble 1 (description and sample series count);
   // then the functions add, subtract, multiply, divide, high, low and
   // average, each through RegisterBasicFunctionClass.
-  // For example:
-  //   RegisterSeriesClass<TLineSeries>(classes, ChartMsg::GalleryLine, ChartMsg::PageStandard, 2);
-  (void)classes;
+  RegisterSeriesClass<TFastLineSeries>(classes, ChartMsg::GalleryFastLine, ChartMsg::PageStandard,
+                                       2);
 }
