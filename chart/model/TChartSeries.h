@@ -393,7 +393,7 @@ class TChartSeries : public TCustomChartSeries,
   // The look of a series in the gallery's small sample charts: no marks (set
   // small for when they show), one colour, red for the chart's first series
   // and blue for the others, silver when the type is not available.
-  void PrepareForGallery(bool enabled);
+  virtual void PrepareForGallery(bool enabled);
   // The sub-styles the gallery offers for the type (each handed to `add` by
   // its name); the base offers one, "Normal".
   virtual void CreateSubGallery(const std::function<void(const QString&)>& add) const;

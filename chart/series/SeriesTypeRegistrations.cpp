@@ -1,7 +1,11 @@
 #include "chart/series/SeriesTypeRegistrations.h"
 
 #include "chart/model/TPlotSeriesTypes.h"
+#include "chart/series/TAreaSeries.h"
 #include "chart/series/TFastLineSeries.h"
+#include "chart/series/THorizLineSeries.h"
+#include "chart/series/TLineSeries.h"
+#include "chart/series/TPointSeries.h"
 
 void RegisterSeriesTypes(ChartClassRegistry& classes) {
   // Each series and function type adds its line here as it arrives, all on
@@ -11,6 +15,10 @@ void RegisterSeriesTypes(ChartClassRegistry& classes) {
   //         bubble 1 (description and sample series count);
   // then the functions add, subtract, multiply, divide, high, low and
   // average, each through RegisterBasicFunctionClass.
-  RegisterSeriesClass<TFastLineSeries>(classes, ChartMsg::GalleryFastLine, ChartMsg::PageStandard,
-                                       2);
+  const ChartMsg page = ChartMsg::PageStandard;
+  RegisterSeriesClass<TLineSeries>(classes, ChartMsg::GalleryLine, page, 2);
+  RegisterSeriesClass<TAreaSeries>(classes, ChartMsg::GalleryArea, page, 2);
+  RegisterSeriesClass<TPointSeries>(classes, ChartMsg::GalleryPoint, page, 2);
+  RegisterSeriesClass<TFastLineSeries>(classes, ChartMsg::GalleryFastLine, page, 2);
+  RegisterSeriesClass<THorizLineSeries>(classes, ChartMsg::GalleryHorizLine, page, 1);
 }
