@@ -4,6 +4,7 @@
 
 class TAreaSeries : public TCustomSeries {
   Q_OBJECT
+  Q_CLASSINFO("default:DrawArea", "true")
 
  public:
   enum TMultiArea { maNone, maStacked, maStacked100 };

@@ -4,6 +4,7 @@
 
 class TPointSeries : public TCustomSeries {
   Q_OBJECT
+  Q_CLASSINFO("default:ClickableLine", "false")
 
  public:
   explicit TPointSeries(QObject* owner = nullptr);

@@ -125,10 +125,22 @@ TEST_F(LineDrawing, SegmentsFollowThePartsRules) {
          s.Pointer()->SetStyle(TSeriesPointer::psCircle);
        },
        {Line(X(1), Y(1), X(4), Y(5)),
-        QStringLiteral("ellipse %1,%2,%3,%4").arg(X(1) - 4).arg(Y(1) - 4).arg(X(1) + 4).arg(Y(1) + 4),
+        QStringLiteral("ellipse %1,%2,%3,%4")
+            .arg(X(1) - 4)
+            .arg(Y(1) - 4)
+            .arg(X(1) + 4)
+            .arg(Y(1) + 4),
         Line(X(4), Y(5), X(8), Y(2)),
-        QStringLiteral("ellipse %1,%2,%3,%4").arg(X(4) - 4).arg(Y(5) - 4).arg(X(4) + 4).arg(Y(5) + 4),
-        QStringLiteral("ellipse %1,%2,%3,%4").arg(X(8) - 4).arg(Y(2) - 4).arg(X(8) + 4).arg(Y(2) + 4)}},
+        QStringLiteral("ellipse %1,%2,%3,%4")
+            .arg(X(4) - 4)
+            .arg(Y(5) - 4)
+            .arg(X(4) + 4)
+            .arg(Y(5) + 4),
+        QStringLiteral("ellipse %1,%2,%3,%4")
+            .arg(X(8) - 4)
+            .arg(Y(2) - 4)
+            .arg(X(8) + 4)
+            .arg(Y(2) + 4)}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -147,8 +159,10 @@ TEST_F(LineDrawing, ALineIsDrawnInThePointColourWithTheLinePen) {
   for (const QString& l : lines)
     if (l.startsWith(QLatin1String("lineTo"))) lineTos << l;
   ASSERT_EQ(lineTos.size(), 2);
-  EXPECT_TRUE(lineTos[0].contains(QLatin1String("pen[$0000FF w3 psSolid"))) << lineTos[0].toStdString();
-  EXPECT_TRUE(lineTos[1].contains(QLatin1String("pen[$FF0000 w3 psSolid"))) << lineTos[1].toStdString();
+  EXPECT_TRUE(lineTos[0].contains(QLatin1String("pen[$0000FF w3 psSolid")))
+      << lineTos[0].toStdString();
+  EXPECT_TRUE(lineTos[1].contains(QLatin1String("pen[$FF0000 w3 psSolid")))
+      << lineTos[1].toStdString();
   s->SetLineInPointColor(false);
   for (const QString& l : Paint(*s)) {
     if (l.startsWith(QLatin1String("lineTo"))) {
@@ -184,7 +198,8 @@ TEST_F(LineDrawing, TheLineEntersFromTheEdgeOfTheLowestVisibleX) {
     s->SetStairs(true);
     const QStringList stairs = Shapes(Paint(*s));
     const QString first = Line(edge, Y(2), edge == 12 ? xPos(5, false) : xPos(5, true), Y(2));
-    EXPECT_TRUE(stairs.contains(first.section(QLatin1Char('|'), 0, 0))) << stairs.join('\n').toStdString();
+    EXPECT_TRUE(stairs.contains(first.section(QLatin1Char('|'), 0, 0)))
+        << stairs.join('\n').toStdString();
   }
 }
 
@@ -208,11 +223,17 @@ TEST_F(LineDrawing, PointersAtEveryNonNullPointOnceAfterTheLines) {
     bool line;
     std::vector<std::pair<double, double>> markers;
   } cases[] = {
-      {"point series with a null", {{0, 1}, {1, 2}, {2, std::nullopt}, {3, 4}}, false,
+      {"point series with a null",
+       {{0, 1}, {1, 2}, {2, std::nullopt}, {3, 4}},
+       false,
        {{0, 1}, {1, 2}, {3, 4}}},
-      {"line series with a null", {{0, 1}, {1, 2}, {2, std::nullopt}, {3, 4}}, true,
+      {"line series with a null",
+       {{0, 1}, {1, 2}, {2, std::nullopt}, {3, 4}},
+       true,
        {{0, 1}, {1, 2}, {3, 4}}},
-      {"last point on its neighbour's pixel", {{1, 1}, {5, 5}, {5.001, 5}}, true,
+      {"last point on its neighbour's pixel",
+       {{1, 1}, {5, 5}, {5.001, 5}},
+       true,
        {{1, 1}, {5, 5}, {5.001, 5}}},
   };
   for (const Case& c : cases) {
@@ -268,8 +289,9 @@ TEST_F(LineDrawing, AnAreaFillsQuadrilateralsDownToTheAxisMinimum) {
   FakeDrawingChart::Scale(chart.left, 0, 10);
   s->SetUseYOrigin(true);
   s->SetYOrigin(3);
-  EXPECT_EQ(Shapes(Paint(*s)).first(),
-            QStringLiteral("polygon %1 %2 %3 %4").arg(P(X(1), Y(3)), At(1, 1), At(4, 5), P(X(4), Y(3))));
+  EXPECT_EQ(
+      Shapes(Paint(*s)).first(),
+      QStringLiteral("polygon %1 %2 %3 %4").arg(P(X(1), Y(3)), At(1, 1), At(4, 5), P(X(4), Y(3))));
 }
 
 TEST_F(LineDrawing, AVisibleOutlineIsAWiderPassInItsColourFirst) {
@@ -279,7 +301,8 @@ TEST_F(LineDrawing, AVisibleOutlineIsAWiderPassInItsColourFirst) {
   s->OutLine()->SetColor(base::clBlue);
   QStringList lineTos;
   for (const QString& l : Paint(*s)) {
-    if (l.startsWith(QLatin1String("lineTo"))) lineTos << l.section(QStringLiteral(" psSolid"), 0, 0);
+    if (l.startsWith(QLatin1String("lineTo")))
+      lineTos << l.section(QStringLiteral(" psSolid"), 0, 0);
   }
   EXPECT_EQ(lineTos, QStringList({"lineTo " + At(4, 5) + " pen[$FF0000 w6",
                                   "lineTo " + At(4, 5) + " pen[$0000FF w1"}));

@@ -64,7 +64,8 @@ TEST_F(PointerShapes, EachStyleDrawsItsPrimitiveIn2D) {
     S::TSeriesPointerStyle style;
     QStringList calls;
   } cases[] = {
-      {S::psRectangle, {QStringLiteral("rectangle %1,%2,%3,%4").arg(l).arg(t).arg(r + 1).arg(b + 1)}},
+      {S::psRectangle,
+       {QStringLiteral("rectangle %1,%2,%3,%4").arg(l).arg(t).arg(r + 1).arg(b + 1)}},
       {S::psCircle, {QStringLiteral("ellipse %1,%2,%3,%4").arg(l).arg(t).arg(r).arg(b)}},
       {S::psTriangle, {"polygon " + pts({{l, b}, {r, b}, {x, t}})}},
       {S::psDownTriangle, {"polygon " + pts({{l, t}, {r, t}, {x, b}})}},
@@ -77,8 +78,9 @@ TEST_F(PointerShapes, EachStyleDrawsItsPrimitiveIn2D) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.style);
-    EXPECT_EQ(Record([&] { pointer.DrawShape(Canvas(), false, x, y, h, v, base::clLime, c.style); }),
-              c.calls);
+    EXPECT_EQ(
+        Record([&] { pointer.DrawShape(Canvas(), false, x, y, h, v, base::clLime, c.style); }),
+        c.calls);
   }
   // The published sizes are the routine's to read, never to write.
   EXPECT_EQ(pointer.HorizSize(), 4);
@@ -96,9 +98,12 @@ TEST_F(PointerShapes, In3DSolidsOrFlatShapesAtTheSeriesDepths) {
     std::function<void()> solid, flat;
   } cases[] = {
       {S::psRectangle, [&] { c.Cube(l, r, t, b, 10, 20, true); },
-       [&] { c.RectangleWithZ(TRect{l, t, r + 1, b + 1}, 10); }},
+       [&] {
+         c.RectangleWithZ(TRect{l, t, r + 1, b + 1}, 10);
+       }},
       // The recording canvas has no full rotation: no sphere.
-      {S::psCircle, [&] { c.EllipseWithZ(l, t, r, b, 10); }, [&] { c.EllipseWithZ(l, t, r, b, 10); }},
+      {S::psCircle, [&] { c.EllipseWithZ(l, t, r, b, 10); },
+       [&] { c.EllipseWithZ(l, t, r, b, 10); }},
       {S::psTriangle, [&] { c.Pyramid(true, l, t, r, b, 10, 20, true); },
        [&] { c.TriangleWithZ(QPoint(l, b), QPoint(r, b), QPoint(x, t), 10); }},
       {S::psDownTriangle, [&] { c.Pyramid(true, l, b, r, t, 10, 20, true); },
@@ -115,7 +120,8 @@ TEST_F(PointerShapes, In3DSolidsOrFlatShapesAtTheSeriesDepths) {
          c.LineWithZ(r, t, l - 1, b + 1, 10);
        },
        {}},
-      {S::psDiamond, [&] { c.PlaneWithZ(QPoint(l, y), QPoint(x, t), QPoint(r, y), QPoint(x, b), 10); },
+      {S::psDiamond,
+       [&] { c.PlaneWithZ(QPoint(l, y), QPoint(x, t), QPoint(r, y), QPoint(x, b), 10); },
        {}},
       {S::psSmallDot, [&] { c.SetPixel3D(x, y, 15, base::clLime); }, {}},
   };

@@ -4,7 +4,11 @@
 #include "chart/core/ChartEngine.h"
 #include "chart/model/TPlotSeriesTypes.h"
 #include "chart/series/SeriesTypeRegistrations.h"
+#include "chart/series/TAreaSeries.h"
 #include "chart/series/TFastLineSeries.h"
+#include "chart/series/THorizLineSeries.h"
+#include "chart/series/TLineSeries.h"
+#include "chart/series/TPointSeries.h"
 #include "tests/chart/support/PublishedPropertyChecks.h"
 
 #include <gtest/gtest.h>
@@ -32,6 +36,12 @@ PublishedClassRow SeriesRow(const char* name, QStringList skip = {}) {
 const std::vector<PublishedClassRow> kSeriesClasses = {
     SeriesRow<TFastLineSeries>("TFastLineSeries",
                                {"LinePen", "SeriesColor", "Pen.Color", "LinePen.Color"}),
+    // LineBrush and MultiArea are views of Brush.Style and Stacked; the
+    // marker's visibility is each type's own default.
+    SeriesRow<TLineSeries>("TLineSeries", {"LinePen", "LineBrush", "Pointer.Visible"}),
+    SeriesRow<THorizLineSeries>("THorizLineSeries", {"LinePen", "LineBrush", "Pointer.Visible"}),
+    SeriesRow<TPointSeries>("TPointSeries", {"LinePen", "Marks.ArrowLength"}),
+    SeriesRow<TAreaSeries>("TAreaSeries", {"LinePen", "MultiArea", "Pointer.Visible"}),
 };
 
 }  // namespace
