@@ -52,20 +52,26 @@ class ChartLayout : public testing::Test {
   }
 };
 
+// Panel, legend (a side one takes its room first), titles, back wall,
+// axes, series: the legend's box ends at the chart's right (388) less the
+// shadow (3) and its frame (1 + 1); the chart's right edge lies 3 % of its
+// width (11) left of the box.
 TEST_F(ChartLayout, StepsComeInPaintOrder) {
   TitleAndFoot();
   Series(3);
   Series(3);
   Paint();
   const int panel = Find(QStringLiteral("fillRect 0,0,400,250"));
-  const int title = Find(QStringLiteral("textOut 188,10 \"Title\""));
-  const int foot = Find(QStringLiteral("textOut 190,227 \"Foot\""));
+  const int legend = Find(QStringLiteral("rectangle 312,25,383,53 pen[$000000 w1 psSolid"));
+  const int title = Find(QStringLiteral("textOut 144,10 \"Title\""));
+  const int foot = Find(QStringLiteral("textOut 146,227 \"Foot\""));
   // The axes leave the wall its rectangle less their labels' room.
-  const int wall = Find(QStringLiteral("rectangle 34,28,388,203 pen[$000000"));
+  const int wall = Find(QStringLiteral("rectangle 34,28,301,203 pen[$000000"));
   const int axis = Find(QStringLiteral("textOut 27,22 \"20\""));
-  const int series = Find(QStringLiteral("lineTo 211,115 pen[$0000FF"));
+  const int series = Find(QStringLiteral("lineTo 168,115 pen[$0000FF"));
   EXPECT_EQ(panel, 7);
-  EXPECT_LT(panel, title);
+  EXPECT_LT(panel, legend);
+  EXPECT_LT(legend, title);
   EXPECT_LT(title, foot);
   EXPECT_LT(foot, wall);
   EXPECT_LT(wall, axis);
@@ -74,13 +80,20 @@ TEST_F(ChartLayout, StepsComeInPaintOrder) {
   EXPECT_EQ(Find(QStringLiteral("textOut"), series), -1);
   EXPECT_EQ(Find(QStringLiteral("rectangle"), series), -1);
 
+  chart.Legend()->SetAlignment(TChartLegend::laTop);
+  Paint();
+  EXPECT_EQ(Find(QStringLiteral("textOut 188,10 \"Title\"")), Find(QStringLiteral("textOut")));
+  EXPECT_GT(Find(QStringLiteral("rectangle")), Find(QStringLiteral("textOut 190,227 \"Foot\"")));
+
+  chart.Legend()->SetAlignment(TChartLegend::laRight);
   chart.SetAxisBehind(false);
   Paint();
-  EXPECT_LT(Find(QStringLiteral("lineTo 211,115 pen[$0000FF")),
+  EXPECT_LT(Find(QStringLiteral("lineTo 168,115 pen[$0000FF")),
             Find(QStringLiteral("textOut 27,22 \"20\"")));
 }
 
 TEST_F(ChartLayout, TitlesTakeTheirRoomFromTheChart) {
+  chart.Legend()->SetVisible(false);
   TitleAndFoot();
   Series(3);
   chart.SetAxisVisible(false);
@@ -109,6 +122,7 @@ TEST_F(ChartLayout, TitlesTakeTheirRoomFromTheChart) {
 // (exclusive) stays at or above the frame's top; thin frames keep the
 // usual gap of 5.
 TEST_F(ChartLayout, FootFramesStayOutOfTheChart) {
+  chart.Legend()->SetVisible(false);
   chart.Foot()->SetText({QStringLiteral("Foot")});
   Series(3);
   chart.SetAxisVisible(false);
@@ -147,6 +161,7 @@ TEST_F(ChartLayout, ChartRectangleStaysOnTheCrowdedPanel) {
 }
 
 TEST_F(ChartLayout, SeriesWithoutAxesGetNoWalls) {
+  chart.Legend()->SetVisible(false);
   Series<TNoAxesTestSeries>(3);
   chart.BackWall()->SetTransparent(false);
   Paint();
