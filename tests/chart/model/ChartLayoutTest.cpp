@@ -116,6 +116,15 @@ TEST_F(ChartLayout, TitlesTakeTheirRoomFromTheChart) {
   EXPECT_GE(Find(QStringLiteral("textOut 198,41 \"b\"")), 0);
   // Right-aligned: ends half a "W" inside the box, whose right is the chart's + 1.
   EXPECT_GE(Find(QStringLiteral("textOut 367,227 \"Foot\"")), 0);
+
+  // A framed title (width 3) starts its text inside the frame and leaves
+  // the frame's width again below it: 10 + 3 + 13 + 3, then 3 + 5.
+  chart.SubTitle()->SetVisible(false);
+  chart.Title()->Frame()->SetVisible(true);
+  chart.Title()->Frame()->SetWidth(3);
+  Paint();
+  EXPECT_GE(Find(QStringLiteral("textOut 11,13 \"Title\"")), 0);
+  EXPECT_EQ(chart.ChartRect().Top, 37);
 }
 
 // A thick foot frame must not reach into the chart: the chart's bottom edge
