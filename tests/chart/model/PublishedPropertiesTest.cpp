@@ -168,7 +168,7 @@ TEST(ModelPublishedProperties, KeepTheStoredOrder) {
             "Continuous Position Width WidthUnits");
   EXPECT_TRUE(PublishedNames(TChart::staticMetaObject)
                   .endsWith("MaxPointsPerPage Page ScaleLastPage BackWall BottomWall Foot Frame "
-                            "LeftWall RightWall ScrollMouseButton SubFoot SubTitle Title"));
+                            "LeftWall Legend RightWall ScrollMouseButton SubFoot SubTitle Title"));
   EXPECT_EQ(PublishedNames(TChartWall::staticMetaObject),
             "Brush Color Dark3D Gradient Pen Size Transparent Visible");
   EXPECT_EQ(PublishedNames(TChartTitle::staticMetaObject),
