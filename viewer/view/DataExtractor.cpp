@@ -80,10 +80,19 @@ double DataExtractor::Mean(const float* values) const {
   double sum = 0;
   for (int i = cells_.Left; i <= cells_.Right; ++i) {
     const float* column = values + std::int64_t(i) * ny + cells_.Bottom;
-    double inner = 0;
-    for (std::size_t j = 0; j < columnWeights_.size(); ++j)
-      inner += double(column[j]) * columnWeights_[j];
-    sum += double(dx_[static_cast<std::size_t>(i)]) * inner;
+    // Four running sums: one would wait on each addition before the next.
+    const std::size_t n = columnWeights_.size();
+    const double* w = columnWeights_.data();
+    double s0 = 0, s1 = 0, s2 = 0, s3 = 0;
+    std::size_t j = 0;
+    for (; j + 4 <= n; j += 4) {
+      s0 += double(column[j]) * w[j];
+      s1 += double(column[j + 1]) * w[j + 1];
+      s2 += double(column[j + 2]) * w[j + 2];
+      s3 += double(column[j + 3]) * w[j + 3];
+    }
+    for (; j < n; ++j) s0 += double(column[j]) * w[j];
+    sum += double(dx_[static_cast<std::size_t>(i)]) * ((s0 + s1) + (s2 + s3));
   }
   return sum / weightSum_;
 }
