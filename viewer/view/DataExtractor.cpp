@@ -70,6 +70,7 @@ QString DataExtractor::Start(const DataExtractorRect& cells, base::TDateTime fro
   points_.clear();
   taken_ = 0;
   error_.clear();
+  cancelled_ = false;
   reader_->Rewind(false);
   running_ = StepCount() > 0;
   return {};
@@ -133,6 +134,7 @@ bool DataExtractor::RunSlice(std::chrono::nanoseconds budget) {
 }
 
 void DataExtractor::Cancel() {
+  if (running_) cancelled_ = true;
   running_ = false;
 }
 

@@ -61,6 +61,8 @@ class DataExtractor {
   // Ends the run; the points so far stay.
   void Cancel();
   bool Running() const { return running_; }
+  // The last run went through its span (neither cancelled nor failed).
+  bool Completed() const { return !running_ && !cancelled_ && error_.isEmpty(); }
 
   // Points of the run, in order; TakeNewPoints answers those added since
   // its last call.
@@ -92,6 +94,7 @@ class DataExtractor {
   double t0_ = 0, t1_ = 0;
   bool seeking_ = true;
   bool running_ = false;
+  bool cancelled_ = false;
   std::int64_t stepsRead_ = 0;
   std::int64_t skipped_ = 0;
   std::vector<QPointF> points_;
