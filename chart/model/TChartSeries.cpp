@@ -50,6 +50,7 @@ void TChartSeries::Init() {
 
 void TChartSeries::SetParentChart(ChartHost* value) {
   marks_->SetParentChart(value);
+  drawing_ = dynamic_cast<SeriesDrawingChart*>(value);
   TCustomChartSeries::SetParentChart(value);
 }
 
@@ -368,7 +369,11 @@ void TChartSeries::SetDataSource(QObject* source) {
   if (!source) {
     if (destroying_) return;
     LeaveSources();
-    ClearValues();
+    // A sample chart shows sample points rather than none.
+    if (ShowSampleValues && ParentChart())
+      FillSampleValues(NumSampleValues());
+    else
+      ClearValues();
     Repaint();
     return;
   }

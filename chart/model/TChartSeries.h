@@ -20,6 +20,7 @@
 #include "chart/model/SeriesChart.h"
 #include "chart/model/TChartAxis.h"
 #include "chart/model/TCustomChartSeries.h"
+#include "chart/model/TPlotFunction.h"
 #include "chart/model/TSeriesMarks.h"
 
 #include <QPointer>
@@ -31,7 +32,6 @@
 
 class TChartAxis;
 class TChartSeries;
-class TPlotFunction;
 struct TSeriesMarkPosition;
 
 // The colour a series or point has before one is chosen: the series takes
@@ -389,6 +389,17 @@ class TChartSeries : public TCustomChartSeries,
   virtual void AddSampleValues(int count);
   void SetSampleRandom(SampleRandom random) { sampleRandom_ = std::move(random); }
 
+  // --- gallery ----------------------------------------------------------------------------
+  // The look of a series in the gallery's small sample charts: no marks (set
+  // small for when they show), one colour, red for the chart's first series
+  // and blue for the others, silver when the type is not available.
+  void PrepareForGallery(bool enabled);
+  // The sub-styles the gallery offers for the type (each handed to `add` by
+  // its name); the base offers one, "Normal".
+  virtual void CreateSubGallery(const std::function<void(const QString&)>& add) const;
+  // Applies sub-style `index`; nothing in the base.
+  virtual void SetSubGallery(int /*index*/) {}
+
   // --- value-list owner ---------------------------------------------------------------
   void ValueChanged(int valueIndex) override;
   void CheckDataSource() override;
@@ -479,8 +490,8 @@ class TChartSeries : public TCustomChartSeries,
   std::vector<QString> labels_;
   std::vector<QPointer<QObject>> dataSources_;
   std::vector<TChartSeries*> linked_;
-  QStringList pendingSourceNames_;     // read, not yet resolved
-  TPlotFunction* function_ = nullptr;  // owned through the QObject tree
+  QStringList pendingSourceNames_;    // read, not yet resolved
+  QPointer<TPlotFunction> function_;  // owned through the QObject tree
   SampleRandom sampleRandom_;
   QPointer<TChartAxis> customHorizAxis_;
   QPointer<TChartAxis> customVertAxis_;
@@ -491,6 +502,8 @@ class TChartSeries : public TCustomChartSeries,
   int updateCount_ = 0;
   int countAtBeginUpdate_ = 0;
   bool destroying_ = false;
+  // The chart's drawing side, found once when the series joins it.
+  SeriesDrawingChart* drawing_ = nullptr;
   // Whether X or Y may hold a NaN: the visible range then walks the points
   // instead of searching, since a NaN orders nothing.
   bool xMayHoldNaN_ = false;

@@ -14,7 +14,8 @@
 #include <algorithm>
 
 SeriesDrawingChart* TChartSeries::Drawing() const {
-  return dynamic_cast<SeriesDrawingChart*>(ParentChart());
+  // Asked per point while drawing: the chart's side was found on joining.
+  return ParentChart() ? drawing_ : nullptr;
 }
 
 // --- axes ---------------------------------------------------------------------------------

@@ -21,7 +21,7 @@ bool TChartSeries::ShowSampleValues = false;
 
 void TChartSeries::SetFunction(TPlotFunction* function) {
   if (function == function_) return;
-  delete function_;
+  delete function_.data();
   function_ = function;
   if (function_) {
     function_->setParent(this);
@@ -140,4 +140,25 @@ void TChartSeries::AddSampleValues(int count) {
     else
       AddPointXY(y, x);
   }
+}
+
+// --- gallery ------------------------------------------------------------------------------------
+
+void TChartSeries::PrepareForGallery(bool enabled) {
+  marks_->SetVisible(false);
+  marks_->Font()->SetSize(7);
+  marks_->SetArrowLength(4);
+  marks_->SetDrawEvery(2);
+  SetColorEachPoint(false);
+  base::TColor color = base::clSilver;
+  if (enabled) {
+    SeriesDrawingChart* chart = Drawing();
+    const bool first = chart && !chart->SeriesList().empty() && chart->SeriesList().front() == this;
+    color = first ? base::clRed : base::clBlue;
+  }
+  SetSeriesColor(color);
+}
+
+void TChartSeries::CreateSubGallery(const std::function<void(const QString&)>& add) const {
+  if (add) add(ChartText(ChartMsg::StyleNormal));
 }

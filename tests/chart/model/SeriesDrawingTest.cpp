@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <limits>
 #include <memory>
 #include <tuple>
@@ -128,18 +127,6 @@ TEST_F(SeriesDrawing, PointsDrawInTheDirectionOfTheirAxisBetweenTheEvents) {
   EXPECT_FALSE(h->DrawValuesForward());
 }
 
-TEST_F(SeriesDrawing, PositionsComeFromTheResolvedAxes) {
-  auto s = Series("s");
-  s->AddPointXY(5, 2);
-  s->SetVertAxis(TChartSeries::aRightAxis);
-  FakeDrawingChart::Scale(chart.right, 0, 4);
-  EXPECT_EQ(s->CalcXPos(0), chart.bottom.CalcXPosValue(5));
-  EXPECT_EQ(s->CalcYPos(0), chart.right.CalcYPosValue(2));
-  EXPECT_NE(s->CalcYPos(0), chart.left.CalcYPosValue(2));
-  EXPECT_EQ(s->CalcPosOfMandatoryValue(2), s->CalcYPos(0));
-  EXPECT_NEAR(s->XScreenToValue(s->CalcXPos(0)), 5, 0.05);
-}
-
 // The visible points: a NaN anywhere in an ascending list stops the search,
 // which must give what walking the points gives.
 TEST_F(SeriesDrawing, VisibleRangeFollowsTheZoomWithNaNsAnywhere) {
@@ -167,11 +154,6 @@ TEST_F(SeriesDrawing, VisibleRangeFollowsTheZoomWithNaNsAnywhere) {
     s->CalcFirstLastVisibleIndex();
     EXPECT_EQ(s->FirstValueIndex(), c.first);
     EXPECT_EQ(s->LastValueIndex(), c.last);
-    // The lists forget their NaNs with their points.
-    s->ClearValues();
-    for (int i = 0; i < 10; ++i) s->AddPointXY(i, 1);
-    s->CalcFirstLastVisibleIndex();
-    EXPECT_EQ(s->FirstValueIndex(), c.lo < 10 ? static_cast<int>(std::ceil(c.lo)) : -1);
   }
   // Unordered X, or a series that does not ask, draws every point.
   auto all = Series("all");
@@ -212,11 +194,6 @@ TEST_F(SeriesDrawing, MarksGoAboveTheirPointsEveryNthAndNotOnNulls) {
   ASSERT_EQ(s->marks.size(), 2u);
   EXPECT_EQ(s->marks[1].second.BoxWidth, w + 4);
   EXPECT_EQ(s->marks[1].second.BoxHeight, 2 * h + 4);
-  // Hidden marks draw nothing.
-  s->marks.clear();
-  s->Marks()->SetVisible(false);
-  s->DrawMarks();
-  EXPECT_TRUE(s->marks.empty());
 }
 
 TEST_F(SeriesDrawing, DepthSlotsAndExtents) {

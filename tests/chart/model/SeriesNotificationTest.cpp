@@ -169,6 +169,7 @@ TEST_F(SeriesNotices, StoredSourceNamesGoThroughTheSameChecks) {
   EXPECT_EQ(a->DataSources(), std::vector<QObject*>({c}));
   EXPECT_EQ(d->DataSources(), std::vector<QObject*>({a, c}));
   // Stored as names, a single source too: no published property holds it.
+  EXPECT_TRUE(a->ExtraStoredNames().contains(QStringLiteral("DataSources")));
   EXPECT_EQ(a->ExtraStoredValue(QStringLiteral("DataSources")), QStringList({"C"}));
   EXPECT_TRUE(d->ExtraStoredNames().contains(QStringLiteral("DataSources")));
   EXPECT_EQ(d->ExtraStoredValue(QStringLiteral("DataSources")), QStringList({"A", "C"}));
