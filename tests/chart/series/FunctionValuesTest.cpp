@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <random>
 #include <string>
 
@@ -77,6 +78,10 @@ struct Case {
   Points expected;
   Owner owner = Owner::Bar;
 };
+
+void PrintTo(const Case& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class FunctionValues : public testing::TestWithParam<Case> {
  protected:
