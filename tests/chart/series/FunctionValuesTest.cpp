@@ -2,9 +2,11 @@
 // of points or of X range, over several sources point by point, with NaN
 // values and null points; and a sum or mean per period against a
 // brute-force one on random sources.
+#include "base/DateTime.h"
 #include "chart/core/ChartClassRegistry.h"
 #include "chart/core/ChartEngine.h"
 #include "chart/core/ChartExceptions.h"
+#include "chart/model/TCustomAxisPanel.h"
 #include "chart/model/TPlotSeriesTypes.h"
 #include "chart/series/SeriesTypeRegistrations.h"
 #include "chart/series/TAddPlotFunction.h"
@@ -233,6 +235,40 @@ TEST_F(FunctionPeriods, RangeBelowTheResolutionOfXEndsWithAPointPerSourcePoint) 
                                   {source.get()});
     EXPECT_LE(out->PointCount(), source->PointCount() + 1);
     EXPECT_GE(out->PointCount(), 1);
+  }
+}
+
+class CalendarChart final : public TCustomAxisPanel {
+ public:
+  using TCustomAxisPanel::TCustomAxisPanel;
+  void InternalDraw(const TRect&) override {}
+};
+
+TEST_F(FunctionPeriods, MonthPeriodsFollowTheCalendarOnAnExactDateAxis) {
+  // 15 Jan, 20 Jan, 31 Jan, 1 Feb, 20 Feb, 3 Mar: by the calendar the
+  // first month ends on 1 Feb, by thirty days on 14 Feb.
+  const std::vector<base::TDateTime> days = {
+      base::EncodeDate(2024, 1, 15), base::EncodeDate(2024, 1, 20), base::EncodeDate(2024, 1, 31),
+      base::EncodeDate(2024, 2, 1),  base::EncodeDate(2024, 2, 20), base::EncodeDate(2024, 3, 3)};
+  struct Case {
+    bool exact;
+    std::vector<double> sums;
+  } cases[] = {{true, {3, 2, 1}}, {false, {4, 2}}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.exact);
+    CalendarChart panel;
+    panel.BottomAxis()->SetExactDateTime(c.exact);
+    TChartSeries source;
+    source.XValues()->SetDateTime(true);
+    source.SetParentChart(&panel);
+    for (base::TDateTime d : days) source.AddPointXY(d, 1);
+    TChartSeries sum;
+    sum.SetParentChart(&panel);
+    sum.SetFunction(With<TAddPlotFunction>(30, TPlotFunction::psRange, TPlotFunction::paFirst)());
+    sum.SetDataSource(&source);
+    std::vector<double> got;
+    for (int i = 0; i < sum.PointCount(); ++i) got.push_back(sum.GetYValue(i));
+    EXPECT_EQ(got, c.sums);
   }
 }
 
