@@ -127,3 +127,23 @@ TEST_F(FunctionFollowsSources, SettingsRecalculate) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(FunctionFollowsSources, FunctionGivenToAnotherSeriesLeavesItsOldOwner) {
+  auto a = MakeSource(chart, {1, 2});
+  auto* f = new TAddPlotFunction;
+  auto first = MakeFunctionSeries(chart, f, {a.get()});
+  auto second = MakeFunctionSeries(chart, nullptr, {a.get()});
+  second->SetFunction(f);
+  EXPECT_EQ(first->Function(), nullptr);
+  EXPECT_EQ(f->ParentSeries(), second.get());
+  // The old owner copies its source again; the new one computes.
+  a->Add(3);
+  EXPECT_TRUE(SamePoints(PointsOf(*first), {{0, 1}, {1, 2}, {2, 3}}));
+  EXPECT_TRUE(SamePoints(PointsOf(*second), {{1, 6}}));
+  first->SetFunction(nullptr);
+  EXPECT_EQ(second->Function(), f);
+}
+
+}  // namespace
