@@ -272,6 +272,31 @@ TEST_F(FunctionPeriods, MonthPeriodsFollowTheCalendarOnAnExactDateAxis) {
   }
 }
 
+TEST_F(FunctionPeriods, ReadTheNamedListAndFollowAHorizontalSource) {
+  TTaskTestSeries tasks;
+  tasks.SetParentChart(&chart);
+  tasks.AddTask(0, 1, 10);
+  tasks.AddTask(1, 2, 20);
+  TBarTestSeries named;
+  named.SetParentChart(&chart);
+  named.YValues()->SetValueSource(QStringLiteral("nexttask"));
+  named.SetFunction(new TAddPlotFunction);
+  named.SetDataSource(&tasks);
+  EXPECT_TRUE(SamePoints(PointsOf(named), {{0.5, 30}}));
+
+  // Mandatory X: the sum of X stands at the middle of Y, exchanged back.
+  TRecordingTestSeries across;
+  across.MakeHorizontal();
+  across.SetParentChart(&chart);
+  across.AddPointXY(1, 0);
+  across.AddPointXY(2, 4);
+  TBarTestSeries sum;
+  sum.SetParentChart(&chart);
+  sum.SetFunction(new TAddPlotFunction);
+  sum.SetDataSource(&across);
+  EXPECT_TRUE(SamePoints(PointsOf(sum), {{3, 2}}));
+}
+
 TEST_F(FunctionPeriods, BadPeriodIsRefusedAndTheOldOneStays) {
   TAddPlotFunction f;
   f.SetPeriod(2);
