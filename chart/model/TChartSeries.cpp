@@ -519,7 +519,11 @@ void TChartSeries::NotifyValue(SeriesValueEvent event, int valueIndex) {
       if (holding && alive) --d->holdFunctionNotices_;
       throw;
     }
-    if (holding && alive) --d->holdFunctionNotices_;
+    if (holding && alive) {
+      --d->holdFunctionNotices_;
+      // A function further down waits for this refill's end too.
+      if (d->functionNoticesHeld_) functionNoticesHeld_ = true;
+    }
   }
 }
 

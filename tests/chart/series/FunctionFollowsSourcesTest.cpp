@@ -68,6 +68,23 @@ TEST_F(FunctionFollowsSources, ChainRefillsEachLinkOncePerChange) {
   }
 }
 
+TEST_F(FunctionFollowsSources, RefillReachesAFunctionBehindPlainCopies) {
+  // S -> A -> D copy their sources; E sums D. A refills when S's update
+  // ends, and D follows it point by point: E still recomputes once.
+  auto s = MakeSource(chart, {1, 2});
+  auto a = MakeFunctionSeries(chart, nullptr, {s.get()});
+  auto d = MakeFunctionSeries(chart, nullptr, {a.get()});
+  auto e = MakeFunctionSeries(chart, new TAddPlotFunction, {d.get()});
+  int refillsE = 0;
+  e->OnClearValues = [&](TChartSeries&) { ++refillsE; };
+  s->BeginUpdate();
+  s->Add(3);
+  s->Add(4);
+  s->EndUpdate();
+  EXPECT_TRUE(SamePoints(PointsOf(*e), {{1.5, 10}}));
+  EXPECT_EQ(refillsE, 1);
+}
+
 TEST_F(FunctionFollowsSources, OnePointOutsideAnUpdateRecomputesAtOnce) {
   struct Case {
     std::string name;
