@@ -26,6 +26,10 @@ ChartPrompts* current = nullptr;
 
 }  // namespace
 
+bool ChartPrompts::OpenPictureFileName(QString& fileName) {
+  return OpenFileName(QString(), QStringLiteral("Pictures (*.bmp *.png *.jpg *.jpeg)"), fileName);
+}
+
 ChartPrompts& Prompts() {
   return current ? *current : noUser;
 }

@@ -18,12 +18,17 @@ struct ChartFontChoice {
   base::TColor color = base::clBlack;
 };
 
+// The answer to a question that may also be called off.
+enum class ChartAnswer { Yes, No, Cancel };
+
 class ChartPrompts {
  public:
   virtual ~ChartPrompts() = default;
 
   // Yes/no question; true for yes.
   virtual bool Confirm(const QString& text) = 0;
+  // Yes/no/cancel question; without an override it is called off.
+  virtual ChartAnswer ConfirmOrCancel(const QString& /*text*/) { return ChartAnswer::Cancel; }
   // A line of text; false when cancelled, `value` then unchanged.
   virtual bool InputText(const QString& caption, const QString& prompt, QString& value) = 0;
   // A colour, starting from `color`; the custom colours are shared by every
@@ -33,6 +38,8 @@ class ChartPrompts {
   // A file name to open or save; `filter` in Qt's "Text (*.txt);;All (*)" form.
   virtual bool OpenFileName(const QString& caption, const QString& filter, QString& fileName) = 0;
   virtual bool SaveFileName(const QString& caption, const QString& filter, QString& fileName) = 0;
+  // A picture file to open (bitmap, PNG or JPEG) through OpenFileName.
+  bool OpenPictureFileName(QString& fileName);
   // A modal error box.
   virtual void Error(const QString& text) = 0;
   // A warning that must not block (a file being loaded goes on).

@@ -4,10 +4,20 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 
 namespace {
+
+// The arrow cursor while a question is open, whatever the work had set.
+class ArrowCursor {
+ public:
+  ArrowCursor() { QGuiApplication::setOverrideCursor(Qt::ArrowCursor); }
+  ~ArrowCursor() { QGuiApplication::restoreOverrideCursor(); }
+  ArrowCursor(const ArrowCursor&) = delete;
+  ArrowCursor& operator=(const ArrowCursor&) = delete;
+};
 
 QString appTitle() {
   return QApplication::applicationDisplayName();
@@ -16,8 +26,23 @@ QString appTitle() {
 }  // namespace
 
 bool QtChartPrompts::Confirm(const QString& text) {
+  ArrowCursor arrow;
   return QMessageBox::question(parent(), appTitle(), text, QMessageBox::Yes | QMessageBox::No,
                                QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+ChartAnswer QtChartPrompts::ConfirmOrCancel(const QString& text) {
+  ArrowCursor arrow;
+  switch (QMessageBox::question(parent(), appTitle(), text,
+                                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                QMessageBox::Yes)) {
+    case QMessageBox::Yes:
+      return ChartAnswer::Yes;
+    case QMessageBox::No:
+      return ChartAnswer::No;
+    default:
+      return ChartAnswer::Cancel;
+  }
 }
 
 bool QtChartPrompts::InputText(const QString& caption, const QString& prompt, QString& value) {

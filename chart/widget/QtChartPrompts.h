@@ -13,7 +13,10 @@ class QtChartPrompts final : public ChartPrompts {
   // Dialogs are centred on `parent` (may be null).
   explicit QtChartPrompts(QWidget* parent = nullptr) : parent_(parent) {}
 
+  // Both questions show the arrow cursor while they ask, whatever cursor
+  // the work in hand had set.
   bool Confirm(const QString& text) override;
+  ChartAnswer ConfirmOrCancel(const QString& text) override;
   bool InputText(const QString& caption, const QString& prompt, QString& value) override;
   bool ChooseColor(base::TColor& color) override;
   bool ChooseFont(ChartFontChoice& font) override;

@@ -24,6 +24,7 @@ class RecordingChartPrompts final : public ChartPrompts {
 
   // Scripted answers, used up in order; an empty script answers no/cancel.
   std::deque<bool> confirmAnswers;
+  std::deque<ChartAnswer> confirmOrCancelAnswers;
   std::deque<QString> textAnswers;
   std::deque<base::TColor> colorAnswers;
   std::deque<ChartFontChoice> fontAnswers;
@@ -35,6 +36,10 @@ class RecordingChartPrompts final : public ChartPrompts {
   bool Confirm(const QString& text) override {
     record(QStringLiteral("Confirm: ") + text);
     return take(confirmAnswers).value_or(false);
+  }
+  ChartAnswer ConfirmOrCancel(const QString& text) override {
+    record(QStringLiteral("ConfirmOrCancel: ") + text);
+    return take(confirmOrCancelAnswers).value_or(ChartAnswer::Cancel);
   }
   bool InputText(const QString& caption, const QString& prompt, QString& value) override {
     record(QStringLiteral("Text: ") + caption + QStringLiteral(" / ") + prompt);

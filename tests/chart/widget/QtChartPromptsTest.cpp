@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QCheckBox>
+#include <QCursor>
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -44,16 +46,35 @@ TEST(QtChartPrompts, WarningsStayOpenWithoutBlocking) {
   box->close();
 }
 
-TEST(QtChartPrompts, ConfirmAnswersTheButtonPressed) {
+TEST(QtChartPrompts, ConfirmAnswersTheButtonPressedUnderTheArrowCursor) {
   QtChartPrompts prompts;
+  QGuiApplication::setOverrideCursor(Qt::WaitCursor);  // the work in hand
   for (bool yes : {true, false}) {
     answerNextDialog([yes](QWidget* modal) {
       auto* box = qobject_cast<QMessageBox*>(modal);
       ASSERT_NE(box, nullptr);
+      ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+      EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::ArrowCursor);
       box->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
     });
     EXPECT_EQ(prompts.Confirm(QStringLiteral("Delete Series1 ?")), yes);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
   }
+  const std::pair<QMessageBox::StandardButton, ChartAnswer> answers[] = {
+      {QMessageBox::Yes, ChartAnswer::Yes},
+      {QMessageBox::No, ChartAnswer::No},
+      {QMessageBox::Cancel, ChartAnswer::Cancel}};
+  for (const auto& [button, answer] : answers) {
+    answerNextDialog([button](QWidget* modal) {
+      auto* box = qobject_cast<QMessageBox*>(modal);
+      ASSERT_NE(box, nullptr);
+      EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::ArrowCursor);
+      box->button(button)->click();
+    });
+    EXPECT_EQ(prompts.ConfirmOrCancel(QStringLiteral("Apply Changes ?")), answer);
+  }
+  QGuiApplication::restoreOverrideCursor();
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 TEST(QtChartPrompts, InputTextKeepsTheValueWhenCancelled) {

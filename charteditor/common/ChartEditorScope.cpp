@@ -1,0 +1,79 @@
+#include "charteditor/common/ChartEditorScope.h"
+
+#include "charteditor/common/EditorFormRegistry.h"
+#include "charteditor/common/EditorMessages.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+int starts = 0;
+
+std::vector<EditorFormRegistrar>& registrars() {
+  static std::vector<EditorFormRegistrar> list;
+  return list;
+}
+
+void start() {
+  if (starts++ > 0) return;
+  StartEditorMessages();
+  try {
+    for (EditorFormRegistrar r : registrars()) r(EditorForms());
+  } catch (...) {
+    EditorForms().Clear();
+    StopEditorMessages();
+    starts = 0;
+    throw;
+  }
+}
+
+void stop() {
+  if (starts == 0 || --starts > 0) return;
+  EditorForms().Clear();
+  StopEditorMessages();
+}
+
+}  // namespace
+
+void AddEditorFormRegistrar(EditorFormRegistrar registrar) {
+  if (!registrar) return;
+  auto& list = registrars();
+  if (std::find(list.begin(), list.end(), registrar) != list.end()) return;
+  list.push_back(registrar);
+  if (starts == 0) return;
+  try {
+    registrar(EditorForms());
+  } catch (...) {
+    RemoveEditorFormRegistrar(registrar);
+    throw;
+  }
+}
+
+void RemoveEditorFormRegistrar(EditorFormRegistrar registrar) {
+  auto& list = registrars();
+  list.erase(std::remove(list.begin(), list.end(), registrar), list.end());
+}
+
+ChartEditorScope::ChartEditorScope(std::initializer_list<EditorFormRegistrar> registrarList,
+                                   std::initializer_list<ChartClassRegistrar> chartRegistrars)
+    : engine_(chartRegistrars) {
+  auto& list = registrars();
+  std::vector<EditorFormRegistrar> added;
+  for (EditorFormRegistrar r : registrarList) {
+    if (!r || std::find(list.begin(), list.end(), r) != list.end()) continue;
+    list.push_back(r);
+    added.push_back(r);
+  }
+  try {
+    start();
+  } catch (...) {
+    // A failed start-up keeps none of the registrars it was handed.
+    for (EditorFormRegistrar r : added) RemoveEditorFormRegistrar(r);
+    throw;
+  }
+}
+
+ChartEditorScope::~ChartEditorScope() {
+  stop();
+}
