@@ -7,6 +7,8 @@
 TAreaSeries::TAreaSeries(QObject* owner) : TCustomSeries(owner) {
   SetDrawArea(true);
   Pointer()->SetVisible(false);
+  // A function's value over a whole source shows as a level area.
+  wholeValueAsPoint_ = false;
 }
 
 TAreaSeries::TMultiArea TAreaSeries::MultiArea() const {

@@ -5,6 +5,8 @@
 TLineSeries::TLineSeries(QObject* owner) : TCustomSeries(owner) {
   SetDrawLine(true);
   Pointer()->SetVisible(false);
+  // A function's value over a whole source shows as a level line.
+  wholeValueAsPoint_ = false;
 }
 
 void TLineSeries::Assign(const TCustomChartElement& source) {

@@ -1,6 +1,6 @@
 // The series layer's types: made by name through the start-up
-// registrations, offered by the gallery, and passing the checks of every
-// persistent chart class.
+// registrations, offered by the gallery with their sub-styles, and copied
+// between kinds.
 #include "chart/core/ChartEngine.h"
 #include "chart/model/TPlotSeriesTypes.h"
 #include "chart/series/SeriesTypeRegistrations.h"
@@ -9,45 +9,12 @@
 #include "chart/series/THorizLineSeries.h"
 #include "chart/series/TLineSeries.h"
 #include "chart/series/TPointSeries.h"
-#include "tests/chart/support/PublishedPropertyChecks.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
 #include <vector>
-
-namespace {
-
-template <class T>
-PublishedClassRow SeriesRow(const char* name, QStringList skip = {}) {
-  return {name,
-          [](TPlotPersistent::ChangeHandler onChange) {
-            ChartEngineScope engine;
-            auto object = std::make_unique<T>();
-            object->SetChangeHandler(std::move(onChange));
-            return std::unique_ptr<TPlotPersistent>(std::move(object));
-          },
-          {},
-          skip};
-}
-
-// LinePen is the element's Pen under a second name: the walk covers it
-// there. The series colour and the pen colour follow each other.
-const std::vector<PublishedClassRow> kSeriesClasses = {
-    SeriesRow<TFastLineSeries>("TFastLineSeries",
-                               {"LinePen", "SeriesColor", "Pen.Color", "LinePen.Color"}),
-    // LineBrush and MultiArea are views of Brush.Style and Stacked; the
-    // marker's visibility is each type's own default.
-    SeriesRow<TLineSeries>("TLineSeries", {"LinePen", "LineBrush", "Pointer.Visible"}),
-    SeriesRow<THorizLineSeries>("THorizLineSeries", {"LinePen", "LineBrush", "Pointer.Visible"}),
-    SeriesRow<TPointSeries>("TPointSeries", {"LinePen", "Marks.ArrowLength"}),
-    SeriesRow<TAreaSeries>("TAreaSeries", {"LinePen", "MultiArea", "Pointer.Visible"}),
-};
-
-}  // namespace
-
-PUBLISHED_PROPERTY_TESTS(Series, kSeriesClasses);
 
 namespace {
 
@@ -197,6 +164,10 @@ TEST(SeriesTypes, EachTypeCopiesAsItsOwnKind) {
   EXPECT_FALSE(line.Pointer()->Visible());
   EXPECT_TRUE(line.DrawLine());
   TAreaSeries area;
+  // Lines and areas show a function's whole-source value as a level.
+  EXPECT_FALSE(line.WholeValueAsPoint());
+  EXPECT_FALSE(area.WholeValueAsPoint());
+  EXPECT_TRUE(points.WholeValueAsPoint());
   area.SetUseYOrigin(true);
   area.SetYOrigin(2.5);
   area.SetTransparency(250);
