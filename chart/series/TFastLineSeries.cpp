@@ -13,6 +13,8 @@ TFastLineSeries::TFastLineSeries(QObject* owner) : TCustomLineSeries(owner) {
   // The visible range keeps the first point at or past the far edge, so
   // the line runs out of the chart instead of stopping short of it.
   drawBetweenPoints_ = true;
+  // A function's one value for the whole source shows as a level line.
+  wholeValueAsPoint_ = false;
   // The pen and the series colour are one value from the start, so that a
   // copy in any property order ends where its source is.
   Pen()->SetColor(SeriesColor());

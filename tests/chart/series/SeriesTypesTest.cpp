@@ -25,6 +25,7 @@ TEST(SeriesTypes, StartUpRegistersThemByNameAndInTheGallery) {
   ASSERT_NE(line, nullptr);
   EXPECT_TRUE(line->AutoRepaint());
   EXPECT_TRUE(line->DrawAllPoints());
+  EXPECT_FALSE(line->WholeValueAsPoint()) << "a whole-source value is a level line";
   const TPlotSeriesType* entry = PlotSeriesTypes().FindByClass(&TFastLineSeries::staticMetaObject);
   ASSERT_NE(entry, nullptr);
   EXPECT_EQ(entry->DescriptionText(), QStringLiteral("Fast Line"));
