@@ -126,7 +126,7 @@ TEST(MetafileWriter, APoppedClipBringsBackTheOldPenSoTheNewOneIsSelectedAgain) {
       b.popClip();
       b.lineTo(30, 10);  // red, after the player went back to black
     });
-    const qsizetype restore = walk.records.lastIndexOf("RESTOREDC -1", walk.records.size() - 3);
+    const qsizetype restore = walk.records.lastIndexOf("RESTOREDC -1", walk.records.size() - 4);
     ASSERT_GT(restore, 0) << enhanced;
     const QString create = enhanced ? "CREATEPEN" : "CREATEPENINDIRECT";
     qsizetype next = restore + 1;
