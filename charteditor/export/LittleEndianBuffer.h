@@ -4,16 +4,18 @@
 // a million points is written by appending a few bytes at a time.
 #include <QByteArray>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <vector>
 
 class LittleEndianBuffer {
  public:
-  size_t size() const { return bytes_.size(); }
-  void reserve(size_t n) { bytes_.reserve(n); }
+  size_t size() const { return used_; }
+  void reserve(size_t n) {
+    if (n > static_cast<size_t>(bytes_.size())) bytes_.resize(static_cast<qsizetype>(n));
+  }
 
-  void u8(uint8_t v) { bytes_.push_back(static_cast<char>(v)); }
+  void u8(uint8_t v) { *grow(1) = static_cast<char>(v); }
   void u16(uint16_t v) {
     char* p = grow(2);
     p[0] = static_cast<char>(v & 0xFF);
@@ -30,7 +32,9 @@ class LittleEndianBuffer {
   void raw(const void* data, size_t n) {
     if (n) std::memcpy(grow(n), data, n);
   }
-  void zeros(size_t n) { bytes_.resize(bytes_.size() + n, 0); }
+  void zeros(size_t n) {
+    if (n) std::memset(grow(n), 0, n);
+  }
 
   void patch16(size_t at, uint16_t v) {
     bytes_[at] = static_cast<char>(v & 0xFF);
@@ -44,8 +48,10 @@ class LittleEndianBuffer {
 
   // n new bytes at the end, to be filled by the caller.
   char* grow(size_t n) {
-    const size_t at = bytes_.size();
-    bytes_.resize(at + n);
+    const size_t at = used_;
+    if (at + n > static_cast<size_t>(bytes_.size()))
+      bytes_.resize(static_cast<qsizetype>(std::max({at + n, 2 * at, size_t{256}})));
+    used_ = at + n;
     return bytes_.data() + at;
   }
   static void put32(char* p, uint32_t v) {
@@ -55,10 +61,9 @@ class LittleEndianBuffer {
     p[3] = static_cast<char>(v >> 24);
   }
 
-  QByteArray toByteArray() const {
-    return QByteArray(bytes_.data(), static_cast<qsizetype>(bytes_.size()));
-  }
+  QByteArray toByteArray() const { return bytes_.left(static_cast<qsizetype>(used_)); }
 
  private:
-  std::vector<char> bytes_;
+  QByteArray bytes_;  // its size is the capacity; used_ bytes hold data
+  size_t used_ = 0;
 };
