@@ -2,6 +2,7 @@
 
 #include "base/Exceptions.h"
 #include "gl/TextureDecoders.h"
+#include "gl/TextureEncoders.h"
 
 #include <QFile>
 #include <QIODevice>
@@ -237,6 +238,17 @@ bool TglTexture::LoadFromStream(QIODevice& stream) {
   }
   SetDataPointer(std::move(image.pixels), image.format, image.width, image.height);
   return true;
+}
+
+void TglTexture::SaveToStream(QIODevice& stream, int type) const {
+  if (!stream.isWritable())
+    raise(QStringLiteral("TglTexture.SaveToStream - the stream is not open for writing."));
+  // The whole file first: a save that fails here writes nothing.
+  const std::vector<std::uint8_t> bytes = EncodeImage({format_, width_, height_, data_}, type);
+  const qint64 size = qint64(bytes.size());
+  if (stream.write(reinterpret_cast<const char*>(bytes.data()), size) != size)
+    raise(QStringLiteral("TglTexture.SaveToStream - Couldn't write Stream: ") +
+          stream.errorString());
 }
 
 void TglTexture::SetFilter(GLenum minFilter, GLenum magFilter) {

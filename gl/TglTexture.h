@@ -86,6 +86,14 @@ class TglTexture {
   // restored).
   bool LoadFromStream(QIODevice& stream);
 
+  // Writes the pixels at the stream's position as a file of `type`: 0 BMP,
+  // 1 TGA, 2 JPEG, 3 PNG, 4 DDS (gl/TextureEncoders.h). Raises without
+  // writing anything for an unknown type, for no pixels, for compressed
+  // pixels in any type but DDS and for a stream that is not writable; raises
+  // when the stream takes fewer bytes than the file has, and the caller then
+  // discards the stream (a QSaveFile is cancelled, never committed).
+  void SaveToStream(QIODevice& stream, int type) const;
+
   // Makes the GL texture from the pixels (nothing without pixels). With the
   // test, refuses sizes and non-power-of-two sides the context cannot take.
   virtual void GenTexture(bool testTextureCreation = true) = 0;

@@ -44,13 +44,14 @@ VisibleRange Search(std::span<const double> v, double lo, double hi, bool drawBe
 }  // namespace
 
 VisibleRange CalcVisibleRange(std::span<const double> values, TChartListOrder order, double lo,
-                              double hi, bool drawBetweenPoints) {
+                              double hi, bool drawBetweenPoints, bool mayHoldNaN) {
   if (values.empty()) return {};
   switch (order) {
     case loNone:
       return {0, static_cast<int>(values.size()) - 1};
     case loAscending:
-      return Search(values, lo, hi, drawBetweenPoints);
+      if (!mayHoldNaN) return Search(values, lo, hi, drawBetweenPoints);
+      break;
     case loDescending:
       break;
   }

@@ -18,11 +18,12 @@ struct VisibleRange {
 // below `hi` (the first one at or beyond `hi` too when `drawBetweenPoints`),
 // found the way the points are ordered:
 // - loNone: every point;
-// - loAscending: by binary search. NaNs sit at the end of such a list and are
-//   never below anything, so they end the search like values beyond it;
+// - loAscending: by binary search, unless `mayHoldNaN`: a NaN is never below
+//   anything and the list may keep it anywhere (in front of values added
+//   after it, or behind them), so such a list is walked;
 // - loDescending: by walking from the first point, as an ascending search
 //   would, which for such a list mostly means all or nothing.
 // An ascending list that is not sorted (its order was set without sorting)
 // still gets indices inside the list.
 VisibleRange CalcVisibleRange(std::span<const double> values, TChartListOrder order, double lo,
-                              double hi, bool drawBetweenPoints);
+                              double hi, bool drawBetweenPoints, bool mayHoldNaN = false);

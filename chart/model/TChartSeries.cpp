@@ -1,9 +1,9 @@
 #include "chart/model/TChartSeries.h"
 
-#include "base/FormatFloat.h"
 #include "chart/core/ChartExceptions.h"
 #include "chart/core/ChartMessages.h"
 #include "chart/core/ChartPalette.h"
+#include "chart/model/TPlotFunction.h"
 
 #include <QSet>
 
@@ -25,8 +25,10 @@ TChartSeries::TChartSeries(QObject* owner) : TChartSeries(ChangeHandler{}, owner
 
 TChartSeries::TChartSeries(ChangeHandler onChange, QObject* owner)
     : TCustomChartSeries(std::move(onChange), owner),
-      percentFormat_(QStringLiteral("##0.## %")),
-      valueFormat_(QStringLiteral("#,##0.###")),
+      // The formats a translation gives (the declared defaults are the
+      // English table's).
+      percentFormat_(ChartText(ChartMsg::PercentFormat)),
+      valueFormat_(ChartText(ChartMsg::ValuesFormat)),
       valuesList_(this, [this] {
         if (constructed_) Changed();
       }) {
@@ -48,11 +50,13 @@ void TChartSeries::Init() {
 
 void TChartSeries::SetParentChart(ChartHost* value) {
   marks_->SetParentChart(value);
+  drawing_ = dynamic_cast<SeriesDrawingChart*>(value);
   TCustomChartSeries::SetParentChart(value);
 }
 
 TChartSeries::~TChartSeries() {
   destroying_ = true;
+  SetParentChart(nullptr);
   LeaveSources();
   // Dependants forget this series as their source.
   const std::vector<TChartSeries*> dependants = linked_;
@@ -125,8 +129,15 @@ int TChartSeries::AddPointXY(double x, double y, const QString& label, base::TCo
   xValues_->SetTempValue(x);
   yValues_->SetTempValue(y);
   if (OnBeforeAdd && !OnBeforeAdd(*this)) return -1;
-  const int index = xValues_->AddChartValue(xValues_->TempValue());
-  yValues_->InsertChartValue(index, yValues_->TempValue());
+  const int index = StorePoint(xValues_->TempValue(), yValues_->TempValue(), label, color);
+  if (updateCount_ == 0) NotifyNewValue(index);
+  return index;
+}
+
+int TChartSeries::StorePoint(double x, double y, const QString& label, base::TColor color) {
+  NoteValue(x, y);
+  const int index = xValues_->AddChartValue(x);
+  yValues_->InsertChartValue(index, y);
   for (int k = 2; k < valuesList_.Count(); ++k) {
     TChartValueList& list = valuesList_[k];
     list.InsertChartValue(index, list.TempValue());
@@ -143,7 +154,6 @@ int TChartSeries::AddPointXY(double x, double y, const QString& label, base::TCo
     if (labels_.size() < at) labels_.resize(at);
     labels_.insert(labels_.begin() + index, label);
   }
-  if (updateCount_ == 0) NotifyNewValue(index);
   return index;
 }
 
@@ -174,6 +184,8 @@ void TChartSeries::ClearLists() {
   labels_.clear();
   labels_.shrink_to_fit();
   marks_->Positions().Clear();
+  xMayHoldNaN_ = false;
+  yMayHoldNaN_ = false;
 }
 
 void TChartSeries::ClearValues() {
@@ -272,6 +284,7 @@ void TChartSeries::EndUpdate() {
   TrimAfterUpdate();
   NotifyValue(SeriesValueEvent::Refresh, 0);
   if (ChartHost* chart = ParentChart()) chart->BroadcastSeriesEvent(seRefresh, this);
+  Repaint();
 }
 
 void TChartSeries::TrimAfterUpdate() {
@@ -356,7 +369,11 @@ void TChartSeries::SetDataSource(QObject* source) {
   if (!source) {
     if (destroying_) return;
     LeaveSources();
-    ClearValues();
+    // A sample chart shows sample points rather than none.
+    if (ShowSampleValues && ParentChart())
+      FillSampleValues(NumSampleValues());
+    else
+      ClearValues();
     Repaint();
     return;
   }
@@ -383,7 +400,8 @@ void TChartSeries::AddDataSource(QObject* source, bool keepOthers) {
 
 QStringList TChartSeries::ExtraStoredNames() const {
   QStringList names = TCustomChartSeries::ExtraStoredNames();
-  if (DataSources().size() > 1) names << QStringLiteral("DataSources");
+  // Also a single source: no published property carries it.
+  if (!DataSources().empty()) names << QStringLiteral("DataSources");
   return names;
 }
 
@@ -455,6 +473,14 @@ void TChartSeries::NotifyValue(SeriesValueEvent event, int valueIndex) {
 }
 
 void TChartSeries::AddValues(const TChartSeries& source) {
+  if (function_) {
+    // The function computes the points from every source.
+    std::vector<TChartSeries*> sources;
+    for (QObject* s : DataSources())
+      if (auto* series = qobject_cast<TChartSeries*>(s)) sources.push_back(series);
+    function_->AddPoints(sources);
+    return;
+  }
   ClearValues();
   xValues_->SetDateTime(source.xValues_->DateTime());
   yValues_->SetDateTime(source.yValues_->DateTime());
@@ -462,6 +488,9 @@ void TChartSeries::AddValues(const TChartSeries& source) {
 }
 
 int TChartSeries::AddChartValue(const TChartSeries& source, int valueIndex) {
+  // Through the lists, not AddPointXY: a series type whose AddPointXY sets
+  // a further list would lose the source's values, and OnBeforeAdd must not
+  // put a dependant out of step with its source.
   const auto at = static_cast<std::size_t>(valueIndex);
   double x = source.xValues_->Values()[at];
   double y = source.yValues_->Values()[at];
@@ -472,18 +501,7 @@ int TChartSeries::AddChartValue(const TChartSeries& source, int valueIndex) {
   }
   const base::TColor color =
       source.hasColors_ && source.colors_.size() > at ? source.colors_[at] : clPlotColor;
-  // Added without notices: the caller sends them once the point is in.
-  const int saved = updateCount_;
-  updateCount_ = 1;
-  int index = -1;
-  try {
-    index = AddPointXY(x, y, source.GetXLabel(valueIndex), color);
-  } catch (...) {
-    updateCount_ = saved;
-    throw;
-  }
-  updateCount_ = saved;
-  return index;
+  return StorePoint(x, y, source.GetXLabel(valueIndex), color);
 }
 
 void TChartSeries::AddSourcePoint(const TChartSeries& source, int valueIndex) {
@@ -496,59 +514,6 @@ void TChartSeries::DeletedValue(const TChartSeries& /*source*/, int valueIndex) 
   if (valueIndex >= 0 && valueIndex < PointCount()) Delete(valueIndex);
 }
 
-// --- texts ------------------------------------------------------------------------------
-
-QString TChartSeries::MarkText(int index) const {
-  QString text;
-  if (index < 0 || index >= PointCount()) return text;
-  const QString sep = marks_->MultiLine() ? QStringLiteral("\r") : QStringLiteral(" ");
-  const double v = mandatory_->Values()[static_cast<std::size_t>(index)];
-  const QString value = base::FormatFloat(valueFormat_, v);
-  const QString label = GetXLabel(index);
-  const QString labelOrValue = label.isEmpty() ? value : label;
-  const double sum = mandatory_->SumOfAbsolutes();
-  const QString percent =
-      base::FormatFloat(percentFormat_, sum == 0 ? 100 : 100 * std::abs(v) / sum);
-  const QString percentTotal =
-      ChartFormat(marks_->MultiLine() ? ChartMsg::MarkOfMultiLine : ChartMsg::MarkOf,
-                  {percent, base::FormatFloat(valueFormat_, sum)});
-  const QString xText =
-      base::FormatFloat(valueFormat_, xValues_->Values()[static_cast<std::size_t>(index)]);
-  switch (marks_->Style()) {
-    case TSeriesMarks::smsValue:
-      text = value;
-      break;
-    case TSeriesMarks::smsPercent:
-      text = percent;
-      break;
-    case TSeriesMarks::smsLabel:
-      text = labelOrValue;
-      break;
-    case TSeriesMarks::smsLabelPercent:
-      text = labelOrValue + sep + percent;
-      break;
-    case TSeriesMarks::smsLabelValue:
-      text = labelOrValue + sep + value;
-      break;
-    case TSeriesMarks::smsLegend:
-      break;
-    case TSeriesMarks::smsPercentTotal:
-      text = percentTotal;
-      break;
-    case TSeriesMarks::smsLabelPercentTotal:
-      text = labelOrValue + sep + percentTotal;
-      break;
-    case TSeriesMarks::smsXValue:
-      text = xText;
-      break;
-    case TSeriesMarks::smsXY:
-      text = xText + sep + value;
-      break;
-  }
-  if (OnGetMarkText) OnGetMarkText(*this, index, text);
-  return text;
-}
-
 // --- value-list owner ------------------------------------------------------------------
 
 void TChartSeries::ValueChanged(int /*valueIndex*/) {
@@ -557,4 +522,87 @@ void TChartSeries::ValueChanged(int /*valueIndex*/) {
 
 void TChartSeries::CheckDataSource() {
   if (SeriesChart* services = Services()) services->CheckDatasource(*this);
+}
+
+// --- life in a chart ----------------------------------------------------------------------
+
+void TChartSeries::Added() {
+  if (seriesColor_ == clPlotColor) {
+    // Taken quietly: the chart tells its listeners of the new series itself.
+    seriesColor_ = FreeSeriesColor();
+  }
+  // Back in a chart: the sources tell this series of their changes again.
+  for (const QPointer<QObject>& s : dataSources_)
+    if (auto* series = qobject_cast<TChartSeries*>(s.data())) series->AddLinked(this);
+  if (ShowSampleValues && !function_) {
+    FillSampleValues(NumSampleValues());
+  } else {
+    CheckDataSource();
+  }
+}
+
+void TChartSeries::Removed() {
+  for (const QPointer<QObject>& s : dataSources_)
+    if (auto* series = qobject_cast<TChartSeries*>(s.data())) series->RemoveLinked(this);
+}
+
+base::TColor TChartSeries::FreeSeriesColor() const {
+  SeriesDrawingChart* chart = Drawing();
+  if (!chart) return GetDefaultColor(0);
+  const std::vector<TChartSeries*>& all = chart->SeriesList();
+  const auto used = [&](base::TColor c) {
+    return std::any_of(all.begin(), all.end(),
+                       [&](const TChartSeries* s) { return s != this && s->seriesColor_ == c; });
+  };
+  for (std::size_t k = 0; k < kDefaultPalette.size(); ++k)
+    if (!used(kDefaultPalette[k])) return kDefaultPalette[k];
+  return GetDefaultColor(static_cast<int>(all.size()));
+}
+
+void TChartSeries::Assign(const TCustomChartElement& source) {
+  TCustomChartSeries::Assign(source);
+  const auto* s = qobject_cast<const TChartSeries*>(&source);
+  if (!s || s == this) return;
+  LeaveSources();
+  // Settings of the lists pairwise, crosswise between a vertical and a
+  // horizontal series; further lists by position.
+  const bool cross = yMandatory_ != s->yMandatory_;
+  xValues_->Assign(cross ? *s->yValues_ : *s->xValues_);
+  yValues_->Assign(cross ? *s->xValues_ : *s->yValues_);
+  for (int k = 2; k < std::min(valuesList_.Count(), s->valuesList_.Count()); ++k)
+    valuesList_[k].Assign(s->valuesList_[k]);
+  if (!function_ && s->function_) CopyFunction(*s);
+  ClearLists();
+  if (!s->dataSources_.empty()) {
+    for (const QPointer<QObject>& up : s->dataSources_) {
+      if (!up) continue;
+      auto* series = qobject_cast<TChartSeries*>(up.data());
+      if (series == this) continue;
+      if (series) {
+        try {
+          CheckCircularSource(series);
+        } catch (const ChartException&) {
+          continue;  // would make the two feed each other
+        }
+        series->AddLinked(this);
+      }
+      dataSources_.emplace_back(up.data());
+    }
+  } else {
+    for (int i = 0; i < s->PointCount(); ++i) AddChartValue(*s, i);
+  }
+  marks_->Assign(*s->marks_);
+  SetSeriesColor(s->seriesColor_);
+  SetColorEachPoint(s->colorEachPoint_);
+  SetValueFormat(s->valueFormat_);
+  SetPercentFormat(s->percentFormat_);
+  SetHorizAxis(s->horizAxis_);
+  SetVertAxis(s->vertAxis_);
+  customHorizAxis_ = s->customHorizAxis_;
+  customVertAxis_ = s->customVertAxis_;
+  SetRecalcWhen(s->recalcWhen_);
+  SetCursor(s->cursor_);
+  SetDepth(s->depth_);
+  Repaint();
+  CheckDataSource();
 }

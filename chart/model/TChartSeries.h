@@ -17,31 +17,26 @@
 #include "base/Colors.h"
 #include "chart/core/TChartValueLists.h"
 #include "chart/model/AxisChart.h"
+#include "chart/model/SeriesChart.h"
+#include "chart/model/TChartAxis.h"
 #include "chart/model/TCustomChartSeries.h"
+#include "chart/model/TPlotFunction.h"
 #include "chart/model/TSeriesMarks.h"
 
 #include <QPointer>
 #include <QString>
 
 #include <functional>
+#include <random>
 #include <vector>
 
+class TChartAxis;
 class TChartSeries;
+struct TSeriesMarkPosition;
 
 // The colour a series or point has before one is chosen: the series takes
 // one of the chart's palette, a point the series' colour.
 inline constexpr base::TColor clPlotColor = 0x20000000;
-
-// What a series asks of its chart besides what every element asks
-// (ChartHost): whether a component may feed it, and its refill from its
-// sources. The axis panel answers both.
-class SeriesChart {
- public:
-  virtual ~SeriesChart() = default;
-  virtual bool IsValidDataSource(const TChartSeries& series, const QObject* source) const = 0;
-  // The series takes its points again from its data source.
-  virtual void CheckDatasource(TChartSeries& series) = 0;
-};
 
 // The changes a series tells its dependants of.
 enum class SeriesValueEvent { Clear = 0, Add = 1, Delete = 2, Refresh = 3, Modify = 4 };
@@ -60,6 +55,20 @@ class TChartSeries : public TCustomChartSeries,
   enum TRecalcOption { rwDelete = 1, rwModify = 2, rwInsert = 4, rwClear = 8 };
   Q_DECLARE_FLAGS(TRecalcOptions, TRecalcOption)
   Q_FLAG(TRecalcOptions)
+  // What a legend item of a point reads.
+  enum TLegendTextStyle {
+    ltsPlain,
+    ltsLeftValue,
+    ltsRightValue,
+    ltsLeftPercent,
+    ltsRightPercent,
+    ltsXValue,
+    ltsValue,
+    ltsPercent,
+    ltsXAndValue,
+    ltsXAndPercent
+  };
+  Q_ENUM(TLegendTextStyle)
 
  private:
   Q_PROPERTY(uint SeriesColor READ SeriesColor WRITE SetSeriesColor)
@@ -102,7 +111,8 @@ class TChartSeries : public TCustomChartSeries,
 
   explicit TChartSeries(QObject* owner = nullptr);
   explicit TChartSeries(ChangeHandler onChange, QObject* owner = nullptr);
-  // Leaves its sources and tells its dependants it is gone.
+  // Leaves its chart first, while still a series (the chart's listeners
+  // and Removed see one), then its sources; its dependants forget it.
   ~TChartSeries() override;
 
   // The marks follow the series into its chart.
@@ -136,12 +146,13 @@ class TChartSeries : public TCustomChartSeries,
   TChartValueList* YValues() const { return yValues_; }
   void SetYValues(TChartValueList* value);
   THorizAxis HorizAxis() const { return horizAxis_; }
-  void SetHorizAxis(THorizAxis value) { StoreRepaint(horizAxis_, value); }
+  // Another kind forgets the custom axis (unless the chart is loading).
+  void SetHorizAxis(THorizAxis value);
   // A fixed depth slot; -1 lets the chart choose.
   int ZOrder() const { return zOrder_; }
   void SetZOrder(int value) { SetIntegerProperty(zOrder_, value); }
   TVertAxis VertAxis() const { return vertAxis_; }
-  void SetVertAxis(TVertAxis value) { StoreRepaint(vertAxis_, value); }
+  void SetVertAxis(TVertAxis value);
   TRecalcOptions RecalcWhen() const { return recalcWhen_; }
   void SetRecalcWhen(TRecalcOptions value) { StoreRepaint(recalcWhen_, value); }
 
@@ -188,7 +199,13 @@ class TChartSeries : public TCustomChartSeries,
   int LabelCount() const { return static_cast<int>(labels_.size()); }
   int ColorCount() const { return static_cast<int>(colors_.size()); }
 
-  void BeginUpdate() { ++updateCount_; }
+  // The outermost BeginUpdate notes the count the fill starts from, so that
+  // every bulk fill gives its slack back (see EndUpdate).
+  void BeginUpdate() {
+    if (updateCount_++ == 0) countAtBeginUpdate_ = PointCount();
+  }
+  // The outermost one sends one refresh to the dependants, seRefresh to the
+  // chart's listeners, and asks for one paint.
   void EndUpdate();
   int UpdateCount() const { return updateCount_; }
 
@@ -204,8 +221,9 @@ class TChartSeries : public TCustomChartSeries,
   virtual double MinXValue() const { return xValues_->Minimum(); }
   virtual double MaxYValue() const { return yValues_->Maximum(); }
   virtual double MinYValue() const { return yValues_->Minimum(); }
-  virtual double MaxZValue() const { return zOrder_; }
-  virtual double MinZValue() const { return zOrder_; }
+  // The depth slot: a series' extent along the depth axis.
+  virtual double MaxZValue() const { return DepthSlot(); }
+  virtual double MinZValue() const { return DepthSlot(); }
 
   // --- sources and dependants ------------------------------------------------------
   // The first data source, or null.
@@ -255,6 +273,133 @@ class TChartSeries : public TCustomChartSeries,
   int FirstValueIndex() const { return firstValueIndex_; }
   int LastValueIndex() const { return lastValueIndex_; }
 
+  // --- axes ------------------------------------------------------------------------------
+  // A custom axis of the chart; setting one selects the custom kind (null
+  // goes back to the bottom or left axis).
+  TChartAxis* CustomHorizAxis() const { return customHorizAxis_; }
+  void SetCustomHorizAxis(TChartAxis* axis);
+  TChartAxis* CustomVertAxis() const { return customVertAxis_; }
+  void SetCustomVertAxis(TChartAxis* axis);
+  // The axes the kinds name: top or bottom, left or right, or the custom
+  // one when set (bottom and left otherwise, and for the "both" kinds).
+  // Null without a chart that draws series.
+  TChartAxis* GetHorizAxis() const;
+  TChartAxis* GetVertAxis() const;
+  // Whether the series draws against `axis` (the "both" kinds against both).
+  virtual bool AssociatedToAxis(const TChartAxis& axis) const;
+  // False for series placed in pixels, which ignore the axes.
+  virtual bool UseAxis() const { return true; }
+  // Pixel positions of point `index` (unchecked: drawing loops stay inside
+  // the points) and of any value; 0 without axes.
+  virtual int CalcXPos(int index) const;
+  virtual int CalcYPos(int index) const;
+  int CalcXPosValue(double value) const;
+  int CalcYPosValue(double value) const;
+  // The position of a mandatory value on the axis that carries them.
+  int CalcPosOfMandatoryValue(double value) const;
+  // The value under a screen x on the horizontal axis.
+  double XScreenToValue(int x) const;
+
+  // --- depth -----------------------------------------------------------------------------
+  // Takes this paint's depth slot: a fixed ZOrder raises the chart's
+  // highest slot to it; otherwise in 3D the next slot, in 2D slot 0.
+  virtual void CalcZOrder();
+  // The fixed ZOrder, else the slot CalcZOrder gave.
+  int DepthSlot() const { return zOrder_ == -1 ? autoZOrder_ : zOrder_; }
+  // Places the series at `slot` counted from the front, `seriesDepth`
+  // pixels per slot (Depth, when set, is the series' own extent); the marks
+  // stand at the middle.
+  void SetDepthExtent(int slot, int seriesDepth);
+  int StartZ() const { return startZ_; }
+  int MiddleZ() const { return middleZ_; }
+  int EndZ() const { return endZ_; }
+  // Another active series of the chart stands in the same slot in 3D.
+  virtual bool MoreSameZOrder() const;
+
+  // --- drawing -----------------------------------------------------------------------------
+  // The points between the chart rectangle's edges on the axis of the
+  // not-mandatory values (every point for an unordered list), into
+  // FirstValueIndex..LastValueIndex; both -1 when none is visible.
+  void CalcFirstLastVisibleIndex();
+  // Points go in ascending index order unless the axis that carries their
+  // order is inverted (in a rotated 3D view the horizontal one the other
+  // way round).
+  virtual bool DrawValuesForward() const;
+  // Whether series sharing a depth slot draw point `valueIndex` in list order.
+  virtual bool DrawSeriesForward(int /*valueIndex*/) const { return true; }
+  // BeforeDrawValues / AfterDrawValues.
+  virtual void DoBeforeDrawValues();
+  virtual void DoAfterDrawValues();
+  // One point; series types draw, the base draws nothing.
+  virtual void DrawValue(int /*valueIndex*/) {}
+  // DrawValue over the visible range in the drawing direction.
+  virtual void DrawAllValues();
+  // The marks of the visible points: every DrawEvery-th one that is not
+  // null and has a text, its box centred above the point.
+  void DrawMarks();
+  // The index of the point at (x, y); series types hit-test, the base
+  // finds none.
+  virtual int Clicked(int /*x*/, int /*y*/) { return -1; }
+
+  // --- legend ------------------------------------------------------------------------------
+  // Legend items are points; a legend position is the point's index.
+  virtual int CountLegendItems() const { return PointCount(); }
+  virtual int LegendToValueIndex(int legendIndex) const { return legendIndex; }
+  virtual base::TColor LegendItemColor(int legendIndex) const { return GetValueColor(legendIndex); }
+  // The legend text of item `legendIndex`; "\x06" separates the columns.
+  virtual QString LegendString(int legendIndex, TLegendTextStyle style) const;
+  // The legend symbol of item `legendIndex` (-1: the whole series) in `r`.
+  virtual void DrawLegend(int legendIndex, const TRect& r);
+  // The texts of point values: dates for a date-time list (in the format
+  // of the axis that shows them, else the locale's), else ValueFormat.
+  QString ValueText(const TChartValueList& list, double value) const;
+  // The X of point `index` as its axis labels it.
+  QString XValueText(int index) const;
+
+  // --- life in a chart ---------------------------------------------------------------------
+  // Called by the chart's list: a series joining takes a free palette
+  // colour when it has none and takes its points from its sources (or,
+  // with the sample switch on, sample points); one leaving stops hearing
+  // from its sources until it joins again.
+  virtual void Added();
+  virtual void Removed();
+  // The points, colours, labels, sources and settings of another series.
+  void Assign(const TCustomChartElement& source) override;
+
+  // --- function and sample points -------------------------------------------------------
+  // The function that computes this series from its sources, or null.
+  TPlotFunction* Function() const { return function_; }
+  // Frees the old function, takes `function` (the series owns it) and
+  // refills from the sources.
+  virtual void SetFunction(TPlotFunction* function);
+
+  // The random numbers of sample points: uniform in [0, n).
+  using SampleRandom = std::function<int(int n)>;
+  // A generator seeded once per process; tests set their own.
+  static SampleRandom DefaultSampleRandom();
+  // Series joining a chart get sample points instead of their sources' (the
+  // gallery's sample charts).
+  static bool ShowSampleValues;
+  virtual int NumSampleValues() const { return 25; }
+  // Replaces the points by `count` sample points (a series with a function
+  // recomputes instead). Raises ChartException for a count below 1.
+  void FillSampleValues(int count);
+  // Adds `count` sample points in the range the chart's axes show (or 0..n
+  // by 0..1000 when no series has points), a random walk of Y.
+  virtual void AddSampleValues(int count);
+  void SetSampleRandom(SampleRandom random) { sampleRandom_ = std::move(random); }
+
+  // --- gallery ----------------------------------------------------------------------------
+  // The look of a series in the gallery's small sample charts: no marks (set
+  // small for when they show), one colour, red for the chart's first series
+  // and blue for the others, silver when the type is not available.
+  void PrepareForGallery(bool enabled);
+  // The sub-styles the gallery offers for the type (each handed to `add` by
+  // its name); the base offers one, "Normal".
+  virtual void CreateSubGallery(const std::function<void(const QString&)>& add) const;
+  // Applies sub-style `index`; nothing in the base.
+  virtual void SetSubGallery(int /*index*/) {}
+
   // --- value-list owner ---------------------------------------------------------------
   void ValueChanged(int valueIndex) override;
   void CheckDataSource() override;
@@ -267,10 +412,35 @@ class TChartSeries : public TCustomChartSeries,
   // Adds the point of `source` at `valueIndex` (values, colour, label).
   virtual int AddChartValue(const TChartSeries& source, int valueIndex);
   [[noreturn]] void RaiseIndex(int index) const;
+  // A random integer in [0, n) from the sample generator.
+  int SampleRandomInt(int n) const;
   void CheckIndex(int index) const {
     if (index < 0 || index >= PointCount()) RaiseIndex(index);
   }
   SeriesChart* Services() const;
+  // The chart's drawing services, or null.
+  SeriesDrawingChart* Drawing() const;
+  // Inserts one point with the further lists' temp values: steps 3 to 6 of
+  // AddPointXY, with neither OnBeforeAdd nor notices.
+  int StorePoint(double x, double y, const QString& label, base::TColor color);
+  // Marks that a list may now hold a NaN, which orders nothing.
+  void NoteValue(double x, double y) {
+    if (x != x) xMayHoldNaN_ = true;
+    if (y != y) yMayHoldNaN_ = true;
+  }
+  // The canvas as a legend symbol needs it; series types may change it.
+  virtual void PrepareLegendCanvas(int /*legendIndex*/, base::TColor& /*backColor*/,
+                                   TChartBrush& /*brush*/) {}
+  // The symbol rectangle, drawn again with a clear brush (and a white pen on
+  // black) when it has the legend's own colour, so that it stays visible.
+  virtual void DrawLegendSymbolRect(const TRect& r, base::TColor backColor);
+  // Draws one mark through the marks object.
+  virtual void DrawMark(int valueIndex, const QString& text, TSeriesMarkPosition& position);
+
+  // Compute the visible range at all (Gantt and arrow series do not), and
+  // keep one point beyond the far edge (series that join points by lines).
+  bool calcVisiblePoints_ = true;
+  bool drawBetweenPoints_ = false;
 
   int firstValueIndex_ = -1;
   int lastValueIndex_ = -1;
@@ -288,6 +458,10 @@ class TChartSeries : public TCustomChartSeries,
   void RemoveLinked(TChartSeries* dependant);
   // Slack of the lists given back after a bulk fill.
   void TrimAfterUpdate();
+  // The first palette colour no other series of the chart has.
+  base::TColor FreeSeriesColor() const;
+  // A function of the same class as `source`'s, with its settings.
+  void CopyFunction(const TChartSeries& source);
 
   base::TColor seriesColor_ = clPlotColor;
   bool colorEachPoint_ = false;
@@ -316,10 +490,24 @@ class TChartSeries : public TCustomChartSeries,
   std::vector<QString> labels_;
   std::vector<QPointer<QObject>> dataSources_;
   std::vector<TChartSeries*> linked_;
-  QStringList pendingSourceNames_;  // read, not yet resolved
+  QStringList pendingSourceNames_;    // read, not yet resolved
+  QPointer<TPlotFunction> function_;  // owned through the QObject tree
+  SampleRandom sampleRandom_;
+  QPointer<TChartAxis> customHorizAxis_;
+  QPointer<TChartAxis> customVertAxis_;
+  int autoZOrder_ = 0;
+  int startZ_ = 0;
+  int middleZ_ = 0;
+  int endZ_ = 0;
   int updateCount_ = 0;
   int countAtBeginUpdate_ = 0;
   bool destroying_ = false;
+  // The chart's drawing side, found once when the series joins it.
+  SeriesDrawingChart* drawing_ = nullptr;
+  // Whether X or Y may hold a NaN: the visible range then walks the points
+  // instead of searching, since a NaN orders nothing.
+  bool xMayHoldNaN_ = false;
+  bool yMayHoldNaN_ = false;
   bool constructed_ = false;
 };
 

@@ -12,6 +12,7 @@ class FixedViewHost : public ViewHost {
   void StepForward() override {}
   void StepBack() override {}
   void GotoStep() override {}
+  void RereadStep() override {}
   void UpdateViews() override {}
   bool LoadSession() override { return false; }
   void SaveSession() override {}

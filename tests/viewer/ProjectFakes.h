@@ -3,7 +3,7 @@
 // record what they are asked, prompts answered from queues, small result files.
 #include "viewer/main/TfrmMain.h"
 #include "viewer/project/ProjectOwner.h"
-#include "viewer/project/ProjectView.h"
+#include "viewer/view/ProjectView.h"
 
 #include <QString>
 #include <QStringList>

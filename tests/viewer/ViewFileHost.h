@@ -33,6 +33,7 @@ class ViewFileHost : public ViewHost {
   void StepForward() override { reader_->NextStep(); }
   void StepBack() override { reader_->PrevStep(); }
   void GotoStep() override {}
+  void RereadStep() override {}
   void UpdateViews() override {}
   bool LoadSession() override { return false; }
   void SaveSession() override {}

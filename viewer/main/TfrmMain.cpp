@@ -9,8 +9,8 @@
 #include "viewer/main/MainWindowViews.h"
 #include "viewer/main/TAboutBox.h"
 #include "viewer/main/THistoryList.h"
-#include "viewer/project/ProjectView.h"
 #include "viewer/project/TZolProject.h"
+#include "viewer/view/ProjectView.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -4,6 +4,7 @@
 // error reports and the Start/Stop state of the main window. TfrmMain is the
 // real owner; tests supply fakes, so projects run headless.
 #include "resultdata/TDataKind.h"
+#include "viewer/widgets/MaterialView.h"
 
 #include <QString>
 #include <QStringList>
@@ -13,18 +14,6 @@
 
 class ProjectView;
 class TZolProject;
-class QWidget;
-
-// The material data window of a project, as the project sees it.
-class MaterialView {
- public:
-  virtual ~MaterialView() = default;
-  // Replaces the window's text and repaints it.
-  virtual void SetLines(const QStringList& lines) = 0;
-  virtual void Minimize() = 0;
-  // The window shown in the MDI area; destroying the MaterialView destroys it.
-  virtual QWidget* Widget() = 0;
-};
 
 class ProjectOwner {
  public:

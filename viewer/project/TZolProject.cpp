@@ -5,8 +5,8 @@
 #include "resultdata/TResultFile.h"
 #include "viewer/project/MaterialListing.h"
 #include "viewer/project/ProjectOwner.h"
-#include "viewer/project/ProjectView.h"
 #include "viewer/project/TRunOne.h"
+#include "viewer/view/ProjectView.h"
 #include "viewer/view/SessionFile.h"
 
 #include <span>

@@ -69,6 +69,7 @@ class TZolProject : public ViewHost {
   void StepBack() override;
   // Asks for the step index and goes there (clamped to 0 .. last).
   void GotoStep() override;
+  void RereadStep() override { GotoStep(CurrentStepIndex()); }
   // Sets every view to the current step's date and repaints it.
   void UpdateViews() override;
   bool LoadSession() override;

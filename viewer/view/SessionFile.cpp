@@ -1,7 +1,7 @@
 #include "viewer/view/SessionFile.h"
 
 #include "base/Convert.h"
-#include "viewer/project/ProjectView.h"
+#include "viewer/view/ProjectView.h"
 #include "viewer/view/SessionWindow.h"
 #include "viewer/view/TFloatIniFile.h"
 #include "viewer/view/TfrmGLBase.h"

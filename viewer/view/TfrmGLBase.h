@@ -10,7 +10,7 @@
 #include "gl/TGLMaterial.h"
 #include "gl/TGLTransform.h"
 #include "gl/TOpenGL.h"
-#include "viewer/project/ProjectView.h"
+#include "viewer/view/ProjectView.h"
 #include "viewer/view/ViewModel.h"
 #include "viewer/view/ViewPainter.h"
 

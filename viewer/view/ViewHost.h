@@ -61,6 +61,9 @@ class ViewHost {
   virtual void StepBack() = 0;
   // Asks for a step number and goes there.
   virtual void GotoStep() = 0;
+  // Reads the displayed step again and repaints (after an export moved the
+  // reader through the steps).
+  virtual void RereadStep() = 0;
   // Marks every view dirty and repaints it (after a legend change).
   virtual void UpdateViews() = 0;
   // Session file of all views of the project; LoadSession returns false when

@@ -5,7 +5,6 @@
 #include "base/FormatFloat.h"
 #include "platform/TApplication.h"
 #include "resultdata/InputQuery.h"
-#include "viewer/project/TZolProject.h"
 #include "viewer/view/InitialConditionsExport.h"
 #include "viewer/view/LegendFile.h"
 #include "viewer/view/TfrmGLBase.h"
@@ -58,10 +57,7 @@ ViewPopupMenus::ViewPopupMenus(TfrmGLBase& view)
   buildPopupMenu1();
   buildPmcsb();
 
-  RereadStep = [this] {
-    if (auto* project = dynamic_cast<TZolProject*>(&view_.Project()))
-      project->GotoStep(project->CurrentStepIndex());
-  };
+  RereadStep = [this] { view_.Project().RereadStep(); };
 
   // Right-clicks anywhere on the window open PopupMenu1, on the legend pmcsb.
   view_.setContextMenuPolicy(Qt::CustomContextMenu);

@@ -44,7 +44,7 @@ class ViewPopupMenus : public QObject {
   ViewDialogs& Dialogs() const { return *dialogs_; }
 
   // Reads the displayed step again after an export moved the reader; by
-  // default the project's own GotoStep to its current step.
+  // default the project's RereadStep.
   std::function<void()> RereadStep;
 
   // ---- on opening ----

@@ -3,7 +3,7 @@
 // data of the cell under the mouse in one of the project's views. The project
 // opens it, fills it through SetLines whenever the hovered material changes
 // and closes it again.
-#include "viewer/project/ProjectOwner.h"
+#include "viewer/widgets/MaterialView.h"
 #include "viewer/widgets/TViewer.h"
 
 class TZolProject;

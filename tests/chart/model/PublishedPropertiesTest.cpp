@@ -1,6 +1,7 @@
 // The model layer's persistent classes pass the checks every persistent
 // chart class passes (declared defaults, one change per change, walker
 // copies) and keep the stored order. Later model classes join the table.
+#include "chart/core/ChartEngine.h"
 #include "chart/core/PublishedProperties.h"
 #include "chart/model/TChartAxis.h"
 #include "chart/model/TChartAxisTitle.h"
@@ -57,7 +58,13 @@ const QVariantMap kAxisValues = {{"Minimum", -1.0}};
 const std::vector<PublishedClassRow> kModelClasses = {
     Row<TCustomChartElement>("TCustomChartElement"),
     Row<TCustomChartSeries>("TCustomChartSeries"),
-    Row<TChartSeries>("TChartSeries"),
+    // Its formats come from the message table: the declared defaults must be
+    // the table's entries.
+    {"TChartSeries",
+     [](TPlotPersistent::ChangeHandler onChange) {
+       ChartEngineScope engine;
+       return std::unique_ptr<TPlotPersistent>(new TChartSeries(std::move(onChange)));
+     }},
     Row<TPlotZoom>("TPlotZoom"),
     {"TCustomPlotPanelExtended",
      [](TPlotPersistent::ChangeHandler onChange) {

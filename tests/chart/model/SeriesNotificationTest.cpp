@@ -78,6 +78,18 @@ TEST_F(SeriesNotices, UpdateHoldsEverythingBackUntilItsEnd) {
   EXPECT_EQ(b->PointCount(), 1000);
   ASSERT_EQ(chart.events.size(), 1u);
   EXPECT_EQ(chart.events[0], std::make_pair(seRefresh, static_cast<TPlotPersistent*>(a.get())));
+
+  // A fill with nobody depending on it: seRefresh, then one paint request.
+  auto lone = Series("lone");
+  chart.events.clear();
+  chart.invalidations = 0;
+  chart.onInvalidate = [&] {
+    log << QStringLiteral("paint after %1 events").arg(chart.events.size());
+  };
+  lone->BeginUpdate();
+  for (int i = 0; i < 100; ++i) lone->AddPointXY(i, i);
+  lone->EndUpdate();
+  EXPECT_EQ(log, QStringList({"paint after 1 events"}));
 }
 
 TEST_F(SeriesNotices, ChainFollowsEachRecalcFlag) {
@@ -156,8 +168,9 @@ TEST_F(SeriesNotices, StoredSourceNamesGoThroughTheSameChecks) {
   chart.reading = false;
   EXPECT_EQ(a->DataSources(), std::vector<QObject*>({c}));
   EXPECT_EQ(d->DataSources(), std::vector<QObject*>({a, c}));
-  // Stored as names only when one source is not enough.
-  EXPECT_FALSE(a->ExtraStoredNames().contains(QStringLiteral("DataSources")));
+  // Stored as names, a single source too: no published property holds it.
+  EXPECT_TRUE(a->ExtraStoredNames().contains(QStringLiteral("DataSources")));
+  EXPECT_EQ(a->ExtraStoredValue(QStringLiteral("DataSources")), QStringList({"C"}));
   EXPECT_TRUE(d->ExtraStoredNames().contains(QStringLiteral("DataSources")));
   EXPECT_EQ(d->ExtraStoredValue(QStringLiteral("DataSources")), QStringList({"A", "C"}));
   // Notices now run along a chain without end: C -> A -> B and A -> D.

@@ -2,11 +2,13 @@
 // (x, y, label, colour): every list of the series agrees with it, an
 // ascending X stays sorted with equal values in arrival order, a call with
 // an index outside the points throws and changes nothing, and a null point
-// keeps its colour when ColorEachPoint goes off.
+// keeps its colour when ColorEachPoint goes off. A dependant that refuses
+// every point its user adds still holds its source's points.
 #include "chart/core/ChartEngine.h"
 #include "chart/core/ChartExceptions.h"
 #include "chart/core/ChartPalette.h"
 #include "chart/model/TChartSeries.h"
+#include "tests/chart/support/FakeSeriesChart.h"
 
 #include <gtest/gtest.h>
 
@@ -89,9 +91,16 @@ base::TColor RandomColor(std::mt19937& rng) {
 void RunRandomEdits(unsigned seed, bool ascending) {
   ChartEngineScope engine;
   std::mt19937 rng(seed);
+  FakeSeriesChart chart;
   TChartSeries s;
   s.SetSeriesColor(0x123456);
   if (!ascending) s.XValues()->SetOrder(loNone);
+  s.SetParentChart(&chart);
+  TChartSeries dependant;
+  dependant.XValues()->SetOrder(s.XValues()->Order());
+  dependant.SetParentChart(&chart);
+  dependant.SetDataSource(&s);
+  dependant.OnBeforeAdd = [](TChartSeries&) { return false; };
   Model m;
   m.ascending = ascending;
   std::uniform_int_distribution<int> xs(0, 12);
@@ -190,6 +199,15 @@ void RunRandomEdits(unsigned seed, bool ascending) {
     }
     ExpectSame(s, m);
     if (testing::Test::HasFatalFailure()) return;
+    // Exchanges, labels and colours set later reach no dependant: it holds
+    // the same points while none was exchanged.
+    if (m.sorted) {
+      ASSERT_EQ(dependant.PointCount(), s.PointCount());
+      for (int i = 0; i < s.PointCount(); ++i) {
+        ASSERT_EQ(dependant.GetXValue(i), s.GetXValue(i));
+        ASSERT_EQ(dependant.GetYValue(i), s.GetYValue(i));
+      }
+    }
   }
 }
 

@@ -43,8 +43,9 @@ VisibleRange WalkedRange(const std::vector<double>& v, TChartListOrder order, do
   return r;
 }
 
-// Sorted values with runs of equal ones, sometimes with NaNs at the end
-// (where an ascending list keeps them).
+// Sorted values with runs of equal ones, sometimes with NaNs: at the end,
+// or anywhere (a list keeps a NaN added first in front of the values added
+// after it).
 std::vector<double> SortedWithRuns(std::mt19937& rng) {
   std::uniform_int_distribution<int> size(0, 40), run(1, 4), step(0, 3), coin(0, 5);
   std::vector<double> v;
@@ -54,7 +55,17 @@ std::vector<double> SortedWithRuns(std::mt19937& rng) {
     for (int k = run(rng); k > 0; --k) v.push_back(x);
     x += step(rng) * 0.5;
   }
-  if (coin(rng) == 0) v.insert(v.end(), run(rng), std::numeric_limits<double>::quiet_NaN());
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  switch (coin(rng)) {
+    case 0:
+      v.insert(v.end(), run(rng), nan);
+      break;
+    case 1:
+      v.insert(v.begin() + static_cast<long>(rng() % (v.size() + 1)), run(rng), nan);
+      break;
+    default:
+      break;
+  }
   return v;
 }
 
@@ -86,7 +97,8 @@ TEST(SeriesVisibleRangeEqualsThePointWalk, RandomListsAndZooms) {
     const auto order = static_cast<TChartListOrder>(rng() % 3);
     if (order == loDescending) std::reverse(v.begin(), v.end());
     const VisibleRange expected = WalkedRange(v, order, lo, hi, between);
-    const VisibleRange got = CalcVisibleRange(v, order, lo, hi, between);
+    const bool anyNaN = std::any_of(v.begin(), v.end(), [](double x) { return std::isnan(x); });
+    const VisibleRange got = CalcVisibleRange(v, order, lo, hi, between, anyNaN);
     if (expected.first >= 0 && expected.last >= expected.first) ++nonEmpty;
     ASSERT_EQ(got, expected) << "trial " << trial << " order " << order << " lo " << lo << " hi "
                              << hi << " between " << between << " count " << v.size();

@@ -1,7 +1,8 @@
 #pragma once
-// What a project (TZolProject) asks of each of its view windows. The project
-// owns its views through this interface and never sees a widget type, so its
-// logic runs headless in tests with fake views; the real view is TfrmGLBase.
+// What a view window offers the project (TZolProject) that owns it. The
+// project owns its views through this interface and never sees a widget type,
+// so its logic runs headless in tests with fake views; the real view is
+// TfrmGLBase. It lives with the views so that they need nothing of the project.
 //
 // Every call arrives on the GUI thread. None of them may run an event loop
 // (no processEvents, no modal dialog): the project calls them in the middle
