@@ -4,6 +4,7 @@
 #include "StorageTestTypes.h"
 #include "chart/core/ChartEngine.h"
 #include "chart/model/TChart.h"
+#include "chart/series/SeriesTypeRegistrations.h"
 #include "charteditor/export/TChartChart.h"
 
 #include <QBuffer>
@@ -24,7 +25,8 @@ class StorageTest : public ::testing::Test {
     return s;
   }
 
-  ChartEngineScope engine{RegisterStorageTestClasses, RegisterChartFileClasses};
+  ChartEngineScope engine{RegisterSeriesTypes, RegisterStorageTestClasses,
+                          RegisterChartFileClasses};
   TChart chart;
 };
 
