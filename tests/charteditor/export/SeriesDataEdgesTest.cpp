@@ -111,6 +111,15 @@ TEST_F(SeriesDataEdges, LabelsOfTheFirstSeriesDecideForAll) {
   EXPECT_EQ(ExportBytes(text), QByteArray("1\t2\r\n\r\n"));
 }
 
+TEST_F(SeriesDataEdges, XValuesGoOutWhenAnySeriesHasThem) {
+  auto* a = Add<TStoreLineSeries>(QStringLiteral("A"));
+  a->AddPointXY(0, 1);
+  auto* b = Add<TStoreLineSeries>(QStringLiteral("B"));
+  b->AddPointXY(5, 2);
+  TSeriesDataText text(&chart, nullptr);
+  EXPECT_EQ(ExportBytes(text), QByteArray("0\t1\t5\t2\r\n\r\n"));
+}
+
 TEST_F(SeriesDataEdges, ClipboardGetsTheText) {
   auto* s = Add<TStoreLineSeries>(QStringLiteral("S"));
   s->AddPointXY(0, 1.5, QStringLiteral("20 \u00b0C"));
