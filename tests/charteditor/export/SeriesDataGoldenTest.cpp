@@ -29,6 +29,7 @@ TEST_F(SeriesDataGolden, TextOfTwoUnequalSeries) {
     const char* locale;
     char separator;
     QByteArray expected;
+    bool index = true;
   };
   const Case cases[] = {
       {"C", '\t',
@@ -49,12 +50,19 @@ TEST_F(SeriesDataGolden, TextOfTwoUnequalSeries) {
        "1\t\t2\t20,5\t1\t6\r\n"
        "2\tc\t3\t0\t\t\r\n"
        "\r\n"},
+      {"C", ';',
+       "Text;X;A;X;B\r\n"
+       "a;1;10;0;5\r\n"
+       ";2;20.5;1;6\r\n"  // an empty first field keeps its separator
+       "c;3;0;;\r\n"
+       "\r\n",
+       false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.locale) + " " + c.separator);
     QLocale::setDefault(QLocale(QString::fromLatin1(c.locale)));
     TSeriesDataText text(&chart, nullptr);
-    text.IncludeIndex = true;
+    text.IncludeIndex = c.index;
     text.IncludeHeader = true;
     text.TextSeparator = QLatin1Char(c.separator);
     EXPECT_EQ(ExportBytes(text), c.expected);
