@@ -10,6 +10,8 @@ TChartTools::~TChartTools() {
 
 TChartTool* TChartTools::Add(std::unique_ptr<TChartTool> tool) {
   if (!tool) return nullptr;
+  // The list owns it; a component owner would free it a second time.
+  tool->setParent(nullptr);
   tool->SetParentChart(chart_);
   tools_.push_back(std::move(tool));
   return tools_.back().get();

@@ -177,22 +177,6 @@ TEST_F(AxisPanelDrawing, AnInvertedAxisDrawsBackwards) {
                               "after a", "titles 0"}));
 }
 
-TEST_F(AxisPanelDrawing, PointsAreClippedToTheChart) {
-  chart.SetView3D(false);
-  Series("a", 2);
-  Paint();
-  const QString r = QStringLiteral("%1,%2,%3,%4")
-                        .arg(chart.ChartRect().Left)
-                        .arg(chart.ChartRect().Top)
-                        .arg(chart.ChartRect().Right)
-                        .arg(chart.ChartRect().Bottom);
-  EXPECT_TRUE(backend.lines().join('\n').contains(r)) << r.toStdString();
-  const qsizetype clips = backend.lines().filter(QStringLiteral("pushClip")).size();
-  chart.SetClipPoints(false);
-  Paint();
-  EXPECT_EQ(backend.lines().filter(QStringLiteral("pushClip")).size(), clips - 1);
-}
-
 class SeriesEventLog final : public TPlotEventListener {
  public:
   std::vector<std::pair<int, bool>> events;  // kind, still a series

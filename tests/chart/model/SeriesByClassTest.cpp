@@ -4,6 +4,7 @@
 #include "chart/canvas/RecordingBackend.h"
 #include "chart/core/ChartClassRegistry.h"
 #include "chart/core/ChartEngine.h"
+#include "chart/model/ModelClassRegistrations.h"
 #include "chart/model/SeriesByClass.h"
 #include "chart/model/TCustomAxisPanel.h"
 #include "chart/model/TPlotFunction.h"
@@ -182,6 +183,19 @@ TEST_F(SeriesByClass, IconOfAChartlessSeriesLeavesItUnchanged) {
   EXPECT_FALSE(second.lines(QStringLiteral("rectangle")).isEmpty());
   EXPECT_EQ(line->ParentChart(), &chart);
   EXPECT_NE(&chart.Canvas().ReferenceCanvas(), static_cast<DrawingBackend*>(&second));
+}
+
+TEST(ModelClassesByName, AxesTitlesAndMarks) {
+  ChartEngineScope engine{RegisterModelClasses};
+  QObject owner;
+  for (const char* name : {"TChartAxisTitle", "TChartAxis", "tchartdepthaxis", "TSeriesMarks"}) {
+    SCOPED_TRACE(name);
+    TPlotPersistent* made = ChartClasses().Create(QString::fromLatin1(name), &owner);
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(QString::fromLatin1(made->metaObject()->className()).toLower(),
+              QString::fromLatin1(name).toLower());
+    EXPECT_EQ(made->parent(), &owner);
+  }
 }
 
 }  // namespace
