@@ -2,6 +2,7 @@
 
 #include "chart/model/TPlotSeriesTypes.h"
 #include "chart/series/FunctionRegistrations.h"
+#include "chart/series/TFastLineSeries.h"
 
 void RegisterSeriesTypes(ChartClassRegistry& classes) {
   // Each series type adds its line here as it arrives, all on the standard
@@ -9,8 +10,8 @@ void RegisterSeriesTypes(ChartClassRegistry& classes) {
   // series  line 2, bar 2, horizontal bar 2, area 2, point 2, pie 1,
   //         fast line 2, horizontal line 1, shape 2, Gantt 1, arrow 2,
   //         bubble 1 (description and sample series count).
-  // For example:
-  //   RegisterSeriesClass<TLineSeries>(classes, ChartMsg::GalleryLine, ChartMsg::PageStandard, 2);
+  RegisterSeriesClass<TFastLineSeries>(classes, ChartMsg::GalleryFastLine, ChartMsg::PageStandard,
+                                       2);
   // The functions come after every series type.
   RegisterFunctionTypes(classes);
 }
