@@ -139,7 +139,7 @@ void WmfWriterBackend::writeCreateBrush(int, const BackendBrush& brush) {
     }
     const DibParts dib = EncodeDib(pattern, BmpDepth::Bits24);
     const size_t at = begin(kPatternBrush);
-    out_.u16(5);  // a device-independent pattern
+    out_.u16(6);  // a device-independent pattern with RGB colours
     out_.u16(0);  // RGB colours
     out_.raw(dib.info.constData(), static_cast<size_t>(dib.info.size()));
     out_.raw(dib.bits.constData(), static_cast<size_t>(dib.bits.size()));
