@@ -22,6 +22,20 @@ constexpr uint32_t kHeader = 1, kPolygon = 3, kPolyline = 4, kSetWindowExt = 9, 
                    kPolyline16 = 87, kPatternBrush = 94, kExtCreatePen = 95;
 
 constexpr size_t kHeaderSize = 108;
+
+// The edge past `v`, where there is one.
+int32_t past(int v) {
+  return v == std::numeric_limits<int>::max() ? v : v + 1;
+}
+
+int32_t plus(int a, int b) {
+  return static_cast<int32_t>(std::clamp<long long>(1LL * a + b, INT32_MIN, INT32_MAX));
+}
+
+int32_t span(int from, int to) {
+  return static_cast<int32_t>(std::clamp<long long>(static_cast<long long>(to) - from, 0,
+                                                    std::numeric_limits<int32_t>::max()));
+}
 constexpr uint32_t kSignature = 0x464D4520;  // " EMF"
 
 uint32_t hatchOf(TBrushStyle style) {
@@ -342,7 +356,7 @@ void EmfWriterBackend::fillRect(const TRect& r) {
   useBrush(brush_);
   useBackground();
   // Without an outline a rectangle is one smaller each way.
-  shape(kRectangle, {r.Left, r.Top, r.Right + 1, r.Bottom + 1}, {});
+  shape(kRectangle, {r.Left, r.Top, past(r.Right), past(r.Bottom)}, {});
 }
 
 void EmfWriterBackend::setPixel(int x, int y, base::TColor color) {
@@ -358,7 +372,7 @@ void EmfWriterBackend::text(int x, int y, const QString& s) {
   const uint32_t count = static_cast<uint32_t>(s.size());
   const uint32_t stringBytes = (count * 2 + 3) / 4 * 4;
   const size_t at = begin(kExtTextOutW);
-  rect({x, y, x + extent.width(), y + extent.height()});
+  rect({x, y, plus(x, extent.width()), plus(y, extent.height())});
   out_.u32(1);  // compatible graphics mode
   out_.f32(0);
   out_.f32(0);
@@ -399,14 +413,17 @@ void EmfWriterBackend::textOutline(int x, int y, const QString& s) {
   text(x, y, s);
   simple(kEndPath, {});
   const QSize extent = textExtent(s);
-  simple(kStrokeAndFillPath, {x, y, x + extent.width(), y + extent.height()});
+  simple(kStrokeAndFillPath, {x, y, plus(x, extent.width()), plus(y, extent.height())});
 }
 
 // --- images ----------------------------------------------------------------------------
 
 void EmfWriterBackend::draw(int x, int y, const QImage& image) {
   if (image.isNull()) return;
-  stretchDraw({x, y, x + image.width(), y + image.height()}, image);
+  const auto edge = [](int at, int length) {
+    return static_cast<int>(std::min<long long>(INT32_MAX, 1LL * at + length));
+  };
+  stretchDraw({x, y, edge(x, image.width()), edge(y, image.height())}, image);
 }
 
 void EmfWriterBackend::stretchDraw(const TRect& r, const QImage& image) {
@@ -415,7 +432,7 @@ void EmfWriterBackend::stretchDraw(const TRect& r, const QImage& image) {
   const DibParts dib = EncodeDib(image, BmpDepth::Bits24);
   const uint32_t fixed = 80;
   const size_t at = begin(kStretchDiBits);
-  rect({r.Left, r.Top, r.Right - 1, r.Bottom - 1});
+  rect({r.Left, r.Top, r.Right - 1, r.Bottom - 1});  // not empty: no overflow
   out_.i32(r.Left);
   out_.i32(r.Top);
   out_.i32(0);
@@ -428,8 +445,8 @@ void EmfWriterBackend::stretchDraw(const TRect& r, const QImage& image) {
   out_.u32(static_cast<uint32_t>(dib.bits.size()));
   out_.u32(0);           // RGB colours
   out_.u32(0x00CC0020);  // source copy
-  out_.i32(r.Width());
-  out_.i32(r.Height());
+  out_.i32(span(r.Left, r.Right));
+  out_.i32(span(r.Top, r.Bottom));
   out_.raw(dib.info.constData(), static_cast<size_t>(dib.info.size()));
   out_.raw(dib.bits.constData(), static_cast<size_t>(dib.bits.size()));
   end(at);
@@ -439,15 +456,17 @@ void EmfWriterBackend::tiledDraw(const TRect& r, const QImage& image) {
   if (image.isNull() || r.IsEmpty()) return;
   // One image of the tiled area, no larger than the picture: a tile per
   // record could run to millions.
-  const int w = std::min(r.Width(), std::max(size_.width(), image.width()));
-  const int h = std::min(r.Height(), std::max(size_.height(), image.height()));
+  const int w = std::min(span(r.Left, r.Right), std::max(size_.width(), image.width()));
+  const int h = std::min(span(r.Top, r.Bottom), std::max(size_.height(), image.height()));
   QImage tiled(w, h, QImage::Format_RGB32);
   {
     QPainter p(&tiled);
     p.fillRect(tiled.rect(), QBrush(image));
   }
   pushClipRect(r);
-  stretchDraw({r.Left, r.Top, r.Left + w, r.Top + h}, tiled);
+  stretchDraw({r.Left, r.Top, static_cast<int>(std::min<long long>(INT32_MAX, 1LL * r.Left + w)),
+               static_cast<int>(std::min<long long>(INT32_MAX, 1LL * r.Top + h))},
+              tiled);
   popClip();
 }
 

@@ -72,11 +72,13 @@ uint32_t MetafileBackend::colorRef(base::TColor color) {
 }
 
 bool MetafileBackend::sameDirection(const TRect& r, QPoint start, QPoint end) {
-  // Twice the centre keeps everything in integers.
-  const long long cx = static_cast<long long>(r.Left) + r.Right;
-  const long long cy = static_cast<long long>(r.Top) + r.Bottom;
-  const long long ax = 2LL * start.x() - cx, ay = 2LL * start.y() - cy;
-  const long long bx = 2LL * end.x() - cx, by = 2LL * end.y() - cy;
+  // Twice the centre keeps everything in integers; products of such
+  // values need more than 64 bits.
+  using Wide = __int128;
+  const Wide cx = static_cast<Wide>(r.Left) + r.Right;
+  const Wide cy = static_cast<Wide>(r.Top) + r.Bottom;
+  const Wide ax = 2 * static_cast<Wide>(start.x()) - cx, ay = 2 * static_cast<Wide>(start.y()) - cy;
+  const Wide bx = 2 * static_cast<Wide>(end.x()) - cx, by = 2 * static_cast<Wide>(end.y()) - cy;
   return ax * by - ay * bx == 0 && ax * bx + ay * by >= 0;
 }
 

@@ -139,7 +139,7 @@ void WmfWriterBackend::writeCreateBrush(int, const BackendBrush& brush) {
     }
     const DibParts dib = EncodeDib(pattern, BmpDepth::Bits24);
     const size_t at = begin(kPatternBrush);
-    out_.u16(5);  // a device-independent pattern
+    out_.u16(6);  // a device-independent pattern with RGB colours
     out_.u16(0);  // RGB colours
     out_.raw(dib.info.constData(), static_cast<size_t>(dib.info.size()));
     out_.raw(dib.bits.constData(), static_cast<size_t>(dib.bits.size()));
@@ -383,7 +383,10 @@ void WmfWriterBackend::textOutline(int x, int y, const QString& s) {
 
 void WmfWriterBackend::draw(int x, int y, const QImage& image) {
   if (image.isNull()) return;
-  stretchDraw({x, y, x + image.width(), y + image.height()}, image);
+  const auto edge = [](int at, int length) {
+    return static_cast<int>(std::min<long long>(INT32_MAX, 1LL * at + length));
+  };
+  stretchDraw({x, y, edge(x, image.width()), edge(y, image.height())}, image);
 }
 
 void WmfWriterBackend::stretchDraw(const TRect& r, const QImage& source) {
@@ -412,15 +415,19 @@ void WmfWriterBackend::stretchDraw(const TRect& r, const QImage& source) {
 void WmfWriterBackend::tiledDraw(const TRect& r, const QImage& image) {
   if (image.isNull() || r.IsEmpty()) return;
   // One image of the tiled area, no larger than the picture.
-  const int w = std::min(r.Width(), std::max(size_.width(), image.width()));
-  const int h = std::min(r.Height(), std::max(size_.height(), image.height()));
+  const long long rw = static_cast<long long>(r.Right) - r.Left;
+  const long long rh = static_cast<long long>(r.Bottom) - r.Top;
+  const int w = static_cast<int>(std::min<long long>(rw, std::max(size_.width(), image.width())));
+  const int h = static_cast<int>(std::min<long long>(rh, std::max(size_.height(), image.height())));
   QImage tiled(w, h, QImage::Format_RGB32);
   {
     QPainter p(&tiled);
     p.fillRect(tiled.rect(), QBrush(image));
   }
   pushClipRect(r);
-  stretchDraw({r.Left, r.Top, r.Left + w, r.Top + h}, tiled);
+  stretchDraw({r.Left, r.Top, static_cast<int>(std::min<long long>(INT32_MAX, 1LL * r.Left + w)),
+               static_cast<int>(std::min<long long>(INT32_MAX, 1LL * r.Top + h))},
+              tiled);
   popClip();
 }
 

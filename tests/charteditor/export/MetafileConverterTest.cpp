@@ -3,8 +3,11 @@
 // probed where each shape, line and text must have left its colour. A
 // missing converter skips the test with its name.
 #include "MetafileScript.h"
+#include "chart/canvas/QPainterBackend.h"
 #include "charteditor/export/EmfWriterBackend.h"
+#include "charteditor/export/MetafileWriters.h"
 #include "charteditor/export/WmfWriterBackend.h"
+#include "tests/chart/support/FakePlotPanel.h"
 #include "tests/support/Artifacts.h"
 #include "tests/support/MetafileWalker.h"
 
@@ -89,6 +92,20 @@ void ExpectProbes(const QImage& image, bool ellipseInside, const std::string& wh
   EXPECT_EQ(below, 0) << who << ": ink below the text";
 }
 
+// Our own render of the scene passes the same probes, and is kept beside
+// the converters' for a look.
+TEST(MetafileConverters, TheProbesHoldOnOurOwnRender) {
+  QImage image(kW, kH, QImage::Format_RGB32);
+  image.fill(Qt::gray);
+  {
+    QPainter painter(&image);
+    QPainterBackend backend(painter);
+    ProbeScene(backend);
+  }
+  testsupport::saveArtifact(image, "metafile-scene-ours.png");
+  ExpectProbes(image, true, "ours");
+}
+
 QString Tool(const char* name) {
   return QStandardPaths::findExecutable(QString::fromLatin1(name));
 }
@@ -140,6 +157,52 @@ TEST(MetafileConverters, PlainPictureOpensInTheSvgAndPngConverters) {
   testsupport::saveArtifact(image, "metafile-scene-wmf2gd.png");
   ASSERT_EQ(image.size(), QSize(kW, kH));
   ExpectProbes(image.convertToFormat(QImage::Format_RGB32), false, "wmf2gd");
+}
+
+// The panel's own metafiles, drawn by the converters, match its bitmap at
+// the panel and in the middle of the chart rectangle.
+TEST(MetafileConverters, PanelMetafilesMatchThePanelsBitmap) {
+  const QString emfTool = Tool("emf2svg-conv"), wmfTool = Tool("wmf2gd");
+  if (emfTool.isEmpty() || wmfTool.isEmpty())
+    GTEST_SKIP() << "emf2svg-conv or wmf2gd not installed (packages emf2svg, libwmf-bin)";
+  MetafileWritersScope writers;
+  FakePlotPanel panel;
+  panel.SetColor(base::clCream);
+  panel.SetMarginTop(15);
+  panel.drawHook = DrawFakeChart;
+  const QImage ours =
+      panel.CreateBitmap(base::clCream, {0, 0, 400, 250}, TCustomPlotPanel::pfDevice);
+  QTemporaryDir dir;
+  for (bool enhanced : {true, false}) {
+    const TMetafile meta = panel.CreateMetafile(enhanced, {0, 0, 400, 250});
+    const QString in = dir.filePath(enhanced ? "panel.emf" : "panel.wmf");
+    const QString out = dir.filePath(enhanced ? "panel.svg" : "panel.png");
+    ASSERT_TRUE(WriteFile(in, meta.Data));
+    const QString failure = enhanced
+                                ? RunTool(emfTool, {"-i", in, "-o", out})
+                                : RunTool(wmfTool, {"-t", "png", "--maxwidth=399",
+                                                    "--maxheight=249", "--maxsize", "-o", out, in});
+    ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
+    QImage theirs;
+    if (enhanced) {
+      QSvgRenderer renderer(ReadFile(out));
+      ASSERT_TRUE(renderer.isValid());
+      theirs = QImage(399, 249, QImage::Format_RGB32);
+      theirs.fill(Qt::gray);
+      QPainter p(&theirs);
+      renderer.render(&p, QRectF(0, 0, 399, 249));
+    } else {
+      theirs = QImage(out).convertToFormat(QImage::Format_RGB32);
+    }
+    testsupport::saveArtifact(theirs, enhanced ? "panel-emf2svg.png" : "panel-wmf2gd.png");
+    ASSERT_EQ(theirs.size(), QSize(399, 249));
+    const TRect chart = panel.ChartRect();
+    for (QPoint at : {QPoint(3, 3), QPoint(395, 245),
+                      QPoint((chart.Left + chart.Right) / 2, (chart.Top + chart.Bottom) / 2)})
+      EXPECT_TRUE(Near(theirs.pixel(at), ours.pixel(at), 8))
+          << (enhanced ? "EMF" : "WMF") << " at " << at.x() << "," << at.y() << ": " << std::hex
+          << theirs.pixel(at) << " against " << ours.pixel(at);
+  }
 }
 
 }  // namespace

@@ -152,6 +152,28 @@ TEST(MetafileWriter, ClipsLeftOpenAreClosedBeforeTheEnd) {
   }
 }
 
+TEST(MetafileWriter, CoordinatesAtTheEndsOfTheRangeAreWrittenWithoutOverflow) {
+  constexpr int kMin = INT32_MIN, kMax = INT32_MAX;
+  QImage tile(2, 2, QImage::Format_RGB32);
+  tile.fill(Qt::red);
+  for (bool enhanced : {true, false}) {
+    const MetafileWalk walk = Walk(enhanced, [&](DrawingBackend& b) {
+      b.fillRect({kMin, kMin, kMax, kMax});
+      b.pie({kMin, kMin, kMax, kMax}, QPoint(kMax, 0), QPoint(kMax, 1));
+      b.pie({kMin, kMin, kMax, kMax}, QPoint(kMin, kMin), QPoint(kMax, kMax));
+      b.stretchDraw({kMin, kMin, kMax, kMax}, tile);
+      b.tiledDraw({kMin, kMin, kMax, kMax}, tile);
+      b.draw(kMax - 1, kMax - 1, tile);
+      b.setMapping(QSize(1, 1), {0, 0, kMax, kMax});
+      b.lineTo(kMax, kMin);
+      b.textOut(kMax, kMax, QStringLiteral("x"));
+      b.textOutline(kMax, kMax, QStringLiteral("x"));
+    });
+    EXPECT_EQ(RecordsNamed(walk, "PIE").size(), 2)
+        << "near and opposite radials are no whole ellipse";
+  }
+}
+
 TEST(MetafileWriter, HeadersDescribeThePicture) {
   for (QSize size : {QSize(1, 1), QSize(399, 249), QSize(3000, 2000)}) {
     for (bool enhanced : {true, false}) {
