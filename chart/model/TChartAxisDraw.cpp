@@ -184,8 +184,7 @@ void TChartAxis::DrawLinearLabels(DrawState& s) {
   for (int n = 0; v > top && n < bound; ++n)
     if (!stepDown(v)) return;
   // A label lies on the axis, give or take a millionth of a step (or of the
-  // range, when a step given by the user is wider than it); a date also
-  // within the calendar.
+  // range, when a step given by the user is wider than it).
   const double slack = 1e-6 * std::min(inc, std::abs(CurRange));
   const double lowest = CurMinimum - slack;
   const double highest = CurMaximum + slack;
@@ -193,7 +192,6 @@ void TChartAxis::DrawLinearLabels(DrawState& s) {
   double last = 0;
   auto draw = [&](double value) {
     if (!(value >= lowest && value <= highest)) return;
-    if (IsDateTimeCache && !base::IsValidDateTime(value)) return;
     if (drawn && value == last) return;  // a step below the value's precision
     DrawValueLabel(s, value);
     drawn = true;
