@@ -11,6 +11,7 @@ class TChart : public TCustomChart {
   // The back wall's pen under its old name; stored with the wall.
   Q_PROPERTY(TChartPen* Frame READ Frame WRITE SetFrame STORED false)
   Q_PROPERTY(TChartWall* LeftWall READ LeftWall WRITE SetLeftWall)
+  Q_PROPERTY(TChartLegend* Legend READ Legend WRITE SetLegend)
   Q_PROPERTY(TChartRightWall* RightWall READ RightWall WRITE SetRightWall)
   Q_PROPERTY(
       PlotInput::TMouseButton ScrollMouseButton READ ScrollMouseButton WRITE SetScrollMouseButton)

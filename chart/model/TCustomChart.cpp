@@ -18,7 +18,19 @@ TCustomChart::TCustomChart(QObject* parent)
       title_(new TChartTitle(this, {}, this)),
       subTitle_(new TChartTitle(this, {}, this)),
       foot_(new TChartFootTitle(this, {}, this)),
-      subFoot_(new TChartFootTitle(this, {}, this)) {}
+      subFoot_(new TChartFootTitle(this, {}, this)),
+      legend_(new TChartLegend(this, {}, this)) {
+  // The chart's events have their say in the legend's drawing.
+  legend_->OnGetText = [this](TChartLegend::TLegendStyle style, int index, QString& text) {
+    if (OnGetLegendText) OnGetLegendText(*this, style, index, text);
+  };
+  legend_->OnGetRect = [this](TRect& box) {
+    if (OnGetLegendRect) OnGetLegendRect(*this, box);
+  };
+  legend_->OnGetPos = [this](int index, int& x, int& y, int& xColor) {
+    if (OnGetLegendPos) OnGetLegendPos(*this, index, x, y, xColor);
+  };
+}
 
 TCustomChart::~TCustomChart() {
   // The parts must not reach a half-destroyed chart.
@@ -36,6 +48,9 @@ void TCustomChart::SetLeftWall(TChartWall* value) {
 }
 void TCustomChart::SetRightWall(TChartRightWall* value) {
   if (value && value != rightWall_) rightWall_->Assign(*value);
+}
+void TCustomChart::SetLegend(TChartLegend* value) {
+  if (value && value != legend_) legend_->Assign(*value);
 }
 void TCustomChart::SetTitle(TChartTitle* value) {
   if (value && value != title_) title_->Assign(*value);
@@ -60,6 +75,7 @@ void TCustomChart::Assign(const TCustomPlotPanel& source) {
     subTitle_->Assign(*other->subTitle_);
     foot_->Assign(*other->foot_);
     subFoot_->Assign(*other->subFoot_);
+    legend_->Assign(*other->legend_);
     SetScrollMouseButton(other->scrollMouseButton_);
   }
   TCustomAxisPanel::Assign(source);
@@ -98,11 +114,7 @@ bool TCustomChart::IsFreeSeriesColor(base::TColor color, bool checkBackground) c
 }
 
 QString TCustomChart::FormattedValueLegend(const TChartSeries& series, int index) const {
-  // The legend's text style rules once the legend is there; until then the
-  // series' own default.
-  QString text = series.LegendString(index, TChartSeries::ltsLeftValue);
-  text.replace(QLatin1Char('\r'), QLatin1Char(' '));
-  return text;
+  return legend_->FormattedValue(series, index);
 }
 
 QString TCustomChart::AxisTitleOrName(const TChartAxis& axis) const {
@@ -122,12 +134,6 @@ bool TCustomChart::SomeSeriesUsesAxes() const {
     anyActive = true;
   }
   return !anyActive;
-}
-
-void TCustomChart::ElementDetached(TPlotPersistent* element) {
-  // Nothing may point at a series that is going away.
-  if (element == cursorSeries_) cursorSeries_ = nullptr;
-  TCustomAxisPanel::ElementDetached(element);
 }
 
 std::array<TChartAxis*, 4> TCustomChart::StandardAxes() const {

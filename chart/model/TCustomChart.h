@@ -2,6 +2,7 @@
 // The complete chart: the axis panel with its four walls, four titles and
 // the legend. It fills in the panel's painting steps, finds the part of the
 // chart under the mouse, and turns drags into zooming and panning.
+#include "chart/model/TChartLegend.h"
 #include "chart/model/TChartTitle.h"
 #include "chart/model/TChartWall.h"
 #include "chart/model/TCustomAxisPanel.h"
@@ -55,8 +56,8 @@ class TCustomChart : public TCustomAxisPanel {
       std::function<void(const TChartAxis&, double& newMinimum, double& newMaximum, bool& allow)>;
   using LegendPosEvent = std::function<void(TCustomChart&, int index, int& x, int& y, int& xColor)>;
   using LegendRectEvent = std::function<void(TCustomChart&, TRect& rect)>;
-  using LegendTextEvent =
-      std::function<void(TCustomChart&, int legendStyle, int index, QString& text)>;
+  using LegendTextEvent = std::function<void(TCustomChart&, TChartLegend::TLegendStyle style,
+                                             int index, QString& text)>;
 
   explicit TCustomChart(QObject* parent = nullptr);
   ~TCustomChart() override;
@@ -66,6 +67,8 @@ class TCustomChart : public TCustomAxisPanel {
   TChartWall* BottomWall() const { return bottomWall_; }
   TChartWall* LeftWall() const { return leftWall_; }
   TChartRightWall* RightWall() const { return rightWall_; }
+  TChartLegend* Legend() const { return legend_; }
+  void SetLegend(TChartLegend* value);
   // The setters copy the given part's values.
   void SetBackWall(TChartBackWall* value);
   void SetBottomWall(TChartWall* value);
@@ -107,6 +110,7 @@ class TCustomChart : public TCustomAxisPanel {
   // False when a series has `color`, or (when asked) the panel or back wall has it.
   bool IsFreeSeriesColor(base::TColor color, bool checkBackground) const;
   QString FormattedValueLegend(const TChartSeries& series, int index) const override;
+  base::TColor LegendBackColor() const override { return legend_->Color(); }
   // The axis title's caption, else the axis' name from the message table.
   QString AxisTitleOrName(const TChartAxis& axis) const;
   // No active series, or one that draws against axes: then walls and drags exist.
@@ -117,7 +121,6 @@ class TCustomChart : public TCustomAxisPanel {
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   void MouseMove(TShiftState shift, int x, int y) override;
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
-  void MouseLeave() override;
   // One notch: `down` scrolls the vertical axes up their range.
   void MouseWheel(bool down);
   // The zoom drag's rectangle over a finished picture, in the zoom's own
@@ -144,7 +147,6 @@ class TCustomChart : public TCustomAxisPanel {
   int CalcWallSize(const TChartAxis& axis) const override;
   void DrawBackgroundAndWalls() override;
   void RecalcWidthHeight() override;
-  void ElementDetached(TPlotPersistent* element) override;
 
  private:
   struct SavedAxis {
@@ -172,11 +174,10 @@ class TCustomChart : public TCustomAxisPanel {
   TChartTitle* subTitle_;
   TChartFootTitle* foot_;
   TChartFootTitle* subFoot_;
+  TChartLegend* legend_;
   TMouseButton scrollMouseButton_ = mbRight;
   std::array<SavedAxis, 4> saved_{};
   bool nothingSaved_ = true;
   // Inside a paint, the chart rectangle only shrinks and stays on the panel.
   bool reducing_ = false;
-  // The series whose cursor is shown, if any.
-  TChartSeries* cursorSeries_ = nullptr;
 };

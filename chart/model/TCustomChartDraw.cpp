@@ -48,14 +48,21 @@ void TCustomChart::DrawTitlesAndLegend(bool beforeSeries) {
       }
     }
   };
+  const bool legend = legend_->MustDraw();
   if (beforeSeries) {
+    // A side legend takes its room before the titles, a top or bottom one
+    // after them.
+    const bool placed = legend && !legend_->CustomPosition();
+    if (placed && legend_->Vertical()) legend_->Draw();
     drawTitles(false);
+    if (placed && !legend_->Vertical()) legend_->Draw();
   } else {
+    if (legend && legend_->CustomPosition()) legend_->Draw();
     drawTitles(true);
   }
   canvas.Restore3D();
 
-  if (beforeSeries || !View3D() || !View3DWalls() || !SomeSeriesUsesAxes()) return;
+  if (beforeSeries || !View3D() || !View3DWalls()) return;
   bool someUsesAxes = false;
   for (const TChartSeries* s : SeriesList()) someUsesAxes |= s->Active() && s->UseAxis();
   if (!someUsesAxes) return;

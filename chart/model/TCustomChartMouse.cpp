@@ -25,6 +25,10 @@ bool TCustomChart::HasClickHandlers(const TChartSeries& series) const {
 
 TChartClickedPart TCustomChart::CalcClickedPart(int x, int y, bool onlyWithEvents) const {
   TChartClickedPart part;
+  if (legend_->Visible() && (part.PointIndex = legend_->Clicked(x, y)) != -1) {
+    part.Part = cpLegend;
+    return part;
+  }
   const std::vector<TChartSeries*>& list = SeriesList();
   auto& canvas = const_cast<TCustomChart*>(this)->Canvas();
   for (auto it = list.rbegin(); it != list.rend(); ++it) {
@@ -80,6 +84,7 @@ void TCustomChart::MouseDown(TMouseButton button, TShiftState shift, int x, int 
   };
   switch (part.Part) {
     case cpLegend:
+      if (legend_->ShowsCheckBoxes()) handled = legend_->ToggleItemSeries(part.PointIndex);
       if (OnClickLegend) ask([&] { OnClickLegend(*this, button, shift, x, y); });
       break;
     case cpAxis:
@@ -209,11 +214,9 @@ void TCustomChart::PanAxis(TChartAxis& axis, int from, int to, bool& moved) {
 void TCustomChart::ShowSeriesCursor(int x, int y) {
   for (TChartSeries* s : SeriesList()) {
     if (!s->Active() || s->Cursor() == crDefault || s->Clicked(x, y) == -1) continue;
-    cursorSeries_ = s;
     SetCurrentCursor(s->Cursor());
     return;
   }
-  cursorSeries_ = nullptr;
   SetCurrentCursor(Cursor());
 }
 
@@ -240,11 +243,6 @@ void TCustomChart::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
   }
   Panning().Active = false;
   NotifyToolsMouse(meUp, button, shift, x, y);
-}
-
-void TCustomChart::MouseLeave() {
-  TCustomAxisPanel::MouseLeave();
-  cursorSeries_ = nullptr;
 }
 
 void TCustomChart::MouseWheel(bool down) {

@@ -28,6 +28,12 @@ class TPlotCustomShapePosition : public TPlotCustomShape {
 
   void Assign(const TPlotCustomShapePosition& source);
 
+ protected:
+  // Heirs with their own gradient defaults (the legend's).
+  TPlotCustomShapePosition(ChartHost* parentChart, ChangeHandler onChange, QObject* parent,
+                           GradientClass gradientClass)
+      : TPlotCustomShape(parentChart, std::move(onChange), parent, gradientClass) {}
+
  private:
   // Moves the box, keeping its size, and pins it.
   void MoveTo(int left, int top);

@@ -42,6 +42,8 @@ TEST_F(ChartClickedPart, EachPartAtItsOwnPoint) {
   const TChartAxis& left = *chart.LeftAxis();
   const TChartAxis& bottom = *chart.BottomAxis();
   const TRect mark = second->Marks()->Positions().GetPosition(1)->Bounds();
+  const auto& items = chart.Legend()->Items();
+  ASSERT_EQ(items.size(), 2u);
   const struct {
     const char* what;
     QPoint at;
@@ -50,6 +52,7 @@ TEST_F(ChartClickedPart, EachPartAtItsOwnPoint) {
     const TChartSeries* series;
     const TChartAxis* axis;
   } cases[] = {
+      {"legend item", Centre(items[1].rect), cpLegend, items[1].index, nullptr, nullptr},
       // The later series is on top where both pass.
       {"crossing point",
        {first->CalcXPos(2), first->CalcYPos(2)},
@@ -98,6 +101,9 @@ TEST_F(ChartClickedPart, EachPartAtItsOwnPoint) {
     SCOPED_TRACE(k.what);
     const TChartClickedPart part = chart.CalcClickedPart(k.at.x(), k.at.y(), false);
     EXPECT_EQ(part.Part, k.part);
+    if (k.part == cpLegend) {
+      EXPECT_EQ(part.PointIndex, k.index);
+    }
     if (k.part == cpSeries || k.part == cpSeriesMarks) {
       EXPECT_EQ(part.PointIndex, k.index);
       EXPECT_EQ(part.ASeries, k.series);

@@ -52,20 +52,26 @@ class ChartLayout : public testing::Test {
   }
 };
 
+// Panel, legend (a side one takes its room first), titles, back wall,
+// axes, series: the legend's box ends at the chart's right (388) less the
+// shadow (3) and its frame (1 + 1); the chart's right edge lies 3 % of its
+// width (11) left of the box.
 TEST_F(ChartLayout, StepsComeInPaintOrder) {
   TitleAndFoot();
   Series(3);
   Series(3);
   Paint();
   const int panel = Find(QStringLiteral("fillRect 0,0,400,250"));
-  const int title = Find(QStringLiteral("textOut 188,10 \"Title\""));
-  const int foot = Find(QStringLiteral("textOut 190,227 \"Foot\""));
+  const int legend = Find(QStringLiteral("rectangle 312,25,383,53 pen[$000000 w1 psSolid"));
+  const int title = Find(QStringLiteral("textOut 144,10 \"Title\""));
+  const int foot = Find(QStringLiteral("textOut 146,227 \"Foot\""));
   // The axes leave the wall its rectangle less their labels' room.
-  const int wall = Find(QStringLiteral("rectangle 34,28,388,203 pen[$000000"));
+  const int wall = Find(QStringLiteral("rectangle 34,28,301,203 pen[$000000"));
   const int axis = Find(QStringLiteral("textOut 27,22 \"20\""));
-  const int series = Find(QStringLiteral("lineTo 211,115 pen[$0000FF"));
+  const int series = Find(QStringLiteral("lineTo 168,115 pen[$0000FF"));
   EXPECT_EQ(panel, 7);
-  EXPECT_LT(panel, title);
+  EXPECT_LT(panel, legend);
+  EXPECT_LT(legend, title);
   EXPECT_LT(title, foot);
   EXPECT_LT(foot, wall);
   EXPECT_LT(wall, axis);
@@ -74,13 +80,20 @@ TEST_F(ChartLayout, StepsComeInPaintOrder) {
   EXPECT_EQ(Find(QStringLiteral("textOut"), series), -1);
   EXPECT_EQ(Find(QStringLiteral("rectangle"), series), -1);
 
+  chart.Legend()->SetAlignment(TChartLegend::laTop);
+  Paint();
+  EXPECT_EQ(Find(QStringLiteral("textOut 188,10 \"Title\"")), Find(QStringLiteral("textOut")));
+  EXPECT_GT(Find(QStringLiteral("rectangle")), Find(QStringLiteral("textOut 190,227 \"Foot\"")));
+
+  chart.Legend()->SetAlignment(TChartLegend::laRight);
   chart.SetAxisBehind(false);
   Paint();
-  EXPECT_LT(Find(QStringLiteral("lineTo 211,115 pen[$0000FF")),
+  EXPECT_LT(Find(QStringLiteral("lineTo 168,115 pen[$0000FF")),
             Find(QStringLiteral("textOut 27,22 \"20\"")));
 }
 
 TEST_F(ChartLayout, TitlesTakeTheirRoomFromTheChart) {
+  chart.Legend()->SetVisible(false);
   TitleAndFoot();
   Series(3);
   chart.SetAxisVisible(false);
@@ -103,12 +116,22 @@ TEST_F(ChartLayout, TitlesTakeTheirRoomFromTheChart) {
   EXPECT_GE(Find(QStringLiteral("textOut 198,41 \"b\"")), 0);
   // Right-aligned: ends half a "W" inside the box, whose right is the chart's + 1.
   EXPECT_GE(Find(QStringLiteral("textOut 367,227 \"Foot\"")), 0);
+
+  // A framed title (width 3) starts its text inside the frame and leaves
+  // the frame's width again below it: 10 + 3 + 13 + 3, then 3 + 5.
+  chart.SubTitle()->SetVisible(false);
+  chart.Title()->Frame()->SetVisible(true);
+  chart.Title()->Frame()->SetWidth(3);
+  Paint();
+  EXPECT_GE(Find(QStringLiteral("textOut 11,13 \"Title\"")), 0);
+  EXPECT_EQ(chart.ChartRect().Top, 37);
 }
 
 // A thick foot frame must not reach into the chart: the chart's bottom edge
 // (exclusive) stays at or above the frame's top; thin frames keep the
 // usual gap of 5.
 TEST_F(ChartLayout, FootFramesStayOutOfTheChart) {
+  chart.Legend()->SetVisible(false);
   chart.Foot()->SetText({QStringLiteral("Foot")});
   Series(3);
   chart.SetAxisVisible(false);
@@ -147,6 +170,7 @@ TEST_F(ChartLayout, ChartRectangleStaysOnTheCrowdedPanel) {
 }
 
 TEST_F(ChartLayout, SeriesWithoutAxesGetNoWalls) {
+  chart.Legend()->SetVisible(false);
   Series<TNoAxesTestSeries>(3);
   chart.BackWall()->SetTransparent(false);
   Paint();

@@ -6,12 +6,15 @@
 #include "chart/model/TChart.h"
 #include "chart/model/TChartAxis.h"
 #include "chart/model/TChartAxisTitle.h"
+#include "chart/model/TChartLegend.h"
 #include "chart/model/TChartSeries.h"
 #include "chart/model/TChartTitle.h"
 #include "chart/model/TChartWall.h"
 #include "chart/model/TCustomAxisPanel.h"
 #include "chart/model/TCustomChartElement.h"
 #include "chart/model/TCustomChartSeries.h"
+#include "chart/model/TLegendSymbol.h"
+#include "chart/model/TPlotCustomShapePosition.h"
 #include "chart/model/TPlotZoom.h"
 #include "chart/model/TSeriesMarks.h"
 #include "tests/chart/support/FakePlotPanel.h"
@@ -109,6 +112,10 @@ const std::vector<PublishedClassRow> kModelClasses = {
     RowSetHandler<TChartAxisTitle>("TChartAxisTitle"),
     RowSetHandler<TSeriesMarks>("TSeriesMarks"),
     RowSetHandler<TSeriesMarksGradient>("TSeriesMarksGradient"),
+    RowSetHandler<TPlotCustomShapePosition>("TPlotCustomShapePosition"),
+    RowSetHandler<TLegendSymbol>("TLegendSymbol"),
+    RowSetHandler<TChartLegendGradient>("TChartLegendGradient"),
+    RowSetHandler<TChartLegend>("TChartLegend"),
     RowSetHandler<TChartWall>("TChartWall"),
     RowSetHandler<TChartBackWall>("TChartBackWall"),
     RowSetHandler<TChartRightWall>("TChartRightWall"),
@@ -152,9 +159,16 @@ TEST(ModelPublishedProperties, KeepTheStoredOrder) {
                             "Page ScaleLastPage"));
   EXPECT_EQ(PublishedNames(TPlotZoom::staticMetaObject),
             "Allow Animated AnimatedSteps Brush Direction KeyShift MinimumPixels MouseButton Pen");
+  EXPECT_EQ(PublishedNames(TChartLegend::staticMetaObject),
+            "Brush Frame Visible Bevel BevelWidth Color Font Gradient ShadowColor ShadowSize "
+            "ShapeStyle Transparency Transparent CustomPosition Left Top Alignment CheckBoxes "
+            "CurrentPage DividingLines FirstValue FontSeriesColor HorizMargin Inverted LegendStyle "
+            "MaxNumRows ResizeChart Symbol TextStyle TopPos VertMargin VertSpacing ColorWidth");
+  EXPECT_EQ(PublishedNames(TLegendSymbol::staticMetaObject),
+            "Continuous Position Width WidthUnits");
   EXPECT_TRUE(PublishedNames(TChart::staticMetaObject)
                   .endsWith("MaxPointsPerPage Page ScaleLastPage BackWall BottomWall Foot Frame "
-                            "LeftWall RightWall ScrollMouseButton SubFoot SubTitle Title"));
+                            "LeftWall Legend RightWall ScrollMouseButton SubFoot SubTitle Title"));
   EXPECT_EQ(PublishedNames(TChartWall::staticMetaObject),
             "Brush Color Dark3D Gradient Pen Size Transparent Visible");
   EXPECT_EQ(PublishedNames(TChartTitle::staticMetaObject),
