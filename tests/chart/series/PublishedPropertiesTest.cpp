@@ -2,10 +2,12 @@
 // chart class passes (declared defaults, one change per change, walker
 // copies) and keep the stored order. Series types join the table as they
 // arrive.
+#include "chart/core/ChartEngine.h"
 #include "chart/core/PublishedProperties.h"
 #include "chart/series/TAddPlotFunction.h"
 #include "chart/series/TAveragePlotFunction.h"
 #include "chart/series/TExtremePlotFunction.h"
+#include "chart/series/TFastLineSeries.h"
 #include "chart/series/TManySeriesPlotFunction.h"
 #include "chart/series/TPlotMovingFunction.h"
 #include "tests/chart/support/PublishedPropertyChecks.h"
@@ -26,7 +28,24 @@ PublishedClassRow RowSetHandler(const char* name) {
           }};
 }
 
+template <class T>
+PublishedClassRow SeriesRow(const char* name, QStringList skip = {}) {
+  return {name,
+          [](TPlotPersistent::ChangeHandler onChange) {
+            ChartEngineScope engine;
+            auto object = std::make_unique<T>();
+            object->SetChangeHandler(std::move(onChange));
+            return std::unique_ptr<TPlotPersistent>(std::move(object));
+          },
+          {},
+          skip};
+}
+
+// LinePen is the element's Pen under a second name: the walk covers it
+// there. The series colour and the pen colour follow each other.
 const std::vector<PublishedClassRow> kSeriesClasses = {
+    SeriesRow<TFastLineSeries>("TFastLineSeries",
+                               {"LinePen", "SeriesColor", "Pen.Color", "LinePen.Color"}),
     RowSetHandler<TAddPlotFunction>("TAddPlotFunction"),
     RowSetHandler<TSubtractPlotFunction>("TSubtractPlotFunction"),
     RowSetHandler<TMultiplyPlotFunction>("TMultiplyPlotFunction"),

@@ -1,42 +1,15 @@
 // The series layer's types: made by name through the start-up
-// registrations, offered by the gallery, and passing the checks of every
-// persistent chart class.
+// registrations and offered by the gallery (their published-property rows
+// are in PublishedPropertiesTest.cpp).
 #include "chart/core/ChartEngine.h"
 #include "chart/model/TPlotSeriesTypes.h"
 #include "chart/series/SeriesTypeRegistrations.h"
 #include "chart/series/TFastLineSeries.h"
-#include "tests/chart/support/PublishedPropertyChecks.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <vector>
-
-namespace {
-
-template <class T>
-PublishedClassRow SeriesRow(const char* name, QStringList skip = {}) {
-  return {name,
-          [](TPlotPersistent::ChangeHandler onChange) {
-            ChartEngineScope engine;
-            auto object = std::make_unique<T>();
-            object->SetChangeHandler(std::move(onChange));
-            return std::unique_ptr<TPlotPersistent>(std::move(object));
-          },
-          {},
-          skip};
-}
-
-// LinePen is the element's Pen under a second name: the walk covers it
-// there. The series colour and the pen colour follow each other.
-const std::vector<PublishedClassRow> kSeriesClasses = {
-    SeriesRow<TFastLineSeries>("TFastLineSeries",
-                               {"LinePen", "SeriesColor", "Pen.Color", "LinePen.Color"}),
-};
-
-}  // namespace
-
-PUBLISHED_PROPERTY_TESTS(Series, kSeriesClasses);
 
 namespace {
 
