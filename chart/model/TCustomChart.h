@@ -121,6 +121,8 @@ class TCustomChart : public TCustomAxisPanel {
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   void MouseMove(TShiftState shift, int x, int y) override;
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+  // Drops a zoom or pan drag without zooming or panning.
+  void CancelDrags();
   // One notch: `down` scrolls the vertical axes up their range.
   void MouseWheel(bool down);
   // The zoom drag's rectangle over a finished picture, in the zoom's own

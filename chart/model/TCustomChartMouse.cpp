@@ -245,6 +245,14 @@ void TCustomChart::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
   NotifyToolsMouse(meUp, button, shift, x, y);
 }
 
+void TCustomChart::CancelDrags() {
+  if (Zoom()->Active) {
+    Zoom()->Active = false;
+    ZoomRectangleChanged();
+  }
+  Panning().Active = false;
+}
+
 void TCustomChart::MouseWheel(bool down) {
   if (!ChartSwitches().WheelScrolls) return;
   if (nothingSaved_) SaveAxes();

@@ -59,6 +59,9 @@ void ChartWidget::wheelEvent(QWheelEvent* event) {
 void ChartWidget::mouseDoubleClickEvent(QMouseEvent* event) {
   TChart* chart = Chart();
   if (!chart) return;
+  // The window had the second press as a plain one, and a drag may have
+  // started from it: the double click takes its place.
+  chart->CancelDrags();
   const QPoint p = event->position().toPoint();
   chart->MouseDown(PlotInput::FromQtButton(event->button()),
                    PlotInput::FromQtState(event->modifiers(), event->buttons()) | ssDouble, p.x(),

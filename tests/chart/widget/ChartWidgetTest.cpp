@@ -305,6 +305,29 @@ TEST_F(ChartInWidget, BackgroundClickIsOfferedOnce) {
   EXPECT_EQ(offers, 2) << "outside every part";
 }
 
+TEST_F(ChartInWidget, SeriesClicksAndDoubleClicksReachTheSeries) {
+  std::vector<std::pair<char, int>> heard;
+  series_->OnClick = [&](TChartSeries&, int index, int, int, int, int) {
+    heard.emplace_back('c', index);
+  };
+  series_->OnDblClick = [&](TChartSeries&, int index, int, int, int, int) {
+    heard.emplace_back('d', index);
+  };
+  widget_.repaint();
+  const QPoint p(series_->CalcXPos(4), series_->CalcYPos(4));
+  // What a window gets for a double click: a click, a press, the double
+  // click and a release.
+  QTest::mouseClick(&widget_, Qt::LeftButton, {}, p);
+  QTest::mousePress(&widget_, Qt::LeftButton, {}, p);
+  QTest::mouseDClick(&widget_, Qt::LeftButton, {}, p);
+  QTest::mouseRelease(&widget_, Qt::LeftButton, {}, p);
+  Settle();
+  ASSERT_FALSE(heard.empty());
+  EXPECT_EQ(heard.front(), std::make_pair('c', 4));
+  EXPECT_EQ(heard.back(), std::make_pair('d', 4));
+  EXPECT_FALSE(chart_.Zoom()->Active) << "a click on a point leaves no drag behind";
+}
+
 TEST_F(ChartInWidget, CheckBoxClickTogglesItsSeries) {
   std::unique_ptr<TLineTestSeries> other = std::make_unique<TLineTestSeries>();
   other->AddPointXY(1, 1);
