@@ -2,6 +2,7 @@
 # One entry point for building, running, testing, benchmarking and fuzzing Veltrano.
 #   ./build.sh run [FILES...]  Release build, then Veltrano on FILES (default: a demo result file)
 #   ./build.sh test            sanitizer build, then every test (starts Xvfb when needed)
+#   ./build.sh build           Release build of the program, tools and benchmarks
 #   ./build.sh bench [FILTER]  Release build, then the benchmarks
 #   ./build.sh fuzz [SECONDS]  clang libFuzzer build, then each fuzz target for SECONDS (default 60)
 #   ./build.sh fuzz --total S  the same, the targets sharing S seconds between them
@@ -119,6 +120,13 @@ cmd_run() {
   exec "$dir/app/veltrano" "$@"
 }
 
+# Release build of everything (program, tools, benchmarks): warnings that only
+# the optimiser sees fail here, before a user's first run meets them.
+cmd_build() {
+  install_packages
+  configure_and_build "$BUILD_ROOT/release" all -DCMAKE_BUILD_TYPE=Release -DVELTRANO_BENCH=ON
+}
+
 cmd_bench() {
   install_packages
   local dir=$BUILD_ROOT/release
@@ -162,6 +170,7 @@ cmd_fuzz() {
 case "${1:-}" in
   run) shift; cmd_run "$@" ;;
   test) shift; cmd_test "$@" ;;
+  build) shift; cmd_build ;;
   bench) shift; cmd_bench "$@" ;;
   fuzz) shift; cmd_fuzz "$@" ;;
   *) sed -n '2,7p' "$0" | sed 's/^# \{0,1\}//'; exit 2 ;;

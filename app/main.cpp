@@ -1,6 +1,9 @@
 // Starts Veltrano: the application object that keeps exceptions inside the
 // event loop, a compatibility-profile GL format for the fixed-function views,
-// the main window, and the result files named on the command line.
+// the chart engine for the program's whole life (its texts, cursors and
+// registrations before any chart window opens), the main window, and the
+// result files named on the command line.
+#include "chart/core/ChartEngine.h"
 #include "platform/SettingsStore.h"
 #include "platform/TApplication.h"
 #include "viewer/main/TfrmMain.h"
@@ -17,6 +20,8 @@ int main(int argc, char** argv) {
   TApplication::setOrganizationName(QString::fromLatin1(platform::SettingsStore::Organisation));
   TApplication::setApplicationName(QString::fromLatin1(platform::SettingsStore::Application));
   TApplication::setApplicationVersion(QStringLiteral(VELTRANO_VERSION));
+  // After the application object: the engine takes the desktop's font.
+  const ChartEngineScope chartEngine;
 
   platform::SettingsStore settings;
   TfrmMain window(settings);

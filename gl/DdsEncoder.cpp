@@ -38,7 +38,7 @@ std::vector<std::uint8_t> EncodeDds(const TTextureImageView& view) {
 
   std::vector<std::uint8_t> out;
   out.reserve(128 + pixels.size());
-  out.insert(out.end(), {'D', 'D', 'S', ' '});
+  put32(out, fourCC("DDS "));
   put32(out, 124);
   put32(out, kCaps | kHeight | kWidth | kPixelFormat | (compressed ? kLinearSize : kPitch));
   put32(out, std::uint32_t(view.height));

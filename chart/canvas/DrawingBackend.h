@@ -43,8 +43,8 @@ struct BackendBrush {
 
 // A font. `height` follows the classic convention: negative is the
 // character height in logical pixels, positive the cell height; both give
-// a pixel size of |height|. `angle` is the escapement in tenths of a degree,
-// counter-clockwise. `charExtra` is added after every character.
+// a pixel size of |height|; 0 asks for the default height. `angle` is the escapement in tenths of a
+// degree, counter-clockwise. `charExtra` is added after every character.
 struct BackendFont {
   QString name = QStringLiteral("DejaVu Sans");
   int height = -13;
@@ -54,6 +54,10 @@ struct BackendFont {
   int charExtra = 0;
   friend bool operator==(const BackendFont&, const BackendFont&) = default;
 };
+
+// The pixel size of a font's height: |height|, and for a height of 0 the
+// chart's default font size, never a one-pixel font.
+int FontPixelHeight(const BackendFont& font);
 
 enum class BackMode { Transparent, Opaque };
 

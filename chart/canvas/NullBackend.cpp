@@ -5,8 +5,7 @@
 #include <limits>
 
 int NullBackend::pixelHeight(const BackendFont& font) {
-  return font.height == std::numeric_limits<int>::min() ? std::numeric_limits<int>::max()
-                                                        : std::abs(font.height);
+  return FontPixelHeight(font);
 }
 
 bool NullBackend::penInks() const {

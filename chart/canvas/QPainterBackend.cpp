@@ -117,9 +117,7 @@ QPainterBackend::~QPainterBackend() {
 
 QFont QPainterBackend::toQFont(const BackendFont& font) {
   QFont f(font.name);
-  const int h = font.height == std::numeric_limits<int>::min() ? std::numeric_limits<int>::max()
-                                                               : std::abs(font.height);
-  f.setPixelSize(std::clamp(h, 1, 0xFFFF));
+  f.setPixelSize(std::clamp(FontPixelHeight(font), 1, 0xFFFF));
   f.setBold(font.style.testFlag(Graphics::fsBold));
   f.setItalic(font.style.testFlag(Graphics::fsItalic));
   f.setUnderline(font.style.testFlag(Graphics::fsUnderline));
@@ -156,7 +154,8 @@ QPen QPainterBackend::qpen(base::TColor color, bool solid) const {
     p.setCapStyle(pen_.endStyle == Graphics::esRound    ? Qt::RoundCap
                   : pen_.endStyle == Graphics::esSquare ? Qt::SquareCap
                                                         : Qt::FlatCap);
-    p.setJoinStyle(pen_.endStyle == Graphics::esRound ? Qt::RoundJoin : Qt::MiterJoin);
+    // A wide pen's corners are round whatever its ends.
+    p.setJoinStyle(Qt::RoundJoin);
   }
   if (solid) return p;
   if (pen_.smallDots) {
@@ -438,6 +437,10 @@ void QPainterBackend::lineTo(int x, int y) {
   position_ = QPoint(x, y);
   // Chart lines come one segment at a time and by the million: near the
   // device they go straight to the painter with the pen already set.
+  if (from == position_ && !cosmetic()) {
+    wideDot(from);
+    return;
+  }
   if (!lineReady_) prepareLines();
   if (lineFast_ && lineBox_.contains(from) && lineBox_.contains(position_)) {
     active().drawLine(from, position_);
@@ -445,6 +448,24 @@ void QPainterBackend::lineTo(int x, int y) {
   }
   const QPointF pts[2] = {QPointF(from), QPointF(position_)};
   strokeLines(pts);
+}
+
+void QPainterBackend::wideDot(QPoint at) {
+  lineReady_ = false;
+  if (pen_.style == Graphics::psClear && !pen_.smallDots) return;
+  if (!logicalDeviceRect(penGrow()).contains(QPointF(at))) return;  // nothing of it shows
+  const double w = pen_.width;
+  const QRectF box(at.x() + 0.5 - w / 2, at.y() + 0.5 - w / 2, w, w);
+  QPainterPath path;
+  if (pen_.endStyle == Graphics::esRound)
+    path.addEllipse(box);
+  else
+    path.addRect(box);
+  QPainter& p = active();
+  beginRop(p);
+  p.setPen(Qt::NoPen);
+  emitFill(p, path, QBrush(base::ToQColor(pen_.color)));
+  endRop(p);
 }
 
 void QPainterBackend::polyline(std::span<const QPoint> points) {

@@ -111,6 +111,8 @@ class QPainterBackend : public DrawingBackend {
   double penGrow() const;
   void strokePolyline(std::span<const QPointF> points);
   void strokeLines(std::span<const QPointF> points);
+  // A zero-length line of a wide pen: a dot of the pen's width.
+  void wideDot(QPoint at);
   void fillPath(const QPainterPath& path);
   void hatchWithLines(QPainter& p, const QPainterPath& path) const;
   // Fills the shape with the brush and strokes it with the pen.

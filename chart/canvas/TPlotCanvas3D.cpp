@@ -273,8 +273,11 @@ void TPlotCanvas3D::Frame3D(TRect& r, base::TColor topColor, base::TColor bottom
   DrawingBackend& b = ReferenceCanvas();
   BackendPen pen = b.pen();
   pen.width = 1;
-  --r.Right;
-  --r.Bottom;
+  // Steps that stop at the ends of int: a box at INT_MIN or INT_MAX bounds
+  // is still drawn (the backend clips it) without overflowing.
+  auto step = [](int& v, int by) { v = base::SaturateToInt(int64_t(v) + by); };
+  step(r.Right, -1);
+  step(r.Bottom, -1);
   for (int ring = 0; ring < width; ++ring) {
     pen.color = topColor;
     b.setPen(pen);
@@ -284,15 +287,17 @@ void TPlotCanvas3D::Frame3D(TRect& r, base::TColor topColor, base::TColor bottom
     b.setPen(pen);
     // Ends one short of the corner so that the polyline, which leaves out
     // its last pixel, still lights the bottom-left one.
-    const QPoint bottom[] = {{r.Right, r.Top}, {r.Right, r.Bottom}, {r.Left - 1, r.Bottom}};
+    const QPoint bottom[] = {{r.Right, r.Top},
+                             {r.Right, r.Bottom},
+                             {base::SaturateToInt(int64_t(r.Left) - 1), r.Bottom}};
     b.polyline(bottom);
-    ++r.Left;
-    ++r.Top;
-    --r.Right;
-    --r.Bottom;
+    step(r.Left, 1);
+    step(r.Top, 1);
+    step(r.Right, -1);
+    step(r.Bottom, -1);
   }
-  ++r.Right;
-  ++r.Bottom;
+  step(r.Right, 1);
+  step(r.Bottom, 1);
 }
 
 // --- clipping ---------------------------------------------------------------------------

@@ -16,17 +16,27 @@ namespace {
 
 int starts = 0;
 base::TDateTime lowestDate = 0;
+// The default font before the start-up took the desktop's, put back by the
+// last stop.
+QString fontNameBefore;
+int fontSizeBefore = 0;
 
 std::vector<ChartClassRegistrar>& registrars() {
   static std::vector<ChartClassRegistrar> list;
   return list;
 }
 
+// The desktop's family at size 8 always: a desktop's own size (9 to 11)
+// would change every chart text, and the heights charts store.
+constexpr int kChartFontSize = 8;
+
 void takeDesktopFont() {
+  fontNameBefore = DefaultChartFontName();
+  fontSizeBefore = DefaultChartFontSize();
   // The font database needs a GUI application; without one the default stays.
   if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return;
   const QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-  SetDefaultChartFont(font.family(), font.pointSize());
+  SetDefaultChartFont(font.family(), kChartFontSize);
 }
 
 void undo() {
@@ -34,6 +44,7 @@ void undo() {
   SetPlotHandCursorInstalled(false);
   ClearChartMessages();
   lowestDate = 0;
+  SetDefaultChartFont(fontNameBefore, fontSizeBefore);
 }
 
 }  // namespace

@@ -12,6 +12,15 @@ TChartValueList::TChartValueList(TChartValueListOwner* owner, const QString& nam
                                  ChangeHandler onChange)
     : TPlotPersistent(std::move(onChange)), owner_(owner), name_(name) {}
 
+// Axes read these flags: the owner's chart repaints, as for changed values.
+void TChartValueList::SetDateTime(bool value) {
+  if (Store(dateTime_, value) && owner_) owner_->ValueChanged(-1);
+}
+
+void TChartValueList::SetOrder(TChartListOrder value) {
+  if (Store(order_, value) && owner_) owner_->ValueChanged(-1);
+}
+
 void TChartValueList::SetValueSource(const QString& value) {
   if (Store(valueSource_, value) && owner_) owner_->CheckDataSource();
 }

@@ -49,11 +49,11 @@ class TChartValueList : public TPlotPersistent {
   TChartValueList(TChartValueListOwner* owner, const QString& name, ChangeHandler onChange = {});
 
   bool DateTime() const { return dateTime_; }
-  void SetDateTime(bool value) { Store(dateTime_, value); }
+  void SetDateTime(bool value);
   QString Name() const { return name_; }
   void SetName(const QString& value) { Store(name_, value); }
   TChartListOrder Order() const { return order_; }
-  void SetOrder(TChartListOrder value) { Store(order_, value); }
+  void SetOrder(TChartListOrder value);
   QString ValueSource() const { return valueSource_; }
   // A new source field makes the owner refill the series.
   void SetValueSource(const QString& value);

@@ -13,7 +13,7 @@
 
 namespace {
 constexpr double kSmallestStep = 1e-12;
-}
+}  // namespace
 
 TChartAxis::TChartAxis(TAxisChart* chart, bool horizontal, bool otherSide, QObject* parent)
     : TPlotPersistent([this] { AxisChanged(); }, parent),
@@ -25,6 +25,7 @@ TChartAxis::TChartAxis(TAxisChart* chart, bool horizontal, bool otherSide, QObje
       ticksInner_(new TDarkGrayPen([this] { Changed(); }, this)),
       minorTicks_(new TDarkGrayPen([this] { Changed(); }, this)),
       labelsFont_(new TPlotFont([this] { Changed(); }, this)),
+      axisValuesFormat_(ChartText(ChartMsg::ValuesFormat)),
       title_(new TChartAxisTitle(
           nullptr, [this] { Changed(); }, this)),
       horizontal_(horizontal),
@@ -99,8 +100,9 @@ void TChartAxis::SetIncrement(double value) {
   // A non-finite step would never advance a label.
   if (!(value >= 0) || !std::isfinite(value))
     throw AxisException(ChartText(ChartMsg::AxisIncrement));
+  // The step must convert to a date-time text, as the labels will.
   if (IsDateTime() && !base::IsValidDateTime(value))
-    throw base::EConvertError(ChartText(ChartMsg::AxisIncrement));
+    throw base::EConvertError(QStringLiteral("Invalid argument to date encode"));
   Store(increment_, value);
 }
 
@@ -190,10 +192,15 @@ AxisSide TChartAxis::Side() const {
 
 void TChartAxis::CalcScales() {
   CurRange = CurMaximum - CurMinimum;
-  rangeFinite_ = std::isfinite(CurMinimum) && std::isfinite(CurMaximum) && std::isfinite(CurRange);
   RangeIsZero = CurRange == 0;
-  PixelsPerUnit = (RangeIsZero || !rangeFinite_) ? 0 : AxisSize / CurRange;
+  const bool endsFinite =
+      std::isfinite(CurMinimum) && std::isfinite(CurMaximum) && std::isfinite(CurRange);
+  PixelsPerUnit = (RangeIsZero || !endsFinite) ? 0 : AxisSize / CurRange;
+  // A range of a few denormals (0..5e-324) has no finite scale either.
+  rangeFinite_ = endsFinite && std::isfinite(PixelsPerUnit);
+  if (!rangeFinite_) PixelsPerUnit = 0;
 
+  logFinite_ = true;
   LogMaximum = CurMaximum > 0 ? std::log(CurMaximum) : 0;
   if (CurMaximum <= 0 || !rangeFinite_) {
     LogMinimum = CurMinimum > 0 ? std::log(CurMinimum) : 0;
@@ -206,11 +213,18 @@ void TChartAxis::CalcScales() {
       m = m == 0 ? 0.1 : 1e-10;
       m = std::min(m, CurMaximum / logarithmicBase_);
       logStart_ = m;
+      // Below a tiny maximum the substitute underflows: no scale to start.
+      logFinite_ = std::isnormal(m) && m > 0;
     }
     LogMinimum = std::log(m);
     LogRange = LogMaximum - LogMinimum;
+    logFinite_ = logFinite_ && std::isfinite(LogMinimum) && std::isfinite(LogRange);
   }
-  PixelsPerLogUnit = (LogRange == 0 || !std::isfinite(LogRange)) ? 0 : AxisSize / LogRange;
+  PixelsPerLogUnit = (LogRange == 0 || !logFinite_) ? 0 : AxisSize / LogRange;
+  if (!std::isfinite(PixelsPerLogUnit)) {
+    PixelsPerLogUnit = 0;
+    logFinite_ = false;
+  }
 }
 
 void TChartAxis::RecalcMinMax() {
@@ -239,8 +253,14 @@ void TChartAxis::InternalCalcPositions() {
       offset = r.Top;
     }
   }
-  StartPos = offset + base::Round(span * 0.01 * startPosition_);
-  EndPos = offset + base::Round(span * 0.01 * endPosition_);
+  // Rounded first, as a percentage of the span, then kept in the pixel range.
+  auto at = [&](double percent) {
+    return ClampPixels(offset +
+                       double(base::Round64(std::clamp(span * 0.01 * percent, -4.0 * MaxPixelPos,
+                                                       4.0 * MaxPixelPos))));
+  };
+  StartPos = at(startPosition_);
+  EndPos = at(endPosition_);
   AxisSize = EndPos - StartPos;
   CenterPos = (StartPos + EndPos) / 2;
   CalcScales();
@@ -252,18 +272,22 @@ void TChartAxis::AdjustMaxMinRect(const TRect& r) {
   const int oldStart = StartPos;
   const int oldEnd = EndPos;
   const int oldSize = AxisSize;
-  StartPos = oldStart + a;
-  EndPos = oldEnd - b;
-  AxisSize = EndPos - StartPos;
-  if (AxisSize < 1) {
+  if (double(oldEnd) - b - (double(oldStart) + a) < 1) {
     // Margins that leave no axis: nothing to fit the range into.
+    return;
+  }
+  StartPos = ClampPixels(double(oldStart) + a);
+  EndPos = ClampPixels(double(oldEnd) - b);
+  AxisSize = EndPos - StartPos;
+  double tmpMin = CalcPosPoint(oldStart);
+  double tmpMax = CalcPosPoint(oldEnd);
+  if (!std::isfinite(tmpMin) || !std::isfinite(tmpMax) || !std::isfinite(tmpMax - tmpMin)) {
+    // Widened ends past the largest double: keep the range that can be drawn.
     StartPos = oldStart;
     EndPos = oldEnd;
     AxisSize = oldSize;
     return;
   }
-  double tmpMin = CalcPosPoint(oldStart);
-  double tmpMax = CalcPosPoint(oldEnd);
   InternalCalcPositions();
   if (tmpMin > tmpMax) std::swap(tmpMin, tmpMax);
   CurMinimum = tmpMin;
@@ -272,10 +296,10 @@ void TChartAxis::AdjustMaxMinRect(const TRect& r) {
 }
 
 int TChartAxis::SizeTickAxis() const {
-  int size = axis_->Visible() ? axis_->Width() + 1 : 0;
+  double size = axis_->Visible() ? double(axis_->Width()) + 1 : 0;
   if (ticks_->Visible()) size += tickLength_;
-  if (minorTicks_->Visible()) size = std::max(size, minorTickLength_);
-  return size;
+  if (minorTicks_->Visible()) size = std::max(size, double(minorTickLength_));
+  return ClampPixels(size);
 }
 
 int TChartAxis::FontHeight() const {
@@ -297,7 +321,7 @@ int TChartAxis::LabelWidth(const QString& text) const {
 
 int TChartAxis::SizeLabels(const TPlotFont& font, int angle, int fixedSize, const QString& text,
                            bool measureLabels) const {
-  if (fixedSize != 0) return fixedSize;
+  if (fixedSize != 0) return ClampPixels(fixedSize);
   TAxisChart* c = Chart();
   if (!c) return 0;
   c->Canvas().AssignFont(font);
@@ -311,10 +335,10 @@ int TChartAxis::ApplyPositionPercent(int pos) const {
   TAxisChart* c = Chart();
   if (!c) return pos;
   const TRect r = c->ChartRect();
-  int d = base::Round(0.01 * positionPercent_ * (horizontal_ ? r.Height() : r.Width()));
+  int d = ClampPixels(0.01 * positionPercent_ * (horizontal_ ? r.Height() : r.Width()));
   if (otherSide_) d = -d;
   if (horizontal_) d = -d;
-  return pos + d;
+  return ClampPixels(double(pos) + d);
 }
 
 void TChartAxis::CalcRect(TRect& r, bool inflate) {
@@ -325,16 +349,16 @@ void TChartAxis::CalcRect(TRect& r, bool inflate) {
   auto shrink = [&](int size) {
     switch (side) {
       case AxisSide::Left:
-        r.Left += size;
+        r.Left = base::SaturateToInt(int64_t(r.Left) + size);
         return r.Left;
       case AxisSide::Top:
-        r.Top += size;
+        r.Top = base::SaturateToInt(int64_t(r.Top) + size);
         return r.Top;
       case AxisSide::Bottom:
-        r.Bottom -= size;
+        r.Bottom = base::SaturateToInt(int64_t(r.Bottom) - size);
         return r.Bottom;
       default:
-        r.Right -= size;
+        r.Right = base::SaturateToInt(int64_t(r.Right) - size);
         return r.Right;
     }
   };
@@ -362,14 +386,14 @@ void TChartAxis::CalcRect(TRect& r, bool inflate) {
           SizeLabels(*title_->Font(), title_->Angle(), titleSize_, title_->Caption(), false));
     }
     if (labels_) LabelsPosition = shrink(labelsSize);
-    const int tick = SizeTickAxis() + c->WallSize(side);
+    const int tick = ClampPixels(double(SizeTickAxis()) + c->WallSize(side));
     if (tick > 0) shrink(tick);
     TitlePosition = ApplyPositionPercent(TitlePosition);
     LabelsPosition = ApplyPositionPercent(LabelsPosition);
   } else {
     AxisPosition = ApplyPositionPercent(edge());
-    LabelsPosition = AxisPosition + outward * SizeTickAxis();
-    TitlePosition = LabelsPosition + outward * labelsSize;
+    LabelsPosition = ClampPixels(AxisPosition + double(outward) * SizeTickAxis());
+    TitlePosition = ClampPixels(LabelsPosition + double(outward) * labelsSize);
   }
 }
 
@@ -400,7 +424,7 @@ void TChartAxis::Scroll(double offset, bool checkLimits) {
 
 int TChartAxis::CalcPosValueSlow(double value, bool horizontal) const {
   const double limit = MaxPixelPos;
-  if (!rangeFinite_) return CenterPos;
+  if (!RangeIsFinite()) return CenterPos;
   if (IsDepthAxis) {
     if (RangeIsZero) return CenterPos;
     if (std::isnan(value)) value = CurMinimum;
@@ -422,22 +446,24 @@ int TChartAxis::CalcPosValueSlow(double value, bool horizontal) const {
 }
 
 double TChartAxis::CalcPosPoint(int p) const {
-  if (!rangeFinite_) return CurMinimum;
+  if (!RangeIsFinite()) return CurMinimum;
   if (logarithmic_) {
     const bool maxAtStart = horizontal_ == inverted_;
     if (p == StartPos) return maxAtStart ? CurMaximum : CurMinimum;
     if (p == EndPos) return maxAtStart ? CurMinimum : CurMaximum;
     if (LogRange == 0 || AxisSize < 1) return CurMinimum;
-    const double t = (inverted_ ? EndPos - p : p - StartPos) * LogRange / AxisSize;
+    const double t = double(inverted_ ? EndPos - p : p - StartPos) / AxisSize * LogRange;
     return horizontal_ ? std::exp(LogMinimum + t) : std::exp(LogMaximum - t);
   }
   if (AxisSize < 1) return 0;
-  const double t = double(inverted_ ? EndPos - p : p - StartPos) * CurRange / AxisSize;
+  // The fraction of the axis first: pixels times a range near the largest
+  // double would overflow.
+  const double t = double(inverted_ ? EndPos - p : p - StartPos) / AxisSize * CurRange;
   return horizontal_ ? CurMinimum + t : CurMaximum - t;
 }
 
 int TChartAxis::CalcSizeValue(double value) const {
-  if (!(value > 0) || !rangeFinite_) return 0;
+  if (!(value > 0) || !RangeIsFinite()) return 0;
   if (logarithmic_) return LogRange == 0 ? 0 : base::Round(std::log(value) * PixelsPerLogUnit);
   return CurRange == 0 ? 0 : base::Round(value * PixelsPerUnit);
 }
@@ -522,7 +548,7 @@ int TChartAxis::MaxLabelsWidth() const {
 }
 
 double TChartAxis::CalcIncrement(int maxLabels) const {
-  if (!rangeFinite_) return 0;
+  if (!RangeIsFinite()) return 0;
   const bool dateTime = IsDateTimeCache;
   if (maxLabels < 1) return dateTime ? AxisSteps::DateTimeStep(0) : kSmallestStep;
   if (!dateTime) {
@@ -561,7 +587,8 @@ double TChartAxis::CalcIncrementFromLabels() const {
   int s = std::max(measure(LabelValue(CurMinimum)), measure(LabelValue(CurMaximum)));
   int n = 1;
   if (s >= 1) {
-    if (labelsSeparation_ > 0) s += base::Round(labelsSeparation_ * 0.01 * s);
+    if (labelsSeparation_ > 0)
+      s = ClampPixels(double(s) + base::Round(labelsSeparation_ * 0.01 * s));
     n = base::Round(double(AxisSize) / s);
   }
   return CalcIncrement(n);

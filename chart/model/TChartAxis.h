@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 class TChartAxis : public TPlotPersistent {
@@ -243,9 +244,10 @@ class TChartAxis : public TPlotPersistent {
   bool IsDateTimeCache = false;
   bool IsDepthAxis = false;
 
-  // False while an end or the range is not finite: the axis then behaves as
-  // for an empty range.
-  bool RangeIsFinite() const { return rangeFinite_; }
+  // False while an end, the range or the scale is not finite (on a
+  // logarithmic axis also its logarithms): the axis then behaves as for an
+  // empty range.
+  bool RangeIsFinite() const { return rangeFinite_ && (!logarithmic_ || logFinite_); }
   AxisSide Side() const;
 
   // --- scaling -------------------------------------------------------------
@@ -299,6 +301,11 @@ class TChartAxis : public TPlotPersistent {
 
  private:
   void AssignPen(TChartPen* target, TChartPen* value);
+  // Pixel arithmetic on stored integers (a TickLength of INT_MAX, a position
+  // of 1e300 percent) stays within the pixel range instead of overflowing.
+  static int ClampPixels(double v) {
+    return base::Round(std::clamp(v, -double(MaxPixelPos), double(MaxPixelPos)));
+  }
   int LinearPos(double value, bool horizontal) const {
     if (std::isnan(value)) value = CurMinimum;
     const double d = (value - CurMinimum) * PixelsPerUnit;
@@ -321,14 +328,17 @@ class TChartAxis : public TPlotPersistent {
   void DrawSeriesLabels(DrawState& s, TAxisLabelStyle style);
   void DrawDepthTextLabels(DrawState& s);
   void DrawValueLabel(DrawState& s, double value);
-  void DrawThisLabel(DrawState& s, int pos, const QString& text);
-  void AddTick(int pos);
+  void DrawThisLabel(DrawState& s, int pos, const QString& text,
+                     double value = std::numeric_limits<double>::quiet_NaN());
+  // A tick at pos for value (NaN when the value is not known).
+  void AddTick(int pos, double value);
   void DrawTicksAndGrids();
   void DrawAxisLine();
   void DrawTick(int pos, int offset, int length);
   void DrawGridLine(int pos);
   void DrawMinorMarks(bool grid);
-  void DrawMinorMark(int pos, bool grid);
+  bool DrawMinorMark(int pos, bool grid);
+  bool OnAxis(int pos) const;
   void DrawExponentText(int x, int y, int z, const QString& text);
   int FontHeight() const;
   int SizeTickAxis() const;
@@ -370,7 +380,7 @@ class TChartAxis : public TPlotPersistent {
   int labelsSize_ = 0;
   bool labelsExponent_ = false;
   bool labelsMultiLine_ = false;
-  QString axisValuesFormat_ = QStringLiteral("#,##0.###");
+  QString axisValuesFormat_;
   QString dateTimeFormat_;
   bool exactDateTime_ = true;
   bool roundFirstLabel_ = true;
@@ -385,6 +395,7 @@ class TChartAxis : public TPlotPersistent {
   double positionPercent_ = 0;
 
   bool rangeFinite_ = true;
+  bool logFinite_ = true;
   // Where a logarithmic scale and its labels start when the minimum is <= 0.
   double logStart_ = 0;
   // During a Draw: the user's label hook is held back while widths are
@@ -393,7 +404,8 @@ class TChartAxis : public TPlotPersistent {
   bool drawing_ = false;
   int cachedMaxLabelsWidth_ = 0;
   std::vector<int> ticks_list_;
-  // Values of the ticks, for the minor marks of a logarithmic axis.
+  // The value of each tick (NaN where not known), for the minor marks of a
+  // logarithmic axis.
   std::vector<double> tickValues_;
 };
 

@@ -1,4 +1,5 @@
 // Drawing of an axis: title, labels, line, ticks, grids and minor marks.
+#include "base/DateTime.h"
 #include "base/FormatFloat.h"
 #include "chart/canvas/TCanvas3D.h"
 #include "chart/model/AxisSteps.h"
@@ -28,8 +29,10 @@ void SolidBrush(TCanvas3D& canvas) {
 }
 }  // namespace
 
-void TChartAxis::AddTick(int pos) {
-  if (ticks_list_.size() < size_t(MaxTicks)) ticks_list_.push_back(pos);
+void TChartAxis::AddTick(int pos, double value) {
+  if (ticks_list_.size() >= size_t(MaxTicks)) return;
+  ticks_list_.push_back(pos);
+  tickValues_.push_back(value);
 }
 
 void TChartAxis::Draw(bool calcPosAxis) {
@@ -87,7 +90,7 @@ void TChartAxis::Draw(bool calcPosAxis) {
     if (s.step != AxisSteps::NoDateTimeStep)
       while (AxisSteps::DateTimeStep(s.step) < s.inc && s.step < AxisSteps::dtOneYear) ++s.step;
   }
-  if (rangeFinite_ && (s.inc > 0 || (s.step > 18 && s.step < AxisSteps::NoDateTimeStep)) &&
+  if (RangeIsFinite() && (s.inc > 0 || (s.step > 18 && s.step < AxisSteps::NoDateTimeStep)) &&
       CurMinimum <= CurMaximum) {
     s.canvas.AssignFont(*labelsFont_);
     DrawLabels(s);
@@ -128,9 +131,8 @@ void TChartAxis::DrawLabels(DrawState& s) {
 void TChartAxis::DrawValueLabel(DrawState& s, double value) {
   const int p = CalcPosValue(value);
   if (!labelsOnAxis_ && !(p > StartPos && p < EndPos)) return;
-  if (!tickOnLabelsOnly_) AddTick(p);
-  if (logarithmic_) tickValues_.push_back(value);
-  if (labels_) DrawThisLabel(s, p, LabelValue(value));
+  if (!tickOnLabelsOnly_) AddTick(p, value);
+  if (labels_) DrawThisLabel(s, p, LabelValue(value), value);
 }
 
 void TChartAxis::DrawValueLabels(DrawState& s) {
@@ -146,40 +148,64 @@ void TChartAxis::DrawLinearLabels(DrawState& s) {
   const double steps = std::abs(CurRange / inc);
   if (!(steps < MaxLinearLabels)) return;
   const bool exact = IsDateTimeCache && exactDateTime_;
-  const int calendarStep = exact ? s.step : AxisSteps::NoDateTimeStep;
+  // Months and years have no fixed length: those labels follow the calendar.
+  const bool calendar =
+      exact && s.step >= AxisSteps::dtHalfMonth && s.step < AxisSteps::NoDateTimeStep;
   double v = CurMaximum / inc;
   if (exact && s.step >= AxisSteps::dtOneDay && s.step <= AxisSteps::dtOneYear) {
-    v = AxisSteps::TruncDateTimeToStep(CurMaximum, s.step);
+    // From the last day of the calendar when the range goes past it.
+    v = AxisSteps::TruncDateTimeToStep(std::min(CurMaximum, base::MaxDateTime), s.step);
   } else if (roundFirstLabel_ && base::FloatToStr(CurMinimum) != base::FloatToStr(CurMaximum)) {
     // In double: an integer truncation overflows past 2^63.
     v = std::trunc(v) * inc;
   } else {
     v = CurMaximum;
   }
-  // Every loop here ends when a step leaves the value where it was (far
-  // beyond 2^53 subtracting inc changes nothing) or after as many steps as
-  // the range holds.
+  // Every other label is the first less a whole number of steps, so that no
+  // rounding error builds up over thousands of subtractions. Every loop ends
+  // after as many steps as the range holds; a calendar step also ends when
+  // it leaves the value where it was or the calendar.
+  const double origin = v;
+  int k = 0;
   const int bound = std::min(int(std::ceil(steps)) + 2, int(MaxLinearLabels));
   auto stepDown = [&](double& value) {
+    if (!calendar) {
+      value = origin - ++k * inc;
+      return true;
+    }
     double next = value;
-    if (!AxisSteps::IncDecDateTime(false, next, inc, calendarStep, exact)) return false;
+    if (!AxisSteps::IncDecDateTime(false, next, inc, s.step, true)) return false;
     if (!(next < value)) return false;
     value = next;
     return true;
   };
-  for (int n = 0; v > CurMaximum && n < bound; ++n)
+  // Dates start on the calendar, whose last day may lie inside the range.
+  const double top = IsDateTimeCache ? std::min(CurMaximum, base::MaxDateTime) : CurMaximum;
+  for (int n = 0; v > top && n < bound; ++n)
     if (!stepDown(v)) return;
-  double below = v;
-  const bool moved = stepDown(below);
-  if (!RangeIsZero && std::abs(CurMaximum - CurMinimum) >= 1e-10 && moved &&
+  // A label lies on the axis, give or take a millionth of a step (or of the
+  // range, when a step given by the user is wider than it).
+  const double slack = 1e-6 * std::min(inc, std::abs(CurRange));
+  const double lowest = CurMinimum - slack;
+  const double highest = CurMaximum + slack;
+  bool drawn = false;
+  double last = 0;
+  auto draw = [&](double value) {
+    if (!(value >= lowest && value <= highest)) return;
+    if (drawn && value == last) return;  // a step below the value's precision
+    DrawValueLabel(s, value);
+    drawn = true;
+    last = value;
+  };
+  const double below = v - inc;
+  if (!RangeIsZero && std::abs(CurMaximum - CurMinimum) >= 1e-10 && below < v &&
       LabelValue(v) != LabelValue(below)) {
-    const double limit = CurMinimum - 1e-12 * (1 + std::abs(CurMinimum));
-    for (int n = 0; v >= limit && n < bound; ++n) {
-      DrawValueLabel(s, v);
+    for (int n = 0; v >= lowest && n < bound; ++n) {
+      draw(v);
       if (!stepDown(v)) break;
     }
   } else {
-    DrawValueLabel(s, v);
+    draw(v);
   }
 }
 
@@ -187,27 +213,33 @@ void TChartAxis::DrawLogLabels(DrawState& s) {
   if (CurMinimum == CurMaximum || !(CurMaximum > 0)) return;
   const double base = logarithmicBase_;
   const double logBase = std::log(base);
-  // Whole powers of the base, each computed on its own so that no error
-  // builds up. Without a positive minimum the labels start at the value the
-  // scale starts at and go up by powers from there.
-  const bool fromStart = CurMinimum <= 0;
-  const double first = fromStart ? 0 : std::floor(std::log(CurMinimum) / logBase);
-  const double last = std::ceil(std::log(CurMaximum) / logBase) -
-                      (fromStart ? std::floor(std::log(logStart_) / logBase) : 0);
-  auto valueAt = [&](double e) {
-    return fromStart ? logStart_ * std::pow(base, e) : std::pow(base, e);
-  };
-  const double lowest = fromStart ? logStart_ : CurMinimum;
-  if (minorGrid_->Visible() && valueAt(first - 1) < lowest)
-    AddTick(CalcPosValue(valueAt(first - 1)));
-  double e = first;
-  double v = valueAt(e);
-  for (; e <= last + 1; e += 1) {
-    v = valueAt(e);
-    if (v > CurMaximum) break;
-    if (v >= lowest) DrawValueLabel(s, v);
+  // Without a positive minimum the scale starts at its substitute. Labels
+  // are the whole powers of the base from there on, each computed on its
+  // own so that no error builds up; one a last bit below the start (pow's
+  // rounding) still counts as on it.
+  const double lowest = CurMinimum <= 0 ? logStart_ : CurMinimum;
+  if (!(lowest > 0)) return;
+  const double first = std::floor(std::log(lowest) / logBase);
+  const double last = std::ceil(std::log(CurMaximum) / logBase);
+  if (!std::isfinite(first) || !std::isfinite(last)) return;
+  const double from = lowest * (1 - 1e-12);
+  // The power below the first label, so that minor marks fill the interval
+  // before it; it places minor marks only.
+  if (minorGrid_->Visible()) {
+    const double below = std::pow(base, base::Round(std::log(lowest) / logBase) - 1.0);
+    if (below < lowest) AddTick(CalcPosValue(below), below);
   }
-  if (minorGrid_->Visible() && v > CurMaximum) AddTick(CalcPosValue(v));
+  double v = 0;
+  int labels = 0;
+  for (double e = first; e <= last + 1 && labels < MaxLogLabels; e += 1) {
+    v = std::pow(base, e);
+    if (v > CurMaximum) break;
+    if (v >= from) {
+      DrawValueLabel(s, v);
+      ++labels;
+    }
+  }
+  if (minorGrid_->Visible() && v > CurMaximum) AddTick(CalcPosValue(v), v);
 }
 
 bool TChartAxis::DrawCustomLabels(DrawState& s) {
@@ -261,10 +293,10 @@ void TChartAxis::DrawSeriesLabels(DrawState& s, TAxisLabelStyle style) {
     }
     if (!found || !(value >= CurMinimum && value <= CurMaximum)) continue;
     const int p = CalcPosValue(value);
-    if (!tickOnLabelsOnly_) AddTick(p);
+    if (!tickOnLabelsOnly_) AddTick(p, value);
     if (!labels_ || text.isEmpty()) continue;
     int size = along ? LabelWidth(text) : fontHeight * LabelLines(text);
-    size += int(std::trunc(size * 0.02 * labelsSeparation_));
+    size = ClampPixels(size + std::trunc(size * 0.02 * labelsSeparation_));
     const int half = size / 2;
     bool draw = !havePrevious || labelsSeparation_ == 0;
     if (!draw) {
@@ -272,7 +304,7 @@ void TChartAxis::DrawSeriesLabels(DrawState& s, TAxisLabelStyle style) {
              (p < prevPos && p + half <= prevPos - prevHalf);
     }
     if (draw) {
-      DrawThisLabel(s, p, text);
+      DrawThisLabel(s, p, text, value);
       havePrevious = true;
       prevPos = p;
       prevHalf = half;
@@ -290,16 +322,16 @@ void TChartAxis::DrawDepthTextLabels(DrawState& s) {
   for (double t = lo; t <= hi; t += 1) {
     const int i = int(t);
     const int p = CalcPosValue(CurMaximum - t - 0.5);
-    if (!tickOnLabelsOnly_) AddTick(p);
+    if (!tickOnLabelsOnly_) AddTick(p, CurMaximum - t - 0.5);
     if (!labels_) continue;
     QString text = series[size_t(i)]->Title();
     s.chart.GetAxisLabel(*this, nullptr, i, text);
-    DrawThisLabel(s, p, text);
+    DrawThisLabel(s, p, text, CurMaximum - t - 0.5);
   }
 }
 
-void TChartAxis::DrawThisLabel(DrawState& s, int pos, const QString& text) {
-  if (tickOnLabelsOnly_) AddTick(pos);
+void TChartAxis::DrawThisLabel(DrawState& s, int pos, const QString& text, double value) {
+  if (tickOnLabelsOnly_) AddTick(pos, value);
   s.canvas.AssignFont(*labelsFont_);
   SolidBrush(s.canvas);
   ClearBrush(s.canvas);

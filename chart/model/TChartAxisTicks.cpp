@@ -23,7 +23,8 @@ void TChartAxis::DrawTicksAndGrids() {
   }
   if (ticks_->Visible() && tickLength_ != 0) {
     canvas.AssignPen(*ticks_);
-    for (const int p : ticks_list_) DrawTick(p, 1, tickLength_);
+    for (const int p : ticks_list_)
+      if (OnAxis(p)) DrawTick(p, 1, ClampPixels(tickLength_));
   }
   if (grid_->Visible()) {
     TChartPen pen;
@@ -40,7 +41,8 @@ void TChartAxis::DrawTicksAndGrids() {
   }
   if (ticksInner_->Visible() && tickInnerLength_ != 0) {
     canvas.AssignPen(*ticksInner_);
-    for (const int p : ticks_list_) DrawTick(p, -1, -tickInnerLength_);
+    for (const int p : ticks_list_)
+      if (OnAxis(p)) DrawTick(p, -1, -ClampPixels(tickInnerLength_));
   }
   if (!ticks_list_.empty()) {
     if (minorTicks_->Visible()) {
@@ -157,46 +159,63 @@ void TChartAxis::DrawGridLine(int p) {
   }
 }
 
-void TChartAxis::DrawMinorMark(int pos, bool grid) {
-  if (!(pos > StartPos && pos < EndPos)) return;
+// The ticks a logarithmic axis keeps beyond its ends only place minor marks.
+bool TChartAxis::OnAxis(int pos) const {
+  return IsDepthAxis || (pos >= std::min(StartPos, EndPos) && pos <= std::max(StartPos, EndPos));
+}
+
+bool TChartAxis::DrawMinorMark(int pos, bool grid) {
+  if (!(pos > StartPos && pos < EndPos)) return false;
   if (grid)
     DrawGridLine(pos);
   else
-    DrawTick(pos, 1, minorTickLength_);
+    DrawTick(pos, 1, ClampPixels(minorTickLength_));
+  return true;
 }
 
 void TChartAxis::DrawMinorMarks(bool grid) {
   const int count = std::max(0, minorTickCount_);
   if (count == 0) return;
   const auto& t = ticks_list_;
-  // At most one mark per pixel of an interval, whatever the count asks.
+  // At most one mark per pixel of an interval, whatever the count asks, and
+  // never more marks than the axis has pixels.
   auto marksIn = [&](double interval) {
     return int(std::min<double>(count, std::floor(std::abs(interval))));
   };
+  int budget = std::abs(AxisSize) - 1;
+  if (budget <= 0) return;
+  auto mark = [&](int pos) {
+    if (DrawMinorMark(pos, grid)) --budget;
+    return budget > 0;
+  };
   if (!logarithmic_) {
     if (t.size() < 2) return;
-    const double d0 = double(t[1] - t[0]) / (count + 1);
+    const double d0 = double(t[1] - t[0]) / (count + 1.0);
     const int n0 = marksIn(t[1] - t[0]);
-    for (int k = 1; k <= n0; ++k) {
-      DrawMinorMark(base::Round(t[0] - k * d0), grid);
-      DrawMinorMark(base::Round(t.back() + k * d0), grid);
-    }
+    for (int k = 1; k <= n0; ++k)
+      if (!mark(base::Round(t[0] - k * d0)) || !mark(base::Round(t.back() + k * d0))) return;
     for (size_t i = 1; i < t.size(); ++i) {
-      const double d = double(t[i] - t[i - 1]) / (count + 1);
+      const double d = double(t[i] - t[i - 1]) / (count + 1.0);
       const int n = marksIn(t[i] - t[i - 1]);
-      for (int k = 1; k <= n; ++k) DrawMinorMark(base::Round(t[i] - k * d), grid);
+      for (int k = 1; k <= n; ++k)
+        if (!mark(base::Round(t[i] - k * d))) return;
     }
     return;
   }
-  for (const int tick : t) {
-    double v = CalcPosPoint(tick);
+  const int lo = std::min(StartPos, EndPos);
+  const int hi = std::max(StartPos, EndPos);
+  for (size_t i = 0; i < t.size(); ++i) {
+    double v = std::isfinite(tickValues_[i]) ? tickValues_[i] : CalcPosPoint(t[i]);
     if (!(v > 0) || !std::isfinite(v)) continue;
-    const double delta = (v * logarithmicBase_ - v) / (count + 1);
-    const int n = marksIn(CalcPosValue(v * logarithmicBase_) - tick);
+    const double delta = (v * logarithmicBase_ - v) / (count + 1.0);
+    // The pixels the marks of this tick can fall on: up to the next power
+    // or the axis end, whichever comes first.
+    const int end = CalcPosValue(std::min(v * logarithmicBase_, CurMaximum));
+    const int n = marksIn(std::clamp(end, lo, hi) - std::clamp(t[i], lo, hi));
     for (int k = 1; k <= n; ++k) {
       v += delta;
       if (v > CurMaximum) break;
-      DrawMinorMark(CalcPosValue(v), grid);
+      if (!mark(CalcPosValue(v))) return;
     }
   }
 }

@@ -8,6 +8,7 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -35,8 +36,12 @@ void TSeriesMarks::SetArrow(TChartPen* value) {
 }
 
 void TSeriesMarks::ApplyArrowLength(TSeriesMarkPosition& position) const {
-  position.BoxTopLeft.ry() -= arrowLength_;
-  position.ArrowEnd.ry() -= arrowLength_;
+  // Any stored length moves the box at most across the pixel range, so that
+  // the box's own sizes still add up.
+  constexpr int64_t kLongest = 67108863;
+  const int64_t length = std::clamp<int64_t>(arrowLength_, -kLongest, kLongest);
+  position.BoxTopLeft.ry() = base::SaturateToInt(position.BoxTopLeft.y() - length);
+  position.ArrowEnd.ry() = base::SaturateToInt(position.ArrowEnd.y() - length);
 }
 
 QStringList MarkTextLines(const QString& text) {

@@ -136,6 +136,29 @@ void hugeTriangleOutlined(DrawingBackend& b) {
   b.polygon(tri);
 }
 
+// A wide pen turns a corner round whatever its ends: square ends and flat
+// ends each draw one corner.
+void widePenCorners(DrawingBackend& b) {
+  BackendPen pen = SolidPen(clBlack, 11);
+  for (const auto end : {Graphics::esSquare, Graphics::esFlat}) {
+    pen.endStyle = end;
+    b.setPen(pen);
+    const int y = end == Graphics::esSquare ? 30 : 130;
+    const std::array<QPoint, 3> corner = {QPoint(60, y), QPoint(150, y), QPoint(150, y + 50)};
+    b.polyline(corner);
+  }
+}
+
+// A line from a point to itself with a wide pen is a dot of the pen's width.
+void zeroLengthWideLines(DrawingBackend& b) {
+  for (const int width : {2, 5}) {
+    b.setPen(SolidPen(clBlack, width));
+    const int x = width == 2 ? 60 : 120;
+    b.moveTo(x, 100);
+    b.lineTo(x, 100);
+  }
+}
+
 std::vector<PixelCase> pixelCases() {
   return {
       {"RectangleOutlineExclusive",
@@ -174,6 +197,22 @@ std::vector<PixelCase> pixelCases() {
         {13, 50, clWhite},
         {58, 50, clBlack}}},
       {"FDiagonalRunsDownRight", fDiagonalHatch, {}},
+      {"WidePenCornersJoinRound",
+       widePenCorners,
+       {{150, 30, clBlack},
+        {145, 25, clBlack},
+        {155, 25, clWhite},
+        {150, 130, clBlack},
+        {145, 125, clBlack},
+        {155, 125, clWhite}}},
+      {"ZeroLengthWideLineIsADot",
+       zeroLengthWideLines,
+       {{60, 100, clBlack},
+        {63, 100, clWhite},
+        {120, 100, clBlack},
+        {121, 101, clBlack},
+        {119, 99, clBlack},
+        {124, 100, clWhite}}},
       {"HugeLineFillsItsRow",
        hugeHorizontalLine,
        {{0, 5, clBlack}, {100, 5, clBlack}, {199, 5, clBlack}}},

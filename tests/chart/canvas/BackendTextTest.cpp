@@ -2,6 +2,8 @@
 // measurement gives, turns about its reference point, aligns in the turned
 // frame, and draws outlines and opaque cells in the colours asked for.
 #include "CanvasTestImage.h"
+#include "chart/canvas/RecordingBackend.h"
+#include "chart/core/ChartEngine.h"
 #include "tests/support/Artifacts.h"
 
 #include <gtest/gtest.h>
@@ -148,6 +150,26 @@ TEST(BackendText, HeightIsPixelSize) {
   EXPECT_GE(small.height, 11);
   EXPECT_LE(small.height, 15);
   EXPECT_EQ(small.height, small.ascent + small.descent);
+}
+
+// A height of 0 is the default height (the chart font's 8 points), on the
+// painting backend and in the recording's fixed metrics alike.
+TEST(BackendText, HeightZeroIsTheDefaultHeight) {
+  ChartEngineScope engine;
+  CanvasTestImage canvas;
+  RecordingBackend recording(QSize(100, 100));
+  BackendFont font = testFont();
+  QSize extent[2][2];  // [backend][height 0, height -11]
+  for (int i = 0; i < 2; ++i) {
+    font.height = i == 0 ? 0 : -11;
+    canvas.backend().setFont(font);
+    recording.setFont(font);
+    extent[0][i] = canvas.backend().textExtent(QStringLiteral("Hello"));
+    extent[1][i] = recording.textExtent(QStringLiteral("Hello"));
+  }
+  EXPECT_EQ(extent[0][0], extent[0][1]);
+  EXPECT_EQ(extent[1][0], extent[1][1]);
+  EXPECT_GE(extent[0][0].height(), 11);
 }
 
 }  // namespace

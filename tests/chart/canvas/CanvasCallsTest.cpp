@@ -16,6 +16,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -47,6 +48,16 @@ TEST(CanvasCalls, Frame3DDrawsRingsFromTheOutsideIn) {
             QStringList({"polyline 0,9 0,0 9,0" + top, "polyline 9,0 9,9 -1,9" + bottom,
                          "polyline 1,8 1,1 8,1" + top, "polyline 8,1 8,8 0,8" + bottom}));
   EXPECT_EQ(r, (TRect{2, 2, 8, 8}));
+
+  // Boxes at the ends of int stop there instead of overflowing.
+  const int lo = std::numeric_limits<int>::min();
+  const int hi = std::numeric_limits<int>::max();
+  for (const TRect box : {TRect{lo, lo, lo, lo}, TRect{hi, hi, hi, hi}, TRect{lo, lo, hi, hi}}) {
+    TRect edge = box;
+    rec.canvas.Frame3D(edge, base::clWhite, base::clGray, 2);
+    EXPECT_GE(edge.Left, box.Left);  // moved inwards, never wrapped round
+    EXPECT_GE(edge.Top, box.Top);
+  }
 }
 
 TEST(CanvasCalls, ClipCubeFollowsTheView) {

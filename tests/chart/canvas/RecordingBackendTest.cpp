@@ -86,7 +86,7 @@ TEST(RecordingBackend, FixedMetricsFollowThePixelHeight) {
   const Row rows[] = {{-11, 0, 5, 13, 11},
                       {11, 0, 5, 13, 11},
                       {-1, 0, 1, 1, 1},
-                      {0, 0, 1, 0, 0},
+                      {0, 0, 5, 13, 11},  // the default height
                       {-20, 3, 13, 25, 20}};
   for (const Row& r : rows) {
     RecordingBackend b;

@@ -95,8 +95,10 @@ TEST(ChartEngineStartUp, SetsHandCursorLowestDateAndDefaultFont) {
     EXPECT_EQ(ChartLowestDate(), base::EncodeDate(1900, 1, 1));
     EXPECT_EQ(ChartLowestDate(), 2.0);
     const QFont desktop = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    // The desktop's family at size 8, whatever size the desktop uses, so
+    // that texts and stored heights do not depend on it.
     EXPECT_EQ(DefaultChartFontName(), desktop.family());
-    EXPECT_GT(DefaultChartFontSize(), 0);
+    EXPECT_EQ(DefaultChartFontSize(), 8) << "desktop size " << desktop.pointSize();
   }
   EXPECT_EQ(PlotCursorShape(crPlotHand), Qt::ArrowCursor);
 }

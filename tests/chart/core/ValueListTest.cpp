@@ -266,4 +266,26 @@ TEST(ValueListStoredState, NewValueSourceRefillsTheOwner) {
   EXPECT_EQ(series.refills, 1);
 }
 
+// The flags axes read repaint through the owner, once per change.
+TEST(ValueListStoredState, NewFlagsRepaintThroughTheOwner) {
+  FakeSeries series;
+  TChartValueList list(&series, QStringLiteral("X"));
+  const struct {
+    const char* name;
+    std::function<void()> set;
+  } cases[] = {
+      {"DateTime", [&] { list.SetDateTime(true); }},
+      {"Order ascending", [&] { list.SetOrder(loAscending); }},
+      {"Order descending", [&] { list.SetOrder(loDescending); }},
+      {"DateTime back", [&] { list.SetDateTime(false); }},
+  };
+  for (const auto& c : cases) {
+    const int before = series.changes;
+    c.set();
+    EXPECT_EQ(series.changes, before + 1) << c.name;
+    c.set();
+    EXPECT_EQ(series.changes, before + 1) << c.name << " again";
+  }
+}
+
 }  // namespace

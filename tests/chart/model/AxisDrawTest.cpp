@@ -335,3 +335,230 @@ TEST(AxisDraw, ReservedBandsOfABottomAxis) {
   EXPECT_EQ(a.axis.AxisPosition, 240 - 23);  // 10% of the chart's 230 pixels, upwards
   EXPECT_EQ(a.axis.LabelsPosition, 240 - 23 + 7);
 }
+
+namespace {
+
+struct Label {
+  int pos;  // along the axis
+  QString text;
+};
+
+std::vector<Label> Labels(const RecordingBackend& backend, bool horizontal = true) {
+  std::vector<Label> out;
+  for (const QString& l : backend.lines("textOut")) {
+    const QString xy = l.section(' ', 1, 1);
+    out.push_back({(horizontal ? xy.section(',', 0, 0) : xy.section(',', 1, 1)).toInt(),
+                   l.section('"', 1, 1)});
+  }
+  return out;
+}
+
+// Marks drawn as lines from the recording: ticks of a bottom axis end below
+// its line, grid lines span the chart rectangle.
+int LinesEndingAt(const RecordingBackend& backend, const QString& yEnd) {
+  int n = 0;
+  for (const QString& l : backend.lines("lineTo"))
+    if (l.section(' ', 1, 1).endsWith(yEnd)) ++n;
+  return n;
+}
+
+}  // namespace
+
+// Ranges at the ends of the double range: labels are where their values
+// are, never off the axis, and never the sum of thousands of rounding errors.
+TEST(AxisDraw, HostileRangesKeepLabelsOnTheAxisAndExact) {
+  const struct {
+    const char* name;
+    double lo, hi;
+    QString first, last;  // the texts drawn first and last
+  } cases[] = {
+      {"1e15 + 50", 1e15, 1e15 + 50, "1,000,000,000,000,040", "1,000,000,000,000,000"},
+      {"7e22", 0, 7e22, "7E22", "0"},
+      {"1e308", 0, 1e308, "", "0"},
+      {"1e306..1e307", 1e306, 1e307, "", ""},
+  };
+  for (const auto& c : cases) {
+    AxisOnChart a(true, c.lo, c.hi);
+    a.Draw();
+    const std::vector<Label> labels = Labels(a.chart.backend);
+    ASSERT_GE(labels.size(), 2u) << c.name;
+    for (const Label& l : labels) {
+      EXPECT_GE(l.pos, 12) << c.name << " " << l.text.toStdString();
+      EXPECT_LE(l.pos, 388) << c.name << " " << l.text.toStdString();
+    }
+    if (!c.first.isEmpty()) {
+      EXPECT_EQ(labels.front().text, c.first) << c.name;
+    }
+    if (!c.last.isEmpty()) {
+      EXPECT_EQ(labels.back().text, c.last) << c.name;
+    }
+  }
+
+  // The far end of a huge range maps to its pixel, and margins widen it
+  // while the widened ends stay finite.
+  AxisOnChart huge(true, 1e306, 1e307);
+  EXPECT_NEAR(huge.axis.CalcPosPoint(388) / 1e307, 1.0, 1e-12);
+  EXPECT_NEAR(huge.axis.CalcPosPoint(12) / 1e306, 1.0, 1e-12);
+  AxisOnChart widened(true, 0, 1e308);
+  widened.axis.AdjustMaxMinRect(TRect{20, 0, 20, 0});
+  EXPECT_TRUE(widened.axis.RangeIsFinite());
+  EXPECT_EQ(widened.axis.CalcPosValue(0), 32);
+  EXPECT_EQ(widened.axis.CalcPosValue(1e308), 368);
+  widened.Draw();
+  EXPECT_GE(Labels(widened.chart.backend).size(), 2u);
+  AxisOnChart top(true, 0, 1.7e308);
+  top.axis.AdjustMaxMinRect(TRect{20, 0, 20, 0});
+  EXPECT_EQ(top.axis.CurMinimum, 0);
+  EXPECT_EQ(top.axis.CurMaximum, 1.7e308);
+  EXPECT_EQ(top.axis.CalcPosValue(1.7e308), 388);
+}
+
+// Ranges whose scale has no finite size behave as a non-finite range: all
+// values at the centre, no labels, no ticks, and the drawing ends.
+TEST(AxisDraw, ScalesWithoutFiniteSizeDrawNothing) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const struct {
+    const char* name;
+    double lo, hi;
+    int base;  // 0: linear
+  } cases[] = {
+      {"denormal range", 0, 5e-324, 0},
+      {"log below 1e-323", 0, 1e-323, 10},
+      {"log negative to a denormal", -556034, 5e-324, 734},
+      {"log bases up to 1000", 0, 2e-308, 1000},
+  };
+  for (const auto& c : cases) {
+    AxisOnChart a(true, 0, 1);
+    a.axis.MinorGrid()->SetVisible(true);
+    if (c.base != 0) {
+      a.axis.SetLogarithmicBase(c.base);
+      a.axis.SetLogarithmic(true);
+    }
+    PrepareAxis(a.axis, a.chart, c.lo, c.hi);
+    EXPECT_FALSE(a.axis.RangeIsFinite()) << c.name;
+    for (const double v : {c.lo, c.hi, nan, 1.0})
+      EXPECT_EQ(a.axis.CalcPosValue(v), a.axis.CenterPos) << c.name << " " << v;
+    a.Draw();
+    EXPECT_TRUE(a.chart.backend.lines("textOut").isEmpty()) << c.name;
+    EXPECT_TRUE(a.axis.TickPositions().empty()) << c.name;
+  }
+}
+
+TEST(AxisDraw, DateLabelsTestTheirTextAgainstOneIncrementDown) {
+  const struct {
+    const char* name;
+    double lo, hi, increment;
+    QStringList expected;
+  } cases[] = {
+      // Half years: 1 July and 1 January of 2035 read the same but the step
+      // below does not, so all labels are drawn.
+      {"half years",
+       base::EncodeDate(2034, 5, 8),
+       base::EncodeDate(2035, 7, 18),
+       182,
+       {"2035", "2035", "2034"}},
+      // The first calendar step lies before the range: nothing to draw.
+      {"hours under a two-month step",
+       base::EncodeDate(2022, 3, 28) + base::EncodeTime(1, 43, 0, 0),
+       base::EncodeDate(2022, 3, 28) + base::EncodeTime(9, 33, 0, 0),
+       60,
+       {}},
+  };
+  for (const auto& c : cases) {
+    AxisOnChart a(true, 0, 1);
+    a.chart.series.front()->xDateTime = true;
+    PrepareAxis(a.axis, a.chart, c.lo, c.hi);
+    a.axis.SetIncrement(c.increment);
+    a.axis.SetDateTimeFormat(QStringLiteral("yyyy"));
+    a.Draw();
+    EXPECT_EQ(Texts(a.chart.backend), c.expected) << c.name;
+    for (const int p : a.axis.TickPositions()) {
+      EXPECT_GE(p, 12) << c.name;
+      EXPECT_LE(p, 388) << c.name;
+    }
+  }
+
+  // Past 31 December 9999 there is no date to show.
+  AxisOnChart end(true, 0, 1);
+  end.chart.series.front()->xDateTime = true;
+  PrepareAxis(end.axis, end.chart, 2958000, 2959000);
+  end.axis.SetDateTimeFormat(QStringLiteral("yyyy-mm-dd"));
+  end.Draw();
+  const QStringList texts = Texts(end.chart.backend);
+  ASSERT_FALSE(texts.isEmpty());
+  for (const QString& t : texts)
+    EXPECT_TRUE(t.startsWith("9998-") || t.startsWith("9999-")) << t.toStdString();
+}
+
+TEST(AxisDraw, LogarithmicLabelsAndMinorMarks) {
+  {  // Base 2 from 0: the powers of two from the first above one tenth.
+    AxisOnChart a(true, 0, 64);
+    a.axis.SetLogarithmicBase(2);
+    a.axis.SetLogarithmic(true);
+    a.axis.SetAxisValuesFormat(QStringLiteral("0.###"));
+    a.axis.InternalCalcPositions();
+    a.Draw();
+    EXPECT_EQ(Texts(a.chart.backend),
+              QStringList({"0.125", "0.25", "0.5", "1", "2", "4", "8", "16", "32", "64"}));
+  }
+  // The minor grid fills the interval below the first label from the power
+  // at the rounded logarithm less one; the ticks kept beyond the axis ends
+  // get no tick mark.
+  const struct {
+    double lo, hi;
+    std::vector<double> minorGrid;  // some of the minor grid lines expected
+  } grids[] = {{5, 1000, {5.5, 7.75}}, {50, 2000, {55, 77.5}}};
+  for (const auto& g : grids) {
+    AxisOnChart a(true, g.lo, g.hi);
+    a.axis.SetLogarithmic(true);
+    a.axis.MinorGrid()->SetVisible(true);
+    a.axis.MinorGrid()->SetStyle(Graphics::psDash);
+    a.axis.InternalCalcPositions();
+    a.Draw();
+    const QStringList lines = a.chart.backend.lines();
+    for (const double v : g.minorGrid) {
+      const QString line = QStringLiteral("lineTo %1,240").arg(a.axis.CalcPosValue(v));
+      EXPECT_TRUE(
+          std::any_of(lines.begin(), lines.end(),
+                      [&](const QString& l) { return l.startsWith(line) && l.contains("psDash"); }))
+          << g.lo << " minor grid at " << v;
+    }
+    for (const QString& l : a.chart.backend.lines("lineTo")) {
+      const int x = l.section(' ', 1, 1).section(',', 0, 0).toInt();
+      EXPECT_GE(x, 12) << l.toStdString();
+      EXPECT_LE(x, 388) << l.toStdString();
+    }
+  }
+}
+
+// However many minor marks are asked for, a logarithmic axis draws no more
+// than it has pixels.
+TEST(AxisDraw, LogarithmicMinorMarksAtMostOnePerPixel) {
+  const struct {
+    const char* name;
+    TRect rect;
+    int base;
+    double increment;
+    bool grid;
+  } cases[] = {
+      {"base 10, 72 pixels", TRect{12, 10, 84, 240}, 10, 0, false},
+      {"base 677, step 1", TRect{12, 10, 388, 240}, 677, 1, true},
+  };
+  for (const auto& c : cases) {
+    AxisOnChart a(true, 0, 1);
+    a.chart.rect = c.rect;
+    PrepareAxis(a.axis, a.chart, 45000, 120667);
+    a.axis.SetLogarithmicBase(c.base);
+    a.axis.SetLogarithmic(true);
+    a.axis.SetIncrement(c.increment);
+    a.axis.SetMinorTickCount(1000000000);
+    a.axis.Grid()->SetVisible(false);
+    a.axis.MinorGrid()->SetVisible(c.grid);
+    a.axis.InternalCalcPositions();
+    a.Draw();
+    const int pixels = a.axis.AxisSize;
+    EXPECT_LE(LinesEndingAt(a.chart.backend, ",243"), pixels) << c.name;  // minor ticks
+    EXPECT_LE(LinesEndingAt(a.chart.backend, ",10"), pixels) << c.name;   // minor grid
+    EXPECT_GT(LinesEndingAt(a.chart.backend, ",243"), 0) << c.name;
+  }
+}

@@ -1,6 +1,7 @@
 // Axes and marks publish their properties in stored order; axes copy all
 // of them.
 #include "chart/core/ChartEngine.h"
+#include "chart/core/ChartMessages.h"
 #include "chart/core/PublishedProperties.h"
 #include "chart/model/TChartAxis.h"
 #include "chart/model/TChartAxisTitle.h"
@@ -52,4 +53,15 @@ TEST(ModelProperties, AxisAssignCopiesEverything) {
   c.Assign(a);
   EXPECT_FALSE(c.IsDepthAxis);
   EXPECT_TRUE(SamePublished(a, c));
+}
+
+// The default number format is the message table's entry: empty before the
+// engine fills the table, the entry once it runs.
+TEST(ModelProperties, AxisFormatComesFromTheMessageTable) {
+  if (!ChartEngineRunning()) {
+    EXPECT_EQ(TChartAxis().AxisValuesFormat(), QString());
+  }
+  ChartEngineScope engine;
+  EXPECT_EQ(TChartAxis().AxisValuesFormat(), ChartText(ChartMsg::ValuesFormat));
+  EXPECT_EQ(TChartAxis().AxisValuesFormat(), "#,##0.###");
 }

@@ -23,6 +23,7 @@ struct Render {
   const char* name;
   double lo, hi;
   bool logarithmic, dateTime;
+  bool minorGrid = false;
 };
 
 }  // namespace
@@ -34,6 +35,7 @@ TEST(AxisRender, AxesWithMarks) {
       {"linear", 0, 100, false, false},
       {"logarithmic", 1, 1e5, true, false},
       {"datetime", base::EncodeDate(2024, 1, 20), base::EncodeDate(2024, 6, 10), false, true},
+      {"logarithmic_minor_grid", 5, 1000, true, false, true},
   };
   for (const Render& c : renders) {
     SCOPED_TRACE(c.name);
@@ -55,6 +57,9 @@ TEST(AxisRender, AxesWithMarks) {
     bottom.SetLogarithmic(c.logarithmic);
     bottom.Grid()->SetStyle(Graphics::psSolid);
     bottom.Title()->SetCaption(QString::fromLatin1(c.name));
+    bottom.MinorGrid()->SetVisible(c.minorGrid);
+    bottom.MinorGrid()->SetColor(base::clRed);
+    bottom.MinorGrid()->SetStyle(Graphics::psSolid);
     PrepareAxis(left, chart, 0, 1);
     left.SetLabelsAngle(90);
     for (TChartAxis* axis : {&bottom, &left}) {
@@ -82,6 +87,7 @@ TEST(AxisRender, AxesWithMarks) {
     const int mx = bottom.CalcXPosValue(values[0]);
     const int my = left.CalcYPosValue(0.3);
     const std::vector<int> ticks = bottom.TickPositions();
+    const int minorBelowFirstLabel = bottom.CalcXPosValue(7.75);
     owned.reset();  // the canvas lets go of the device before the painter ends
     device.reset();
     painter.end();
@@ -89,6 +95,13 @@ TEST(AxisRender, AxesWithMarks) {
 
     // The bottom axis line (2 pixels) lies on the chart's bottom edge.
     EXPECT_EQ(image.pixel(200, 240), qRgb(0, 0, 0));
+    if (c.minorGrid) {
+      // Below the first label the minor grid fills from the power under it;
+      // the tick kept there gets no tick mark left of the axis.
+      EXPECT_EQ(image.pixel(minorBelowFirstLabel, 100), qRgb(255, 0, 0));
+      for (int x = 0; x < 58; ++x) EXPECT_EQ(image.pixel(x, 243), qRgb(255, 255, 255)) << x;
+      continue;
+    }
     // A solid grid line through the tick of the largest label.
     ASSERT_GE(ticks.size(), 2u);
     const int tick = ticks[1];

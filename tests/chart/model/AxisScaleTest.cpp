@@ -113,6 +113,22 @@ TEST(AxisScale, RefusedValuesKeepTheOldOne) {
   f.chart.minValue = 0;
   axis.SetLogarithmic(true);
   EXPECT_TRUE(axis.Logarithmic());
+
+  // A date-time axis refuses a step that is no date with the conversion
+  // error, saying so.
+  TChartAxis dates(&f.chart, true);
+  f.chart.AddSeries().xDateTime = true;
+  for (const double step : {1e300, 2958466.0 * 2}) {
+    try {
+      dates.SetIncrement(step);
+      ADD_FAILURE() << step;
+    } catch (const AxisException&) {
+      ADD_FAILURE() << "axis error for " << step;
+    } catch (const base::EConvertError& e) {
+      EXPECT_EQ(e.message(), "Invalid argument to date encode");
+    }
+    EXPECT_EQ(dates.Increment(), 0);
+  }
 }
 
 TEST(AxisScale, AutomaticFlagsFollowEachOther) {

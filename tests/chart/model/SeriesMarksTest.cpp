@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 struct MarksCanvas {
@@ -134,6 +136,15 @@ TEST(SeriesMarks, TextWidthArrowLengthAndDefaults) {
   m.marks.ApplyArrowLength(p);
   EXPECT_EQ(p.BoxTopLeft.y(), 154);
   EXPECT_EQ(p.ArrowEnd.y(), 184);
+  // Any stored length moves the box no further than the pixel range.
+  for (const int length : {std::numeric_limits<int>::min(), std::numeric_limits<int>::max()}) {
+    m.marks.SetArrowLength(length);
+    TSeriesMarkPosition far = At(100, length < 0 ? 200 : -200);
+    m.marks.ApplyArrowLength(far);
+    EXPECT_LE(std::abs(far.BoxTopLeft.y()), 67108863 + 240) << length;
+    m.marks.DrawItem(m.canvas, 0, base::clRed, far, QStringLiteral("x"));
+  }
+  m.marks.SetArrowLength(8);
   EXPECT_EQ(m.marks.Color(), base::clInfoBk);
   m.marks.SetBackColor(base::clRed);
   EXPECT_EQ(m.marks.Color(), base::clRed);

@@ -57,6 +57,16 @@ TEST_F(SeriesNotices, AddedPointGoesBeforeAddInsertAfterAddDependantsPaint) {
   EXPECT_EQ(b->PointCount(), 1);
 }
 
+// The flags its axes read repaint the series' chart.
+TEST_F(SeriesNotices, ValueListFlagsRepaintTheChart) {
+  auto a = Series("A");
+  chart.invalidations = 0;
+  a->XValues()->SetDateTime(true);
+  EXPECT_EQ(chart.invalidations, 1);
+  a->YValues()->SetOrder(loDescending);
+  EXPECT_EQ(chart.invalidations, 2);
+}
+
 TEST_F(SeriesNotices, UpdateHoldsEverythingBackUntilItsEnd) {
   auto a = Series("A"), b = Series("B");
   b->SetDataSource(a.get());

@@ -8,6 +8,7 @@
 //   - a copy made by the walker compares equal, an untouched instance not.
 // Nested objects are walked into, and their changes must reach the change
 // handler of the instance the table made.
+#include "chart/core/ChartEngine.h"
 #include "chart/core/PublishedProperties.h"
 #include "chart/core/TPlotPersistent.h"
 
@@ -182,8 +183,11 @@ inline QString PublishedNames(const QMetaObject& meta) {
   return out.join(QLatin1Char(' '));
 }
 
-// The test a layer's PublishedPropertiesTest.cpp instantiates over its table.
-class PublishedPropertiesTest : public testing::TestWithParam<PublishedClassRow> {};
+// The test a layer's PublishedPropertiesTest.cpp instantiates over its table;
+// defaults such as texts of the message table need the engine running.
+class PublishedPropertiesTest : public testing::TestWithParam<PublishedClassRow> {
+  ChartEngineScope engine_;
+};
 
 // The three checks over a layer's class table; once per test program:
 //   PUBLISHED_PROPERTY_TESTS(Canvas, kCanvasClasses);
