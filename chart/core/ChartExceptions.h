@@ -15,3 +15,9 @@ class AxisException : public ChartException {
  public:
   using ChartException::ChartException;
 };
+
+// A legend property set to a value the legend cannot show.
+class LegendException : public ChartException {
+ public:
+  using ChartException::ChartException;
+};

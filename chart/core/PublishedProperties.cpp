@@ -86,6 +86,9 @@ QVariant parseDefault(const QString& text, const QMetaProperty& p, PublishedKind
     }
     case QMetaType::QString:
       return text;
+    case QMetaType::QStringList:
+      // Lines of a text; an empty default is no line at all.
+      return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
     default:
       return asPropertyType(QVariant(text), p);
   }

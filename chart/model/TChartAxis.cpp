@@ -613,6 +613,7 @@ bool TChartAxis::Clicked(int x, int y) const {
 TChartDepthAxis::TChartDepthAxis(TAxisChart* chart, QObject* parent)
     : TChartAxis(chart, false, true, parent) {
   IsDepthAxis = true;
+  SetVisible(false);
 }
 
 TChartAxis::TAxisLabelStyle TChartDepthAxis::InternalCalcLabelStyle() const {

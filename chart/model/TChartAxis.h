@@ -413,6 +413,8 @@ class TChartAxis : public TPlotPersistent {
 // unless some series has depth values.
 class TChartDepthAxis : public TChartAxis {
   Q_OBJECT
+  // Hidden until a 3D chart asks for it.
+  Q_CLASSINFO("default:Visible", "false")
 
  public:
   explicit TChartDepthAxis(TAxisChart* chart = nullptr, QObject* parent = nullptr);

@@ -444,47 +444,119 @@ void TChartSeries::Loaded() {
   }
 }
 
+namespace {
+
+bool RecalculatesOn(TChartSeries::TRecalcOptions when, SeriesValueEvent event) {
+  switch (event) {
+    case SeriesValueEvent::Clear:
+      return when & TChartSeries::rwClear;
+    case SeriesValueEvent::Add:
+      return when & TChartSeries::rwInsert;
+    case SeriesValueEvent::Delete:
+      return when & TChartSeries::rwDelete;
+    case SeriesValueEvent::Refresh:
+      return true;
+    case SeriesValueEvent::Modify:
+      return when & TChartSeries::rwModify;
+  }
+  return false;
+}
+
+// Holds a counter up for a scope, also when the scope ends by an exception.
+class CountHold {
+ public:
+  explicit CountHold(int& count) : count_(count) { ++count_; }
+  ~CountHold() { --count_; }
+  CountHold(const CountHold&) = delete;
+  CountHold& operator=(const CountHold&) = delete;
+
+ private:
+  int& count_;
+};
+
+}  // namespace
+
 void TChartSeries::NotifyValue(SeriesValueEvent event, int valueIndex) {
   if (updateCount_ > 0) return;
   // A dependant may leave meanwhile (its handler frees it): walk a copy and
   // skip those no longer linked.
   const std::vector<TChartSeries*> dependants = linked_;
+  const bool holding = holdFunctionNotices_ > 0;
   for (TChartSeries* d : dependants) {
     if (std::find(linked_.begin(), linked_.end(), d) == linked_.end()) continue;
     const TRecalcOptions when = d->recalcWhen_;
-    switch (event) {
-      case SeriesValueEvent::Clear:
-        if (when & rwClear) d->ClearValues();
-        break;
-      case SeriesValueEvent::Add:
-        if (when & rwInsert) d->AddSourcePoint(*this, valueIndex);
-        break;
-      case SeriesValueEvent::Delete:
-        if (when & rwDelete) d->DeletedValue(*this, valueIndex);
-        break;
-      case SeriesValueEvent::Refresh:
+    if (d->function_) {
+      // One point of a source changes a sum or mean as a whole: recompute
+      // from every source.
+      if (holding) {
+        functionNoticesHeld_ = true;
+      } else if (RecalculatesOn(when, event)) {
         d->AddValues(*this);
-        break;
-      case SeriesValueEvent::Modify:
-        if (when & rwModify) d->AddValues(*this);
-        break;
+      }
+      continue;
+    }
+    const QPointer<TChartSeries> alive(d);
+    if (holding) ++d->holdFunctionNotices_;
+    try {
+      switch (event) {
+        case SeriesValueEvent::Clear:
+          if (when & rwClear) d->ClearValues();
+          break;
+        case SeriesValueEvent::Add:
+          if (when & rwInsert) d->AddSourcePoint(*this, valueIndex);
+          break;
+        case SeriesValueEvent::Delete:
+          if (when & rwDelete) d->DeletedValue(*this, valueIndex);
+          break;
+        case SeriesValueEvent::Refresh:
+          d->AddValues(*this);
+          break;
+        case SeriesValueEvent::Modify:
+          if (when & rwModify) d->AddValues(*this);
+          break;
+      }
+    } catch (...) {
+      if (holding && alive) --d->holdFunctionNotices_;
+      throw;
+    }
+    if (holding && alive) {
+      --d->holdFunctionNotices_;
+      // A function further down waits for this refill's end too.
+      if (d->functionNoticesHeld_) functionNoticesHeld_ = true;
+    }
+  }
+}
+
+void TChartSeries::ReleaseFunctionNotices() {
+  if (!std::exchange(functionNoticesHeld_, false) || updateCount_ > 0) return;
+  const std::vector<TChartSeries*> dependants = linked_;
+  for (TChartSeries* d : dependants) {
+    if (std::find(linked_.begin(), linked_.end(), d) == linked_.end()) continue;
+    if (d->function_) {
+      d->AddValues(*this);
+    } else {
+      d->ReleaseFunctionNotices();
     }
   }
 }
 
 void TChartSeries::AddValues(const TChartSeries& source) {
-  if (function_) {
-    // The function computes the points from every source.
-    std::vector<TChartSeries*> sources;
-    for (QObject* s : DataSources())
-      if (auto* series = qobject_cast<TChartSeries*>(s)) sources.push_back(series);
-    function_->AddPoints(sources);
-    return;
+  {
+    const CountHold hold(holdFunctionNotices_);
+    if (function_) {
+      // The function computes the points from every source.
+      std::vector<TChartSeries*> sources;
+      for (QObject* s : DataSources())
+        if (auto* series = qobject_cast<TChartSeries*>(s)) sources.push_back(series);
+      function_->AddPoints(sources);
+    } else {
+      ClearValues();
+      xValues_->SetDateTime(source.xValues_->DateTime());
+      yValues_->SetDateTime(source.yValues_->DateTime());
+      for (int i = 0; i < source.PointCount(); ++i) AddSourcePoint(source, i);
+    }
   }
-  ClearValues();
-  xValues_->SetDateTime(source.xValues_->DateTime());
-  yValues_->SetDateTime(source.yValues_->DateTime());
-  for (int i = 0; i < source.PointCount(); ++i) AddSourcePoint(source, i);
+  if (holdFunctionNotices_ == 0) ReleaseFunctionNotices();
 }
 
 int TChartSeries::AddChartValue(const TChartSeries& source, int valueIndex) {

@@ -11,6 +11,11 @@
 // out; EndUpdate sends one refresh to the dependants and seRefresh to the
 // chart's listeners.
 //
+// A dependant with a function recalculates from all its sources on the
+// changes its RecalcWhen names, instead of copying or deleting the one
+// point; while a series refills (AddValues) those dependants wait and
+// recalculate once at its end.
+//
 // Public calls that name a point check the index (ChartException with the
 // range); the drawing loops of series types read the lists unchecked inside
 // the visible range.
@@ -369,6 +374,10 @@ class TChartSeries : public TCustomChartSeries,
   // --- function and sample points -------------------------------------------------------
   // The function that computes this series from its sources, or null.
   TPlotFunction* Function() const { return function_; }
+  // How a function shows its value over a whole source: one point in the
+  // middle of the source's X range, or (false: series that join their
+  // points by lines) a level line from its first to its last X.
+  bool WholeValueAsPoint() const { return wholeValueAsPoint_; }
   // Frees the old function, takes `function` (the series owns it) and
   // refills from the sources.
   virtual void SetFunction(TPlotFunction* function);
@@ -441,6 +450,7 @@ class TChartSeries : public TCustomChartSeries,
   // keep one point beyond the far edge (series that join points by lines).
   bool calcVisiblePoints_ = true;
   bool drawBetweenPoints_ = false;
+  bool wholeValueAsPoint_ = true;
 
   int firstValueIndex_ = -1;
   int lastValueIndex_ = -1;
@@ -462,6 +472,9 @@ class TChartSeries : public TCustomChartSeries,
   base::TColor FreeSeriesColor() const;
   // A function of the same class as `source`'s, with its settings.
   void CopyFunction(const TChartSeries& source);
+  // After a refill: each dependant with a function recalculates once, and
+  // plain dependants that heard of the refill pass it on to theirs.
+  void ReleaseFunctionNotices();
 
   base::TColor seriesColor_ = clPlotColor;
   bool colorEachPoint_ = false;
@@ -500,6 +513,11 @@ class TChartSeries : public TCustomChartSeries,
   int middleZ_ = 0;
   int endZ_ = 0;
   int updateCount_ = 0;
+  // Above 0 while this series refills, or hears of a source's refill:
+  // dependants with a function then wait for its end (a chain of functions
+  // would otherwise recalculate once per point of each refill).
+  int holdFunctionNotices_ = 0;
+  bool functionNoticesHeld_ = false;
   int countAtBeginUpdate_ = 0;
   bool destroying_ = false;
   // The chart's drawing side, found once when the series joins it.

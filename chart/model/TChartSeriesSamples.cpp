@@ -21,6 +21,14 @@ bool TChartSeries::ShowSampleValues = false;
 
 void TChartSeries::SetFunction(TPlotFunction* function) {
   if (function == function_) return;
+  // A function computes one series: its old owner drops it and takes its
+  // sources' points as they are.
+  TChartSeries* previous = function ? function->ParentSeries() : nullptr;
+  if (previous && previous != this && previous->function_ == function) {
+    previous->function_ = nullptr;
+    previous->CheckDataSource();
+    previous->Repaint();
+  }
   delete function_.data();
   function_ = function;
   if (function_) {

@@ -1,71 +1,16 @@
 #include "chart/model/TCustomAxisPanel.h"
 
+#include "chart/core/ChartClassRegistry.h"
 #include "chart/core/ChartExceptions.h"
 #include "chart/core/ChartMessages.h"
-#include "chart/model/SeriesPaging.h"
-
-#include <QStringList>
+#include "chart/model/AxisPanelLink.h"
+#include "chart/model/TCustomChartElement.h"
+#include "chart/model/TPlotSeriesSource.h"
 
 #include <algorithm>
 
-// The axes hold their chart as a TAxisChart, a ChartHost of its own; the
-// panel is a ChartHost for its series. This small object answers the axes
-// on the panel's behalf, so that neither host is shared.
-class TCustomAxisPanel::AxisLink final : public TAxisChart {
- public:
-  explicit AxisLink(TCustomAxisPanel& panel) : panel_(panel) {}
-  ~AxisLink() override { HostGone(); }
-
-  void Invalidate() override { panel_.InvalidateChart(); }
-  void BroadcastSeriesEvent(ChartSeriesEvent event, TPlotPersistent* series) override {
-    panel_.BroadcastSeriesEvent(event, series);
-  }
-  bool ReadingStoredState() const override { return panel_.ReadingStoredState(); }
-  void ElementAttached(TPlotPersistent*) override {}
-  void ElementDetached(TPlotPersistent*) override {}
-
-  TCanvas3D& Canvas() override { return panel_.Canvas(); }
-  TRect ChartRect() const override { return panel_.ChartRect(); }
-  int Width3D() const override { return 0; }
-  bool View3D() const override { return panel_.View3D(); }
-  bool FlatDepthLabels() const override { return true; }
-  bool AxisBehind() const override { return true; }
-  bool AxisDrawn(const TChartAxis& axis) const override { return axis.Visible(); }
-  int WallSize(AxisSide) const override { return 0; }
-  int MultiLineTextWidth(const QString& text, int& lines) const override {
-    const QStringList parts = text.split(QLatin1Char('\r'));
-    lines = static_cast<int>(parts.size());
-    int widest = 0;
-    for (const QString& p : parts) widest = std::max(widest, panel_.Canvas().TextWidth(p));
-    return widest;
-  }
-  int MaxTextWidth(const TChartAxis&) const override { return 0; }
-  int MaxMarkWidth(const TChartAxis&) const override { return 0; }
-  double MinAxisValue(const TChartAxis& axis) const override { return panel_.MinMax(axis, false); }
-  double MaxAxisValue(const TChartAxis& axis) const override { return panel_.MinMax(axis, true); }
-  std::vector<const AxisLabelSource*> AxisSeries(const TChartAxis& axis) const override {
-    std::vector<const AxisLabelSource*> result;
-    for (TChartSeries* s : panel_.series_)
-      if (s->Active() && panel_.IsAssociated(*s, axis)) result.push_back(s);
-    return result;
-  }
-  std::vector<const AxisLabelSource*> ActiveSeries() const override {
-    std::vector<const AxisLabelSource*> result;
-    for (TChartSeries* s : panel_.series_)
-      if (s->Active()) result.push_back(s);
-    return result;
-  }
-  void GetAxisLabel(const TChartAxis&, const AxisLabelSource*, int, QString&) const override {}
-  bool HasNextAxisLabel() const override { return false; }
-  void GetNextAxisLabel(const TChartAxis&, int, double&, bool& stop) const override { stop = true; }
-  int DevicePenWidth(int width) const override { return width; }
-
- private:
-  TCustomAxisPanel& panel_;
-};
-
 TCustomAxisPanel::TCustomAxisPanel(QObject* parent)
-    : TCustomPlotPanelExtended(parent), axisLink_(std::make_unique<AxisLink>(*this)) {
+    : TCustomPlotPanelExtended(parent), axisLink_(std::make_unique<AxisLink>(*this)), tools_(this) {
   leftAxis_ = std::make_unique<TChartAxis>(axisLink_.get(), false, false);
   leftAxis_->Title()->SetAngle(90);
   topAxis_ = std::make_unique<TChartAxis>(axisLink_.get(), true, true);
@@ -73,15 +18,44 @@ TCustomAxisPanel::TCustomAxisPanel(QObject* parent)
   rightAxis_->Title()->SetAngle(270);
   bottomAxis_ = std::make_unique<TChartAxis>(axisLink_.get(), true, false);
   depthAxis_ = std::make_unique<TChartDepthAxis>(axisLink_.get());
-  depthAxis_->SetVisible(false);
-  depthAxis_->SetOtherSide(true);
+  customAxes_ = std::make_unique<TChartCustomAxes>(axisLink_.get(), [this] { InvalidateChart(); });
 }
 
 TCustomAxisPanel::~TCustomAxisPanel() {
   // The series outlive the chart that lists them: they see no chart from now.
   HostGone();
   series_.clear();
+  tools_.Clear();
 }
+
+void TCustomAxisPanel::SetCustomAxes(TChartCustomAxes* value) {
+  if (value && value != customAxes_.get()) customAxes_->Assign(*value);
+}
+
+void TCustomAxisPanel::CopyAxis(TChartAxis& target, const TChartAxis* value) {
+  if (value && value != &target) target.Assign(*value);
+}
+
+void TCustomAxisPanel::Assign(const TCustomPlotPanel& source) {
+  if (const auto* s = qobject_cast<const TCustomAxisPanel*>(&source)) {
+    axisBehind_ = s->axisBehind_;
+    axisVisible_ = s->axisVisible_;
+    leftAxis_->Assign(*s->leftAxis_);
+    topAxis_->Assign(*s->topAxis_);
+    rightAxis_->Assign(*s->rightAxis_);
+    bottomAxis_->Assign(*s->bottomAxis_);
+    depthAxis_->Assign(*s->depthAxis_);
+    clipPoints_ = s->clipPoints_;
+    customAxes_->Assign(*s->customAxes_);
+    maxPointsPerPage_ = s->maxPointsPerPage_;
+    page_ = s->page_;
+    scaleLastPage_ = s->scaleLastPage_;
+    view3DWalls_ = s->view3DWalls_;
+  }
+  TCustomPlotPanelExtended::Assign(source);
+}
+
+// --- series list ----------------------------------------------------------------------
 
 TChartSeries* TCustomAxisPanel::GetSeries(int index) const {
   // A caller's mistake, not a user's: the fixed message table has no entry
@@ -93,9 +67,28 @@ TChartSeries* TCustomAxisPanel::GetSeries(int index) const {
   return series_[static_cast<size_t>(index)];
 }
 
+int TCustomAxisPanel::IndexOfSeries(const TChartSeries* series) const {
+  const auto it = std::find(series_.begin(), series_.end(), series);
+  return it == series_.end() ? -1 : static_cast<int>(it - series_.begin());
+}
+
 TChartSeries* TCustomAxisPanel::AddSeries(TChartSeries* series) {
   if (series) series->SetParentChart(this);
   return series;
+}
+
+TChartSeries* TCustomAxisPanel::AddSeriesOfClass(const QMetaObject& metaObject) {
+  const ChartClassEntry* entry = ChartClasses().Find(
+      QString::fromLatin1(metaObject.className()).section(QLatin1String("::"), -1));
+  if (!entry || entry->metaObject != &metaObject || !entry->create) return nullptr;
+  QObject* owner = parent() ? parent() : this;
+  TPlotPersistent* made = entry->create(owner);
+  auto* series = qobject_cast<TChartSeries*>(made);
+  if (!series) {
+    delete made;
+    return nullptr;
+  }
+  return AddSeries(series);
 }
 
 void TCustomAxisPanel::RemoveSeries(TChartSeries* series) {
@@ -111,6 +104,15 @@ void TCustomAxisPanel::ExchangeSeries(int a, int b) {
   InvalidateChart();
 }
 
+void TCustomAxisPanel::FreeAllSeries(const QMetaObject* metaObject) {
+  const std::vector<TChartSeries*> list = series_;
+  for (TChartSeries* s : list) {
+    if (metaObject && !s->metaObject()->inherits(metaObject)) continue;
+    s->SetParentChart(nullptr);
+    delete s;
+  }
+}
+
 TChartSeries* TCustomAxisPanel::FirstActiveSeries() const {
   for (TChartSeries* s : series_)
     if (s->Active()) return s;
@@ -122,13 +124,42 @@ int TCustomAxisPanel::CountActiveSeries() const {
                                         [](const TChartSeries* s) { return s->Active(); }));
 }
 
-TAxisChart& TCustomAxisPanel::AxisServices() {
-  return *axisLink_;
+TChartSeries* TCustomAxisPanel::SeriesLegend(int index, bool onlyActive) const {
+  int n = 0;
+  for (TChartSeries* s : series_) {
+    if (!s->ShowInLegend() || (onlyActive && !s->Active())) continue;
+    if (n == index) return s;
+    ++n;
+  }
+  return nullptr;
+}
+
+QString TCustomAxisPanel::SeriesTitleLegend(int index, bool onlyActive) const {
+  const TChartSeries* s = SeriesLegend(index, onlyActive);
+  return s ? SeriesTitleOrName(*s) : QString();
+}
+
+QString TCustomAxisPanel::SeriesTitleOrName(const TChartSeries& series) const {
+  if (!series.Title().isEmpty()) return series.Title();
+  if (!series.objectName().isEmpty()) return series.objectName();
+  return ChartText(ChartMsg::Series) + QLatin1Char(' ') + QString::number(IndexOfSeries(&series));
+}
+
+std::vector<std::pair<QString, TChartSeries*>> TCustomAxisPanel::FillSeriesTitles() const {
+  std::vector<std::pair<QString, TChartSeries*>> titles;
+  titles.reserve(series_.size());
+  for (TChartSeries* s : series_) titles.emplace_back(SeriesTitleOrName(*s), s);
+  return titles;
 }
 
 void TCustomAxisPanel::ElementAttached(TPlotPersistent* element) {
   auto* series = dynamic_cast<TChartSeries*>(element);
   if (!series || std::find(series_.begin(), series_.end(), series) != series_.end()) return;
+  if (quietList_) {
+    series_.push_back(series);
+    return;
+  }
+  series->Added();
   series_.push_back(series);
   BroadcastSeriesEvent(seAdd, series);
   InvalidateChart();
@@ -137,7 +168,14 @@ void TCustomAxisPanel::ElementAttached(TPlotPersistent* element) {
 void TCustomAxisPanel::ElementDetached(TPlotPersistent* element) {
   auto it = std::find(series_.begin(), series_.end(), element);
   if (it == series_.end()) return;
-  series_.erase(it);
+  if (quietList_) {
+    series_.erase(it);
+    return;
+  }
+  // A series leaves its chart first thing when it is destroyed, so that
+  // Removed and the listeners still see a whole series.
+  if (auto* series = dynamic_cast<TChartSeries*>(element)) series->Removed();
+  series_.erase(std::find(series_.begin(), series_.end(), element));
   BroadcastSeriesEvent(seRemove, element);
   InvalidateChart();
 }
@@ -153,93 +191,42 @@ void TCustomAxisPanel::BroadcastSeriesEvent(ChartSeriesEvent event, TPlotPersist
 }
 
 bool TCustomAxisPanel::IsValidDataSource(const TChartSeries& series, const QObject* source) const {
-  const auto* other = qobject_cast<const TChartSeries*>(source);
-  return other && other != &series && other->IsValidSeriesSource();
+  if (const auto* other = qobject_cast<const TChartSeries*>(source))
+    return other != &series && other->IsValidSeriesSource();
+  const auto* component = qobject_cast<const TPlotSeriesSource*>(source);
+  return component && component->Available();
 }
 
 void TCustomAxisPanel::CheckDatasource(TChartSeries& series) {
   if (ReadingStoredState()) return;
-  if (const auto* source = qobject_cast<const TChartSeries*>(series.DataSource()))
-    series.AddValues(*source);
-}
-
-bool TCustomAxisPanel::IsAssociated(const TChartSeries& series, const TChartAxis& axis) const {
-  if (&axis == topAxis_.get())
-    return series.HorizAxis() == TChartSeries::aTopAxis ||
-           series.HorizAxis() == TChartSeries::aBothHorizAxis;
-  if (&axis == bottomAxis_.get())
-    return series.HorizAxis() == TChartSeries::aBottomAxis ||
-           series.HorizAxis() == TChartSeries::aBothHorizAxis;
-  if (&axis == leftAxis_.get())
-    return series.VertAxis() == TChartSeries::aLeftAxis ||
-           series.VertAxis() == TChartSeries::aBothVertAxis;
-  if (&axis == rightAxis_.get())
-    return series.VertAxis() == TChartSeries::aRightAxis ||
-           series.VertAxis() == TChartSeries::aBothVertAxis;
-  return false;
-}
-
-double TCustomAxisPanel::MinMax(const TChartAxis& axis, bool isMax) const {
-  if (&axis == depthAxis_.get()) {
-    double result = 0;
-    bool found = false;
-    for (const TChartSeries* s : series_) {
-      if (!s->Active()) continue;
-      const double v = isMax ? s->MaxZValue() : s->MinZValue();
-      if (!found || (isMax ? v > result : v < result)) result = v;
-      found = true;
-    }
-    return found ? result : (isMax ? 0.5 : -0.5);
-  }
-  const bool horizontal = axis.Horizontal();
-  const TChartSeries* pagingSeries = nullptr;
-  bool activeOnAxis = false;
-  for (const TChartSeries* s : series_) {
-    if (!IsAssociated(*s, axis)) continue;
-    if (s->Active()) {
-      if (!activeOnAxis) pagingSeries = s;
-      activeOnAxis = true;
-    } else if (!pagingSeries) {
-      pagingSeries = s;
+  QObject* source = series.DataSource();
+  if (const auto* other = qobject_cast<const TChartSeries*>(source)) {
+    series.AddValues(*other);
+  } else if (auto* component = qobject_cast<TPlotSeriesSource*>(source)) {
+    if (component->Active()) {
+      component->SetSeries(&series);
+      component->Load();
     }
   }
-  // Pages cut the values that are not the mandatory ones: X of a Y series.
-  if (maxPointsPerPage_ > 0 && pagingSeries && pagingSeries->PointCount() > 0 &&
-      horizontal == pagingSeries->YMandatory()) {
-    const TChartValueList& list = horizontal ? *pagingSeries->XValues() : *pagingSeries->YValues();
-    const PagePoints points = PagePointsOf(pagingSeries->PointCount(), maxPointsPerPage_, page_);
-    double minimum = list.Values()[static_cast<size_t>(points.first)];
-    double maximum = list.Values()[static_cast<size_t>(points.last)];
-    if (!scaleLastPage_ && points.Count() < maxPointsPerPage_)
-      ScaleShortPage(list.Values(), points, maxPointsPerPage_, minimum, maximum);
-    return isMax ? maximum : minimum;
-  }
-  double result = 0;
-  bool found = false;
-  for (const TChartSeries* s : series_) {
-    if (!(s->Active() || !activeOnAxis) || s->PointCount() == 0 || !IsAssociated(*s, axis))
-      continue;
-    const double v = horizontal ? (isMax ? s->MaxXValue() : s->MinXValue())
-                                : (isMax ? s->MaxYValue() : s->MinYValue());
-    if (!found || (isMax ? v > result : v < result)) result = v;
-    found = true;
-  }
-  return result;
 }
 
-int TCustomAxisPanel::NumPages() const {
-  if (maxPointsPerPage_ < 1 || series_.empty()) return 1;
-  const TChartSeries* first = series_.front();
-  const bool yMandatory = first->YMandatory();
-  auto pagesOf = [&](const TChartAxis& axis) {
-    int largest = 0;
-    for (const TChartSeries* s : series_)
-      if (s->Active() && IsAssociated(*s, axis)) largest = std::max(largest, s->PointCount());
-    return PageCountOf(largest, maxPointsPerPage_);
-  };
-  return yMandatory ? std::max(pagesOf(*topAxis_), pagesOf(*bottomAxis_))
-                    : std::max(pagesOf(*leftAxis_), pagesOf(*rightAxis_));
+// --- tools ----------------------------------------------------------------------------
+
+void TCustomAxisPanel::NotifyToolsPaint(TChartToolEvent event) {
+  for (const auto& tool : tools_.Items())
+    if (tool->Active()) tool->ChartEvent(event);
 }
+
+void TCustomAxisPanel::NotifyToolsMouse(int kind, TMouseButton button, TShiftState shift, int x,
+                                        int y) {
+  for (const auto& tool : tools_.Items()) {
+    if (!tool->Active()) continue;
+    tool->ChartMouseEvent(kind, button, shift, x, y);
+    if (CancelMouse()) break;
+  }
+}
+
+// --- pages ----------------------------------------------------------------------------
 
 void TCustomAxisPanel::SetPage(int value) {
   value = std::clamp(value, 1, NumPages());

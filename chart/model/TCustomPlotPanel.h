@@ -186,7 +186,7 @@ class TCustomPlotPanel : public TPlotPersistent, public ChartHost {
   int ChartYCenter() const { return (chartRect_.Top + chartRect_.Bottom) / 2; }
   // Sets the chart rectangle (as derived charts shrink it for legends and titles).
   void SetChartRect(const TRect& r) { chartRect_ = r; }
-  void RecalcWidthHeight();
+  virtual void RecalcWidthHeight();
 
   // --- drawing rules -------------------------------------------------------------
   bool CanClip() const;
@@ -214,11 +214,11 @@ class TCustomPlotPanel : public TPlotPersistent, public ChartHost {
   void BroadcastPlotEvent(TPlotEvent& event);
   void BroadcastMouseEvent(TPlotMouseEventKind kind, TMouseButton button, TShiftState shift, int x,
                            int y);
-  void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
-  void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
-  void MouseMove(TShiftState shift, int x, int y);
+  virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
+  virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
+  virtual void MouseMove(TShiftState shift, int x, int y);
   // The mouse left the window: the panel's cursor returns and a pan ends.
-  void MouseLeave();
+  virtual void MouseLeave();
 
   // --- pictures ---------------------------------------------------------------------
   // The chart drawn over (0, 0, w, h) of a new image of r's size (at least

@@ -79,5 +79,7 @@ QString GallerySeriesName(const QObject& object) {
 }
 
 QString NewSeriesName(const QObject* owner) {
-  return NewComponentName(owner, QStringLiteral("Series"));
+  // The word is the message table's, so a translated table names new
+  // series in its own language.
+  return NewComponentName(owner, ChartText(ChartMsg::Series));
 }

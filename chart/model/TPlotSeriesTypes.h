@@ -109,5 +109,5 @@ void RegisterBasicFunctionClass(ChartClassRegistry& classes, ChartMsg descriptio
 // function class), else its class name.
 QString GallerySeriesName(const QObject& object);
 
-// "Series" and the smallest number from 1 up that names no child of `owner`.
+// The message table's "Series" and the smallest number from 1 up that names no child of `owner`.
 QString NewSeriesName(const QObject* owner);

@@ -1,16 +1,16 @@
 #include "chart/series/SeriesTypeRegistrations.h"
 
 #include "chart/model/TPlotSeriesTypes.h"
+#include "chart/series/FunctionRegistrations.h"
 
 void RegisterSeriesTypes(ChartClassRegistry& classes) {
-  // Each series and function type adds its line here as it arrives, all on
-  // the standard page, keeping this order (the gallery shows them so):
+  // Each series type adds its line here as it arrives, all on the standard
+  // page, keeping this order (the gallery shows them so):
   // series  line 2, bar 2, horizontal bar 2, area 2, point 2, pie 1,
   //         fast line 2, horizontal line 1, shape 2, Gantt 1, arrow 2,
-  //         bubble 1 (description and sample series count);
-  // then the functions add, subtract, multiply, divide, high, low and
-  // average, each through RegisterBasicFunctionClass.
+  //         bubble 1 (description and sample series count).
   // For example:
   //   RegisterSeriesClass<TLineSeries>(classes, ChartMsg::GalleryLine, ChartMsg::PageStandard, 2);
-  (void)classes;
+  // The functions come after every series type.
+  RegisterFunctionTypes(classes);
 }

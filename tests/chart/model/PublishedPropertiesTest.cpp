@@ -3,12 +3,18 @@
 // copies) and keep the stored order. Later model classes join the table.
 #include "chart/core/ChartEngine.h"
 #include "chart/core/PublishedProperties.h"
+#include "chart/model/TChart.h"
 #include "chart/model/TChartAxis.h"
 #include "chart/model/TChartAxisTitle.h"
+#include "chart/model/TChartLegend.h"
 #include "chart/model/TChartSeries.h"
+#include "chart/model/TChartTitle.h"
+#include "chart/model/TChartWall.h"
 #include "chart/model/TCustomAxisPanel.h"
 #include "chart/model/TCustomChartElement.h"
 #include "chart/model/TCustomChartSeries.h"
+#include "chart/model/TLegendSymbol.h"
+#include "chart/model/TPlotCustomShapePosition.h"
 #include "chart/model/TPlotZoom.h"
 #include "chart/model/TSeriesMarks.h"
 #include "tests/chart/support/FakePlotPanel.h"
@@ -30,6 +36,15 @@ class RowAxisPanel final : public TCustomAxisPanel {
     TCustomAxisPanel::InvalidateChart();
   }
   void InternalDraw(const TRect&) override {}
+};
+
+class RowChart final : public TChart {
+ public:
+  std::function<void()> onInvalidate;
+  void InvalidateChart() override {
+    if (onInvalidate) onInvalidate();
+    TChart::InvalidateChart();
+  }
 };
 
 template <class T>
@@ -54,6 +69,11 @@ PublishedClassRow RowSetHandler(const char* name, QVariantMap other = {}, QStrin
 // An axis minimum below the maximum; a logarithmic scale refuses it, so that
 // setter has its own test.
 const QVariantMap kAxisValues = {{"Minimum", -1.0}};
+
+const QVariantMap kAxisPanelValues = {
+    {"LeftAxis.Minimum", -1.0},   {"TopAxis.Minimum", -1.0},   {"RightAxis.Minimum", -1.0},
+    {"BottomAxis.Minimum", -1.0}, {"DepthAxis.Minimum", -1.0},
+};
 
 const std::vector<PublishedClassRow> kModelClasses = {
     Row<TCustomChartElement>("TCustomChartElement"),
@@ -81,14 +101,42 @@ const std::vector<PublishedClassRow> kModelClasses = {
        panel->onInvalidate = std::move(onChange);
        return std::unique_ptr<TPlotPersistent>(std::move(panel));
      },
-     {},
+     kAxisPanelValues,
      // Page follows the series' page count: without series it stays 1.
-     {QStringLiteral("BackImageTransp"), QStringLiteral("Page")}},
+     {QStringLiteral("BackImageTransp"), QStringLiteral("Page"),
+      QStringLiteral("LeftAxis.Logarithmic"), QStringLiteral("TopAxis.Logarithmic"),
+      QStringLiteral("RightAxis.Logarithmic"), QStringLiteral("BottomAxis.Logarithmic"),
+      QStringLiteral("DepthAxis.Logarithmic")}},
     RowSetHandler<TChartAxis>("TChartAxis", kAxisValues, {"Logarithmic"}),
     RowSetHandler<TChartDepthAxis>("TChartDepthAxis", kAxisValues, {"Logarithmic"}),
     RowSetHandler<TChartAxisTitle>("TChartAxisTitle"),
     RowSetHandler<TSeriesMarks>("TSeriesMarks"),
     RowSetHandler<TSeriesMarksGradient>("TSeriesMarksGradient"),
+    RowSetHandler<TPlotCustomShapePosition>("TPlotCustomShapePosition"),
+    RowSetHandler<TLegendSymbol>("TLegendSymbol"),
+    RowSetHandler<TChartLegendGradient>("TChartLegendGradient"),
+    RowSetHandler<TChartLegend>("TChartLegend"),
+    RowSetHandler<TChartWall>("TChartWall"),
+    RowSetHandler<TChartBackWall>("TChartBackWall"),
+    RowSetHandler<TChartRightWall>("TChartRightWall"),
+    // The title fonts' colours (and the foot's italics) are the titles' own;
+    // the font class declares the plain ones.
+    RowSetHandler<TChartTitle>("TChartTitle", {}, {"Font.Color"}),
+    RowSetHandler<TChartFootTitle>("TChartFootTitle", {}, {"Font.Color", "Font.Style"}),
+    {"TChart",
+     [](TPlotPersistent::ChangeHandler onChange) {
+       auto chart = std::make_unique<RowChart>();
+       chart->onInvalidate = std::move(onChange);
+       return std::unique_ptr<TPlotPersistent>(std::move(chart));
+     },
+     kAxisPanelValues,
+     {QStringLiteral("BackImageTransp"), QStringLiteral("Page"),
+      QStringLiteral("LeftAxis.Logarithmic"), QStringLiteral("TopAxis.Logarithmic"),
+      QStringLiteral("RightAxis.Logarithmic"), QStringLiteral("BottomAxis.Logarithmic"),
+      QStringLiteral("DepthAxis.Logarithmic"), QStringLiteral("Foot.Font.Color"),
+      QStringLiteral("Foot.Font.Style"), QStringLiteral("SubFoot.Font.Color"),
+      QStringLiteral("SubFoot.Font.Style"), QStringLiteral("Title.Font.Color"),
+      QStringLiteral("SubTitle.Font.Color")}},
 };
 
 }  // namespace
@@ -106,9 +154,27 @@ TEST(ModelPublishedProperties, KeepTheStoredOrder) {
             "BorderWidth Color Cursor Height Width AllowPanning BackImage BackImageInside "
             "BackImageMode BackImageTransp Gradient Zoom");
   EXPECT_TRUE(PublishedNames(TCustomAxisPanel::staticMetaObject)
-                  .endsWith("Gradient Zoom MaxPointsPerPage Page ScaleLastPage"));
+                  .endsWith("Gradient Zoom AxisBehind AxisVisible ClipPoints CustomAxes DepthAxis "
+                            "TopAxis BottomAxis LeftAxis RightAxis View3DWalls MaxPointsPerPage "
+                            "Page ScaleLastPage"));
   EXPECT_EQ(PublishedNames(TPlotZoom::staticMetaObject),
             "Allow Animated AnimatedSteps Brush Direction KeyShift MinimumPixels MouseButton Pen");
+  EXPECT_EQ(PublishedNames(TChartLegend::staticMetaObject),
+            "Brush Frame Visible Bevel BevelWidth Color Font Gradient ShadowColor ShadowSize "
+            "ShapeStyle Transparency Transparent CustomPosition Left Top Alignment CheckBoxes "
+            "CurrentPage DividingLines FirstValue FontSeriesColor HorizMargin Inverted LegendStyle "
+            "MaxNumRows ResizeChart Symbol TextStyle TopPos VertMargin VertSpacing ColorWidth");
+  EXPECT_EQ(PublishedNames(TLegendSymbol::staticMetaObject),
+            "Continuous Position Width WidthUnits");
+  EXPECT_TRUE(PublishedNames(TChart::staticMetaObject)
+                  .endsWith("MaxPointsPerPage Page ScaleLastPage BackWall BottomWall Foot Frame "
+                            "LeftWall Legend RightWall ScrollMouseButton SubFoot SubTitle Title"));
+  EXPECT_EQ(PublishedNames(TChartWall::staticMetaObject),
+            "Brush Color Dark3D Gradient Pen Size Transparent Visible");
+  EXPECT_EQ(PublishedNames(TChartTitle::staticMetaObject),
+            "Brush Frame Visible Bevel BevelWidth Color Font Gradient ShadowColor ShadowSize "
+            "ShapeStyle Transparency Transparent CustomPosition Left Top AdjustFrame Alignment "
+            "Text");
 }
 
 }  // namespace

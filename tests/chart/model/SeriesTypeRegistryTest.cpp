@@ -160,6 +160,7 @@ TEST(SeriesTypeRegistryKeepsPairsOnceInOrder, TextsComeFromTheMessageTableWhenRe
 }
 
 TEST(SeriesTypeRegistryKeepsPairsOnceInOrder, NewSeriesNameTakesTheFirstFreeNumber) {
+  ChartEngineScope engine;  // the word comes from the message table
   QObject owner;
   EXPECT_EQ(NewSeriesName(&owner), QStringLiteral("Series1"));
   for (const char* name : {"Series1", "series3", "Chart1"}) {

@@ -1,8 +1,9 @@
 #pragma once
 // Series types that exist only for tests: one with a further value list
 // that its own AddPointXY resets (as a task chart resets a point's link to
-// the next task), one that records what it draws, and a function that
-// sums its sources point by point.
+// the next task), one that records what it draws, a function that sums its
+// sources point by point, and the two answers a series gives a function
+// over a whole source (a line joins its points, a bar stands alone).
 #include "chart/model/TChartSeries.h"
 #include "chart/model/TPlotFunction.h"
 #include "chart/model/TSeriesMarkPosition.h"
@@ -74,4 +75,18 @@ class TSumTestFunction : public TPlotFunction {
       target->AddPointXY(i, sum);
     }
   }
+};
+
+// Joins its points by lines: a whole-source value is a level line.
+class TLineTestSeries : public TChartSeries {
+ public:
+  explicit TLineTestSeries(QObject* owner = nullptr) : TChartSeries(owner) {
+    wholeValueAsPoint_ = false;
+  }
+};
+
+// One bar per point: a whole-source value is one point in the middle.
+class TBarTestSeries : public TChartSeries {
+ public:
+  using TChartSeries::TChartSeries;
 };
