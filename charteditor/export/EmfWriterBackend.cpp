@@ -168,7 +168,8 @@ void EmfWriterBackend::writeCreateBrush(int slot, const BackendBrush& brush) {
 void EmfWriterBackend::writeCreateFont(int slot, const BackendFont& font) {
   const size_t at = begin(kCreateFont);
   out_.u32(static_cast<uint32_t>(slot));
-  out_.i32(font.height);
+  // Players' default heights differ from the chart's: write it out.
+  out_.i32(font.height == 0 ? -FontPixelHeight(font) : font.height);
   out_.i32(0);
   out_.i32(font.angle);  // escapement
   out_.i32(font.angle);  // orientation

@@ -345,6 +345,8 @@ void WmfWriterBackend::setPixel(int x, int y, base::TColor c) {
 void WmfWriterBackend::textOut(int x, int y, const QString& s) {
   if (s.isEmpty()) return;
   BackendFont font = font_;
+  // Players' default heights differ from the chart's: write it out.
+  if (font.height == 0) font.height = -FontPixelHeight(font);
   font.height = font.height < 0 ? -mapLength(-font.height, true) : mapLength(font.height, true);
   useFont(font);
   useTextColor(font_.color);

@@ -232,6 +232,22 @@ TEST(MetafileWriter, TextKeepsItsCharactersAndTheMeasuredWidth) {
   EXPECT_NEAR(sum, b.textExtent(word).width(), 1) << "players place text as it was measured";
 }
 
+TEST(MetafileWriter, TheDefaultFontHeightIsWrittenOut) {
+  BackendFont font;
+  font.height = 0;
+  const QString height = QStringLiteral("height=-%1 ").arg(FontPixelHeight(font));
+  for (bool enhanced : {true, false}) {
+    const MetafileWalk walk = Walk(enhanced, [&](DrawingBackend& b) {
+      b.setFont(font);
+      b.textOut(5, 5, QStringLiteral("x"));
+    });
+    const QStringList fonts =
+        RecordsNamed(walk, enhanced ? "EXTCREATEFONTINDIRECTW" : "CREATEFONTINDIRECT");
+    ASSERT_EQ(fonts.size(), 1);
+    EXPECT_TRUE(fonts[0].contains(height)) << fonts[0].toStdString();
+  }
+}
+
 TEST(MetafileWriter, PlainPicturesApplyTheLogicalMappingThemselves) {
   const MetafileWalk walk = Walk(false, [](DrawingBackend& b) {
     b.setMapping(QSize(1000, 1000), {10, 20, 510, 520});
