@@ -1,0 +1,208 @@
+// Other programs open what the writers make: the probe scene goes through
+// the converters packaged for this system, and the pictures they draw are
+// probed where each shape, line and text must have left its colour. A
+// missing converter skips the test with its name.
+#include "MetafileScript.h"
+#include "chart/canvas/QPainterBackend.h"
+#include "charteditor/export/EmfWriterBackend.h"
+#include "charteditor/export/MetafileWriters.h"
+#include "charteditor/export/WmfWriterBackend.h"
+#include "tests/chart/support/FakePlotPanel.h"
+#include "tests/support/Artifacts.h"
+#include "tests/support/MetafileWalker.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int kW = 300, kH = 200;
+
+bool WriteFile(const QString& path, const QByteArray& data) {
+  QFile f(path);
+  return f.open(QIODevice::WriteOnly) && f.write(data) == data.size();
+}
+
+// Runs `program`; answers an empty text on success, else what went wrong.
+QString RunTool(const QString& program, const QStringList& args) {
+  QProcess p;
+  p.start(program, args);
+  if (!p.waitForFinished(60000)) return program + QStringLiteral(" did not finish");
+  if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+    return QStringLiteral("%1 exited with %2: %3")
+        .arg(program)
+        .arg(p.exitCode())
+        .arg(QString::fromLocal8Bit(p.readAllStandardError()));
+  return {};
+}
+
+QImage RenderSvg(const QByteArray& svg) {
+  QSvgRenderer renderer(svg);
+  if (!renderer.isValid()) return {};
+  QImage image(kW, kH, QImage::Format_RGB32);
+  image.fill(Qt::gray);  // neither the background nor any shape's colour
+  QPainter p(&image);
+  renderer.render(&p, QRectF(0, 0, kW, kH));
+  return image;
+}
+
+bool Near(QRgb got, QRgb want, int tolerance = 40) {
+  return std::abs(qRed(got) - qRed(want)) <= tolerance &&
+         std::abs(qGreen(got) - qGreen(want)) <= tolerance &&
+         std::abs(qBlue(got) - qBlue(want)) <= tolerance;
+}
+
+struct Probe {
+  const char* what;
+  QPoint at;
+  QRgb want;
+};
+
+// Shapes the converters fill; `ellipseInside` is false for one that draws
+// ellipses as outlines.
+void ExpectProbes(const QImage& image, bool ellipseInside, const std::string& who) {
+  std::vector<Probe> probes = {
+      {"rectangle", {60, 50}, qRgb(255, 0, 0)},
+      {"polygon", {160, 40}, qRgb(0, 0, 255)},
+      {"pie", {72, 128}, qRgb(255, 255, 0)},
+      {"outside the pie", {45, 155}, qRgb(255, 255, 255)},
+      {"line", {160, 120}, qRgb(0, 0, 0)},
+      {"background", {150, 185}, qRgb(255, 255, 255)},
+      {"background", {5, 5}, qRgb(255, 255, 255)},
+  };
+  if (ellipseInside) probes.push_back({"ellipse", {250, 50}, qRgb(0, 255, 0)});
+  for (const Probe& p : probes)
+    EXPECT_TRUE(Near(image.pixel(p.at), p.want))
+        << who << ": " << p.what << " at " << p.at.x() << "," << p.at.y() << " is " << std::hex
+        << image.pixel(p.at);
+  // The text's ink lies in its box, and there is some.
+  int inside = 0;
+  for (int y = 130; y < 160; ++y)
+    for (int x = 210; x < 300; ++x) inside += qGray(image.pixel(x, y)) < 100;
+  EXPECT_GT(inside, 60) << who << ": text ink";
+  int below = 0;
+  for (int y = 165; y < 200; ++y)
+    for (int x = 210; x < 300; ++x) below += qGray(image.pixel(x, y)) < 100;
+  EXPECT_EQ(below, 0) << who << ": ink below the text";
+}
+
+// Our own render of the scene passes the same probes, and is kept beside
+// the converters' for a look.
+TEST(MetafileConverters, TheProbesHoldOnOurOwnRender) {
+  QImage image(kW, kH, QImage::Format_RGB32);
+  image.fill(Qt::gray);
+  {
+    QPainter painter(&image);
+    QPainterBackend backend(painter);
+    ProbeScene(backend);
+  }
+  testsupport::saveArtifact(image, "metafile-scene-ours.png");
+  ExpectProbes(image, true, "ours");
+}
+
+QString Tool(const char* name) {
+  return QStandardPaths::findExecutable(QString::fromLatin1(name));
+}
+
+TEST(MetafileConverters, EnhancedPictureOpensInTheSvgConverter) {
+  const QString tool = Tool("emf2svg-conv");
+  if (tool.isEmpty()) GTEST_SKIP() << "emf2svg-conv not installed (package emf2svg)";
+  EmfWriterBackend emf(QSize(kW, kH));
+  ProbeScene(emf);
+  const QByteArray file = emf.Finish();
+  ASSERT_TRUE(testsupport::WalkEmf(file).faults.isEmpty());
+  QTemporaryDir dir;
+  const QString in = dir.filePath("scene.emf"), out = dir.filePath("scene.svg");
+  ASSERT_TRUE(WriteFile(in, file));
+  WriteFile(testsupport::artifactPath("metafile-scene.emf"), file);
+  const QString failure = RunTool(tool, {"-i", in, "-o", out});
+  ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
+  const QImage image = RenderSvg(ReadFile(out));
+  ASSERT_FALSE(image.isNull()) << "the SVG does not parse";
+  testsupport::saveArtifact(image, "metafile-scene-emf2svg.png");
+  ExpectProbes(image, true, "emf2svg");
+}
+
+TEST(MetafileConverters, PlainPictureOpensInTheSvgAndPngConverters) {
+  const QString svgTool = Tool("wmf2svg"), pngTool = Tool("wmf2gd");
+  if (svgTool.isEmpty() || pngTool.isEmpty())
+    GTEST_SKIP() << "wmf2svg or wmf2gd not installed (package libwmf-bin, fonts-urw-base35)";
+  WmfWriterBackend wmf(QSize(kW, kH));
+  ProbeScene(wmf);
+  const QByteArray file = wmf.Finish();
+  ASSERT_TRUE(testsupport::WalkWmf(file).faults.isEmpty());
+  QTemporaryDir dir;
+  const QString in = dir.filePath("scene.wmf");
+  ASSERT_TRUE(WriteFile(in, file));
+  WriteFile(testsupport::artifactPath("metafile-scene.wmf"), file);
+
+  const QString svg = dir.filePath("scene.svg");
+  QString failure = RunTool(svgTool, {"-o", svg, in});
+  ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
+  EXPECT_FALSE(RenderSvg(ReadFile(svg)).isNull()) << "the SVG does not parse";
+
+  const QString png = dir.filePath("scene.png");
+  failure =
+      RunTool(pngTool, {"-t", "png", QStringLiteral("--maxwidth=%1").arg(kW),
+                        QStringLiteral("--maxheight=%1").arg(kH), "--maxsize", "-o", png, in});
+  ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
+  QImage image(png);
+  ASSERT_FALSE(image.isNull()) << "no PNG";
+  testsupport::saveArtifact(image, "metafile-scene-wmf2gd.png");
+  ASSERT_EQ(image.size(), QSize(kW, kH));
+  ExpectProbes(image.convertToFormat(QImage::Format_RGB32), false, "wmf2gd");
+}
+
+// The panel's own metafiles, drawn by the converters, match its bitmap at
+// the panel and in the middle of the chart rectangle.
+TEST(MetafileConverters, PanelMetafilesMatchThePanelsBitmap) {
+  const QString emfTool = Tool("emf2svg-conv"), wmfTool = Tool("wmf2gd");
+  if (emfTool.isEmpty() || wmfTool.isEmpty())
+    GTEST_SKIP() << "emf2svg-conv or wmf2gd not installed (packages emf2svg, libwmf-bin)";
+  MetafileWritersScope writers;
+  FakePlotPanel panel;
+  panel.SetColor(base::clCream);
+  panel.SetMarginTop(15);
+  panel.drawHook = DrawFakeChart;
+  const QImage ours =
+      panel.CreateBitmap(base::clCream, {0, 0, 400, 250}, TCustomPlotPanel::pfDevice);
+  QTemporaryDir dir;
+  for (bool enhanced : {true, false}) {
+    const TMetafile meta = panel.CreateMetafile(enhanced, {0, 0, 400, 250});
+    const QString in = dir.filePath(enhanced ? "panel.emf" : "panel.wmf");
+    const QString out = dir.filePath(enhanced ? "panel.svg" : "panel.png");
+    ASSERT_TRUE(WriteFile(in, meta.Data));
+    const QString failure = enhanced
+                                ? RunTool(emfTool, {"-i", in, "-o", out})
+                                : RunTool(wmfTool, {"-t", "png", "--maxwidth=399",
+                                                    "--maxheight=249", "--maxsize", "-o", out, in});
+    ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
+    QImage theirs;
+    if (enhanced) {
+      QSvgRenderer renderer(ReadFile(out));
+      ASSERT_TRUE(renderer.isValid());
+      theirs = QImage(399, 249, QImage::Format_RGB32);
+      theirs.fill(Qt::gray);
+      QPainter p(&theirs);
+      renderer.render(&p, QRectF(0, 0, 399, 249));
+    } else {
+      theirs = QImage(out).convertToFormat(QImage::Format_RGB32);
+    }
+    testsupport::saveArtifact(theirs, enhanced ? "panel-emf2svg.png" : "panel-wmf2gd.png");
+    ASSERT_EQ(theirs.size(), QSize(399, 249));
+    const TRect chart = panel.ChartRect();
+    for (QPoint at : {QPoint(3, 3), QPoint(395, 245),
+                      QPoint((chart.Left + chart.Right) / 2, (chart.Top + chart.Bottom) / 2)})
+      EXPECT_TRUE(Near(theirs.pixel(at), ours.pixel(at), 8))
+          << (enhanced ? "EMF" : "WMF") << " at " << at.x() << "," << at.y() << ": " << std::hex
+          << theirs.pixel(at) << " against " << ours.pixel(at);
+  }
+}
+
+}  // namespace
