@@ -4,6 +4,8 @@
 // registrations before any chart window opens), the main window, and the
 // result files named on the command line.
 #include "chart/core/ChartEngine.h"
+#include "chart/model/ModelClassRegistrations.h"
+#include "chart/series/SeriesTypeRegistrations.h"
 #include "platform/SettingsStore.h"
 #include "platform/TApplication.h"
 #include "viewer/main/TfrmMain.h"
@@ -20,8 +22,10 @@ int main(int argc, char** argv) {
   TApplication::setOrganizationName(QString::fromLatin1(platform::SettingsStore::Organisation));
   TApplication::setApplicationName(QString::fromLatin1(platform::SettingsStore::Application));
   TApplication::setApplicationVersion(QStringLiteral(VELTRANO_VERSION));
-  // After the application object: the engine takes the desktop's font.
-  const ChartEngineScope chartEngine;
+  // After the application object: the engine takes the desktop's font. The
+  // model classes and series types are known by name from the start, as the
+  // data extractor's chart and anything made by class name expect.
+  const ChartEngineScope chartEngine({RegisterModelClasses, RegisterSeriesTypes});
 
   platform::SettingsStore settings;
   TfrmMain window(settings);
