@@ -42,7 +42,8 @@ std::vector<BrushRow> brushRows() {
     row.name = "Entry" + std::to_string(entry);
     if (entry == 0) row.prepare = [](EditedChart& c) { c.Brush()->SetStyle(bsClear); };
     row.act = [entry](TBrushDialog& d, auto&) { choose(d, entry); };
-    row.paths = {entry < TBrushDialog::kFirstPattern ? "Brush.Style" : "Brush.Image.Data"};
+    row.paths = {entry < TBrushDialog::kFirstPattern ? "Series0.Brush.Style"
+                                                     : "Series0.Brush.Image.Data"};
     rows.push_back(row);
   }
   return rows;

@@ -7,10 +7,12 @@
 #include "charteditor/common/TPenDialog.h"
 #include "charteditor/common/TPlotGradientEditor.h"
 #include "tests/charteditor/common/DialogRows.h"
+#include "tests/support/Artifacts.h"
 
 #include <QComboBox>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSet>
 
 #include <memory>
 
@@ -44,7 +46,8 @@ const EndingCase kCases[] = {
        p.colorAnswers.push_back(base::clRed);
        ClickButton(child<QAbstractButton>(d, "BColor"));
      },
-     {"Pen.Color", "Pen.EndStyle", "Pen.SmallDots", "Pen.Visible", "Pen.Width"},
+     {"Series0.Pen.Color", "Series0.Pen.EndStyle", "Series0.Pen.SmallDots", "Series0.Pen.Visible",
+      "Series0.Pen.Width"},
      [](EditedChart& c) { return EditChartPen(nullptr, c.Pen()); }},
     {"Brush",
      [](EditedChart& c) {
@@ -58,7 +61,7 @@ const EndingCase kCases[] = {
        ClickButton(child<QAbstractButton>(d, "BColor"));
        child<QListWidget>(d, "LStyle")->setCurrentRow(12);
      },
-     {"Brush.Color", "Brush.Image.Data", "Brush.Style"},
+     {"Series0.Brush.Color", "Series0.Brush.Image.Data", "Series0.Brush.Style"},
      [](EditedChart& c) { return EditChartBrush(nullptr, c.Brush()); }},
     {"Gradient",
      [](EditedChart& c) {
@@ -76,7 +79,8 @@ const EndingCase kCases[] = {
        ClickButton(child<QAbstractButton>(d, "BStart"));
        ClickButton(child<QAbstractButton>(d, "BSwap"));
      },
-     {"Gradient.Direction", "Gradient.EndColor", "Gradient.MidColor", "Gradient.StartColor"},
+     {"BackWall.Gradient.Direction", "BackWall.Gradient.EndColor", "BackWall.Gradient.MidColor",
+      "BackWall.Gradient.StartColor"},
      [](EditedChart& c) { return EditChartGradient(nullptr, c.Gradient()); }},
 };
 
@@ -151,3 +155,27 @@ TEST_P(DialogEndings, TheModalEntryAnswersOkOnly) {
 
 INSTANTIATE_TEST_SUITE_P(Dialogs, DialogEndings, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return info.param.name; });
+
+// The byte-identical check above compares a real picture: the red series
+// and the blue title caption are in it, over the back wall's gradient.
+TEST(DialogEndings, TheRenderShowsTheSeriesAndTheTitle) {
+  ChartEditorScope editors;
+  EditedChart chart;
+  const QImage look = chart.Render();
+  testsupport::saveArtifact(look, "charteditor-edited-chart.png");
+  int red = 0, blue = 0;
+  QSet<QRgb> wall;
+  for (int y = 0; y < look.height(); ++y) {
+    for (int x = 0; x < look.width(); ++x) {
+      red += look.pixel(x, y) == qRgb(255, 0, 0);
+      const QColor c = look.pixelColor(x, y);
+      blue += c.blue() > 150 && c.red() < 100 && c.green() < 100;
+    }
+  }
+  EXPECT_GT(red, 50);
+  EXPECT_GT(blue, 10);
+  // Down the middle of the wall, between the grid lines: the gradient's shades.
+  for (int y = 40; y < 260; ++y) wall.insert(look.pixel(75, y));
+  EXPECT_GT(wall.size(), 10);
+  EXPECT_EQ(chart.changes, 0);
+}

@@ -1,44 +1,39 @@
 #include "tests/charteditor/common/EditedChart.h"
 
 #include "chart/canvas/QPainterBackend.h"
-#include "chart/canvas/TPlotCanvas3D.h"
 #include "chart/core/PublishedProperties.h"
 
 #include <QPainter>
 
 EditedChart::EditedChart()
-    : pen_(new TChartPen([this] { ++changes; }, this)),
-      brush_(new TChartBrush([this] { ++changes; }, this)),
-      gradient_(new TChartGradient([this] { ++changes; }, this)),
-      font_(new TPlotFont([this] { ++changes; }, this)),
-      title_(new TPlotCustomShape(
-          &host, [this] { ++changes; }, this)) {
-  brush_->SetColor(base::clGreen);
-  gradient_->SetVisible(true);
-  title_->SetShapeBounds(TRect{220, 20, 380, 120});
+    : chart_(std::make_unique<TChart>()), series_(std::make_unique<TLineSeries>()) {
+  chart_->SetBufferedDisplay(false);
+  chart_->SetWidth(400);
+  chart_->SetHeight(300);
+  chart_->Title()->SetText({QStringLiteral("Temperature")});
+  // The back wall is see-through unless told otherwise: its gradient shows then.
+  chart_->BackWall()->SetTransparent(false);
+  chart_->BackWall()->Gradient()->SetVisible(true);
+  series_->SetSeriesColor(base::clRed);
+  for (int i = 0; i < 6; ++i) series_->AddPointXY(i, (i * 7) % 5 + 1);
+  chart_->AddSeries(series_.get());
+  QObject::connect(chart_.get(), &TCustomPlotPanel::repaintRequested, [this] { ++changes; });
+  // A first paint settles what drawing computes (the axes' ranges), so
+  // that a walk before and after a render agree.
+  Render();
   changes = 0;
 }
 
+// The series leaves the chart as it goes, before the chart does.
 EditedChart::~EditedChart() = default;
 
-QImage EditedChart::Render() const {
+QImage EditedChart::Render() {
   QImage image(400, 300, QImage::Format_RGB32);
   image.fill(Qt::white);
   QPainter painter(&image);
   {
     QPainterBackend backend(painter);
-    TPlotCanvas3D canvas;
-    canvas.SetUseBuffer(false);
-    canvas.InitWindow(&backend, nullptr, false, TRect{0, 0, 400, 300});
-    gradient_->Draw(canvas, TRect{10, 10, 200, 120});
-    canvas.AssignPen(*pen_);
-    canvas.AssignBrush(*brush_, base::clWhite);
-    canvas.Rectangle(10, 140, 200, 280);
-    canvas.Line(220, 150, 380, 280);
-    title_->Draw(canvas);
-    canvas.AssignFont(*font_);
-    canvas.TextOut(230, 200, QStringLiteral("Temperature"));
-    canvas.ShowImage();
+    chart_->Draw(backend, TRect{0, 0, 400, 300});
   }
   painter.end();
   return image;
@@ -67,6 +62,14 @@ void walk(const QObject& object, const QString& prefix, QMap<QString, QVariant>&
 QMap<QString, QVariant> PublishedSnapshot(const QObject& object) {
   QMap<QString, QVariant> out;
   walk(object, QString(), out);
+  return out;
+}
+
+QMap<QString, QVariant> PublishedSnapshot(const EditedChart& chart) {
+  QMap<QString, QVariant> out;
+  walk(chart.Chart(), QString(), out);
+  for (int i = 0; i < chart.Chart().SeriesCount(); ++i)
+    walk(*chart.Chart().GetSeries(i), QStringLiteral("Series%1.").arg(i), out);
   return out;
 }
 

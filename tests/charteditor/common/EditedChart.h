@@ -1,62 +1,61 @@
 #pragma once
-// What the editor dialogs are tested on: an object that owns, as published
-// properties, every attribute those dialogs edit (a pen, a brush, a
-// gradient, a font and a framed title in a chart host), counts the change
-// notifications that reach it, renders all of them into an image, and is
-// walked generically for the paths a dialog changed.
-#include "chart/canvas/TChartBrush.h"
-#include "chart/canvas/TChartGradient.h"
-#include "chart/canvas/TChartPen.h"
-#include "chart/canvas/TPlotCustomShape.h"
-#include "chart/canvas/TPlotFont.h"
-#include "tests/chart/support/FakeChartHost.h"
+// What the editor dialogs are tested on: a complete chart with one line
+// series of a few points and a captioned title. Its parts carry every
+// attribute those dialogs edit: the series' pen and brush, the back wall's
+// gradient, the title's font and the title as a framed shape. The chart's
+// repaint requests are counted, it renders into a 400 x 300 image, and it
+// is walked generically (the series included) for the paths a dialog
+// changed.
+#include "chart/core/ChartEngine.h"
+#include "chart/model/TChart.h"
+#include "chart/series/TLineSeries.h"
 
 #include <QImage>
 #include <QMap>
 #include <QStringList>
 #include <QVariant>
 
-class EditedChart : public TPlotPersistent {
-  Q_OBJECT
-  Q_PROPERTY(TChartPen* Pen READ Pen)
-  Q_PROPERTY(TChartBrush* Brush READ Brush)
-  Q_PROPERTY(TChartGradient* Gradient READ Gradient)
-  Q_PROPERTY(TPlotFont* Font READ Font)
-  Q_PROPERTY(TPlotCustomShape* Title READ Title)
+#include <memory>
 
+class EditedChart {
  public:
   EditedChart();
-  ~EditedChart() override;
+  ~EditedChart();
+  EditedChart(const EditedChart&) = delete;
+  EditedChart& operator=(const EditedChart&) = delete;
 
-  TChartPen* Pen() const { return pen_; }
-  TChartBrush* Brush() const { return brush_; }
-  TChartGradient* Gradient() const { return gradient_; }
-  TPlotFont* Font() const { return font_; }
-  TPlotCustomShape* Title() const { return title_; }
+  TChart& Chart() { return *chart_; }
+  const TChart& Chart() const { return *chart_; }
+  TLineSeries* Series() const { return series_.get(); }
 
-  // Change notifications that reached this object, and the host's repaints.
+  // The parts the dialogs edit; their paths in the walk are "Series0.Pen",
+  // "Series0.Brush", "BackWall.Gradient", "Title.Font" and "Title".
+  TChartPen* Pen() const { return series_->Pen(); }
+  TChartBrush* Brush() const { return series_->Brush(); }
+  TChartGradient* Gradient() const { return chart_->BackWall()->Gradient(); }
+  TPlotFont* Font() const { return chart_->Title()->Font(); }
+  TChartTitle* Title() const { return chart_->Title(); }
+
+  // The repaints the chart asked its window for.
   int changes = 0;
-  FakeChartHost host;
 
-  void ResetCounts() {
-    changes = 0;
-    host.invalidations = 0;
-  }
+  void ResetCounts() { changes = 0; }
 
-  // Everything drawn into a white 400 x 300 image.
-  QImage Render() const;
+  // The whole chart drawn through the QPainter backend into a 400 x 300 image.
+  QImage Render();
 
  private:
-  TChartPen* pen_;
-  TChartBrush* brush_;
-  TChartGradient* gradient_;
-  TPlotFont* font_;
-  TPlotCustomShape* title_;
+  ChartEngineScope engine_;
+  std::unique_ptr<TChart> chart_;
+  std::unique_ptr<TLineSeries> series_;
 };
 
-// Every stored published value below `object` by path ("Title.Frame.Width"),
-// the extra stored values (a picture's image) included.
+// Every stored published value below `object` by path ("Frame.Width"), the
+// extra stored values (a picture's image) included.
 QMap<QString, QVariant> PublishedSnapshot(const QObject& object);
+// The whole chart: its own paths ("Title.Frame.Width"), then each series'
+// under "Series<index>." ("Series0.Pen.Width").
+QMap<QString, QVariant> PublishedSnapshot(const EditedChart& chart);
 // The paths whose values differ, sorted.
 QStringList ChangedPaths(const QMap<QString, QVariant>& before,
                          const QMap<QString, QVariant>& after);

@@ -42,31 +42,31 @@ const GradientRow kGradientRows[] = {
     {"Visible",
      {},
      [](TPlotGradientEditor& d, auto&) { click(d, "CBVisible"); },
-     {"Gradient.Visible"}},
-    {"BottomTop", {}, direction(1), {"Gradient.Direction"}},
-    {"LeftRight", {}, direction(2), {"Gradient.Direction"}},
-    {"RightLeft", {}, direction(3), {"Gradient.Direction"}},
-    {"FromCenter", {}, direction(4), {"Gradient.Direction"}},
-    {"FromTopLeft", {}, direction(5), {"Gradient.Direction"}},
-    {"FromBottomLeft", {}, direction(6), {"Gradient.Direction"}},
+     {"BackWall.Gradient.Visible"}},
+    {"BottomTop", {}, direction(1), {"BackWall.Gradient.Direction"}},
+    {"LeftRight", {}, direction(2), {"BackWall.Gradient.Direction"}},
+    {"RightLeft", {}, direction(3), {"BackWall.Gradient.Direction"}},
+    {"FromCenter", {}, direction(4), {"BackWall.Gradient.Direction"}},
+    {"FromTopLeft", {}, direction(5), {"BackWall.Gradient.Direction"}},
+    {"FromBottomLeft", {}, direction(6), {"BackWall.Gradient.Direction"}},
     {"TopBottom",
      [](EditedChart& c) { c.Gradient()->SetDirection(gdLeftRight); },
      direction(0),
-     {"Gradient.Direction"}},
-    {"Start", {}, colorClick("BStart", base::clRed), {"Gradient.StartColor"}},
-    {"Middle", {}, colorClick("BMid", base::clBlue), {"Gradient.MidColor"}},
-    {"End", {}, colorClick("BEnd", base::clGreen), {"Gradient.EndColor"}},
+     {"BackWall.Gradient.Direction"}},
+    {"Start", {}, colorClick("BStart", base::clRed), {"BackWall.Gradient.StartColor"}},
+    {"Middle", {}, colorClick("BMid", base::clBlue), {"BackWall.Gradient.MidColor"}},
+    {"End", {}, colorClick("BEnd", base::clGreen), {"BackWall.Gradient.EndColor"}},
     {"Swap",
      {},
      [](TPlotGradientEditor& d, auto&) { click(d, "BSwap"); },
-     {"Gradient.EndColor", "Gradient.StartColor"}},
+     {"BackWall.Gradient.EndColor", "BackWall.Gradient.StartColor"}},
     {"NoMiddle",
      [](EditedChart& c) { c.Gradient()->SetMidColor(base::clBlue); },
      [](TPlotGradientEditor& d, auto&) {
        click(d, "CBMid");
        EXPECT_TRUE(child<QCheckBox>(d, "CBMid")->isChecked());
      },
-     {"Gradient.MidColor"}},
+     {"BackWall.Gradient.MidColor"}},
     {"MiddleBack",
      [](EditedChart& c) {
        c.Gradient()->SetMidColor(base::clBlue);
@@ -76,7 +76,7 @@ const GradientRow kGradientRows[] = {
        click(d, "CBMid");
        EXPECT_FALSE(child<QCheckBox>(d, "CBMid")->isChecked());
      },
-     {"Gradient.MidColor"}},
+     {"BackWall.Gradient.MidColor"}},
     // Never had a middle colour: nothing to bring back, the box stays checked.
     {"NoMiddleToBringBack",
      {},

@@ -35,23 +35,23 @@ const PenRow kPenRows[] = {
     {"Visible",
      {},
      [](TPenDialog& d, auto&) { ClickButton(child<QCheckBox>(d, "CBVisible")); },
-     {"Pen.Visible"}},
-    {"Width3", {}, [](TPenDialog& d, auto&) { typeWidth(d, "3"); }, {"Pen.Width"}},
+     {"Series0.Pen.Visible"}},
+    {"Width3", {}, [](TPenDialog& d, auto&) { typeWidth(d, "3"); }, {"Series0.Pen.Width"}},
     {"Solid",
      [](EditedChart& c) { c.Pen()->SetStyle(psDot); },
      [](TPenDialog& d, auto&) { chooseStyle(d, 0); },
-     {"Pen.Style"}},
-    {"Dash", {}, [](TPenDialog& d, auto&) { chooseStyle(d, 1); }, {"Pen.Style"}},
-    {"Dot", {}, [](TPenDialog& d, auto&) { chooseStyle(d, 2); }, {"Pen.Style"}},
-    {"DashDot", {}, [](TPenDialog& d, auto&) { chooseStyle(d, 3); }, {"Pen.Style"}},
-    {"DashDotDot", {}, [](TPenDialog& d, auto&) { chooseStyle(d, 4); }, {"Pen.Style"}},
+     {"Series0.Pen.Style"}},
+    {"Dash", {}, [](TPenDialog& d, auto&) { chooseStyle(d, 1); }, {"Series0.Pen.Style"}},
+    {"Dot", {}, [](TPenDialog& d, auto&) { chooseStyle(d, 2); }, {"Series0.Pen.Style"}},
+    {"DashDot", {}, [](TPenDialog& d, auto&) { chooseStyle(d, 3); }, {"Series0.Pen.Style"}},
+    {"DashDotDot", {}, [](TPenDialog& d, auto&) { chooseStyle(d, 4); }, {"Series0.Pen.Style"}},
     {"SmallDots",
      {},
      [](TPenDialog& d, auto&) {
        chooseStyle(d, 5);
        EXPECT_FALSE(child<QSpinBox>(d, "SEWidth")->isEnabled());
      },
-     {"Pen.SmallDots"}},
+     {"Series0.Pen.SmallDots"}},
     {"OffSmallDots",
      [](EditedChart& c) { c.Pen()->SetSmallDots(true); },
      [](TPenDialog& d, auto&) {
@@ -59,19 +59,19 @@ const PenRow kPenRows[] = {
        chooseStyle(d, 1);
        EXPECT_TRUE(child<QSpinBox>(d, "SEWidth")->isEnabled());
      },
-     {"Pen.SmallDots", "Pen.Style"},
+     {"Series0.Pen.SmallDots", "Series0.Pen.Style"},
      2},
     {"EndStyle",
      {},
      [](TPenDialog& d, auto&) { child<QComboBox>(d, "CBEndStyle")->setCurrentIndex(2); },
-     {"Pen.EndStyle"}},
+     {"Series0.Pen.EndStyle"}},
     {"Color",
      {},
      [](TPenDialog& d, RecordingChartPrompts& p) {
        p.colorAnswers.push_back(base::clRed);
        ClickButton(child<QPushButton>(d, "BColor"));
      },
-     {"Pen.Color"}},
+     {"Series0.Pen.Color"}},
 };
 
 class PenDialogRows : public ::testing::TestWithParam<PenRow> {
