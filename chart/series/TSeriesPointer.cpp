@@ -98,7 +98,7 @@ void TSeriesPointer::DrawShape(TCanvas3D& canvas, bool is3D, int x, int y, int h
       if (solid)
         canvas.Cube(left, right, top, bottom, z0, z1, dark3D_);
       else if (is3D)
-        canvas.RectangleWithZ(TRect(left, top, right + 1, bottom + 1), z0);
+        canvas.RectangleWithZ(TRect{left, top, right + 1, bottom + 1}, z0);
       else
         canvas.Rectangle(left, top, right + 1, bottom + 1);
       break;
