@@ -113,6 +113,12 @@ class DrawingBackend {
   // Draws from the current position to (x, y), leaving out (x, y) itself.
   virtual void lineTo(int x, int y) = 0;
   virtual QPoint currentPosition() const = 0;
+  // A lineTo to each point in turn, in one call: the same pixels (each
+  // segment leaves out its own end, which the next one starts on) and the
+  // same current position after it.
+  virtual void polylineTo(std::span<const QPoint> points) {
+    for (const QPoint& q : points) lineTo(q.x(), q.y());
+  }
   virtual void polyline(std::span<const QPoint> points) = 0;
   virtual void polygon(std::span<const QPoint> points, bool winding = false) = 0;
   virtual void rectangle(const TRect& r) = 0;

@@ -450,6 +450,45 @@ void QPainterBackend::lineTo(int x, int y) {
   strokeLines(pts);
 }
 
+void QPainterBackend::polylineTo(std::span<const QPoint> points) {
+  if (!lineReady_) prepareLines();
+  // A thin solid copying pen: the segments lineTo would hand straight to
+  // the painter go to it in a few batches of separate lines, each drawn as
+  // lineTo draws it (its last pixel left out). Within one batch Qt adds an
+  // end pixel to a line that runs back against the one before it, so the
+  // lines go by direction, one batch each; the order of lines does not
+  // change what a solid copying pen lights. Anything else takes lineTo.
+  const bool batch = lineFast_ && cosmetic() && !pen_.smallDots &&
+                     pen_.style == Graphics::psSolid && pen_.mode == Graphics::pmCopy;
+  if (!batch) {
+    for (const QPoint& q : points) lineTo(q.x(), q.y());
+    return;
+  }
+  for (std::vector<QLine>& lines : lineBatches_) lines.clear();
+  auto flush = [this] {
+    for (std::vector<QLine>& lines : lineBatches_) {
+      if (lines.empty()) continue;
+      if (!lineReady_) prepareLines();
+      active().drawLines(lines.data(), static_cast<int>(lines.size()));
+      lines.clear();
+    }
+  };
+  auto sign = [](int v) { return (v > 0) - (v < 0); };
+  for (const QPoint& to : points) {
+    const QPoint from = position_;
+    if (lineReady_ && lineBox_.contains(from) && lineBox_.contains(to)) {
+      const int direction = 3 * (sign(to.x() - from.x()) + 1) + sign(to.y() - from.y()) + 1;
+      lineBatches_[static_cast<std::size_t>(direction)].emplace_back(from, to);
+      position_ = to;
+      continue;
+    }
+    flush();
+    lineTo(to.x(), to.y());
+    if (!lineReady_) prepareLines();
+  }
+  flush();
+}
+
 void QPainterBackend::wideDot(QPoint at) {
   lineReady_ = false;
   if (pen_.style == Graphics::psClear && !pen_.smallDots) return;

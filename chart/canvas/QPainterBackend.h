@@ -16,6 +16,7 @@
 #include <QPicture>
 #include <QTransform>
 
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -51,6 +52,7 @@ class QPainterBackend : public DrawingBackend {
   void moveTo(int x, int y) override { position_ = QPoint(x, y); }
   void lineTo(int x, int y) override;
   QPoint currentPosition() const override { return position_; }
+  void polylineTo(std::span<const QPoint> points) override;
   void polyline(std::span<const QPoint> points) override;
   void polygon(std::span<const QPoint> points, bool winding = false) override;
   void rectangle(const TRect& r) override;
@@ -160,5 +162,8 @@ class QPainterBackend : public DrawingBackend {
     TRect rect;
   };
   std::unique_ptr<Blend> blend_;
+  // polylineTo's segments by direction (sign of dx and dy), kept for
+  // their capacity.
+  std::array<std::vector<QLine>, 9> lineBatches_;
   size_t blendClipBase_ = 0;
 };

@@ -13,7 +13,7 @@
 #include <vector>
 
 // Lowest and highest Y over any index range in a few steps: per block of
-// 64 and of 4096 points their extremes (a quarter byte per point). Built
+// 16, 256 and 4096 points their extremes (about a byte per point). Built
 // once per change of the points; answers nothing (Usable() false) when a
 // value is not finite or X is not ascending, since then neither the
 // extremes nor the columns are defined.
@@ -26,10 +26,15 @@ class FastLineYExtremes {
   void Range(int first, int last, double& lo, double& hi) const;
 
  private:
-  static constexpr int kSmall = 64;
-  static constexpr int kLarge = 4096;
+  // Level k holds blocks of kBlock << (kShift * k) points.
+  static constexpr int kShift = 4;
+  static constexpr int kBlock = 1 << kShift;
+  static constexpr int kLevels = 3;
+  struct Level {
+    std::vector<double> lo, hi;
+  };
   std::span<const double> y_;
-  std::vector<double> smallLo_, smallHi_, largeLo_, largeHi_;
+  Level levels_[kLevels];
   bool usable_ = false;
 };
 

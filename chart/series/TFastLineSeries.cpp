@@ -151,10 +151,10 @@ void TFastLineSeries::DrawReducedColumns() {
   in.allPoints = drawAllPoints_;
   in.extremes = &Extremes();
   const std::vector<QPoint> points = ReduceFastLineColumns(in);
-  // One LineTo per kept point: the device's joints of a polyline may light
-  // other pixels than its segments one by one.
+  // A LineTo per kept point, in one call: the same pixels as the calls one
+  // by one, which a polyline's joints need not give.
   DrawingBackend& backend = Drawing()->Canvas().ReferenceCanvas();
-  for (std::size_t k = 1; k < points.size(); ++k) backend.lineTo(points[k].x(), points[k].y());
+  backend.polylineTo(std::span<const QPoint>(points).subspan(1));
   const QPoint last = points.back();
   oldX_ = last.x();
   oldY_ = last.y();
@@ -190,6 +190,38 @@ void TFastLineSeries::DrawImmediate(int valueIndex) {
   if (!chart || !Active()) return;
   const std::vector<TChartSeries*>& list = chart->SeriesList();
   if (std::find(list.begin(), list.end(), this) == list.end()) return;
+  // Shown in a window, the segment goes into the finished picture and only
+  // its bounds are shown again; otherwise onto whatever the canvas targets.
+  if (auto* panel = dynamic_cast<TCustomPlotPanel*>(ParentChart())) {
+    const TRect dirty = ImmediateBounds(valueIndex);
+    if (dirty.IsEmpty() ||
+        panel->DrawImmediate([&](TPlotCanvas3D&) { DrawSegment(valueIndex); }, dirty))
+      return;
+  }
+  DrawSegment(valueIndex);
+}
+
+TRect TFastLineSeries::ImmediateBounds(int valueIndex) const {
+  SeriesDrawingChart* chart = Drawing();
+  const TRect clip = chart->ChartRect();
+  // The clip keeps a projected segment inside the chart rectangle too.
+  if (chart->View3D()) return clip.IsEmpty() ? TRect{} : clip;
+  const int p = std::max(0, valueIndex - 1);
+  const int x0 = CalcXPos(p), y0 = CalcYPos(p);
+  const int x1 = CalcXPos(valueIndex), y1 = CalcYPos(valueIndex);
+  // A wide pen spreads half its width around the line.
+  const int grow = Pen()->Width() / 2 + 1;
+  TRect r{std::min(x0, x1) - grow, std::min(y0, y1) - grow, std::max(x0, x1) + 1 + grow,
+          std::max(y0, y1) + 1 + grow};
+  r.Left = std::max(r.Left, clip.Left);
+  r.Top = std::max(r.Top, clip.Top);
+  r.Right = std::min(r.Right, clip.Right);
+  r.Bottom = std::min(r.Bottom, clip.Bottom);
+  return r.IsEmpty() ? TRect{} : r;
+}
+
+void TFastLineSeries::DrawSegment(int valueIndex) {
+  SeriesDrawingChart* chart = Drawing();
   TCanvas3D& canvas = chart->Canvas();
   canvas.AssignPen(*Pen());
   // A paint clips the series to the chart rectangle; so does a new segment.

@@ -13,6 +13,8 @@
 // With AutoRepaint off a new point is drawn at once, clipped to the chart
 // rectangle, as a segment from the point before it, instead of repainting
 // the chart; the dependants still hear of it, OnAfterAdd does not fire.
+// In a window it goes into the finished picture, and only its bounds are
+// shown again.
 #include "chart/series/FastLineColumns.h"
 #include "chart/series/TCustomLineSeries.h"
 
@@ -67,6 +69,9 @@ class TFastLineSeries : public TCustomLineSeries {
   bool CanReduceColumns() const;
   void DrawReducedColumns();
   void DrawImmediate(int valueIndex);
+  // The new segment, clipped to the chart rectangle (canvas coordinates).
+  TRect ImmediateBounds(int valueIndex) const;
+  void DrawSegment(int valueIndex);
   // The column extremes of the points as they are now, rebuilt after any
   // change (tracked by the overrides above and the point count).
   const FastLineYExtremes& Extremes();

@@ -2,10 +2,12 @@
 // (and back up-left undoes), the rectangle is an overlay that never
 // repaints the chart, animated zooms show their steps, the other button
 // pans, the wheel scrolls, series show their cursors, and clicks reach the
-// events once.
+// events once. A fast line's point drawn at once goes into the shown
+// picture without drawing the chart again.
 #include "chart/core/ChartCursors.h"
 #include "chart/core/ChartEngine.h"
 #include "chart/model/TChart.h"
+#include "chart/series/TFastLineSeries.h"
 #include "chart/widget/ChartWidget.h"
 #include "tests/chart/support/ChartTestSeries.h"
 #include "tests/support/Artifacts.h"
@@ -361,6 +363,63 @@ TEST_F(ChartInWidget, SeriesWithoutAxesStartNoDrag) {
   QTest::mousePress(&widget_, Qt::RightButton, {}, Middle());
   EXPECT_FALSE(chart_.Panning().Active);
   QTest::mouseRelease(&widget_, Qt::RightButton, {}, Middle());
+}
+
+// With AutoRepaint off a new point's segment is drawn into the window's
+// picture, and the window is asked to show only that segment's bounds.
+TEST_F(ChartInWidget, ImmediatePointGoesIntoThePicture) {
+  TFastLineSeries fast;
+  fast.SetSeriesColor(base::clRed);
+  fast.AddPointXY(0, 100);
+  fast.AddPointXY(5, 100);
+  chart_.AddSeries(&fast);
+  widget_.repaint();
+  fast.SetAutoRepaint(false);
+  TCustomPlotPanel& panel = chart_;
+  ASSERT_NE(panel.Canvas().Buffer(), nullptr);
+  const QImage old = panel.Canvas().Buffer()->copy();
+  std::vector<TRect> areas;
+  QObject::connect(&chart_, &TCustomPlotPanel::areaChanged, [&](TRect r) { areas.push_back(r); });
+  const int before = renders_;
+
+  fast.AddPointXY(10, 0);
+
+  const QImage now = panel.Canvas().Buffer()->copy();
+  EXPECT_EQ(renders_, before) << "the chart was drawn again";
+  const TChartAxis& h = *chart_.BottomAxis();
+  const TChartAxis& v = *chart_.LeftAxis();
+  const QPoint a(h.CalcXPosValue(5), v.CalcYPosValue(100));
+  const QPoint b(h.CalcXPosValue(10), v.CalcYPosValue(0));
+  ASSERT_EQ(areas.size(), 1u);
+  const TRect area = areas.front();
+  EXPECT_LE(area.Left, std::min(a.x(), b.x()));
+  EXPECT_GE(area.Right, std::max(a.x(), b.x()));
+  EXPECT_LE(area.Top, std::min(a.y(), b.y()));
+  EXPECT_GE(area.Bottom, std::max(a.y(), b.y()));
+  EXPECT_LT(area.Width() * area.Height(), panel.Width() * panel.Height() / 3)
+      << "more than the segment is shown again";
+  // Red along the segment, one pixel of slack across it; nothing changed
+  // outside the area.
+  for (int k = 1; k < 10; ++k) {
+    const int y = a.y() + (b.y() - a.y()) * k / 10;
+    const int x = a.x() + (b.x() - a.x()) * k / 10;
+    bool red = false;
+    for (int dx = -1; dx <= 1; ++dx) red = red || (now.pixel(x + dx, y) & 0xFFFFFF) == 0xFF0000u;
+    EXPECT_TRUE(red) << "no segment near (" << x << "," << y << ")";
+  }
+  for (int y = 0; y < now.height(); ++y) {
+    for (int x = 0; x < now.width(); ++x) {
+      if (x >= area.Left && x < area.Right && y >= area.Top && y < area.Bottom) continue;
+      ASSERT_EQ(now.pixel(x, y), old.pixel(x, y)) << "(" << x << "," << y << ") outside the area";
+    }
+  }
+  testsupport::saveArtifact(now, QStringLiteral("chart-widget-fastline-immediate.png"));
+  // The window shows the picture as it is now.
+  const QImage shown = Shown();
+  const QPoint mid = (a + b) / 2;
+  EXPECT_EQ(shown.copy(mid.x() - 2, mid.y() - 2, 5, 5), now.copy(mid.x() - 2, mid.y() - 2, 5, 5));
+  EXPECT_EQ(renders_, before);
+  chart_.RemoveSeries(&fast);
 }
 
 }  // namespace

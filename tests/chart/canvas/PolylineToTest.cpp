@@ -1,0 +1,94 @@
+// polylineTo draws what a lineTo per point draws, pixel for pixel, and
+// leaves the pen where they leave it: thin, wide, dashed (on an opaque
+// background), not-xor pens, points far off the image and repeated points.
+#include "CanvasTestImage.h"
+
+#include <gtest/gtest.h>
+
+#include <QPoint>
+
+#include <random>
+#include <vector>
+
+namespace {
+
+struct PenCase {
+  const char* name;
+  BackendPen pen;
+  BackMode mode;
+};
+
+BackendPen Pen(int width, TPenStyle style, TPenMode mode) {
+  BackendPen pen = SolidPen(base::clRed, width);
+  pen.style = style;
+  pen.mode = mode;
+  return pen;
+}
+
+std::vector<PenCase> penCases() {
+  return {
+      {"Thin", Pen(1, Graphics::psSolid, Graphics::pmCopy), BackMode::Transparent},
+      {"Wide", Pen(3, Graphics::psSolid, Graphics::pmCopy), BackMode::Transparent},
+      {"DashedOpaque", Pen(1, Graphics::psDash, Graphics::pmCopy), BackMode::Opaque},
+      {"NotXor", Pen(1, Graphics::psSolid, Graphics::pmNotXor), BackMode::Transparent},
+  };
+}
+
+// Steep and flat runs, joints in every direction, repeats, and points
+// beyond the edges and far beyond what the device takes.
+std::vector<QPoint> randomPath(unsigned seed) {
+  std::mt19937 rng(seed);
+  std::uniform_int_distribution<int> near(-20, 140);
+  std::uniform_int_distribution<int> step(-3, 3);
+  std::uniform_int_distribution<int> kind(0, 19);
+  std::vector<QPoint> points;
+  QPoint at(60, 60);
+  for (int i = 0; i < 400; ++i) {
+    const int k = kind(rng);
+    if (k == 0)
+      at = QPoint(near(rng) * 1000, near(rng));
+    else if (k < 4)
+      at = QPoint(near(rng), near(rng));
+    else if (k > 5)  // k 4 and 5 repeat the point
+      at += QPoint(step(rng), step(rng) * 4);
+    points.push_back(at);
+  }
+  return points;
+}
+
+TEST(PolylineTo, SamePixelsAndPositionAsALineToPerPoint) {
+  for (const PenCase& c : penCases()) {
+    for (unsigned seed = 1; seed <= 5; ++seed) {
+      SCOPED_TRACE(testing::Message() << c.name << " seed " << seed);
+      const std::vector<QPoint> points = randomPath(seed);
+      CanvasTestImage one(120, 120), batch(120, 120);
+      for (CanvasTestImage* image : {&one, &batch}) {
+        image->backend().setPen(c.pen);
+        image->backend().setBackColor(base::clBlue);
+        image->backend().setBackMode(c.mode);
+        image->backend().moveTo(5, 7);
+      }
+      for (const QPoint& q : points) one.backend().lineTo(q.x(), q.y());
+      batch.backend().polylineTo(points);
+      EXPECT_EQ(batch.backend().currentPosition(), one.backend().currentPosition());
+      ASSERT_EQ(batch.image(), one.image());
+    }
+  }
+}
+
+TEST(PolylineTo, LightsTheJointsAndLeavesOutTheLastPoint) {
+  CanvasTestImage image;
+  image.backend().setPen(SolidPen(base::clRed));
+  image.backend().moveTo(10, 10);
+  const std::vector<QPoint> points{{20, 10}, {20, 20}, {30, 20}};
+  image.backend().polylineTo(points);
+  EXPECT_EQ(image.backend().currentPosition(), QPoint(30, 20));
+  EXPECT_EQ(image.at(10, 10), base::clRed);
+  EXPECT_EQ(image.at(20, 10), base::clRed) << "a joint is drawn";
+  EXPECT_EQ(image.at(20, 20), base::clRed) << "a joint is drawn";
+  EXPECT_EQ(image.at(29, 20), base::clRed);
+  EXPECT_EQ(image.at(30, 20), base::clWhite) << "the last point is left out";
+  EXPECT_EQ(image.at(21, 10), base::clWhite);
+}
+
+}  // namespace
