@@ -560,7 +560,9 @@ double TChartAxis::CalcIncrement(int maxLabels) const {
       if (std::abs(q) <= 2147483647.0 && base::Round(q) <= maxLabels) break;
       const double next = AxisSteps::NextStep(step);
       step = next > step ? next : step * 2;
-      if (!std::isfinite(step)) break;
+      // Near the top of the double range the next nice step overflows; the
+      // largest double still spans any finite range in one label.
+      if (!std::isfinite(step)) return std::numeric_limits<double>::max();
     }
     return std::max(step, kSmallestStep);
   }
@@ -573,6 +575,7 @@ double TChartAxis::CalcIncrement(int maxLabels) const {
          ++pass)
       step = step >= 365 ? step * 2 : AxisSteps::NextDateTimeStep(step);
   }
+  if (!std::isfinite(step)) return std::numeric_limits<double>::max();
   return std::max(ms, step);
 }
 
