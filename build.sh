@@ -19,7 +19,8 @@ PACKAGES=(cmake ninja-build g++ clang libclang-rt-14-dev
   libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri libegl-dev libglut3.12
   libpng-dev libjpeg-dev zlib1g-dev libgtest-dev libbenchmark-dev
   xvfb xauth fontconfig fonts-dejavu-core poppler-utils clang-format git
-  emf2svg libwmf-bin fonts-urw-base35 python3-pil)  # readers of the exported pictures
+  emf2svg libwmf-bin fonts-urw-base35 python3-pil  # readers of the exported pictures
+  python3-xlrd libxml2-utils)  # readers of the exported series data
 
 install_packages() {
   local missing=()

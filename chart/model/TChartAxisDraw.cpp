@@ -185,8 +185,11 @@ void TChartAxis::DrawLinearLabels(DrawState& s) {
     if (!stepDown(v)) return;
   // A label lies on the axis, give or take a millionth of a step (or of the
   // range, when a step given by the user is wider than it).
+  // A logarithmic scale whose minimum is not positive starts at its
+  // substitute: values below it lie off the axis.
   const double slack = 1e-6 * std::min(inc, std::abs(CurRange));
-  const double lowest = CurMinimum - slack;
+  const double lowEnd = logarithmic_ && CurMinimum <= 0 ? logStart_ : CurMinimum;
+  const double lowest = lowEnd - slack;
   const double highest = CurMaximum + slack;
   bool drawn = false;
   double last = 0;

@@ -203,6 +203,14 @@ class TChartSeries : public TCustomChartSeries,
   bool HasColorList() const { return hasColors_; }
   int LabelCount() const { return static_cast<int>(labels_.size()); }
   int ColorCount() const { return static_cast<int>(colors_.size()); }
+  // The point's entry in the colour list as chosen (clPlotColor for a point
+  // that follows the series), which the chart file keeps apart from the
+  // colour GetValueColor resolves.
+  base::TColor PointOwnColor(int index) const {
+    const bool listed =
+        hasColors_ && index >= 0 && static_cast<std::size_t>(index) < colors_.size();
+    return listed ? colors_[static_cast<std::size_t>(index)] : clPlotColor;
+  }
 
   // The outermost BeginUpdate notes the count the fill starts from, so that
   // every bulk fill gives its slack back (see EndUpdate).
@@ -402,7 +410,7 @@ class TChartSeries : public TCustomChartSeries,
   // The look of a series in the gallery's small sample charts: no marks (set
   // small for when they show), one colour, red for the chart's first series
   // and blue for the others, silver when the type is not available.
-  void PrepareForGallery(bool enabled);
+  virtual void PrepareForGallery(bool enabled);
   // The sub-styles the gallery offers for the type (each handed to `add` by
   // its name); the base offers one, "Normal".
   virtual void CreateSubGallery(const std::function<void(const QString&)>& add) const;

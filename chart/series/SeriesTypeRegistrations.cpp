@@ -2,6 +2,11 @@
 
 #include "chart/model/TPlotSeriesTypes.h"
 #include "chart/series/FunctionRegistrations.h"
+#include "chart/series/TAreaSeries.h"
+#include "chart/series/TFastLineSeries.h"
+#include "chart/series/THorizLineSeries.h"
+#include "chart/series/TLineSeries.h"
+#include "chart/series/TPointSeries.h"
 
 void RegisterSeriesTypes(ChartClassRegistry& classes) {
   // Each series type adds its line here as it arrives, all on the standard
@@ -9,8 +14,12 @@ void RegisterSeriesTypes(ChartClassRegistry& classes) {
   // series  line 2, bar 2, horizontal bar 2, area 2, point 2, pie 1,
   //         fast line 2, horizontal line 1, shape 2, Gantt 1, arrow 2,
   //         bubble 1 (description and sample series count).
-  // For example:
-  //   RegisterSeriesClass<TLineSeries>(classes, ChartMsg::GalleryLine, ChartMsg::PageStandard, 2);
+  const ChartMsg page = ChartMsg::PageStandard;
+  RegisterSeriesClass<TLineSeries>(classes, ChartMsg::GalleryLine, page, 2);
+  RegisterSeriesClass<TAreaSeries>(classes, ChartMsg::GalleryArea, page, 2);
+  RegisterSeriesClass<TPointSeries>(classes, ChartMsg::GalleryPoint, page, 2);
+  RegisterSeriesClass<TFastLineSeries>(classes, ChartMsg::GalleryFastLine, page, 2);
+  RegisterSeriesClass<THorizLineSeries>(classes, ChartMsg::GalleryHorizLine, page, 1);
   // The functions come after every series type.
   RegisterFunctionTypes(classes);
 }

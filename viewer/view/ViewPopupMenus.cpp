@@ -7,6 +7,7 @@
 #include "resultdata/InputQuery.h"
 #include "viewer/view/InitialConditionsExport.h"
 #include "viewer/view/LegendFile.h"
+#include "viewer/view/TfrmData1D.h"
 #include "viewer/view/TfrmGLBase.h"
 #include "viewer/view/ViewHost.h"
 #include "viewer/widgets/ColorLegendModel.h"
@@ -197,8 +198,7 @@ void ViewPopupMenus::buildPopupMenu1() {
   QAction* initial = addItem(extract, "initialconditions1", QStringLiteral("initial conditions"),
                              [this] { initialconditions1Click(); });
   initial->setVisible(HasInitialConditions(view_.Kind()));
-  // The data extractor's window does not exist yet: the entry stays hidden.
-  addItem(extract, "Data1", QStringLiteral("&data"), nullptr)->setVisible(false);
+  addItem(extract, "Data1", QStringLiteral("&data"), [this] { Data1Click(); });
   addItem(extract, "image1", QStringLiteral("&image"), nullptr)->setVisible(false);
 }
 
@@ -455,6 +455,12 @@ void ViewPopupMenus::ZoomClick(bool out) {
   m.SetScaleY(t.ScaleY * f);
   m.SetScaleZ(t.ScaleZ * f);
   repaint();
+}
+
+void ViewPopupMenus::Data1Click() {
+  auto* window = new TfrmData1D(view_.Project(), view_.Kind(), view_.window());
+  window->setWindowModality(Qt::ApplicationModal);
+  window->show();
 }
 
 void ViewPopupMenus::initialconditions1Click() {

@@ -72,6 +72,9 @@ class ViewPopupMenus : public QObject {
   void BoundaryClick(int bit);
   void ZoomFactorClick(int axis);  // 0 x, 1 y, 2 z
   void ZoomClick(bool out);
+  // Opens the data extractor for the view's project and field, modal over
+  // the program without a loop of its own.
+  void Data1Click();
   void initialconditions1Click();
 
   // ---- click handlers of pmcsb ----

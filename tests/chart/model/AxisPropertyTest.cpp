@@ -186,17 +186,22 @@ TEST(AxisProperty, EveryPairOfSpecialEnds) {
     }
 }
 
-// One label over a range near the largest double: the step search must not
-// step past it into infinity.
-TEST(AxisProperty, StepsNearTheTopOfTheDoubleRange) {
+// Cases random runs found, kept: one label over a range near the largest
+// double (the step search must not step into infinity), and a stepped log
+// axis from 0, whose labels stop at the scale's substitute minimum.
+TEST(AxisProperty, CasesRandomRunsFound) {
   ChartEngineScope engine;
   LocaleScope locale{LocaleScope::english()};
+  std::vector<AxisCase> cases;
   for (const int kind : {0, 2})
-    for (const double inc : {0.0, 1e300}) {
-      AxisCase k{-0.4539, 1.7e308, kind, 10, true, 376, inc, 10, 0, 1, false};
-      CheckCase(k, "kind " + std::to_string(kind) + " increment " + std::to_string(inc));
-      if (HasFatalFailure()) return;
-    }
+    for (const double inc : {0.0, 1e300})
+      cases.push_back({-0.4539, 1.7e308, kind, 10, true, 376, inc, 10, 0, 1, false});
+  cases.push_back({0, 1.376088, 1, 74, true, 4720, 0.005093, 10, 0, 20, false});
+  for (const AxisCase& k : cases) {
+    CheckCase(k, "kind " + std::to_string(k.kind) + " range " + std::to_string(k.lo) + ".." +
+                     std::to_string(k.hi) + " increment " + std::to_string(k.increment));
+    if (HasFatalFailure()) return;
+  }
 }
 
 TEST(AxisProperty, FixedSeed) {

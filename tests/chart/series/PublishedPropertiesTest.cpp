@@ -2,12 +2,18 @@
 // chart class passes (declared defaults, one change per change, walker
 // copies) and keep the stored order. Series types join the table as they
 // arrive.
+#include "chart/core/ChartEngine.h"
 #include "chart/core/PublishedProperties.h"
 #include "chart/series/TAddPlotFunction.h"
+#include "chart/series/TAreaSeries.h"
 #include "chart/series/TAveragePlotFunction.h"
 #include "chart/series/TExtremePlotFunction.h"
+#include "chart/series/TFastLineSeries.h"
+#include "chart/series/THorizLineSeries.h"
+#include "chart/series/TLineSeries.h"
 #include "chart/series/TManySeriesPlotFunction.h"
 #include "chart/series/TPlotMovingFunction.h"
+#include "chart/series/TPointSeries.h"
 #include "tests/chart/support/PublishedPropertyChecks.h"
 
 #include <gtest/gtest.h>
@@ -26,7 +32,32 @@ PublishedClassRow RowSetHandler(const char* name) {
           }};
 }
 
+// Series read defaults from the message table: the engine runs while one
+// is made.
+template <class T>
+PublishedClassRow SeriesRow(const char* name, QStringList skip = {}) {
+  return {name,
+          [](TPlotPersistent::ChangeHandler onChange) {
+            ChartEngineScope engine;
+            auto object = std::make_unique<T>();
+            object->SetChangeHandler(std::move(onChange));
+            return std::unique_ptr<TPlotPersistent>(std::move(object));
+          },
+          {},
+          skip};
+}
+
+// LinePen is the element's Pen under a second name: the walk covers it
+// there. The fast line's series colour and pen colour follow each other.
+// LineBrush and MultiArea are views of Brush.Style and Stacked; the
+// marker's visibility is each type's own default.
 const std::vector<PublishedClassRow> kSeriesClasses = {
+    SeriesRow<TFastLineSeries>("TFastLineSeries",
+                               {"LinePen", "SeriesColor", "Pen.Color", "LinePen.Color"}),
+    SeriesRow<TLineSeries>("TLineSeries", {"LinePen", "LineBrush", "Pointer.Visible"}),
+    SeriesRow<THorizLineSeries>("THorizLineSeries", {"LinePen", "LineBrush", "Pointer.Visible"}),
+    SeriesRow<TPointSeries>("TPointSeries", {"LinePen", "Marks.ArrowLength"}),
+    SeriesRow<TAreaSeries>("TAreaSeries", {"LinePen", "MultiArea", "Pointer.Visible"}),
     RowSetHandler<TAddPlotFunction>("TAddPlotFunction"),
     RowSetHandler<TSubtractPlotFunction>("TSubtractPlotFunction"),
     RowSetHandler<TMultiplyPlotFunction>("TMultiplyPlotFunction"),

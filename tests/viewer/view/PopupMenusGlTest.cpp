@@ -3,9 +3,11 @@
 // (read after the on-open handler ran; no menu runs modally), what the
 // entries do with accepted and refused inputs, and the file exports.
 #include "base/Colors.h"
+#include "chart/core/ChartEngine.h"
 #include "platform/TApplication.h"
 #include "tests/support/Artifacts.h"
 #include "tests/viewer/NavigationTestHost.h"
+#include "viewer/view/TfrmData1D.h"
 #include "viewer/view/TfrmGLBase.h"
 #include "viewer/view/ViewDialogs.h"
 #include "viewer/view/ViewPopupMenus.h"
@@ -13,6 +15,7 @@
 
 #include <gtest/gtest.h>
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
@@ -122,11 +125,11 @@ TEST_F(PopupMenuState, ScalarViewOpensWithReliefEntriesMarkedFromTheView) {
   menus_->PopupMenu1Popup();
   EXPECT_EQ(calls("Pause"), 1) << "opening the menu pauses playback";
   expect(&QAction::isVisible,
-         {"normalized1", "threshold1", "logarithmic2", "scaling1", "Data1", "image1", "detail1",
-          "detail2"},
+         {"normalized1", "threshold1", "logarithmic2", "scaling1", "image1", "detail1", "detail2"},
          false);
   expect(&QAction::isVisible,
-         {"fill1", "shademodel1", "sidepanel1", "boundaries1", "initialconditions1"}, true);
+         {"fill1", "shademodel1", "sidepanel1", "boundaries1", "initialconditions1", "Data1"},
+         true);
   expect(&QAction::isChecked,
          {"smooth1", "Grid1", "depthtest1", "visible2", "depthtest2", "visible1", "top1", "left1",
           "bottom1", "right1", "lequal1"},
@@ -256,6 +259,20 @@ TEST_F(PopupMenuCommands, ExportsShowTheirErrorsAndInitialConditionsReadTheStepA
   EXPECT_GT(QFileInfo(dialogs_->saveName).size(), 0);
   EXPECT_EQ(rereads, 1);
   EXPECT_EQ(host_.File().SavedPosition(), -1);
+}
+
+TEST_F(PopupMenuCommands, DataOpensTheExtractorOverTheProgramForTheViewsField) {
+  ChartEngineScope engine;
+  open(dkTemperature);
+  click("Data1");
+  TfrmData1D* window = nullptr;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (auto* d = qobject_cast<TfrmData1D*>(w)) window = d;
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(window->windowModality(), Qt::ApplicationModal);
+  EXPECT_EQ(window->Model().Nx(), host_.File().Nx());
+  delete window;
 }
 
 // Every entry of both menus, clicked once on a fresh view whose setting is

@@ -1,0 +1,3 @@
+#include "chart/series/TCustomLineSeries.h"
+
+TCustomLineSeries::TCustomLineSeries(QObject* owner) : TChartSeries(owner) {}
