@@ -17,7 +17,7 @@ std::vector<std::uint8_t> EncodeTga(const TTextureImageView& view) {
   out.push_back(0);  // no image id
   out.push_back(0);  // no colour map
   out.push_back(image.isGrey() ? kGrey : kColour);
-  out.resize(out.size() + 5 + 4);  // colour map specification, x and y origin
+  out.resize(out.size() + 5 + 4);  // colour map fields, x and y origin
   put16(out, std::uint32_t(image.width));
   put16(out, std::uint32_t(image.height));
   out.push_back(std::uint8_t(8 * image.channels()));

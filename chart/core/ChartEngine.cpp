@@ -4,6 +4,7 @@
 #include "chart/core/ChartCursors.h"
 #include "chart/core/ChartDefaults.h"
 #include "chart/core/ChartMessages.h"
+#include "chart/core/RegistrarList.h"
 
 #include <QFont>
 #include <QFontDatabase>
@@ -50,22 +51,11 @@ void undo() {
 }  // namespace
 
 void AddChartClassRegistrar(ChartClassRegistrar registrar) {
-  if (!registrar) return;
-  auto& list = registrars();
-  if (std::find(list.begin(), list.end(), registrar) != list.end()) return;
-  list.push_back(registrar);
-  if (starts == 0) return;
-  try {
-    registrar(ChartClasses());
-  } catch (...) {
-    RemoveChartClassRegistrar(registrar);
-    throw;
-  }
+  AddRegistrar(registrars(), registrar, starts > 0, ChartClasses());
 }
 
 void RemoveChartClassRegistrar(ChartClassRegistrar registrar) {
-  auto& list = registrars();
-  list.erase(std::remove(list.begin(), list.end(), registrar), list.end());
+  RemoveRegistrar(registrars(), registrar);
 }
 
 void StartChartEngine() {

@@ -1,5 +1,6 @@
 #include "charteditor/common/ChartEditorScope.h"
 
+#include "chart/core/RegistrarList.h"
 #include "charteditor/common/EditorFormRegistry.h"
 #include "charteditor/common/EditorMessages.h"
 
@@ -37,22 +38,11 @@ void stop() {
 }  // namespace
 
 void AddEditorFormRegistrar(EditorFormRegistrar registrar) {
-  if (!registrar) return;
-  auto& list = registrars();
-  if (std::find(list.begin(), list.end(), registrar) != list.end()) return;
-  list.push_back(registrar);
-  if (starts == 0) return;
-  try {
-    registrar(EditorForms());
-  } catch (...) {
-    RemoveEditorFormRegistrar(registrar);
-    throw;
-  }
+  AddRegistrar(registrars(), registrar, starts > 0, EditorForms());
 }
 
 void RemoveEditorFormRegistrar(EditorFormRegistrar registrar) {
-  auto& list = registrars();
-  list.erase(std::remove(list.begin(), list.end(), registrar), list.end());
+  RemoveRegistrar(registrars(), registrar);
 }
 
 ChartEditorScope::ChartEditorScope(std::initializer_list<EditorFormRegistrar> registrarList,
@@ -60,11 +50,8 @@ ChartEditorScope::ChartEditorScope(std::initializer_list<EditorFormRegistrar> re
     : engine_(chartRegistrars) {
   auto& list = registrars();
   std::vector<EditorFormRegistrar> added;
-  for (EditorFormRegistrar r : registrarList) {
-    if (!r || std::find(list.begin(), list.end(), r) != list.end()) continue;
-    list.push_back(r);
-    added.push_back(r);
-  }
+  for (EditorFormRegistrar r : registrarList)
+    if (ListRegistrar(list, r)) added.push_back(r);
   try {
     start();
   } catch (...) {
