@@ -69,6 +69,10 @@ Q_ENUM_NS(TGradientDirection)
 enum TPanelBevel { bvNone, bvLowered, bvRaised, bvSpace };
 Q_ENUM_NS(TPanelBevel)
 
+// The line around a chart's window: none, or a single sunken frame.
+enum TBorderStyle { bsNone, bsSingle };
+Q_ENUM_NS(TBorderStyle)
+
 // The outline of a framed box (titles, legend, marks).
 enum TChartObjectShapeStyle { fosRectangle, fosRoundRectangle };
 Q_ENUM_NS(TChartObjectShapeStyle)
@@ -77,6 +81,7 @@ Q_ENUM_NS(TChartObjectShapeStyle)
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(Graphics::TFontStyles)
 
+using Graphics::TBorderStyle;
 using Graphics::TBrushStyle;
 using Graphics::TChartObjectShapeStyle;
 using Graphics::TFontStyle;

@@ -60,6 +60,8 @@ class TCustomPlotPanel : public TPlotPersistent, public ChartHost {
   Q_CLASSINFO("default:BevelOuter", "bvRaised")
   Q_PROPERTY(int BevelWidth READ BevelWidth WRITE SetBevelWidth)
   Q_CLASSINFO("default:BevelWidth", "1")
+  Q_PROPERTY(Graphics::TBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
+  Q_CLASSINFO("default:BorderStyle", "bsNone")
   Q_PROPERTY(int BorderWidth READ BorderWidth WRITE SetBorderWidth)
   Q_CLASSINFO("default:BorderWidth", "0")
   Q_PROPERTY(uint Color READ Color WRITE SetColor)
@@ -108,6 +110,9 @@ class TCustomPlotPanel : public TPlotPersistent, public ChartHost {
   void SetBevelOuter(TPanelBevel value) { SetIntegerProperty(bevelOuter_, value); }
   int BevelWidth() const { return bevelWidth_; }
   void SetBevelWidth(int value) { SetIntegerProperty(bevelWidth_, value); }
+  // Drawn by the chart's window, never into the chart's picture.
+  TBorderStyle BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(TBorderStyle value) { SetIntegerProperty(borderStyle_, value); }
   int BorderWidth() const { return borderWidth_; }
   void SetBorderWidth(int value) { SetIntegerProperty(borderWidth_, value); }
   base::TColor Color() const { return color_; }
@@ -286,6 +291,7 @@ class TCustomPlotPanel : public TPlotPersistent, public ChartHost {
   TPanelBevel bevelOuter_ = bvRaised;
   int bevelWidth_ = 1;
   int borderWidth_ = 0;
+  TBorderStyle borderStyle_ = Graphics::bsNone;
   base::TColor color_ = base::clBtnFace;
   int cursor_ = 0;
   int currentCursor_ = 0;

@@ -10,6 +10,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 #include <exception>
 
@@ -59,6 +61,16 @@ void PlotPanelWidget::paintEvent(QPaintEvent* /*event*/) {
   } catch (const std::exception& e) {
     // A chart that fails to draw must not take the window down with it.
     qWarning("Chart paint failed: %s", e.what());
+  }
+  // The window's own frame lies over the picture's edge; the picture itself
+  // (PaintTo, exports, prints) stays without it.
+  if (panel_ && panel_->BorderStyle() == Graphics::bsSingle) {
+    QStyleOptionFrame frame;
+    frame.initFrom(this);
+    frame.rect = rect();
+    frame.lineWidth = 1;
+    frame.state |= QStyle::State_Sunken;
+    style()->drawPrimitive(QStyle::PE_Frame, &frame, &painter, this);
   }
 }
 

@@ -151,6 +151,7 @@ TEST(ModelPublishedProperties, KeepTheStoredOrder) {
   EXPECT_EQ(PublishedNames(TCustomPlotPanelExtended::staticMetaObject),
             "BufferedDisplay Chart3DPercent MarginBottom MarginLeft MarginRight MarginTop "
             "Monochrome PrintProportional View3D View3DOptions BevelInner BevelOuter BevelWidth "
+            "BorderStyle "
             "BorderWidth Color Cursor Height Width AllowPanning BackImage BackImageInside "
             "BackImageMode BackImageTransp Gradient Zoom");
   EXPECT_TRUE(PublishedNames(TCustomAxisPanel::staticMetaObject)
