@@ -7,8 +7,10 @@
 #include "chart/series/TAddPlotFunction.h"
 #include "chart/series/TAreaSeries.h"
 #include "chart/series/TAveragePlotFunction.h"
+#include "chart/series/TBarSeries.h"
 #include "chart/series/TExtremePlotFunction.h"
 #include "chart/series/TFastLineSeries.h"
+#include "chart/series/THorizBarSeries.h"
 #include "chart/series/THorizLineSeries.h"
 #include "chart/series/TLineSeries.h"
 #include "chart/series/TManySeriesPlotFunction.h"
@@ -58,6 +60,13 @@ const std::vector<PublishedClassRow> kSeriesClasses = {
     SeriesRow<THorizLineSeries>("THorizLineSeries", {"LinePen", "LineBrush", "Pointer.Visible"}),
     SeriesRow<TPointSeries>("TPointSeries", {"LinePen", "Marks.ArrowLength"}),
     SeriesRow<TAreaSeries>("TAreaSeries", {"LinePen", "MultiArea", "Pointer.Visible"}),
+    // BarBrush and BarPen are Brush and Pen under the names bar files use;
+    // bars show their marks 20 pixels off; horizontal bars shade sideways.
+    SeriesRow<TBarSeries>("TBarSeries",
+                          {"BarBrush", "BarPen", "Marks.Visible", "Marks.ArrowLength"}),
+    SeriesRow<THorizBarSeries>("THorizBarSeries", {"BarBrush", "BarPen", "Marks.Visible",
+                                                   "Marks.ArrowLength", "Gradient.Direction"}),
+    RowSetHandler<TBarSeriesGradient>("TBarSeriesGradient"),
     RowSetHandler<TAddPlotFunction>("TAddPlotFunction"),
     RowSetHandler<TSubtractPlotFunction>("TSubtractPlotFunction"),
     RowSetHandler<TMultiplyPlotFunction>("TMultiplyPlotFunction"),
@@ -77,6 +86,14 @@ namespace {
 TEST(SeriesPublishedProperties, KeepTheStoredOrder) {
   EXPECT_EQ(PublishedNames(TAveragePlotFunction::staticMetaObject),
             "Period PeriodStyle PeriodAlign IncludeNulls");
+  // Bars publish theirs after every series' own.
+  EXPECT_TRUE(PublishedNames(TCustomBarSeries::staticMetaObject)
+                  .endsWith(QStringLiteral(
+                      "RecalcWhen AutoBarSize AutoMarkPosition BarBrush BarPen BarStyle "
+                      "BarWidthPercent Dark3D Gradient MultiBar OffsetPercent SideMargins "
+                      "StackGroup UseYOrigin YOrigin")))
+      << PublishedNames(TCustomBarSeries::staticMetaObject).toStdString();
+  EXPECT_TRUE(PublishedNames(TBarSeriesGradient::staticMetaObject).endsWith(" Visible Relative"));
 }
 
 }  // namespace
