@@ -86,6 +86,7 @@ void GallerySampleWidget::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void GallerySampleWidget::enterEvent(QEnterEvent* event) {
   QWidget::enterEvent(event);
+  setCursor(chart_->Available() ? Qt::PointingHandCursor : Qt::ForbiddenCursor);
   hovered_ = true;
   update();
 }
