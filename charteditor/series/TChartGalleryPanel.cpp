@@ -161,12 +161,25 @@ void TChartGalleryPanel::FillSample(TGalleryChart& chart, int seed) {
   chart.FreeAllSeries();
   {
     const SampleValuesScope samples;
-    for (int k = 0; k < std::max(1, entry.NumGallerySeries); ++k) {
-      TChartSeries* s =
-          CreateSeriesOfClass(&chart, nullptr, SeriesClassOf(entry), entry.FunctionClass);
+    // A function shows what it makes of sample series; alone it has nothing to show.
+    std::vector<TChartSeries*> sources;
+    const int count = std::max(1, entry.NumGallerySeries);
+    for (int k = 0; k < count + (entry.FunctionClass ? 1 : 0); ++k) {
+      const bool calculated = entry.FunctionClass && k == count;
+      TChartSeries* s = CreateSeriesOfClass(&chart, nullptr, SeriesClassOf(entry),
+                                            calculated ? entry.FunctionClass : nullptr);
       if (!s) continue;
       s->SetSampleRandom(SeededRandom(static_cast<unsigned>(seed + k)));
       s->SetParentChart(&chart);
+      if (!calculated) {
+        sources.push_back(s);
+      } else {
+        // While the chart reads, each source joins the others.
+        chart.BeginReading();
+        for (TChartSeries* source : sources) s->SetDataSource(source);
+        chart.EndReading();
+        chart.CheckDatasource(*s);
+      }
     }
   }
   if (changed_ && !chart.SeriesList().empty())

@@ -118,8 +118,13 @@ void TPlotGallery::showEvent(QShowEvent* event) {
 
 void TPlotGallery::keyPressEvent(QKeyEvent* event) {
   // Keys the controls leave go to the samples; Escape still cancels.
-  if (event->key() != Qt::Key_Escape && !panel_->hasFocus()) {
+  // (A key the panel leaves comes back here through its parents: not again.)
+  if (event->key() != Qt::Key_Escape && !forwarding_ && !panel_->isAncestorOf(focusWidget()) &&
+      focusWidget() != panel_) {
+    forwarding_ = true;
+    event->ignore();
     QCoreApplication::sendEvent(panel_, event);
+    forwarding_ = false;
     if (event->isAccepted()) return;
   }
   TEditorForm::keyPressEvent(event);

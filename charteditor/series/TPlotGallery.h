@@ -44,4 +44,5 @@ class TPlotGallery : public TEditorForm {
   TChartGalleryPanel* panel_;
   QCheckBox* view3D_;
   bool rebuilding_ = false;
+  bool forwarding_ = false;
 };

@@ -2,10 +2,12 @@
 // What the series list and gallery tests run on: the editors and the real
 // series registrations started, a complete chart owned by a form-like
 // owner (so new series are owned as the gallery makes them), the recording
-// prompts, and the gallery's hooks put back when the test ends.
+// prompts, the gallery registered (its hooks in the series list), and the
+// hooks put back when the test ends.
 #include "chart/model/TChart.h"
 #include "chart/series/SeriesTypeRegistrations.h"
 #include "charteditor/common/ChartEditorScope.h"
+#include "charteditor/series/SeriesGallery.h"
 #include "charteditor/series/SeriesGalleryHooks.h"
 #include "tests/chart/support/RecordingChartPrompts.h"
 
@@ -29,7 +31,7 @@ class ListedChart {
   RecordingChartPrompts prompts;
 
  private:
-  ChartEditorScope editors_{{}, {RegisterSeriesTypes}};
+  ChartEditorScope editors_{{RegisterSeriesGallery}, {RegisterSeriesTypes}};
   SeriesGalleryHooks savedHooks_;
   QObject owner_;
   std::unique_ptr<TChart> chart_;
