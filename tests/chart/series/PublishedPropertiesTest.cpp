@@ -14,6 +14,7 @@
 #include "chart/series/THorizLineSeries.h"
 #include "chart/series/TLineSeries.h"
 #include "chart/series/TManySeriesPlotFunction.h"
+#include "chart/series/TPieSeries.h"
 #include "chart/series/TPlotMovingFunction.h"
 #include "chart/series/TPointSeries.h"
 #include "tests/chart/support/PublishedPropertyChecks.h"
@@ -67,6 +68,11 @@ const std::vector<PublishedClassRow> kSeriesClasses = {
     SeriesRow<THorizBarSeries>("THorizBarSeries", {"BarBrush", "BarPen", "Marks.Visible",
                                                    "Marks.ArrowLength", "Gradient.Direction"}),
     RowSetHandler<TBarSeriesGradient>("TBarSeriesGradient"),
+    // PieValues and PiePen are YValues and Pen under the pie's names; a
+    // pie shows its marks from the start.
+    SeriesRow<TPieSeries>("TPieSeries", {"PieValues", "PiePen", "Marks.Visible"}),
+    RowSetHandler<TPieOtherSlice>("TPieOtherSlice"),
+    RowSetHandler<TPieShadow>("TPieShadow"),
     RowSetHandler<TAddPlotFunction>("TAddPlotFunction"),
     RowSetHandler<TSubtractPlotFunction>("TSubtractPlotFunction"),
     RowSetHandler<TMultiplyPlotFunction>("TMultiplyPlotFunction"),
@@ -94,6 +100,12 @@ TEST(SeriesPublishedProperties, KeepTheStoredOrder) {
                       "StackGroup UseYOrigin YOrigin")))
       << PublishedNames(TCustomBarSeries::staticMetaObject).toStdString();
   EXPECT_TRUE(PublishedNames(TBarSeriesGradient::staticMetaObject).endsWith(" Visible Relative"));
+  const QString pie = PublishedNames(TPieSeries::staticMetaObject);
+  EXPECT_TRUE(pie.endsWith(QStringLiteral(
+      "Circled CustomXRadius CustomYRadius RotationAngle CircleBackColor AngleSize Dark3D "
+      "ExplodeBiggest OtherSlice Shadow UsePatterns PieValues PiePen")))
+      << pie.toStdString();
+  EXPECT_EQ(PublishedNames(TPieOtherSlice::staticMetaObject), "Color Style Text Value");
 }
 
 }  // namespace
