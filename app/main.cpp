@@ -1,11 +1,12 @@
 // Starts Veltrano: the application object that keeps exceptions inside the
 // event loop, a compatibility-profile GL format for the fixed-function views,
-// the chart engine for the program's whole life (its texts, cursors and
-// registrations before any chart window opens), the main window, and the
-// result files named on the command line.
-#include "chart/core/ChartEngine.h"
+// the chart engine and its editors for the program's whole life (their
+// texts, cursors and registrations before any chart window opens), the main
+// window, and the result files named on the command line.
 #include "chart/model/ModelClassRegistrations.h"
 #include "chart/series/SeriesTypeRegistrations.h"
+#include "charteditor/common/ChartEditorScope.h"
+#include "charteditor/series/SeriesGallery.h"
 #include "platform/SettingsStore.h"
 #include "platform/TApplication.h"
 #include "viewer/main/TfrmMain.h"
@@ -24,8 +25,10 @@ int main(int argc, char** argv) {
   TApplication::setApplicationVersion(QStringLiteral(VELTRANO_VERSION));
   // After the application object: the engine takes the desktop's font. The
   // model classes and series types are known by name from the start, as the
-  // data extractor's chart and anything made by class name expect.
-  const ChartEngineScope chartEngine({RegisterModelClasses, RegisterSeriesTypes});
+  // data extractor's chart and anything made by class name expect; the
+  // gallery serves the chart editor's Add and Change.
+  const ChartEditorScope chartEditors({RegisterSeriesGallery},
+                                      {RegisterModelClasses, RegisterSeriesTypes});
 
   platform::SettingsStore settings;
   TfrmMain window(settings);

@@ -5,6 +5,7 @@
 #include "chart/model/TChart.h"
 #include "chart/series/TFastLineSeries.h"
 #include "chart/widget/ChartWidget.h"
+#include "charteditor/editor/TChartEditor.h"
 #include "resultdata/TGrid.h"
 #include "resultdata/TResultFile.h"
 #include "viewer/view/ViewHost.h"
@@ -133,23 +134,27 @@ void TfrmData1D::BuildChart() {
   chart_->SetColor(base::clSilver);
   chart_->BackWall()->SetColor(base::clWhite);
   chart_->BackWall()->SetTransparent(true);
-  series_ = new TFastLineSeries(chart_.get());
-  series_->SetSeriesColor(base::clRed);
-  series_->XValues()->SetDateTime(true);
-  series_->YValues()->SetOrder(loNone);
-  chart_->AddSeries(series_);
+  chart_->setObjectName(QStringLiteral("Chart1"));
+  auto* series = new TFastLineSeries(chart_.get());
+  series->setObjectName(QStringLiteral("Series1"));
+  series->SetSeriesColor(base::clRed);
+  series->XValues()->SetDateTime(true);
+  series->YValues()->SetOrder(loNone);
+  chart_->AddSeries(series);
+  series_ = series;
   chartWidget_ = new ChartWidget(chart_.get());
   chartWidget_->setObjectName(QStringLiteral("Chart1"));
 
   popup_ = new QMenu(this);
   popup_->setObjectName(QStringLiteral("PopupMenu1"));
-  // The chart editor comes later.
-  QAction* edit = popup_->addAction(QStringLiteral("&edit"));
-  edit->setObjectName(QStringLiteral("edit1"));
-  edit->setEnabled(false);
-  QAction* save = popup_->addAction(QStringLiteral("&save"));
-  save->setObjectName(QStringLiteral("save1"));
-  connect(save, &QAction::triggered, this, &TfrmData1D::SaveClick);
+  editor_ = new TChartEditor(this);
+  editor_->SetChart(chart_.get());
+  editAction_ = popup_->addAction(QStringLiteral("&edit"));
+  editAction_->setObjectName(QStringLiteral("edit1"));
+  connect(editAction_, &QAction::triggered, this, &TfrmData1D::EditClick);
+  saveAction_ = popup_->addAction(QStringLiteral("&save"));
+  saveAction_->setObjectName(QStringLiteral("save1"));
+  connect(saveAction_, &QAction::triggered, this, &TfrmData1D::SaveClick);
   chartWidget_->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(chartWidget_, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { popup_->popup(chartWidget_->mapToGlobal(at)); });
@@ -161,6 +166,7 @@ void TfrmData1D::UpdateClick() {
     Finish();
     return;
   }
+  if (!series_) return;
   // A date picker holds a day; the start date's time of day completes it.
   const base::TDateTime start = model_->StartDate();
   const double timeOfDay = start - std::floor(start);
@@ -177,6 +183,8 @@ void TfrmData1D::UpdateClick() {
   seriesUpdating_ = true;
   sinceRepaint_.start();
   btnUpdate_->setText(QStringLiteral("&cancel"));
+  // The slices feed the series: the editor must not delete it meanwhile.
+  editAction_->setEnabled(false);
   progress_->setValue(0);
   if (model_->Running())
     timer_->start();
@@ -207,6 +215,7 @@ void TfrmData1D::Finish() {
     series_->EndUpdate();
   }
   btnUpdate_->setText(QStringLiteral("&update"));
+  editAction_->setEnabled(true);
   // A run that went through its span is done, however few steps it needed.
   progress_->setValue(model_->Completed() ? 100 : model_->ProgressPercent());
   ShowStatus();
@@ -214,6 +223,10 @@ void TfrmData1D::Finish() {
 }
 
 void TfrmData1D::ShowStatus() {
+  if (!series_) {
+    status_->clear();
+    return;
+  }
   QString text = QStringLiteral("%1 points from %2 of %3 steps")
                      .arg(series_->PointCount())
                      .arg(model_->StepsRead())
@@ -223,7 +236,24 @@ void TfrmData1D::ShowStatus() {
   status_->setText(text);
 }
 
+void TfrmData1D::EditClick() {
+  if (model_->Running()) return;
+  editor_->Execute();
+  // Delete freed the series and Change replaced it by a new one of the same
+  // name: the window follows the name.
+  series_ = nullptr;
+  for (TChartSeries* s : chart_->SeriesList())
+    if (s->objectName() == QLatin1String("Series1")) {
+      series_ = s;
+      break;
+    }
+  btnUpdate_->setEnabled(series_ != nullptr);
+  saveAction_->setEnabled(series_ != nullptr);
+  ShowStatus();
+}
+
 void TfrmData1D::SaveClick() {
+  if (!series_) return;
   QString path;
   if (!Prompts().SaveFileName(QStringLiteral("Save"), QString(), path) || path.isEmpty()) return;
   std::vector<QPointF> points;

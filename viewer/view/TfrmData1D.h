@@ -1,20 +1,23 @@
 #pragma once
 // The data extractor's window: a rectangle of cells and a span of days,
 // "&update" to chart the field's area-weighted mean over it step by step,
-// and the chart's popup to save the points as text.
+// and the chart's popup to edit the chart or save the points as text.
 //
 // The update runs in short slices from a zero-interval timer, so the window
 // stays responsive: meanwhile the button reads "&cancel", a bar shows the
 // steps read, and closing the window cancels. The chart repaints at most
 // every 100 ms while points arrive, and once at the end.
+#include "chart/model/TChartSeries.h"
 #include "viewer/view/DataExtractor.h"
 
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QWidget>
 
 #include <memory>
 
 class ChartWidget;
+class QAction;
 class QDateEdit;
 class QLabel;
 class QMenu;
@@ -24,7 +27,7 @@ class QSpinBox;
 class QTimeEdit;
 class QTimer;
 class TChart;
-class TFastLineSeries;
+class TChartEditor;
 class ViewHost;
 
 class TfrmData1D : public QWidget {
@@ -38,7 +41,10 @@ class TfrmData1D : public QWidget {
 
   DataExtractor& Model() { return *model_; }
   TChart& Chart() { return *chart_; }
-  TFastLineSeries& Series() { return *series_; }
+  // The chart's series named "Series1"; null once the chart editor deleted it.
+  TChartSeries* SeriesOrNull() const { return series_.data(); }
+  TChartSeries& Series() { return *series_; }
+  TChartEditor& Editor() { return *editor_; }
   QTimer& SliceTimer() { return *timer_; }
   QPushButton& UpdateButton() { return *btnUpdate_; }
   QProgressBar& Progress() { return *progress_; }
@@ -48,6 +54,9 @@ class TfrmData1D : public QWidget {
   void UpdateClick();
   // One slice of the update under way (the timer's work).
   void RunSlice();
+  // "&edit": the chart editor on the chart; afterwards the window charts
+  // into whatever series is named "Series1" then.
+  void EditClick();
   // "&save": the points as text, into a file the user names.
   void SaveClick();
 
@@ -61,7 +70,8 @@ class TfrmData1D : public QWidget {
 
   std::unique_ptr<DataExtractor> model_;
   std::unique_ptr<TChart> chart_;
-  TFastLineSeries* series_ = nullptr;  // owned by the chart's owner tree
+  QPointer<TChartSeries> series_;  // owned by the chart's owner tree
+  TChartEditor* editor_ = nullptr;
   ChartWidget* chartWidget_ = nullptr;
   QSpinBox *SEBLx_, *SEBLy_, *SEURx_, *SEURy_;
   QDateEdit *dfrom_, *dto_;
@@ -70,6 +80,8 @@ class TfrmData1D : public QWidget {
   QProgressBar* progress_;
   QLabel* status_;
   QMenu* popup_;
+  QAction* editAction_ = nullptr;
+  QAction* saveAction_ = nullptr;
   QTimer* timer_;
   QElapsedTimer sinceRepaint_;
   bool seriesUpdating_ = false;
