@@ -60,7 +60,8 @@ bool TBaseSourceEditor::ApplyChanges() {
 }
 
 bool TBaseSourceEditor::CanLeave() {
-  if (!Pending()) return true;
+  // With the series gone nothing is left to apply to.
+  if (!Pending() || !Series()) return true;
   switch (Prompts().ConfirmOrCancel(ChartText(ChartMsg::ApplyChanges))) {
     case ChartAnswer::Yes:
       ApplyChanges();

@@ -271,6 +271,7 @@ bool TPlotFuncEditor::DoApply() {
     TPlotFunction* function = series->Function();
     if (!chosen) {
       if (function) series->SetFunction(nullptr);
+      function = nullptr;  // freed: the period has nothing to go into
     } else if (!function || function->metaObject() != chosen) {
       function = CreateFunctionForSeries(*series, *chosen);
     }
