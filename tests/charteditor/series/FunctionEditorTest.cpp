@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -290,6 +291,27 @@ TEST_F(FunctionEditor, ApplyWritesThePeriodOnlyWhenItWasEdited) {
             QStringList({"F.Function.PeriodAlign", "F.Points"}));
   EXPECT_EQ(chart.F()->Function()->Period(), 2.5);
   EXPECT_EQ(chart.F()->Function()->PeriodAlign(), TPlotFunction::paLast);
+}
+
+TEST_F(FunctionEditor, OptionsShowStepsForADateTimeSource) {
+  chart.F()->Function()->SetPeriod(1);
+  chart.S(1)->XValues()->SetDateTime(true);
+  editor->hide();
+  editor->show();
+  EXPECT_EQ(child<QLabel>(Options(), "BLabel")->text(), QStringLiteral("One Day"));
+  // The first source listed decides, before Apply too.
+  select(To(), {0});
+  click(*editor->Chooser(), "BLeftOne");
+  EXPECT_EQ(child<QLabel>(Options(), "BLabel")->text(), QStringLiteral("1"));
+}
+
+TEST_F(FunctionEditor, ClosingWithChangesPendingAsks) {
+  Choose("High");
+  EXPECT_FALSE(editor->close());
+  EXPECT_TRUE(editor->isVisible());
+  prompts.confirmOrCancelAnswers = {ChartAnswer::Yes};
+  EXPECT_TRUE(editor->close());
+  EXPECT_STREQ(chart.F()->Function()->metaObject()->className(), "THighPlotFunction");
 }
 
 TEST_F(FunctionEditor, LeavingWithChangesPendingAsks) {
