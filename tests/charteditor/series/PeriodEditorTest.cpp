@@ -1,14 +1,11 @@
 // The period editor, offscreen: what it shows for a function's period,
 // the quiet reading of a number being typed, "All points", the range
 // controls of moving functions, and the increment dialog behind "Change".
-#include "chart/series/TAddPlotFunction.h"
 #include "chart/series/TPlotMovingFunction.h"
-#include "charteditor/common/ChartEditorScope.h"
 #include "charteditor/series/TAxisIncrement.h"
 #include "charteditor/series/TFormPeriod.h"
-#include "tests/base/LocaleScope.h"
+#include "tests/charteditor/series/SourceChart.h"
 
-#include <gtest/gtest.h>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -19,13 +16,6 @@
 #include <QTimer>
 
 namespace {
-
-template <class T>
-T* child(QWidget& w, const char* name) {
-  T* c = w.findChild<T*>(QString::fromLatin1(name));
-  EXPECT_NE(c, nullptr) << name;
-  return c;
-}
 
 class TestMovingFunction : public TPlotMovingFunction {
  public:
@@ -113,10 +103,6 @@ TEST_F(PeriodEditor, MovingFunctionsHaveNoRange) {
   EXPECT_TRUE(child<QRadioButton>(editor, "RBNum")->isChecked());
   editor.ShowFunction(&function, false);
   EXPECT_TRUE(child<QRadioButton>(editor, "RBRange")->isEnabled());
-  EXPECT_TRUE(child<QPushButton>(editor, "BChange")->isEnabled());
-}
-
-TEST_F(PeriodEditor, CaptionNamesTheFunction) {
   editor.SetFunctionName(QStringLiteral("Average"));
   EXPECT_EQ(child<QLabel>(editor, "LCalc")->text(), QStringLiteral("Calculate Average every:"));
 }
