@@ -3,9 +3,12 @@
 #include "chart/model/TPlotSeriesTypes.h"
 #include "chart/series/FunctionRegistrations.h"
 #include "chart/series/TAreaSeries.h"
+#include "chart/series/TBarSeries.h"
 #include "chart/series/TFastLineSeries.h"
+#include "chart/series/THorizBarSeries.h"
 #include "chart/series/THorizLineSeries.h"
 #include "chart/series/TLineSeries.h"
+#include "chart/series/TPieSeries.h"
 #include "chart/series/TPointSeries.h"
 
 void RegisterSeriesTypes(ChartClassRegistry& classes) {
@@ -16,8 +19,12 @@ void RegisterSeriesTypes(ChartClassRegistry& classes) {
   //         bubble 1 (description and sample series count).
   const ChartMsg page = ChartMsg::PageStandard;
   RegisterSeriesClass<TLineSeries>(classes, ChartMsg::GalleryLine, page, 2);
+  RegisterSeriesClass<TBarSeries>(classes, ChartMsg::GalleryBar, page, 2);
+  RegisterSeriesClass<THorizBarSeries>(classes, ChartMsg::GalleryHorizBar, page, 2);
   RegisterSeriesClass<TAreaSeries>(classes, ChartMsg::GalleryArea, page, 2);
   RegisterSeriesClass<TPointSeries>(classes, ChartMsg::GalleryPoint, page, 2);
+  // Pie.
+  RegisterSeriesClass<TPieSeries>(classes, ChartMsg::GalleryPie, page, 1);
   RegisterSeriesClass<TFastLineSeries>(classes, ChartMsg::GalleryFastLine, page, 2);
   RegisterSeriesClass<THorizLineSeries>(classes, ChartMsg::GalleryHorizLine, page, 1);
   // The functions come after every series type.

@@ -7,11 +7,14 @@
 #include "chart/series/TAddPlotFunction.h"
 #include "chart/series/TAreaSeries.h"
 #include "chart/series/TAveragePlotFunction.h"
+#include "chart/series/TBarSeries.h"
 #include "chart/series/TExtremePlotFunction.h"
 #include "chart/series/TFastLineSeries.h"
+#include "chart/series/THorizBarSeries.h"
 #include "chart/series/THorizLineSeries.h"
 #include "chart/series/TLineSeries.h"
 #include "chart/series/TManySeriesPlotFunction.h"
+#include "chart/series/TPieSeries.h"
 #include "chart/series/TPlotMovingFunction.h"
 #include "chart/series/TPointSeries.h"
 #include "tests/chart/support/PublishedPropertyChecks.h"
@@ -58,6 +61,18 @@ const std::vector<PublishedClassRow> kSeriesClasses = {
     SeriesRow<THorizLineSeries>("THorizLineSeries", {"LinePen", "LineBrush", "Pointer.Visible"}),
     SeriesRow<TPointSeries>("TPointSeries", {"LinePen", "Marks.ArrowLength"}),
     SeriesRow<TAreaSeries>("TAreaSeries", {"LinePen", "MultiArea", "Pointer.Visible"}),
+    // BarBrush and BarPen are Brush and Pen under the names bar files use;
+    // bars show their marks 20 pixels off; horizontal bars shade sideways.
+    SeriesRow<TBarSeries>("TBarSeries",
+                          {"BarBrush", "BarPen", "Marks.Visible", "Marks.ArrowLength"}),
+    SeriesRow<THorizBarSeries>("THorizBarSeries", {"BarBrush", "BarPen", "Marks.Visible",
+                                                   "Marks.ArrowLength", "Gradient.Direction"}),
+    RowSetHandler<TBarSeriesGradient>("TBarSeriesGradient"),
+    // PieValues and PiePen are YValues and Pen under the pie's names; a
+    // pie shows its marks from the start.
+    SeriesRow<TPieSeries>("TPieSeries", {"PieValues", "PiePen", "Marks.Visible"}),
+    RowSetHandler<TPieOtherSlice>("TPieOtherSlice"),
+    RowSetHandler<TPieShadow>("TPieShadow"),
     RowSetHandler<TAddPlotFunction>("TAddPlotFunction"),
     RowSetHandler<TSubtractPlotFunction>("TSubtractPlotFunction"),
     RowSetHandler<TMultiplyPlotFunction>("TMultiplyPlotFunction"),
@@ -77,6 +92,20 @@ namespace {
 TEST(SeriesPublishedProperties, KeepTheStoredOrder) {
   EXPECT_EQ(PublishedNames(TAveragePlotFunction::staticMetaObject),
             "Period PeriodStyle PeriodAlign IncludeNulls");
+  // Bars publish theirs after every series' own.
+  EXPECT_TRUE(PublishedNames(TCustomBarSeries::staticMetaObject)
+                  .endsWith(QStringLiteral(
+                      "RecalcWhen AutoBarSize AutoMarkPosition BarBrush BarPen BarStyle "
+                      "BarWidthPercent Dark3D Gradient MultiBar OffsetPercent SideMargins "
+                      "StackGroup UseYOrigin YOrigin")))
+      << PublishedNames(TCustomBarSeries::staticMetaObject).toStdString();
+  EXPECT_TRUE(PublishedNames(TBarSeriesGradient::staticMetaObject).endsWith(" Visible Relative"));
+  const QString pie = PublishedNames(TPieSeries::staticMetaObject);
+  EXPECT_TRUE(pie.endsWith(QStringLiteral(
+      "Circled CustomXRadius CustomYRadius RotationAngle CircleBackColor AngleSize Dark3D "
+      "ExplodeBiggest OtherSlice Shadow UsePatterns PieValues PiePen")))
+      << pie.toStdString();
+  EXPECT_EQ(PublishedNames(TPieOtherSlice::staticMetaObject), "Color Style Text Value");
 }
 
 }  // namespace

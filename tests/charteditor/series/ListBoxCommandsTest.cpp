@@ -1,0 +1,167 @@
+// The series list's commands as a user gives them: keys, clicks, double
+// clicks and drags on the rows, against a real chart and real series.
+#include "chart/model/TChart.h"
+#include "chart/series/TLineSeries.h"
+#include "charteditor/series/SeriesStyleFlags.h"
+#include "charteditor/series/TChartListBox.h"
+#include "tests/charteditor/series/ListedChart.h"
+
+#include <gtest/gtest.h>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+class ListBoxCommands : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    s1 = chart.Add("TLineSeries");
+    s2 = chart.Add("TLineSeries");
+    s3 = chart.Add("TAreaSeries");
+    list.resize(300, 200);
+    list.SetChart(&chart.Chart());
+    list.OnRefresh = [this](TChartListBox&) { ++refreshes; };
+    list.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
+    refreshes = 0;
+  }
+
+  QPoint At(int row, TChartListBox::Column column) const {
+    const QRect r = list.visualItemRect(list.item(row));
+    return {list.ColumnLeft(column) + 5, r.top() + r.height() / 2};
+  }
+
+  QStringList Rows() const {
+    QStringList rows;
+    for (int i = 0; i < list.count(); ++i) rows << list.item(i)->text();
+    return rows;
+  }
+
+  ListedChart chart;
+  TChartListBox list;
+  TChartSeries* s1 = nullptr;
+  TChartSeries* s2 = nullptr;
+  TChartSeries* s3 = nullptr;
+  int refreshes = 0;
+};
+
+TEST_F(ListBoxCommands, RowsShowTitlesOrNamesAndMirrorIntoOtherItems) {
+  s2->SetTitle(QStringLiteral("Humidity"));
+  EXPECT_EQ(Rows(), (QStringList{"Series1", "Humidity", "Series3"}));
+  EXPECT_EQ(list.OtherItems(), Rows());
+  EXPECT_EQ(list.currentRow(), 0);
+}
+
+TEST_F(ListBoxCommands, CheckColumnTogglesActive) {
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, At(1, TChartListBox::ColActive));
+  EXPECT_FALSE(s2->Active());
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, At(1, TChartListBox::ColActive));
+  EXPECT_TRUE(s2->Active());
+  EXPECT_TRUE(s1->Active());
+}
+
+TEST_F(ListBoxCommands, DoubleClicksByColumn) {
+  int changeCalls = 0;
+  SetGalleryHooks({{}, [&](TChartSeries*&) -> std::optional<GalleryChoice> {
+                     ++changeCalls;
+                     return std::nullopt;
+                   }});
+  int titleRow = -1;
+  list.OnDblClickSeries = [&](TChartListBox&, int row) { titleRow = row; };
+  chart.prompts.colorAnswers = {0x00123456};
+  s2->SetColorEachPoint(true);
+
+  list.setCurrentRow(1);
+  QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, At(1, TChartListBox::ColIcon));
+  EXPECT_EQ(changeCalls, 1);
+  QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, At(1, TChartListBox::ColColor));
+  EXPECT_EQ(s2->SeriesColor(), 0x00123456u);
+  EXPECT_FALSE(s2->ColorEachPoint());
+  QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, At(1, TChartListBox::ColTitle));
+  EXPECT_EQ(titleRow, 1);
+
+  // Switched off, the icon and the colour do nothing.
+  list.SetEnableChangeType(false);
+  list.SetEnableChangeColor(false);
+  QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, At(1, TChartListBox::ColIcon));
+  QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, At(1, TChartListBox::ColColor));
+  EXPECT_EQ(changeCalls, 1);
+  EXPECT_EQ(chart.prompts.calls.filter(QStringLiteral("Color:")).size(), 1);
+}
+
+TEST_F(ListBoxCommands, DragExchangesRowsAndSeries) {
+  struct Row {
+    const char* what;
+    int from;
+    int to;  // -1: below every row
+    bool moves;
+  };
+  for (const Row& r : {Row{"row 0 onto row 2", 0, 2, true}, Row{"onto itself", 1, 1, false},
+                       Row{"outside any row", 0, -1, false}}) {
+    SCOPED_TRACE(r.what);
+    const std::vector<TChartSeries*> before = chart.Chart().SeriesList();
+    const QPoint from = At(r.from, TChartListBox::ColTitle);
+    const QPoint to = r.to >= 0 ? At(r.to, TChartListBox::ColTitle) : QPoint(from.x(), 190);
+    QTest::mousePress(list.viewport(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(list.viewport(), to);
+    QTest::mouseRelease(list.viewport(), Qt::LeftButton, {}, to);
+    std::vector<TChartSeries*> expected = before;
+    if (r.moves) std::swap(expected[r.from], expected[r.to]);
+    EXPECT_EQ(chart.Chart().SeriesList(), expected);
+    if (r.moves) {
+      EXPECT_EQ(list.currentRow(), r.to);
+    }
+    EXPECT_EQ(list.OtherItems(), Rows());
+  }
+}
+
+TEST_F(ListBoxCommands, KeysObeyPermissionsAndStyles) {
+  int adds = 0;
+  SetGalleryHooks({[&](TCustomAxisPanel&, TChartSeries*) -> TChartSeries* {
+                     ++adds;
+                     return nullptr;
+                   },
+                   {}});
+  list.SetAskDelete(false);
+  struct Row {
+    const char* what;
+    bool allowAdd;
+    bool allowDelete;
+    int style;  // of the current series
+    int adds;
+    int seriesLeft;
+  };
+  const int noDelete = 1 << static_cast<int>(SeriesStyleFlag::NoDelete);
+  const int templ = 1 << static_cast<int>(SeriesStyleFlag::Template);
+  for (const Row& r :
+       {Row{"all refused", false, false, 0, 0, 3},
+        Row{"no-delete series", true, true, noDelete, 1, 3},
+        Row{"template series", true, true, templ, 1, 3}, Row{"allowed", true, true, 0, 1, 2}}) {
+    SCOPED_TRACE(r.what);
+    adds = 0;
+    list.SetAllowAddSeries(r.allowAdd);
+    list.SetAllowDeleteSeries(r.allowDelete);
+    list.setCurrentRow(0);
+    list.CurrentSeries()->SetStyle(r.style);
+    list.setFocus();
+    QTest::keyClick(&list, Qt::Key_Insert);
+    QTest::keyClick(&list, Qt::Key_Delete);
+    EXPECT_EQ(adds, r.adds);
+    EXPECT_EQ(chart.Chart().SeriesCount(), r.seriesLeft);
+  }
+}
+
+TEST_F(ListBoxCommands, KeysRunTheFormsHandlers) {
+  int added = 0, deleted = 0, changed = 0;
+  list.OnAddCommand = [&] { ++added; };
+  list.OnDeleteCommand = [&] { ++deleted; };
+  list.OnChangeTypeCommand = [&] { ++changed; };
+  list.setFocus();
+  QTest::keyClick(&list, Qt::Key_Insert);
+  QTest::keyClick(&list, Qt::Key_Delete);
+  QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, At(0, TChartListBox::ColIcon));
+  EXPECT_EQ(std::tuple(added, deleted, changed), std::tuple(1, 1, 1));
+  EXPECT_EQ(chart.Chart().SeriesCount(), 3);
+}
+
+}  // namespace
