@@ -143,6 +143,12 @@ TEST_F(ShapeDrawing, ShapesThatCannotBeDrawnDrawNothing) {
          s.SetX1(inf);
        }},
       {"entirely outside the chart rectangle", [](S& s) { s.SetX0(20), s.SetX1(30); }},
+      {"a size from the origin beyond any chart, to the left",
+       [](S& s) {
+         s.SetXYStyle(S::xysAxisOrigin);
+         s.SetX0(-1e300);
+         s.SetX1(-1e300);
+       }},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
