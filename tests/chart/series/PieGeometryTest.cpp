@@ -39,6 +39,10 @@ struct GeometryCase {
   int xRadius, yRadius;
 };
 
+void PrintTo(const GeometryCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
 class CircleGeometry : public testing::TestWithParam<GeometryCase> {
  protected:
   ChartEngineScope engine;

@@ -5,6 +5,7 @@
 #include "chart/canvas/RecordingBackend.h"
 #include "chart/core/ChartEngine.h"
 #include "chart/model/TChart.h"
+#include "chart/series/TAddPlotFunction.h"
 #include "chart/series/TPieSeries.h"
 #include "chart/series/TPointSeries.h"
 
@@ -78,9 +79,15 @@ TEST_F(PieOtherSlice, LegendListsTheSlicesDrawnAndOther) {
 }
 
 TEST_F(PieOtherSlice, APaintAsksForNoOtherAndKeepsThePoints) {
-  TPointSeries copy;
+  TPointSeries copy, sum;
   chart.AddSeries(&copy);
   copy.SetDataSource(pie);
+  // A function recalculates on every change its source tells of.
+  chart.AddSeries(&sum);
+  sum.SetFunction(new TAddPlotFunction);
+  sum.SetDataSource(pie);
+  int recalculations = 0;
+  sum.OnClearValues = [&](TChartSeries&) { ++recalculations; };
   int added = 0, cleared = 0;
   pie->OnAfterAdd = [&](TChartSeries&, int) { ++added; };
   pie->OnClearValues = [&](TChartSeries&) { ++cleared; };
@@ -95,6 +102,8 @@ TEST_F(PieOtherSlice, APaintAsksForNoOtherAndKeepsThePoints) {
   EXPECT_EQ(added, 0);
   EXPECT_EQ(cleared, 0);
   EXPECT_EQ(copy.PointCount(), 5) << "the dependant heard of the Other slice";
+  EXPECT_EQ(recalculations, 0) << "the function heard of the regrouping";
+  chart.RemoveSeries(&sum);
   chart.RemoveSeries(&copy);
 }
 
