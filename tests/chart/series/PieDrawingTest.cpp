@@ -113,6 +113,10 @@ struct SweepCase {
   std::vector<std::pair<double, double>> slices;  // degrees before rotation
 };
 
+void PrintTo(const SweepCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
 class PieSweep : public PieDrawing, public testing::WithParamInterface<SweepCase> {};
 
 TEST_P(PieSweep, DrawsTheSlicesAtTheirAngles) {
