@@ -1,5 +1,6 @@
 #include "charteditor/serieseditors/TFastLineSeriesEditor.h"
 
+#include "chart/model/TCustomPlotPanel.h"
 #include "chart/series/TFastLineSeries.h"
 #include "chart/widget/TButtonColor.h"
 
@@ -25,10 +26,29 @@ void TFastLineSeriesEditor::LoadSeries() {
   EditPen(series_->LinePen());
   // The series colour, written through the series: the fast line's pen
   // follows it, and the chart hears of the colour change.
-  colorButton_->LinkProperty(series_, QStringLiteral("SeriesColor"));
+  colorButton_->LinkProperty(this, QStringLiteral("SeriesColor"));
   drawAllBox_->setChecked(series_->DrawAllPoints());
 }
 
 void TFastLineSeriesEditor::reject() {
   if (isWindow()) TPenDialog::reject();
+}
+
+uint TFastLineSeriesEditor::SeriesColor() const {
+  return series_ ? series_->SeriesColor() : base::clNone;
+}
+
+void TFastLineSeriesEditor::SetSeriesColor(uint color) {
+  if (!CanWrite() || !series_) return;
+  auto* chart = dynamic_cast<TCustomPlotPanel*>(series_->ParentChart());
+  if (!chart) {
+    series_->SetSeriesColor(color);
+    return;
+  }
+  const base::TColor before = series_->SeriesColor();
+  const bool repaint = chart->AutoRepaint();
+  chart->SetAutoRepaint(false);
+  series_->SetSeriesColor(color);
+  chart->SetAutoRepaint(repaint);
+  if (series_->SeriesColor() != before) chart->InvalidateChart();
 }

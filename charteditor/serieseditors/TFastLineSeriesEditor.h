@@ -13,6 +13,8 @@ class TFastLineSeries;
 
 class TFastLineSeriesEditor : public TPenDialog, public SeriesEditorHooks {
   Q_OBJECT
+  // What the colour button writes: the series colour, in one repaint.
+  Q_PROPERTY(uint SeriesColor READ SeriesColor WRITE SetSeriesColor)
 
  public:
   explicit TFastLineSeriesEditor(QWidget* parent = nullptr);
@@ -20,6 +22,11 @@ class TFastLineSeriesEditor : public TPenDialog, public SeriesEditorHooks {
   void LoadSeries() override;
   // Embedded, there is nothing to go back to: Escape keeps the pen.
   void reject() override;
+
+  uint SeriesColor() const;
+  // The series colour (the fast line's pen follows it) with one repaint of
+  // the chart for both changes.
+  void SetSeriesColor(uint color);
 
  private:
   QCheckBox* drawAllBox_;

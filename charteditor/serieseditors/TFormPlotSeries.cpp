@@ -6,10 +6,12 @@
 #include "chart/model/TPlotSeriesTypes.h"
 #include "charteditor/common/EditorFormRegistry.h"
 #include "charteditor/common/EditorHelpers.h"
+#include "charteditor/series/TBaseSourceEditor.h"
 #include "charteditor/serieseditors/SeriesColorBox.h"
 #include "charteditor/serieseditors/SeriesEditorHooks.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -91,33 +93,53 @@ void TFormPlotSeries::FillSeriesChooser(TCustomAxisPanel* chart) {
     seriesBox_->addItem(title, QVariant::fromValue<QObject*>(series));
 }
 
+TCustomAxisPanel* TFormPlotSeries::ListedChart() const {
+  if (listedChart_) return listedChart_.data();
+  return series_ ? dynamic_cast<TCustomAxisPanel*>(series_->ParentChart()) : nullptr;
+}
+
+int TFormPlotSeries::ChooserRowOf(TChartSeries* series) const {
+  const int row = seriesBox_->findData(QVariant::fromValue<QObject*>(series));
+  if (row >= 0) return row;
+  // Entries kept by the chart editor's series list are the chart's series
+  // in order, as texts alone.
+  const auto* chart = dynamic_cast<const TCustomAxisPanel*>(series->ParentChart());
+  if (!chart || chart->SeriesCount() != seriesBox_->count()) return -1;
+  for (int i = 0; i < chart->SeriesCount(); ++i)
+    if (chart->GetSeries(i) == series && !seriesBox_->itemData(i).isValid()) return i;
+  return -1;
+}
+
 void TFormPlotSeries::RefreshSeries(TChartSeries* series) {
   if (!series) {
     ChangeSeries(nullptr);
     return;
   }
-  auto indexOf = [this, series] {
-    return seriesBox_->findData(QVariant::fromValue<QObject*>(series));
-  };
-  int index = indexOf();
-  if (index < 0) {
+  int row = ChooserRowOf(series);
+  if (row < 0) {
     FillSeriesChooser(dynamic_cast<TCustomAxisPanel*>(series->ParentChart()));
-    index = indexOf();
+    row = ChooserRowOf(series);
   }
-  seriesBox_->setCurrentIndex(index);
+  {
+    const QSignalBlocker quiet(seriesBox_);
+    seriesBox_->setCurrentIndex(row);
+  }
   ChangeSeries(series);
 }
 
 void TFormPlotSeries::SeriesChosen(int index) {
-  // The entry's object is only compared with the chart's live series, never
+  // An entry's object is only compared with the chart's live series, never
   // followed: an entry may outlive its series.
-  QObject* chosen = seriesBox_->itemData(index).value<QObject*>();
+  const QVariant data = seriesBox_->itemData(index);
+  TCustomAxisPanel* chart = ListedChart();
+  if (!chart || index < 0) return;
   TChartSeries* found = nullptr;
-  TCustomAxisPanel* chart = listedChart_.data();
-  if (!chart && series_) chart = dynamic_cast<TCustomAxisPanel*>(series_->ParentChart());
-  if (chart) {
+  if (data.isValid()) {
+    QObject* chosen = data.value<QObject*>();
     for (int i = 0; i < chart->SeriesCount(); ++i)
       if (chart->GetSeries(i) == chosen) found = chart->GetSeries(i);
+  } else if (index < chart->SeriesCount()) {
+    found = chart->GetSeries(index);
   }
   if (found) ChangeSeries(found);
 }
@@ -157,6 +179,7 @@ void TFormPlotSeries::ChangeSeries(TChartSeries* series) {
   vertAxisGroup_->setVisible(series->UseAxis());
 
   FreeEditors();
+  FreeDataEditor();
   CreateFormatEditor();
   ActivateSheet(remembered);
 
@@ -219,7 +242,20 @@ void TFormPlotSeries::ActivateSheet(const QString& caption) {
 
 void TFormPlotSeries::PageChanged(int index) {
   QWidget* page = pages_->widget(index);
+  // Changes not applied in the data-source editor keep the user there
+  // when they choose to.
+  if (shownPage_ == dataSheet_ && page != dataSheet_ && !CanLeave()) {
+    const QSignalBlocker quiet(pages_);
+    pages_->setCurrentWidget(dataSheet_);
+    return;
+  }
+  shownPage_ = page;
   if (!series_) return;
+  // A sheet shows the series as it is now, whatever changed it meanwhile.
+  for (const QPointer<TEditorForm>& e : editors_)
+    if (auto* hooks = dynamic_cast<SeriesEditorHooks*>(e.data());
+        hooks && e->parentWidget() == page)
+      hooks->LoadSeries();
   if (page == dataSheet_) {
     LoadDataSource();
   } else if (page == marksSheet_) {
@@ -230,9 +266,14 @@ void TFormPlotSeries::PageChanged(int index) {
 }
 
 bool TFormPlotSeries::CanLeave() {
-  if (!dataEditor_) return true;
-  bool allowed = true;
-  QMetaObject::invokeMethod(dataEditor_.data(), "CanClose", Qt::DirectConnection,
-                            Q_RETURN_ARG(bool, allowed));
-  return allowed;
+  auto* editor = qobject_cast<TBaseSourceEditor*>(dataEditor_.data());
+  return !editor || editor->CanLeave();
+}
+
+void TFormPlotSeries::closeEvent(QCloseEvent* event) {
+  if (CanLeave()) {
+    TEditorForm::closeEvent(event);
+  } else {
+    event->ignore();
+  }
 }

@@ -64,12 +64,17 @@ class TFormPlotSeries : public TEditorForm {
   // there is one (it may ask about changes not applied).
   bool CanLeave();
 
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   void BuildHeader();
   void BuildGeneral();
   void BuildMarks();
   void BuildDataSource();
 
+  TCustomAxisPanel* ListedChart() const;
+  int ChooserRowOf(TChartSeries* series) const;
   void SeriesChosen(int index);
   void ChangeSeries(TChartSeries* series);
   void FreeEditors();
@@ -140,6 +145,7 @@ class TFormPlotSeries : public TEditorForm {
   QWidget* dataArea_;
   QPointer<TEditorForm> dataEditor_;
   int shownDataStyle_ = -1;
+  QPointer<QWidget> shownPage_;
 
   // Guarded: a series freed by the chart editor (Delete, Change) reads null,
   // so a new series allocated at the same address is never taken for it.

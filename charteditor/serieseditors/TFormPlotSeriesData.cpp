@@ -6,6 +6,7 @@
 #include "chart/model/TChartSeries.h"
 #include "charteditor/common/EditorFormRegistry.h"
 #include "charteditor/common/EditorHelpers.h"
+#include "charteditor/series/TBaseSourceEditor.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -85,10 +86,8 @@ void TFormPlotSeries::RebuildDataArea(int style) {
 
 void TFormPlotSeries::DataStyleChosen(int index) {
   if (!CanWrite() || index < 0) return;
-  if (dataEditor_) {
-    if (QPushButton* apply = dataEditor_->findChild<QPushButton*>(QStringLiteral("BApply")))
-      apply->setEnabled(false);
-  }
+  if (auto* editor = qobject_cast<TBaseSourceEditor*>(dataEditor_.data()))
+    editor->ApplyButton()->setEnabled(false);
   if (index == kManual || index == kRandom) {
     // The function goes too: with one, "Random" would only recalculate from
     // no sources, and the page would read "Function" again.

@@ -4,6 +4,7 @@
 #include "chart/series/TAddPlotFunction.h"
 #include "chart/series/TFastLineSeries.h"
 #include "chart/series/TLineSeries.h"
+#include "charteditor/series/TPlotFuncEditor.h"
 #include "tests/charteditor/serieseditors/SeriesPage.h"
 
 #include <QComboBox>
@@ -65,6 +66,48 @@ TEST(DataSourceSheet, RandomTakesTheFunctionAwayAndStaysRandom) {
   page.Form().RefreshSeries(sum);
   ASSERT_TRUE(page.ShowSheet(QStringLiteral("Data Source")));
   EXPECT_EQ(shownStyle(page), kRandom);
+}
+
+TPlotFuncEditor* functionEditor(SeriesPage& page) {
+  return page.Form().findChild<TPlotFuncEditor*>();
+}
+
+TEST(DataSourceSheet, FunctionEmbedsTheFunctionEditorAndChangesNothingYet) {
+  SeriesPage page(TLineSeries::staticMetaObject);
+  ASSERT_TRUE(page.ShowSheet(QStringLiteral("Data Source")));
+  EXPECT_EQ(functionEditor(page), nullptr);
+  page.Mark();
+  Choose(page.Form(), "CBDataSourcestyle", kFunction);
+  TPlotFuncEditor* editor = functionEditor(page);
+  ASSERT_NE(editor, nullptr);
+  EXPECT_EQ(editor->Series(), page.Series(0));
+  EXPECT_TRUE(editor->isVisible());
+  EXPECT_EQ(page.Changed(), QStringList());
+  // Another sheet and back: the series still reads as its points, not as a function.
+  ASSERT_TRUE(page.ShowSheet(QStringLiteral("General")));
+  ASSERT_TRUE(page.ShowSheet(QStringLiteral("Data Source")));
+  EXPECT_EQ(shownStyle(page), kRandom);
+}
+
+TEST(DataSourceSheet, LeavingWithChangesNotAppliedAsks) {
+  SeriesPage page(TLineSeries::staticMetaObject);
+  TChartSeries* sum = page.Series(1);
+  sum->SetFunction(new TAddPlotFunction);
+  sum->SetDataSource(page.Series(0));
+  page.Form().RefreshSeries(sum);
+  ASSERT_TRUE(page.ShowSheet(QStringLiteral("Data Source")));
+  TPlotFuncEditor* editor = functionEditor(page);
+  ASSERT_NE(editor, nullptr);
+  EXPECT_TRUE(page.Form().CanLeave());
+  editor->Sources()->setCurrentIndex(editor->Sources()->findText(QStringLiteral("High")));
+  ASSERT_TRUE(editor->Pending());
+  page.Prompts().confirmOrCancelAnswers = {ChartAnswer::Cancel};
+  EXPECT_FALSE(page.ShowSheet(QStringLiteral("General")));
+  EXPECT_EQ(page.Prompts().calls, QStringList({"ConfirmOrCancel: Apply Changes ?"}));
+  EXPECT_EQ(page.Form().Pages()->currentWidget()->objectName(), QStringLiteral("TabDataSource"));
+  page.Prompts().confirmOrCancelAnswers = {ChartAnswer::No};
+  EXPECT_TRUE(page.ShowSheet(QStringLiteral("General")));
+  EXPECT_STREQ(sum->Function()->metaObject()->className(), "TAddPlotFunction");
 }
 
 }  // namespace

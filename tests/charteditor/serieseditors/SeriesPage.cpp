@@ -4,6 +4,7 @@
 #include "chart/model/SeriesByClass.h"
 #include "chart/model/TChart.h"
 #include "chart/series/SeriesTypeRegistrations.h"
+#include "charteditor/series/SourceEditorForms.h"
 #include "charteditor/serieseditors/SeriesEditorRegistrations.h"
 #include "tests/charteditor/common/EditedChart.h"
 
@@ -12,12 +13,14 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 
 SeriesEditorsScope::SeriesEditorsScope()
-    : scope_({RegisterSeriesEditorForms}, {RegisterModelClasses, RegisterSeriesTypes}) {}
+    : scope_({RegisterSourceEditorForms, RegisterSeriesEditorForms},
+             {RegisterModelClasses, RegisterSeriesTypes}) {}
 
 SeriesPage::SeriesPage(const QMetaObject& seriesClass, int points)
     : chart_(std::make_unique<TChart>()) {
@@ -112,6 +115,12 @@ void StepUp(QWidget& w, const char* name) {
 void TypeText(QWidget& w, const char* name, const QString& text) {
   QWidget* target = Control<QWidget>(w, name);
   if (!target) return;
+  if (auto* memo = qobject_cast<QPlainTextEdit*>(target)) {
+    memo->setFocus();
+    memo->selectAll();
+    QTest::keyClicks(memo, text);
+    return;
+  }
   QLineEdit* edit = qobject_cast<QLineEdit*>(target);
   if (!edit) edit = target->findChild<QLineEdit*>();
   ASSERT_NE(edit, nullptr) << name;
