@@ -18,6 +18,15 @@ int shownStyle(SeriesPage& page) {
   return box ? box->currentIndex() : -1;
 }
 
+// The second series made the sum of the first, shown on the page.
+TChartSeries* showSumOfFirst(SeriesPage& page) {
+  TChartSeries* sum = page.Series(1);
+  sum->SetFunction(new TAddPlotFunction);
+  sum->SetDataSource(page.Series(0));
+  page.Form().RefreshSeries(sum);
+  return sum;
+}
+
 TEST(DataSourceSheet, TheExtractorsPointsSurviveLookingAtEverySheet) {
   SeriesPage page(TFastLineSeries::staticMetaObject, 500);
   ASSERT_EQ(page.Series(0)->PointCount(), 500);
@@ -52,10 +61,7 @@ TEST(DataSourceSheet, ManualClearsAndRandomFillsTheSampleCount) {
 
 TEST(DataSourceSheet, RandomTakesTheFunctionAwayAndStaysRandom) {
   SeriesPage page(TLineSeries::staticMetaObject);
-  TChartSeries* sum = page.Series(1);
-  sum->SetFunction(new TAddPlotFunction);
-  sum->SetDataSource(page.Series(0));
-  page.Form().RefreshSeries(sum);
+  TChartSeries* sum = showSumOfFirst(page);
   ASSERT_TRUE(page.ShowSheet(QStringLiteral("Data Source")));
   EXPECT_EQ(shownStyle(page), kFunction);
   Choose(page.Form(), "CBDataSourcestyle", kRandom);
@@ -91,10 +97,7 @@ TEST(DataSourceSheet, FunctionEmbedsTheFunctionEditorAndChangesNothingYet) {
 
 TEST(DataSourceSheet, LeavingWithChangesNotAppliedAsks) {
   SeriesPage page(TLineSeries::staticMetaObject);
-  TChartSeries* sum = page.Series(1);
-  sum->SetFunction(new TAddPlotFunction);
-  sum->SetDataSource(page.Series(0));
-  page.Form().RefreshSeries(sum);
+  TChartSeries* sum = showSumOfFirst(page);
   ASSERT_TRUE(page.ShowSheet(QStringLiteral("Data Source")));
   TPlotFuncEditor* editor = functionEditor(page);
   ASSERT_NE(editor, nullptr);

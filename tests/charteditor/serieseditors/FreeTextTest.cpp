@@ -3,10 +3,13 @@
 // the list is written as listed.
 #include "chart/series/TBarSeries.h"
 #include "chart/series/TLineSeries.h"
+#include "chart/series/TPieSeries.h"
 #include "tests/charteditor/serieseditors/SeriesPage.h"
 
 #include <QComboBox>
 #include <QTabWidget>
+
+#include <functional>
 
 namespace {
 
@@ -14,19 +17,32 @@ struct FreeTextCase {
   const QMetaObject* seriesClass;
   const char* sheet;
   const char* box;
+  // The state in which the box takes input.
+  std::function<void(TChartSeries&)> prepare;
 };
 
 const FreeTextCase kBoxes[] = {
-    {&TBarSeries::staticMetaObject, "Stack", "EYOrigin"},
+    {&TBarSeries::staticMetaObject, "Stack", "EYOrigin", {}},
+    {&TPieSeries::staticMetaObject, "Format", "EOtherValue",
+     [](TChartSeries& s) {
+       static_cast<TPieSeries&>(s).OtherSlice()->SetStyle(TPieOtherSlice::poBelowValue);
+     }},
 };
 
 TEST(FreeText, OtherThanAFiniteNumberWritesNothingAndSaysNothing) {
   for (const FreeTextCase& c : kBoxes) {
     for (const char* text : {"1,2,3", "nan", "inf", ""}) {
       SeriesPage page(*c.seriesClass);
+      if (c.prepare) {
+        c.prepare(*page.Series(0));
+        page.Form().RefreshSeries(page.Series(1));
+        page.Form().RefreshSeries(page.Series(0));
+      }
       ASSERT_TRUE(page.ShowSheet(QString::fromLatin1(c.sheet)));
+      QWidget& sheet = *page.Form().Pages()->currentWidget();
+      ASSERT_TRUE(Control<QWidget>(sheet, c.box)->isEnabled());
       page.Mark();
-      TypeText(*page.Form().Pages()->currentWidget(), c.box, QString::fromLatin1(text));
+      TypeText(sheet, c.box, QString::fromLatin1(text));
       EXPECT_EQ(page.Changed(), QStringList()) << c.box << " " << text;
       EXPECT_EQ(page.Prompts().calls, QStringList()) << c.box << " " << text;
     }
