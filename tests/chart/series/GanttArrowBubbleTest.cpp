@@ -9,7 +9,7 @@
 #include "chart/series/TArrowSeries.h"
 #include "chart/series/TBubbleSeries.h"
 #include "chart/series/TGanttSeries.h"
-#include "tests/chart/model/FakeDrawingChart.h"
+#include "tests/chart/series/SeriesRender.h"
 
 #include <QRegularExpression>
 
@@ -21,15 +21,9 @@
 
 namespace {
 
-int X(double v) {
-  return static_cast<int>(std::lrint(12 + v * 37.6));
-}
-int Y(double v) {
-  return static_cast<int>(std::lrint(240 - v * 23.0));
-}
-QString P(int x, int y) {
-  return QStringLiteral("%1,%2").arg(x).arg(y);
-}
+using seriestest::P;
+using seriestest::X;
+using seriestest::Y;
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 

@@ -7,7 +7,7 @@
 #include "chart/model/TPlotSeriesTypes.h"
 #include "chart/series/SeriesTypeRegistrations.h"
 #include "chart/series/TChartShape.h"
-#include "tests/chart/model/FakeDrawingChart.h"
+#include "tests/chart/series/SeriesRender.h"
 
 #include <QMetaEnum>
 #include <QRegularExpression>
@@ -22,15 +22,9 @@
 
 namespace {
 
-int X(double v) {
-  return static_cast<int>(std::lrint(12 + v * 37.6));
-}
-int Y(double v) {
-  return static_cast<int>(std::lrint(240 - v * 23.0));
-}
-QString P(int x, int y) {
-  return QStringLiteral("%1,%2").arg(x).arg(y);
-}
+using seriestest::P;
+using seriestest::X;
+using seriestest::Y;
 QString R(int l, int t, int r, int b) {
   return QStringLiteral("%1,%2,%3,%4").arg(l).arg(t).arg(r).arg(b);
 }
