@@ -135,6 +135,27 @@ TEST_F(PointTypes, GanttBarsAnswerClicksAndWidenTheAxisToTheirEnds) {
   EXPECT_EQ(g->Clicked(X(3), y + 4), -1);
 }
 
+TEST_F(PointTypes, AGanttMarkSitsOverTheMiddleOfItsBar) {
+  auto g = Make<TGanttSeries>();
+  g->AddGantt(1, 5, 2, QStringLiteral("task"));
+  g->Marks()->SetVisible(true);
+  g->CalcFirstLastVisibleIndex();
+  chart.host.backend.clearLines();
+  g->DrawMarks();
+  const QStringList lines = chart.host.backend.lines();
+  // The arrow still starts at the task's start; the framed box (the second
+  // rectangle, after its shadow) moves by half the bar and half its height.
+  const int x0 = X(1), x1 = X(5), y = Y(2);
+  EXPECT_TRUE(lines.contains(QStringLiteral("moveTo ") + P(x0, y)));
+  const QStringList boxes = lines.filter(QRegularExpression("^rectangle"));
+  ASSERT_EQ(boxes.size(), 2);
+  const QStringList r = boxes[1].section(' ', 1, 1).split(',');
+  const int left = r[0].toInt(), top = r[1].toInt();
+  const int w = r[2].toInt() - left, h = r[3].toInt() - top;
+  EXPECT_EQ(left, x0 - w / 2 + (x1 - x0) / 2);
+  EXPECT_EQ(top, y - h + 1 + h / 2);
+}
+
 // --- arrows ------------------------------------------------------------------------------------
 
 TEST_F(PointTypes, AnArrowRunsFromItsStartToItsEndWithItsHead) {

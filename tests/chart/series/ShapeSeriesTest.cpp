@@ -278,9 +278,11 @@ TEST_F(ShapeDrawing, ClicksHitWhatEachStyleDraws) {
       {S::chasCircle, {162, 60}, {90, 59}},     // the bounding box's corner is outside
       {S::chasRectangle, {90, 59}, {86, 100}},  // every other style: the rectangle
       {S::chasTriangle, {162, 60}, {90, 59}},   // tip up
-      {S::chasInvertTriangle, {90, 59}, {200, 170}}, {S::chasDiamond, {162, 60}, {90, 59}},
+      {S::chasInvertTriangle, {90, 59}, {200, 170}},
+      {S::chasDiamond, {162, 60}, {90, 59}},
       {S::chasVertLine, {162, 100}, {163, 100}},  // no tolerance
       {S::chasHorizLine, {100, 113}, {100, 114}},
+      {S::chasLine, {87, 171}, {100, 171}},  // from point 0, as drawn
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(QMetaEnum::fromType<S::TChartShapeStyle>().valueToKey(c.style));
