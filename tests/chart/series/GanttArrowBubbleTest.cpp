@@ -314,11 +314,23 @@ TEST(PointTypesGallery, RegisterAndCopyAsTheirOwnKinds) {
     EXPECT_EQ(entry->DescriptionText(), QString::fromUtf8(t.description));
     EXPECT_EQ(entry->NumGallerySeries, t.count);
   }
+  FakeDrawingChart chart;
   TArrowSeries arrow;
+  arrow.SetParentChart(&chart);
+  arrow.PrepareForGallery(false);
+  EXPECT_EQ(arrow.PointCount(), 3);
+  EXPECT_EQ(arrow.ArrowWidth(), 12);
+  EXPECT_EQ(arrow.ArrowHeight(), 12);
+  EXPECT_EQ(arrow.SeriesColor(), base::clGray);
   QStringList names;
   arrow.CreateSubGallery([&](const QString& n) { names << n; });
   EXPECT_FALSE(names.contains(QStringLiteral("Triangle"))) << "no marker shapes for arrows";
   TGanttSeries gantt, other;
+  gantt.SetParentChart(&chart);
+  gantt.PrepareForGallery(false);
+  EXPECT_EQ(gantt.Pointer()->VertSize(), 3);
+  EXPECT_FALSE(gantt.ColorEachPoint());
+  gantt.SetParentChart(nullptr);
   gantt.LinePen()->SetWidth(3);
   gantt.AddGantt(1, 4, 0);
   other.Assign(gantt);

@@ -337,6 +337,27 @@ TEST(ShapeSeries, RegistersWithItsSubStylesAndCopies) {
   EXPECT_TRUE(copy.IsValidSourceOf(fresh));
 }
 
+TEST(ShapeSeries, GallerySamplesAreATriangleAndAnEllipse) {
+  ChartEngineScope engine;
+  FakeDrawingChart chart;
+  TChartShape first, second;
+  first.SetParentChart(&chart);
+  second.SetParentChart(&chart);
+  for (bool enabled : {true, false}) {
+    SCOPED_TRACE(enabled);
+    first.PrepareForGallery(enabled);
+    second.PrepareForGallery(enabled);
+    EXPECT_EQ(first.Style(), S::chasTriangle);
+    EXPECT_EQ(first.Text(), QStringList{"123"});
+    EXPECT_EQ(first.Brush()->Color(), enabled ? base::clRed : base::clSilver);
+    EXPECT_EQ(second.Style(), S::chasCircle);
+    EXPECT_EQ(second.Text(), QStringList{"abc"});
+    EXPECT_EQ(second.Brush()->Color(), enabled ? base::clBlue : base::clSilver);
+    EXPECT_EQ(second.Font()->Color(), base::clWhite);
+    EXPECT_EQ(second.Font()->Size(), 12);
+  }
+}
+
 TEST(ShapeSeries, SampleValuesSpanTheChartsRange) {
   ChartEngineScope engine;
   FakeDrawingChart chart;
