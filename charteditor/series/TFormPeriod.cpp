@@ -72,6 +72,8 @@ TFormPeriod::TFormPeriod(QWidget* parent)
   layout->addWidget(numberLabel_, 2, 2);
   layout->addWidget(allPoints_, 3, 1);
   layout->addWidget(alignGroup_, 4, 0, 1, 3);
+  // The step text beside the number takes what room is left.
+  layout->setColumnStretch(2, 1);
 
   connect(number_, &QLineEdit::textChanged, this, &TFormPeriod::NumberChanged);
   connect(number_, &QLineEdit::textEdited, this, [this] {

@@ -232,28 +232,6 @@ bool TPlotFuncEditor::CheckSources(const std::vector<QObject*>& sources, QString
   return true;
 }
 
-void TPlotFuncEditor::SetSources(const std::vector<QObject*>& sources) {
-  TChartSeries& series = *Series();
-  if (sources == series.DataSources()) return;
-  if (sources.empty()) {
-    series.SetDataSource(nullptr);
-    return;
-  }
-  // While the chart reads, each source joins the others, and the series
-  // fills once when the list is complete.
-  TCustomAxisPanel* chart = chartOf(series);
-  chart->BeginReading();
-  try {
-    series.SetDataSource(nullptr);
-    for (QObject* s : sources) series.SetDataSource(s);
-  } catch (...) {
-    chart->EndReading();
-    throw;
-  }
-  chart->EndReading();
-  chart->CheckDatasource(series);
-}
-
 bool TPlotFuncEditor::DoApply() {
   TChartSeries* series = Series();
   if (!series) return false;
@@ -267,7 +245,7 @@ bool TPlotFuncEditor::DoApply() {
     return false;
   }
   try {
-    SetSources(sources);
+    if (sources != series->DataSources()) SetSeriesSources(*series, sources);
     TPlotFunction* function = series->Function();
     if (!chosen) {
       if (function) series->SetFunction(nullptr);

@@ -53,7 +53,6 @@ class TPlotFuncEditor : public TBaseSourceEditor {
   std::vector<QObject*> ListedSources() const;
   // False, with the reason, when one of `sources` may not feed the series.
   bool CheckSources(const std::vector<QObject*>& sources, QString& error) const;
-  void SetSources(const std::vector<QObject*>& sources);
 
   QTabWidget* pages_;
   QWidget* tabSource_;

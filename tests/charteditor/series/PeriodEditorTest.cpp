@@ -6,14 +6,12 @@
 #include "charteditor/series/TFormPeriod.h"
 #include "tests/charteditor/series/SourceChart.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
 
 namespace {
 
@@ -112,8 +110,8 @@ TEST_F(PeriodEditor, ChangeTakesTheIncrementChosen) {
   function.SetPeriodStyle(TPlotFunction::psRange);
   editor.ShowFunction(&function, true);
   editor.show();
-  QTimer::singleShot(0, [] {
-    auto* dialog = qobject_cast<TAxisIncrement*>(QApplication::activeModalWidget());
+  AnswerNextModal([](QWidget* modal) {
+    auto* dialog = qobject_cast<TAxisIncrement*>(modal);
     ASSERT_TRUE(dialog);
     // The period arrives as the step it is.
     EXPECT_EQ(dialog->Step(), 15);

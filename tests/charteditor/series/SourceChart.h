@@ -3,6 +3,7 @@
 // points from S3) and "F", a sum of S1, owned by one owner as a form owns
 // its components. Walk() lists every series' stored values, sources,
 // function, period and points, so that a test sees all an editor changed.
+// The dialog tests' helpers (child, AnswerNextModal) come along.
 #include "chart/core/PublishedProperties.h"
 #include "chart/model/TChart.h"
 #include "chart/series/SeriesTypeRegistrations.h"
@@ -10,22 +11,12 @@
 #include "chart/series/TLineSeries.h"
 #include "charteditor/common/ChartEditorScope.h"
 #include "charteditor/series/SourceEditorForms.h"
-#include "tests/base/LocaleScope.h"
+#include "tests/charteditor/common/DialogRows.h"
 
-#include <gtest/gtest.h>
 #include <QMap>
-#include <QWidget>
 
 #include <array>
 #include <memory>
-
-// The control of that object name; a missing one fails the test.
-template <class T>
-T* child(QWidget& w, const char* name) {
-  T* c = w.findChild<T*>(QString::fromLatin1(name));
-  EXPECT_NE(c, nullptr) << name;
-  return c;
-}
 
 class SourceChart {
  public:
