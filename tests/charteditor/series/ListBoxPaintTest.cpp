@@ -54,6 +54,12 @@ TEST_F(ListBoxPaint, ColumnsDrawWhereTheyLie) {
   const QImage inactive = Grab();
   EXPECT_NE(Check(active, 0, 28), Check(inactive, 0, 28)) << "the check does not follow Active";
   EXPECT_EQ(Check(active, 1, 28), Check(inactive, 1, 28));
+  // The box starts at (28, top + 6): its frame there, the list's colour before it.
+  const QColor base = list.palette().color(QPalette::Base);
+  EXPECT_NE(active.pixelColor(28, Top(0) + 12), base);
+  EXPECT_EQ(active.pixelColor(27, Top(0) + 12), base);
+  EXPECT_NE(active.pixelColor(34, Top(0) + 6), base);
+  EXPECT_EQ(active.pixelColor(34, Top(0) + 5), base);
 
   // The legend symbol fills the middle of the colour column.
   EXPECT_EQ(active.pixelColor(53, Top(0) + 12), FromTColor(bar->SeriesColor()));
