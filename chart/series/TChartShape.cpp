@@ -102,7 +102,9 @@ bool TChartShape::CalcShapeRect(TRect& r) const {
       break;
     case xysAxisOrigin: {
       const int left = CalcXPos(0), top = CalcYPos(0);
-      r = {left, top, ClampPixel(left + base::Round64(x1)), ClampPixel(top + base::Round64(y1))};
+      // Sizes are clamped before they are added: 1e300 pixels stay a number.
+      r = {left, top, ClampPixel(left + std::int64_t{ClampPixel(base::Round64(x1))}),
+           ClampPixel(top + std::int64_t{ClampPixel(base::Round64(y1))})};
       break;
     }
   }

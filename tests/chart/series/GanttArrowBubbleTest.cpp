@@ -9,7 +9,7 @@
 #include "chart/series/TArrowSeries.h"
 #include "chart/series/TBubbleSeries.h"
 #include "chart/series/TGanttSeries.h"
-#include "tests/chart/model/FakeDrawingChart.h"
+#include "tests/chart/series/SeriesRender.h"
 
 #include <QRegularExpression>
 
@@ -21,15 +21,9 @@
 
 namespace {
 
-int X(double v) {
-  return static_cast<int>(std::lrint(12 + v * 37.6));
-}
-int Y(double v) {
-  return static_cast<int>(std::lrint(240 - v * 23.0));
-}
-QString P(int x, int y) {
-  return QStringLiteral("%1,%2").arg(x).arg(y);
-}
+using seriestest::P;
+using seriestest::X;
+using seriestest::Y;
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
@@ -139,6 +133,27 @@ TEST_F(PointTypes, GanttBarsAnswerClicksAndWidenTheAxisToTheirEnds) {
   EXPECT_EQ(g->Clicked(X(5) + 1, y), -1);
   EXPECT_EQ(g->Clicked(X(1) - 1, y), -1);
   EXPECT_EQ(g->Clicked(X(3), y + 4), -1);
+}
+
+TEST_F(PointTypes, AGanttMarkSitsOverTheMiddleOfItsBar) {
+  auto g = Make<TGanttSeries>();
+  g->AddGantt(1, 5, 2, QStringLiteral("task"));
+  g->Marks()->SetVisible(true);
+  g->CalcFirstLastVisibleIndex();
+  chart.host.backend.clearLines();
+  g->DrawMarks();
+  const QStringList lines = chart.host.backend.lines();
+  // The arrow still starts at the task's start; the framed box (the second
+  // rectangle, after its shadow) moves by half the bar and half its height.
+  const int x0 = X(1), x1 = X(5), y = Y(2);
+  EXPECT_TRUE(lines.contains(QStringLiteral("moveTo ") + P(x0, y)));
+  const QStringList boxes = lines.filter(QRegularExpression("^rectangle"));
+  ASSERT_EQ(boxes.size(), 2);
+  const QStringList r = boxes[1].section(' ', 1, 1).split(',');
+  const int left = r[0].toInt(), top = r[1].toInt();
+  const int w = r[2].toInt() - left, h = r[3].toInt() - top;
+  EXPECT_EQ(left, x0 - w / 2 + (x1 - x0) / 2);
+  EXPECT_EQ(top, y - h + 1 + h / 2);
 }
 
 // --- arrows ------------------------------------------------------------------------------------
@@ -299,11 +314,23 @@ TEST(PointTypesGallery, RegisterAndCopyAsTheirOwnKinds) {
     EXPECT_EQ(entry->DescriptionText(), QString::fromUtf8(t.description));
     EXPECT_EQ(entry->NumGallerySeries, t.count);
   }
+  FakeDrawingChart chart;
   TArrowSeries arrow;
+  arrow.SetParentChart(&chart);
+  arrow.PrepareForGallery(false);
+  EXPECT_EQ(arrow.PointCount(), 3);
+  EXPECT_EQ(arrow.ArrowWidth(), 12);
+  EXPECT_EQ(arrow.ArrowHeight(), 12);
+  EXPECT_EQ(arrow.SeriesColor(), base::clGray);
   QStringList names;
   arrow.CreateSubGallery([&](const QString& n) { names << n; });
   EXPECT_FALSE(names.contains(QStringLiteral("Triangle"))) << "no marker shapes for arrows";
   TGanttSeries gantt, other;
+  gantt.SetParentChart(&chart);
+  gantt.PrepareForGallery(false);
+  EXPECT_EQ(gantt.Pointer()->VertSize(), 3);
+  EXPECT_FALSE(gantt.ColorEachPoint());
+  gantt.SetParentChart(nullptr);
   gantt.LinePen()->SetWidth(3);
   gantt.AddGantt(1, 4, 0);
   other.Assign(gantt);

@@ -2,15 +2,12 @@
 // rectangle and an ellipse, the background just outside the ellipse in its
 // bounding box, a task bar's interior, and 3D pictures kept as artefacts (a
 // cube shape, a bubble chart).
-#include "chart/canvas/QPainterBackend.h"
 #include "chart/core/ChartEngine.h"
 #include "chart/series/TBubbleSeries.h"
 #include "chart/series/TChartShape.h"
 #include "chart/series/TGanttSeries.h"
-#include "tests/chart/model/FakeDrawingChart.h"
+#include "tests/chart/series/SeriesRender.h"
 #include "tests/support/Artifacts.h"
-
-#include <QPainter>
 
 #include <gtest/gtest.h>
 
@@ -20,12 +17,12 @@
 
 namespace {
 
-// Axes 0..100 over the chart rectangle 12..388 across, 240..10 upwards.
+// Axes 0..100.
 int X(double v) {
-  return static_cast<int>(std::lrint(12 + v * 3.76));
+  return seriestest::X(v, 100);
 }
 int Y(double v) {
-  return static_cast<int>(std::lrint(240 - v * 2.3));
+  return seriestest::Y(v, 100);
 }
 
 const QRgb kWhite = qRgb(255, 255, 255);
@@ -63,27 +60,9 @@ class ShapePixels : public testing::Test {
     chart.host.view.SetOrthogonal(true);
   }
   QImage Render() {
-    QImage image(400, 300, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    {
-      QPainter painter(&image);
-      QPainterBackend backend(painter);
-      chart.Canvas().SetUseBuffer(false);
-      chart.host.Start(&backend);
-      chart.maxZOrder = -1;
-      for (auto& s : series) s->CalcZOrder();
-      for (auto& s : series)
-        s->SetDepthExtent(chart.host.is3D ? std::max(0, chart.maxZOrder - s->DepthSlot()) : 0, 40);
-      chart.Canvas().ClipRectangle(chart.ChartRect());
-      for (auto& s : series) {
-        s->CalcFirstLastVisibleIndex();
-        s->DrawAllValues();
-      }
-      chart.Canvas().UnClipRectangle();
-      chart.Canvas().ShowImage();
-      chart.host.Start();
-    }
-    return image;
+    std::vector<TChartSeries*> list;
+    for (auto& s : series) list.push_back(s.get());
+    return seriestest::RenderSeries(chart, list);
   }
 };
 

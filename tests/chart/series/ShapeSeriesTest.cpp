@@ -7,7 +7,7 @@
 #include "chart/model/TPlotSeriesTypes.h"
 #include "chart/series/SeriesTypeRegistrations.h"
 #include "chart/series/TChartShape.h"
-#include "tests/chart/model/FakeDrawingChart.h"
+#include "tests/chart/series/SeriesRender.h"
 
 #include <QMetaEnum>
 #include <QRegularExpression>
@@ -22,15 +22,9 @@
 
 namespace {
 
-int X(double v) {
-  return static_cast<int>(std::lrint(12 + v * 37.6));
-}
-int Y(double v) {
-  return static_cast<int>(std::lrint(240 - v * 23.0));
-}
-QString P(int x, int y) {
-  return QStringLiteral("%1,%2").arg(x).arg(y);
-}
+using seriestest::P;
+using seriestest::X;
+using seriestest::Y;
 QString R(int l, int t, int r, int b) {
   return QStringLiteral("%1,%2,%3,%4").arg(l).arg(t).arg(r).arg(b);
 }
@@ -143,6 +137,12 @@ TEST_F(ShapeDrawing, ShapesThatCannotBeDrawnDrawNothing) {
          s.SetX1(inf);
        }},
       {"entirely outside the chart rectangle", [](S& s) { s.SetX0(20), s.SetX1(30); }},
+      {"a size from the origin beyond any chart, to the left",
+       [](S& s) {
+         s.SetXYStyle(S::xysAxisOrigin);
+         s.SetX0(-1e300);
+         s.SetX1(-1e300);
+       }},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -278,9 +278,11 @@ TEST_F(ShapeDrawing, ClicksHitWhatEachStyleDraws) {
       {S::chasCircle, {162, 60}, {90, 59}},     // the bounding box's corner is outside
       {S::chasRectangle, {90, 59}, {86, 100}},  // every other style: the rectangle
       {S::chasTriangle, {162, 60}, {90, 59}},   // tip up
-      {S::chasInvertTriangle, {90, 59}, {200, 170}}, {S::chasDiamond, {162, 60}, {90, 59}},
+      {S::chasInvertTriangle, {90, 59}, {200, 170}},
+      {S::chasDiamond, {162, 60}, {90, 59}},
       {S::chasVertLine, {162, 100}, {163, 100}},  // no tolerance
       {S::chasHorizLine, {100, 113}, {100, 114}},
+      {S::chasLine, {87, 171}, {100, 171}},  // from point 0, as drawn
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(QMetaEnum::fromType<S::TChartShapeStyle>().valueToKey(c.style));
@@ -333,6 +335,27 @@ TEST(ShapeSeries, RegistersWithItsSubStylesAndCopies) {
   EXPECT_TRUE(copy.Transparent());
   EXPECT_EQ(copy.Brush()->Color(), base::clGreen);
   EXPECT_TRUE(copy.IsValidSourceOf(fresh));
+}
+
+TEST(ShapeSeries, GallerySamplesAreATriangleAndAnEllipse) {
+  ChartEngineScope engine;
+  FakeDrawingChart chart;
+  TChartShape first, second;
+  first.SetParentChart(&chart);
+  second.SetParentChart(&chart);
+  for (bool enabled : {true, false}) {
+    SCOPED_TRACE(enabled);
+    first.PrepareForGallery(enabled);
+    second.PrepareForGallery(enabled);
+    EXPECT_EQ(first.Style(), S::chasTriangle);
+    EXPECT_EQ(first.Text(), QStringList{"123"});
+    EXPECT_EQ(first.Brush()->Color(), enabled ? base::clRed : base::clSilver);
+    EXPECT_EQ(second.Style(), S::chasCircle);
+    EXPECT_EQ(second.Text(), QStringList{"abc"});
+    EXPECT_EQ(second.Brush()->Color(), enabled ? base::clBlue : base::clSilver);
+    EXPECT_EQ(second.Font()->Color(), base::clWhite);
+    EXPECT_EQ(second.Font()->Size(), 12);
+  }
 }
 
 TEST(ShapeSeries, SampleValuesSpanTheChartsRange) {
