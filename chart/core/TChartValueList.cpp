@@ -34,13 +34,6 @@ double TChartValueList::GetValue(int index) const {
   return values_[static_cast<std::size_t>(index)];
 }
 
-void TChartValueList::SetValue(int index, double value) {
-  CheckIndex(index);
-  values_[static_cast<std::size_t>(index)] = value;
-  modified_ = true;
-  if (owner_) owner_->ValueChanged(index);
-}
-
 int TChartValueList::Locate(double value) const {
   for (std::size_t i = 0; i < values_.size(); ++i) {
     if (values_[i] == value) return static_cast<int>(i);
