@@ -8,8 +8,6 @@
 #include "chart/series/TPieSeries.h"
 #include "tests/chart/model/FakeDrawingChart.h"
 
-#include <QRegularExpression>
-
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -96,13 +94,22 @@ TEST_F(PieDrawing, SlicesRunFromAngleZeroInProportionToTheirValues) {
             (QStringList{"$0000FF bsSolid]", "$008000 bsSolid]", "$FF0000 bsSolid]"}));
 }
 
+// Patterns, asked for or forced by a monochrome device (then in black).
 TEST_F(PieDrawing, PatternsHatchEachSliceByItsIndexModuloSix) {
   Values({1, 1, 1, 1, 1, 1, 1});
-  pie->SetUsePatterns(true);
-  QStringList styles;
-  for (const QString& b : Brushes(Paint())) styles << b.section(QLatin1Char(' '), 1, 1);
-  EXPECT_EQ(styles, (QStringList{"bsHorizontal]", "bsVertical]", "bsFDiagonal]", "bsBDiagonal]",
-                                 "bsCross]", "bsDiagCross]", "bsHorizontal]"}));
+  pie->SetPointColor(0, base::clRed);
+  for (bool monochrome : {false, true}) {
+    SCOPED_TRACE(monochrome);
+    pie->SetUsePatterns(!monochrome);
+    chart.Canvas().SetMonochrome(monochrome);
+    const QStringList brushes = Brushes(Paint());
+    ASSERT_EQ(brushes.size(), 7);
+    EXPECT_EQ(brushes[0], monochrome ? "$000000 bsHorizontal]" : "$0000FF bsHorizontal]");
+    QStringList styles;
+    for (const QString& b : brushes) styles << b.section(QLatin1Char(' '), 1, 1);
+    EXPECT_EQ(styles, (QStringList{"bsHorizontal]", "bsVertical]", "bsFDiagonal]", "bsBDiagonal]",
+                                   "bsCross]", "bsDiagCross]", "bsHorizontal]"}));
+  }
 }
 
 struct SweepCase {
@@ -131,24 +138,17 @@ TEST_P(PieSweep, DrawsTheSlicesAtTheirAngles) {
 
 INSTANTIATE_TEST_SUITE_P(
     Pies, PieSweep,
-    testing::Values(SweepCase{"HalfPieTurnedUp", 180, 90, {1, 1}, {{0, 90}, {90, 180}}},
-                    SweepCase{"RotationWrapsPastFullTurns", 360, 450, {1, 3}, {{0, 90}, {90, 360}}},
-                    // All zero: the first slice is the whole circle (its two radial
-                    // points meet), every later one is empty and left out.
-                    SweepCase{"AllValuesZero", 360, 0, {0, 0, 0}, {{0, 360}}},
-                    SweepCase{"OnePointIsAWholeEllipse", 360, 0, {5}, {{0, 360}}},
-                    // 0.0001 of the circle ends on the start point's pixel: skipped.
-                    SweepCase{"ThinSliceIsSkipped", 360, 0, {9999, 1}, {{0, 359.964}}},
-                    SweepCase{
-                        "NegativeValuesCountByTheirSize", 360, 0, {-1, 3}, {{0, 90}, {90, 360}}}),
+    testing::Values(
+        SweepCase{"HalfPieTurnedUp", 180, 90, {1, 1}, {{0, 90}, {90, 180}}},
+        SweepCase{"RotationWrapsPastFullTurns", 360, -270, {1, 3}, {{0, 90}, {90, 360}}},
+        // All zero: the first slice is the whole circle (its two radial
+        // points meet), every later one is empty and left out.
+        SweepCase{"AllValuesZero", 360, 0, {0, 0, 0}, {{0, 360}}},
+        SweepCase{"OnePointIsAWholeEllipse", 360, 0, {5}, {{0, 360}}},
+        // 0.0001 of the circle ends on the start point's pixel: skipped.
+        SweepCase{"ThinSliceIsSkipped", 360, 0, {9999, 1}, {{0, 359.964}}},
+        SweepCase{"NegativeValuesCountByTheirSize", 360, 0, {-1, 3}, {{0, 90}, {90, 360}}}),
     [](const testing::TestParamInfo<SweepCase>& info) { return info.param.name; });
-
-TEST_F(PieDrawing, RotationIsKeptWithinOneTurn) {
-  for (auto [given, kept] : std::vector<std::pair<int, int>>{{450, 90}, {-90, 270}, {-720, 0}}) {
-    pie->SetRotationAngle(given);
-    EXPECT_EQ(pie->RotationAngle(), kept) << given;
-  }
-}
 
 TEST_F(PieDrawing, ShadowComesFirstMovedByItsSizesWithAClearPen) {
   Values({1, 1});
@@ -220,35 +220,6 @@ TEST_F(PieDrawing, ClicksFindTheSliceWhereItIsDrawn) {
   const TRect r = pie->CircleRect();
   EXPECT_EQ(pie->Clicked(r.Right - 2, r.Top + 2), -1);
   EXPECT_EQ(pie->Clicked(r.Left + 2, r.Top + 2), -1);
-}
-
-TEST_F(PieDrawing, MarksStandOutsideTheirSlices) {
-  Values({1, 1, 1, 1});
-  pie->Marks()->SetVisible(true);
-  pie->Marks()->Arrow()->SetVisible(true);
-  const QStringList lines = Paint();
-  const QStringList arrows = lines.filter(QRegularExpression(QStringLiteral("^(moveTo|lineTo)")));
-  const QStringList texts = lines.filter(QRegularExpression(QStringLiteral("^textOut")));
-  ASSERT_EQ(texts.size(), 4);
-  ASSERT_EQ(arrows.size(), 8);
-  const auto point = [](const QString& line) {
-    const QStringList n = line.section(QLatin1Char(' '), 1, 1).split(QLatin1Char(','));
-    return QPoint(n[0].toInt(), n[1].toInt());
-  };
-  // Each arrow runs from the rim outwards by ArrowLength along the slice's
-  // middle, and the box lies beyond its end, away from the centre.
-  for (int i = 0; i < 4; ++i) {
-    SCOPED_TRACE(i);
-    const double m = pie->Angles()[size_t(i)].middle * 180 / kPi;
-    const int cx = pie->CircleXCenter(), cy = pie->CircleYCenter();
-    const int rx = pie->XRadius(), ry = pie->YRadius();
-    EXPECT_EQ(point(arrows[2 * i]), OnEllipse(m, cx, cy, rx, ry));
-    const QPoint end = OnEllipse(m, cx, cy, rx + 8, ry + 8);
-    EXPECT_EQ(point(arrows[2 * i + 1]), end);
-    const QPoint text = point(texts[i]);
-    EXPECT_EQ(text.x() > end.x(), std::cos(m * kPi / 180) > 0);
-    EXPECT_EQ(text.y() < end.y(), std::sin(m * kPi / 180) > 0);
-  }
 }
 
 }  // namespace
