@@ -200,6 +200,33 @@ TEST_F(PieDrawing, ExplodedBiggestSliceShrinksThePieAndMovesOut) {
                                  PieCall(moved, 90, 360, QPoint(dx, -dy), cx, cy, rx, ry)}));
 }
 
+// In 3D a slice moved out makes the back slices go first: values 1..4
+// turned by 10 degrees have their middles at 28, 82, 172 and 298 degrees,
+// 62, 8, 82 and 152 degrees from the back.
+TEST_F(PieDrawing, ThreeDDrawsTheBackSlicesFirstWhenOneIsMovedOut) {
+  chart.host.is3D = true;
+  chart.host.width3D = 40;
+  chart.host.Start();
+  pie->SetDepthExtent(0, 40);
+  pie->SetRotationAngle(10);
+  const base::TColor colors[] = {0x000011, 0x000022, 0x000033, 0x000044};
+  for (int i = 0; i < 4; ++i) pie->Add(i + 1, {}, colors[i]);
+  const auto order = [&] {
+    QStringList seen;
+    for (const QString& l : Paint()) {
+      const QString brush = l.section(QStringLiteral("brush["), 1).left(7);
+      // Shaded sides come in other colours; the tops in the slices' own.
+      if (QStringList{"$000011", "$000022", "$000033", "$000044"}.contains(brush) &&
+          !seen.contains(brush))
+        seen << brush;
+    }
+    return seen;
+  };
+  EXPECT_EQ(order(), (QStringList{"$000011", "$000022", "$000033", "$000044"}));
+  pie->SetExplodedSlice(0, 10);
+  EXPECT_EQ(order(), (QStringList{"$000022", "$000011", "$000033", "$000044"}));
+}
+
 // A click at half the radius on each slice's middle angle answers that
 // slice, also for one exploded 50 % to the left; the bounding box's corner
 // is outside the ellipse.
