@@ -232,21 +232,23 @@ TEST_F(PieDrawing, ThreeDDrawsTheBackSlicesFirstWhenOneIsMovedOut) {
 // is outside the ellipse.
 TEST_F(PieDrawing, ClicksFindTheSliceWhereItIsDrawn) {
   Values({1, 1, 1, 1});
-  pie->SetExplodedSlice(2, 50);  // 180..270 degrees: moved left and down
+  pie->SetRotationAngle(135);    // slice 0 now faces left
+  pie->SetExplodedSlice(0, 50);  // and moves left by half the radius
   Paint();
+  ASSERT_LT(pie->SliceOffset(0).x(), -50);
+  EXPECT_EQ(pie->SliceOffset(0).y(), 0);
   for (int i = 0; i < 4; ++i) {
     SCOPED_TRACE(i);
-    const auto& a = pie->Angles()[size_t(i)];
+    const double a = pie->Angles()[size_t(i)].middle + pie->RotationRadians();
     const QPoint d = pie->SliceOffset(i);
     const int cx = pie->CircleXCenter() + d.x(), cy = pie->CircleYCenter() - d.y();
-    const QPoint p(cx + int(std::lrint(pie->XRadius() / 2.0 * std::cos(a.middle))),
-                   cy - int(std::lrint(pie->YRadius() / 2.0 * std::sin(a.middle))));
+    const QPoint p(cx + int(std::lrint(pie->XRadius() / 2.0 * std::cos(a))),
+                   cy - int(std::lrint(pie->YRadius() / 2.0 * std::sin(a))));
     EXPECT_EQ(pie->Clicked(p.x(), p.y()), i);
   }
-  EXPECT_LT(pie->SliceOffset(2).x(), 0);
   const TRect r = pie->CircleRect();
   EXPECT_EQ(pie->Clicked(r.Right - 2, r.Top + 2), -1);
-  EXPECT_EQ(pie->Clicked(r.Left + 2, r.Top + 2), -1);
+  EXPECT_EQ(pie->Clicked(r.Left + 2, r.Bottom - 2), -1);
 }
 
 }  // namespace
