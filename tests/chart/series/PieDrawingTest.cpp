@@ -237,15 +237,21 @@ TEST_F(PieDrawing, ClicksFindTheSliceWhereItIsDrawn) {
   Paint();
   ASSERT_LT(pie->SliceOffset(0).x(), -50);
   EXPECT_EQ(pie->SliceOffset(0).y(), 0);
-  for (int i = 0; i < 4; ++i) {
-    SCOPED_TRACE(i);
+  const auto onSlice = [&](int i, double fraction) {
     const double a = pie->Angles()[size_t(i)].middle + pie->RotationRadians();
     const QPoint d = pie->SliceOffset(i);
     const int cx = pie->CircleXCenter() + d.x(), cy = pie->CircleYCenter() - d.y();
-    const QPoint p(cx + int(std::lrint(pie->XRadius() / 2.0 * std::cos(a))),
-                   cy - int(std::lrint(pie->YRadius() / 2.0 * std::sin(a))));
+    return QPoint(cx + int(std::lrint(pie->XRadius() * fraction * std::cos(a))),
+                  cy - int(std::lrint(pie->YRadius() * fraction * std::sin(a))));
+  };
+  for (int i = 0; i < 4; ++i) {
+    SCOPED_TRACE(i);
+    const QPoint p = onSlice(i, 0.5);
     EXPECT_EQ(pie->Clicked(p.x(), p.y()), i);
   }
+  // Near its rim the moved slice lies outside the pie's own ellipse.
+  const QPoint outer = onSlice(0, 0.8);
+  EXPECT_EQ(pie->Clicked(outer.x(), outer.y()), 0);
   const TRect r = pie->CircleRect();
   EXPECT_EQ(pie->Clicked(r.Right - 2, r.Top + 2), -1);
   EXPECT_EQ(pie->Clicked(r.Left + 2, r.Bottom - 2), -1);
