@@ -9,9 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <numbers>
-
 namespace {
 
 // A recording device whose pixels are `dpiX / dpiY` times as wide as high.
@@ -152,28 +149,6 @@ TEST(CircleGeometryMarks, MakeRoomForTheWidestMark) {
   pie.Marks()->Frame()->SetVisible(false);
   pie.DoBeforeDrawValues();
   EXPECT_EQ(pie.CircleRect().Top, 10 + h + 6);
-}
-
-TEST(CircleAngles, PointsAndAnglesConvertBothWays) {
-  ChartEngineScope engine;
-  FakeDrawingChart chart;
-  TPieSeries pie;
-  pie.SetParentChart(&chart);
-  pie.Marks()->SetVisible(false);
-  pie.SetRotationAngle(30);
-  pie.DoBeforeDrawValues();
-  constexpr double pi = std::numbers::pi;
-  for (double a : {0.3, 1.7, 3.0, 4.4, 6.0}) {
-    SCOPED_TRACE(a);
-    const QPoint p = pie.AngleToPoint(a, pie.XRadius(), pie.YRadius());
-    EXPECT_EQ(p.x(), 200 + int(std::lrint(188 * std::cos(a + pi / 6))));
-    EXPECT_EQ(p.y(), 125 - int(std::lrint(115 * std::sin(a + pi / 6))));
-    EXPECT_NEAR(pie.PointToAngle(p.x(), p.y()), a, 0.02);
-  }
-  // On the centre's vertical line: straight up or down, less the rotation.
-  EXPECT_DOUBLE_EQ(pie.PointToAngle(200, 20), pi / 2 - pi / 6);
-  EXPECT_DOUBLE_EQ(pie.PointToAngle(200, 125), pi / 2 - pi / 6);
-  EXPECT_DOUBLE_EQ(pie.PointToAngle(200, 200), 3 * pi / 2 - pi / 6);
 }
 
 }  // namespace

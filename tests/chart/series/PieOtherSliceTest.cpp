@@ -11,8 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QRegularExpression>
-
 #include <memory>
 
 namespace {
@@ -105,24 +103,6 @@ TEST_F(PieOtherSlice, APaintAsksForNoOtherAndKeepsThePoints) {
   EXPECT_EQ(recalculations, 0) << "the function heard of the regrouping";
   chart.RemoveSeries(&sum);
   chart.RemoveSeries(&copy);
-}
-
-TEST_F(PieOtherSlice, NoneUnhidesTheSlicesAtTheNextPaint) {
-  Paint();
-  pie->OtherSlice()->SetStyle(TPieOtherSlice::poNone);
-  Paint();
-  ASSERT_EQ(pie->PointCount(), 5);
-  for (int i = 0; i < 5; ++i) EXPECT_EQ(pie->GetXValue(i), i);
-  EXPECT_EQ(backend.lines(QStringLiteral("pie")).size(), 5);
-}
-
-TEST_F(PieOtherSlice, BelowValueComparesTheValuesThemselves) {
-  pie->OtherSlice()->SetStyle(TPieOtherSlice::poBelowValue);
-  pie->OtherSlice()->SetValue(8);
-  Paint();
-  ASSERT_EQ(pie->PointCount(), 6);
-  EXPECT_EQ(pie->GetYValue(5), 12);
-  EXPECT_FALSE(pie->IsHidden(2)) << "8 is not below 8";
 }
 
 // The Other slice goes away and comes back each paint: an explode setting
