@@ -1,6 +1,7 @@
 // The gallery dialog as the series list opens it through its hooks: adding
 // a series, changing one's class, and the sub-styles, driven inside the
 // dialog's own loop as a user would.
+#include "chart/canvas/QPainterBackend.h"
 #include "chart/core/ChartMessages.h"
 #include "chart/model/SeriesByClass.h"
 #include "chart/series/TFastLineSeries.h"
@@ -19,6 +20,8 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QCheckBox>
+#include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
@@ -28,11 +31,8 @@
 
 namespace {
 
-// Acts on the gallery about to open, from inside its own loop.
 void AnswerGallery(std::function<void(TPlotGallery&)> act) {
-  QTimer::singleShot(0, [act] {
-    if (auto* g = qobject_cast<TPlotGallery*>(QApplication::activeModalWidget())) act(*g);
-  });
+  AnswerModal<TPlotGallery>(std::move(act));
 }
 
 int SampleOf(const TChartGalleryPanel& panel, const char* className) {
@@ -45,7 +45,9 @@ int SampleOf(const TChartGalleryPanel& panel, const char* className) {
   return -1;
 }
 
+// Whether the series types registered so far include the class.
 bool Registered(const char* className) {
+  const ChartEngineScope engine({RegisterSeriesTypes});
   return ChartClasses().Find(QString::fromLatin1(className)) != nullptr;
 }
 
@@ -293,6 +295,73 @@ TEST(GalleryDialog, ListAddsThroughTheGalleryAndSelectsOnlyTheNewSeries) {
   ASSERT_NE(made, nullptr);
   EXPECT_EQ(list.CurrentSeries(), made);
   EXPECT_EQ(list.SelectedSeries(), std::vector<TChartSeries*>{made});
+}
+
+}  // namespace
+
+namespace {
+
+TEST(GalleryDialog, ListChangesOnlyTheSeriesTheClassCanStandIn) {
+  struct Row {
+    const char* what;
+    std::vector<const char*> series;  // selected, the first current
+    const char* pick;                 // null: Cancel
+    std::vector<const char*> after;
+  };
+  const Row rows[] = {
+      {"lines to bars",
+       {"TLineSeries", "TLineSeries", "TAreaSeries"},
+       "TBarSeries",
+       {"TBarSeries", "TBarSeries", "TBarSeries"}},
+      {"a Gantt series stays, the others cannot follow",
+       {"TGanttSeries", "TLineSeries", "TBarSeries"},
+       "TGanttSeries",
+       {"TGanttSeries", "TLineSeries", "TBarSeries"}},
+      {"cancelled: none changes",
+       {"TLineSeries", "TAreaSeries"},
+       nullptr,
+       {"TLineSeries", "TAreaSeries"}},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.what);
+    bool all = r.pick == nullptr || Registered(r.pick);
+    for (const char* name : r.series) all = all && Registered(name);
+    if (!all) continue;
+    ListedChart env;
+    std::vector<QPointer<TChartSeries>> before;
+    for (const char* name : r.series) before.emplace_back(env.Add(name));
+    TChartListBox list;
+    list.SetChart(&env.Chart());
+    for (int i = 0; i < list.count(); ++i) list.item(i)->setSelected(true);
+    list.setCurrentRow(0, QItemSelectionModel::Select);
+    AnswerGallery([&](TPlotGallery& g) {
+      if (!r.pick) {
+        g.CancelButton()->click();
+        return;
+      }
+      g.Panel()->SelectChart(SampleOf(*g.Panel(), r.pick));
+      g.OkButton()->click();
+    });
+    list.ChangeTypeSeries();
+    ASSERT_EQ(env.Chart().SeriesCount(), static_cast<int>(r.after.size()));
+    for (std::size_t k = 0; k < r.after.size(); ++k) {
+      TChartSeries* s = env.Chart().GetSeries(static_cast<int>(k));
+      EXPECT_EQ(QLatin1String(s->metaObject()->className()), QLatin1String(r.after[k])) << k;
+      // Unchanged series are the same objects; every row stays selected.
+      if (k > 0 && QLatin1String(r.after[k]) == QLatin1String(r.series[k])) {
+        EXPECT_EQ(s, before[k].data()) << k;
+      }
+      EXPECT_TRUE(list.item(static_cast<int>(k))->isSelected()) << k;
+    }
+    if (!r.pick) {
+      EXPECT_EQ(env.Chart().GetSeries(0), before[0].data());
+    }
+    // Every series draws what its lists hold.
+    QImage image(400, 300, QImage::Format_RGB32);
+    QPainter painter(&image);
+    QPainterBackend backend(painter);
+    env.Chart().Draw(backend, TRect{0, 0, 400, 300});
+  }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // move the selection, and what the selection and the mouse look like.
 #include "chart/core/ChartMessages.h"
 #include "charteditor/series/GallerySampleWidget.h"
+#include "charteditor/series/GallerySubStylePopup.h"
 #include "charteditor/series/TChartGalleryPanel.h"
 #include "charteditor/series/TGalleryChart.h"
 #include "tests/charteditor/series/GallerySamples.h"
@@ -32,6 +33,12 @@ class GalleryPanel : public ::testing::Test {
   }
 
   QImage Grab(int index) { return panel.Sample(index)->grab().toImage(); }
+  // Without the frame of the mouse, wherever the pointer was left.
+  QImage Unhovered(int index) {
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(panel.Sample(index), &leave);
+    return Grab(index);
+  }
 
   ListedChart env;
   TChartGalleryPanel panel;
@@ -54,6 +61,13 @@ TEST_F(GalleryPanel, SeriesSamplesInRegistrationOrder) {
             (QStringList{"Add", "Subtract", "Multiply", "Divide", "High", "Low", "Average"}));
   panel.CreateChartList(QString());
   EXPECT_EQ(panel.Count(), 0);
+}
+
+TEST_F(GalleryPanel, SamplesLookTheSameEachTime) {
+  std::vector<QImage> first;
+  for (int i = 0; i < panel.Count(); ++i) first.push_back(Unhovered(i));
+  panel.CreateChartList(ChartText(ChartMsg::PageStandard));
+  for (int i = 0; i < panel.Count(); ++i) EXPECT_EQ(Unhovered(i), first[i]) << i;
 }
 
 TEST_F(GalleryPanel, SamplesSitInTheirCells) {
@@ -89,9 +103,17 @@ TEST_F(GalleryPanel, SamplesSitInTheirCells) {
     if (!r.first.isEmpty()) {
       EXPECT_EQ(panel.Sample(1)->geometry(), r.second);
     }
-    // Keys and a repaint with no cells must not divide by zero.
+    const bool cells = r.cols > 0 && r.rows > 0;
+    EXPECT_EQ(panel.CellWidth(), cells ? r.size.width() / r.cols : 0);
+    EXPECT_EQ(panel.CellHeight(), cells ? r.size.height() / r.rows : 0);
+    // Keys, a repaint and the sub-styles with no cells must not divide by zero.
     QTest::keyClick(&panel, Qt::Key_Down);
     panel.repaint();
+    panel.SelectChart(0);
+    QTest::keyClick(&panel, Qt::Key_Down, Qt::AltModifier);
+    ASSERT_NE(panel.SubGallery(), nullptr);
+    panel.SubGallery()->Finish(false);
+    panel.SelectChart(-1);
   }
 }
 

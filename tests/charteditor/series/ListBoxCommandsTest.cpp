@@ -7,8 +7,10 @@
 #include "tests/charteditor/series/ListedChart.h"
 
 #include <gtest/gtest.h>
-#include <QSignalSpy>
+
+#include <QPointer>
 #include <QTest>
+#include <optional>
 
 namespace {
 
@@ -162,6 +164,96 @@ TEST_F(ListBoxCommands, KeysRunTheFormsHandlers) {
   QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, At(0, TChartListBox::ColIcon));
   EXPECT_EQ(std::tuple(added, deleted, changed), std::tuple(1, 1, 1));
   EXPECT_EQ(chart.Chart().SeriesCount(), 3);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ListBoxCommands, DeleteAsksAboutWhatItFrees) {
+  struct Row {
+    const char* what;
+    std::vector<int> selected;  // rows, in the order clicked (Ctrl from the second on)
+    int unselect;               // a row Ctrl-clicked off at the end, or -1
+    bool yes;
+    const char* question;
+    std::vector<int> freed;  // series 1, 2, 3 as 0, 1, 2
+  };
+  const Row rows[] = {
+      {"current, No", {0}, -1, false, "Delete Series1 ?", {}},
+      {"current, Yes", {0}, -1, true, "Delete Series1 ?", {0}},
+      {"two, Yes", {0, 2}, -1, true, "Delete (Selected Series) ?", {0, 2}},
+      {"one selected, another current", {2, 0}, 0, true, "Delete Series3 ?", {2}},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.what);
+    ListedChart c;
+    std::vector<QPointer<TChartSeries>> series{c.Add("TLineSeries"), c.Add("TLineSeries"),
+                                               c.Add("TLineSeries")};
+    TChartListBox l;
+    l.resize(300, 200);
+    l.SetChart(&c.Chart());
+    int refreshed = 0;
+    l.OnRefresh = [&](TChartListBox&) { ++refreshed; };
+    l.show();
+    for (std::size_t k = 0; k < r.selected.size(); ++k)
+      QTest::mouseClick(l.viewport(), Qt::LeftButton, k ? Qt::ControlModifier : Qt::NoModifier,
+                        QPoint(100, l.visualItemRect(l.item(r.selected[k])).center().y()));
+    if (r.unselect >= 0)
+      QTest::mouseClick(l.viewport(), Qt::LeftButton, Qt::ControlModifier,
+                        QPoint(100, l.visualItemRect(l.item(r.unselect)).center().y()));
+    c.prompts.confirmAnswers = {r.yes};
+    refreshed = 0;
+    l.setFocus();
+    QTest::keyClick(&l, Qt::Key_Delete);
+    EXPECT_EQ(c.prompts.calls, QStringList{QStringLiteral("Confirm: ") + r.question});
+    for (int k = 0; k < 3; ++k) {
+      const bool freed = std::find(r.freed.begin(), r.freed.end(), k) != r.freed.end();
+      EXPECT_EQ(series[k].isNull(), freed) << "series " << k + 1;
+    }
+    EXPECT_EQ(refreshed, r.freed.empty() ? 0 : 1);
+    if (!r.freed.empty()) {
+      EXPECT_EQ(l.currentRow(), 0);
+      EXPECT_EQ(l.SelectedSeries(), std::vector<TChartSeries*>{l.SeriesAt(0)});
+    }
+  }
+}
+
+TEST_F(ListBoxCommands, RenameSetsTheTitleUnlessItIsTheName) {
+  struct Row {
+    const char* what;
+    std::optional<QString> answer;  // none: cancelled
+    QString title;
+    QString shown;
+    bool changed;
+  };
+  s1->SetTitle(QStringLiteral("Old"));
+  for (const Row& r : {Row{"new text", QStringLiteral("Humidity"), "Humidity", "Humidity", true},
+                       Row{"the component name", QStringLiteral("Series1"), "", "Series1", true},
+                       Row{"empty text", QString(), "", "Series1", false},
+                       Row{"cancelled", std::nullopt, "", "Series1", false}}) {
+    SCOPED_TRACE(r.what);
+    if (r.answer) chart.prompts.textAnswers = {*r.answer};
+    list.setCurrentRow(0);
+    EXPECT_EQ(list.RenameSeries(), r.changed);
+    EXPECT_EQ(s1->Title(), r.title);
+    EXPECT_EQ(list.item(0)->text(), r.shown);
+    EXPECT_EQ(list.OtherItems().front(), r.shown);
+  }
+  EXPECT_TRUE(chart.prompts.calls.front().startsWith(
+      QStringLiteral("Text: Change Series Title / New Series Title:")));
+}
+
+TEST_F(ListBoxCommands, CloneKeepsWhatTheSettingsCopyMisses) {
+  s1->SetZOrder(2);
+  list.setCurrentRow(0);
+  TChartSeries* copy = list.CloneSeries();
+  ASSERT_NE(copy, nullptr);
+  EXPECT_EQ(copy->ZOrder(), 2);
+  EXPECT_EQ(chart.Chart().SeriesCount(), 4);
+  s2->SetStyle(1 << static_cast<int>(SeriesStyleFlag::NoClone));
+  list.setCurrentRow(1);
+  EXPECT_EQ(list.CloneSeries(), nullptr);
 }
 
 }  // namespace
