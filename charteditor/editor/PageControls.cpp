@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QVBoxLayout>
 
 PageGrid::PageGrid(QWidget* sheet) : sheet_(sheet), grid_(new QGridLayout(sheet)) {}
 
@@ -81,6 +82,16 @@ void PageGrid::Add(QWidget* control) {
 
 void PageGrid::Finish() {
   grid_->setRowStretch(row_, 1);
+}
+
+QTabWidget* AddPageTabs(QWidget* body, const char* name, QWidget* above) {
+  auto* pages = new QTabWidget(body);
+  pages->setObjectName(QString::fromLatin1(name));
+  auto* layout = new QVBoxLayout(body);
+  layout->setContentsMargins(0, 0, 0, 0);
+  if (above) layout->addWidget(above);
+  layout->addWidget(pages);
+  return pages;
 }
 
 QWidget* AddSheet(QTabWidget* pages, const char* name, const QString& caption) {

@@ -50,6 +50,9 @@ class PageGrid {
   int row_ = 0;
 };
 
+// The tab widget `name` that fills a page's `body`, below `above` when given.
+QTabWidget* AddPageTabs(QWidget* body, const char* name, QWidget* above = nullptr);
+
 // A new sheet of `pages` named `name`, captioned `caption`.
 QWidget* AddSheet(QTabWidget* pages, const char* name, const QString& caption);
 

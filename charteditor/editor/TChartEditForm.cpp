@@ -14,8 +14,10 @@
 #include "charteditor/editor/TFormPlotWall.h"
 #include "charteditor/series/SeriesStyleFlags.h"
 #include "charteditor/series/TChartListBox.h"
+#include "charteditor/serieseditors/TFormPlotSeries.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -182,6 +184,9 @@ TChartEditForm::TChartEditForm(QWidget* parent) : QDialog(parent) {
     if (list.currentRow() < 0) return;
     mainPage_->setCurrentIndex(kSeriesSheet);
   };
+  seriesList_->OnOtherItemsChange = [this](TChartListBox& list) {
+    if (seriesEditor_) seriesEditor_->SeriesChooser()->setCurrentIndex(list.currentRow());
+  };
   connect(subPage_, &QTabWidget::currentChanged, this, &TChartEditForm::SubPageChanged);
   connect(mainPage_, &QTabWidget::currentChanged, this, &TChartEditForm::MainPageChanged);
   SetOptions(options_);
@@ -322,6 +327,20 @@ void TChartEditForm::SubPageChanged() {
 
 void TChartEditForm::MainPageChanged() {
   const int index = mainPage_->currentIndex();
+  if (revertingMain_) return;
+  // Leaving the series page is the series editor's to allow.
+  if (mainIndex_ == kSeriesSheet && index != kSeriesSheet && seriesEditor_ &&
+      !seriesEditor_->CanLeave()) {
+    revertingMain_ = true;
+    mainPage_->setCurrentIndex(kSeriesSheet);
+    revertingMain_ = false;
+    return;
+  }
+  mainIndex_ = index;
+  if (index == kSeriesSheet) {
+    ShowSeriesPage();
+    return;
+  }
   if (!chart_ || index < 2) return;
   const EditorPage page = EditorPage(int(EditorPage::Data) + index - 2);
   if (!pages_[static_cast<int>(page)]) BuildPage(page, mainPage_->widget(index));
@@ -407,18 +426,51 @@ void TChartEditForm::RefreshButtons() {
   moveUpButton_->setEnabled(selected && single && row >= 1);
 }
 
+void TChartEditForm::ShowSeriesPage() {
+  if (!chart_) return;
+  TChartSeries* current = seriesList_->CurrentSeries();
+  if (!seriesEditor_) {
+    QWidget* sheet = mainPage_->widget(kSeriesSheet);
+    seriesEditor_ = new TFormPlotSeries(this);
+    seriesList_->SetOtherItems(seriesEditor_->SeriesChooser());
+    seriesEditor_->SetShowDataSource(options_.testFlag(ceDataSource));
+    seriesEditor_->SetShowGeneral(!hideTabs_.testFlag(hideSeriesGeneral));
+    seriesEditor_->SetShowMarks(!hideTabs_.testFlag(hideSeriesMarks));
+    seriesEditor_->SetOkCancelVisible(false);
+    seriesList_->FillSeries(current);
+    AddEditorForm(seriesEditor_, sheet, chart_.data(), true);
+  }
+  seriesEditor_->RefreshSeries(seriesList_->CurrentSeries());
+}
+
+void TChartEditForm::RefreshSeriesEditor() {
+  if (seriesEditor_) seriesEditor_->RefreshSeries(seriesList_->CurrentSeries());
+}
+
+void TChartEditForm::reject() {
+  if (seriesEditor_ && !seriesEditor_->CanLeave()) return;
+  QDialog::reject();
+}
+
 void TChartEditForm::AddSeries() {
   TChartSeries* series = seriesList_->AddSeriesGallery();
   RefreshButtons();
   if (series && series->Function()) {
-    // A calculated series needs its sources first.
+    // A calculated series needs its sources first: the data source page.
     lastAdded_ = series;
     mainPage_->setCurrentIndex(kSeriesSheet);
+    if (seriesEditor_) {
+      QTabWidget* pages = seriesEditor_->Pages();
+      for (int i = 0; i < pages->count(); ++i)
+        if (pages->widget(i)->objectName() == QLatin1String("TabDataSource"))
+          pages->setCurrentIndex(i);
+    }
   }
 }
 
 void TChartEditForm::DeleteSeries() {
   seriesList_->DeleteSeries();
+  RefreshSeriesEditor();
   RefreshButtons();
 }
 
@@ -434,5 +486,6 @@ void TChartEditForm::CloneSeries() {
 
 void TChartEditForm::ChangeSeries() {
   seriesList_->ChangeTypeSeries();
+  RefreshSeriesEditor();
   RefreshButtons();
 }

@@ -24,6 +24,7 @@ class TChartSeries;
 class TChartTitle;
 class TChartWall;
 class TCustomChart;
+class TFormPlotSeries;
 
 class TChartEditForm : public QDialog {
   Q_OBJECT
@@ -52,11 +53,17 @@ class TChartEditForm : public QDialog {
   TChartListBox* SeriesList() const { return seriesList_; }
   // The page built in a sheet, or null before its first showing.
   QWidget* Page(EditorPage page) const { return pages_[static_cast<int>(page)]; }
+  // The series page's editor, or null before the page first showed.
+  TFormPlotSeries* SeriesEditor() const { return seriesEditor_; }
   // The help file the help button opens; empty: no help.
   QString HelpFile() const { return helpFile_; }
 
   // Translates the form and its pages built so far, once.
   void Translate();
+
+ public:
+  // Closing asks the series editor first (changes of a data source not applied).
+  void reject() override;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -76,6 +83,8 @@ class TChartEditForm : public QDialog {
   void CloneSeries();
   void ChangeSeries();
   void ShowSeriesPage();
+  // The series editor forgets a series gone or replaced, and shows the list's current one.
+  void RefreshSeriesEditor();
   void ShowHelp();
 
   QPointer<TCustomChart> chart_;
@@ -90,6 +99,9 @@ class TChartEditForm : public QDialog {
   bool translated_ = false;
   std::array<QWidget*, EditorPageCount> pages_{};
   QPointer<TChartSeries> lastAdded_;
+  TFormPlotSeries* seriesEditor_ = nullptr;
+  int mainIndex_ = 0;
+  bool revertingMain_ = false;
 
   QTabWidget* mainPage_;
   QTabWidget* subPage_;

@@ -9,10 +9,10 @@
 #include "charteditor/common/EditorHelpers.h"
 #include "charteditor/common/TButtonPen.h"
 #include "charteditor/common/TPlotFontEditor.h"
-#include "charteditor/editor/AxisIncrementLink.h"
 #include "charteditor/editor/PageControls.h"
 #include "charteditor/editor/TAxisMaxMin.h"
 #include "charteditor/editor/TRadioGroup.h"
+#include "charteditor/series/TAxisIncrement.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,7 +25,6 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -99,10 +98,7 @@ TFormPlotAxis::TFormPlotAxis(QWidget* parent) : TEditorForm(parent) {
   invertedBox_ = scales.Check("CBInverted", tr("&Inverted"));
   scales.Finish();
 
-  auto* titlePages = new QTabWidget;
-  titlePages->setObjectName(QStringLiteral("PageTitle"));
-  AddSheet(pages_, "TabTitle", tr("Title"))->setLayout(new QVBoxLayout);
-  pages_->widget(1)->layout()->addWidget(titlePages);
+  QTabWidget* titlePages = AddPageTabs(AddSheet(pages_, "TabTitle", tr("Title")), "PageTitle");
   PageGrid titleStyle(AddSheet(titlePages, "TabTitleStyle", tr("Style")));
   titleEdit_ = titleStyle.Edit("ETitle", tr("T&itle:"));
   titleAngleBox_ = titleStyle.Spin("SETitleAngle", tr("&Angle:"), 0, 360, 90);
@@ -112,10 +108,7 @@ TFormPlotAxis::TFormPlotAxis(QWidget* parent) : TEditorForm(parent) {
   titleFontEditor_ = new TPlotFontEditor(AddSheet(titlePages, "TabTitleText", tr("Text")));
   titleFontEditor_->setObjectName(QStringLiteral("TitleFontEditor"));
 
-  auto* labelPages = new QTabWidget;
-  labelPages->setObjectName(QStringLiteral("PageLabels"));
-  AddSheet(pages_, "TabLabels", tr("Labels"))->setLayout(new QVBoxLayout);
-  pages_->widget(2)->layout()->addWidget(labelPages);
+  QTabWidget* labelPages = AddPageTabs(AddSheet(pages_, "TabLabels", tr("Labels")), "PageLabels");
   PageGrid labelStyle(AddSheet(labelPages, "TabLabelsStyle", tr("Style")));
   labelsBox_ = labelStyle.Check("CBLabels", tr("V&isible"));
   multilineBox_ = labelStyle.Check("CBMultiline", tr("Multi-lin&e"));
@@ -334,7 +327,7 @@ void TFormPlotAxis::LoadScales() {
   minButton_->setEnabled(!axis->Automatic() && !axis->AutomaticMinimum());
   maxLabel_->setText(LimitText(*axis, axis->Maximum()));
   minLabel_->setText(LimitText(*axis, axis->Minimum()));
-  incrementLabel_->setText(AxisIncrementText(*axis));
+  incrementLabel_->setText(AxisIncrementText(axis->Increment(), axis->IsDateTime()));
   logarithmicBox_->setChecked(axis->Logarithmic());
   logarithmicBox_->setEnabled(!IsDepth());
   logBaseBox_->setValue(axis->LogarithmicBase());
@@ -419,7 +412,18 @@ void TFormPlotAxis::EditLimit(bool maximum) {
 
 void TFormPlotAxis::EditIncrement() {
   if (!CanWrite() || !chart_) return;
-  if (EditAxisIncrement(this, *chart_, *Axis())) LoadScales();
+  TChartAxis* axis = Axis();
+  bool exact = axis->ExactDateTime();
+  double increment = axis->Increment();
+  const QString caption = ChartFormat(ChartMsg::DesiredIncrement, {chart_->AxisTitleOrName(*axis)});
+  if (!EditAxisIncrement(this, caption, axis->IsDateTime(), exact, increment) || !Axis()) return;
+  WriteChecked(
+      [&] {
+        axis->SetIncrement(increment);
+        axis->SetExactDateTime(exact);
+      },
+      {});
+  LoadScales();
 }
 
 void TFormPlotAxis::StartChanged(int value) {

@@ -12,16 +12,11 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QVBoxLayout>
 
 TFormPlotLegend::TFormPlotLegend(QWidget* parent) : TEditorForm(parent) {
   setObjectName(QStringLiteral("FormPlotLegend"));
   SetOkCancelVisible(false);
-  pages_ = new QTabWidget(Body());
-  pages_->setObjectName(QStringLiteral("PageControl1"));
-  auto* body = new QVBoxLayout(Body());
-  body->setContentsMargins(0, 0, 0, 0);
-  body->addWidget(pages_);
+  pages_ = AddPageTabs(Body(), "PageControl1");
 
   PageGrid style(AddSheet(pages_, "TabStyle", tr("Style")));
   showBox_ = style.Check("CBShow", tr("&Visible"));

@@ -14,17 +14,12 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QVBoxLayout>
 
 TFormPlotPanel::TFormPlotPanel(QWidget* parent) : TEditorForm(parent) {
   setObjectName(QStringLiteral("FormPlotPanel"));
   setWindowTitle(tr("Panel Editor"));
   SetOkCancelVisible(false);
-  pages_ = new QTabWidget(Body());
-  pages_->setObjectName(QStringLiteral("PageControl1"));
-  auto* body = new QVBoxLayout(Body());
-  body->setContentsMargins(0, 0, 0, 0);
-  body->addWidget(pages_);
+  pages_ = AddPageTabs(Body(), "PageControl1");
 
   PageGrid background(AddSheet(pages_, "TabBack", tr("Background")));
   colorButton_ = new TButtonColor(background.Sheet());

@@ -11,7 +11,6 @@
 #include <QPlainTextEdit>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -41,12 +40,7 @@ TFormPlotTitle::TFormPlotTitle(QWidget* parent) : TEditorForm(parent) {
   titlesBox_ = new QComboBox(Body());
   titlesBox_->setObjectName(QStringLiteral("CBTitles"));
   titlesBox_->addItems({tr("Title"), tr("SubTitle"), tr("SubFoot"), tr("Foot")});
-  pages_ = new QTabWidget(Body());
-  pages_->setObjectName(QStringLiteral("PageControl1"));
-  auto* body = new QVBoxLayout(Body());
-  body->setContentsMargins(0, 0, 0, 0);
-  body->addWidget(titlesBox_);
-  body->addWidget(pages_);
+  pages_ = AddPageTabs(Body(), "PageControl1", titlesBox_);
 
   PageGrid style(AddSheet(pages_, "TabStyle", tr("Style")));
   visibleBox_ = style.Check("CBVisible", tr("&Visible"));

@@ -10,6 +10,7 @@
 #include "charteditor/series/TChartListBox.h"
 #include "tests/charteditor/editor/PageRows.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -42,16 +43,7 @@ struct Editing {
     chart.Chart().setObjectName(QStringLiteral("Chart1"));
     editor.SetChart(&chart.Chart());
   }
-  // Runs Execute, handing the shown form to `look`.
-  void Run(const std::function<void(TChartEditForm&)>& look) {
-    editor.SetModalRunner([look](TChartEditForm& form) {
-      form.show();
-      look(form);
-      form.close();
-      return 0;
-    });
-    editor.Execute();
-  }
+  void Run(const std::function<void(TChartEditForm&)>& look) { RunEditor(editor, look); }
 };
 
 }  // namespace
@@ -173,6 +165,15 @@ TEST(ChartEditorExecute, APageThrowingInsideStillRestoresCleansUpAndPropagates) 
   EXPECT_TRUE(form.isNull());
   EXPECT_TRUE(e.chart.Chart().AutoRepaint());
   EXPECT_FALSE(e.chart.Chart().CancelMouse());
+}
+
+TEST(ChartEditorExecute, ThePrintPagesHourglassGoesAlsoWhenThePreviewFails) {
+  Editing e;
+  e.editor.SetDefaultTab(cetPrintPreview);
+  throwOnBuild = true;
+  EXPECT_THROW(e.Run([](TChartEditForm&) {}), ChartException);
+  throwOnBuild = false;
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST(ChartEditorExecute, AChartFreedWhileOpenIsForgotten) {

@@ -9,6 +9,18 @@
 #include <QStackedWidget>
 #include <QTabWidget>
 
+// Runs `editor`'s Execute, handing the shown form to `look`, then closing it.
+template <class Editor, class Form>
+void RunEditor(Editor& editor, const std::function<void(Form&)>& look) {
+  editor.SetModalRunner([look](Form& form) {
+    form.show();
+    look(form);
+    form.close();
+    return 0;
+  });
+  editor.Execute();
+}
+
 // Chooses item `index` of a combo box as a user's pick does.
 inline void Pick(QWidget& w, const char* name, int index) {
   QComboBox* box = child<QComboBox>(w, name);

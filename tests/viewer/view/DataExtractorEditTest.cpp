@@ -8,6 +8,7 @@
 #include "chart/series/SeriesTypeRegistrations.h"
 #include "chart/series/TLineSeries.h"
 #include "charteditor/common/ChartEditorScope.h"
+#include "charteditor/common/EditorPageRegistry.h"
 #include "charteditor/editor/TChartEditForm.h"
 #include "charteditor/editor/TChartEditor.h"
 #include "charteditor/series/SeriesGalleryHooks.h"
@@ -97,8 +98,12 @@ TEST_F(DataExtractorEdit, OpensOnTheSeriesListAndLeavesThePointsAndTheMouseUp) {
   });
   EXPECT_EQ(caption, QStringLiteral("Editing Chart1"));
   EXPECT_EQ(selected, &window.Series());
-  // The list and the five pages built here; the other four come with their families.
-  EXPECT_EQ(visibleSubTabs, 6);
+  // The list and the five pages of the editor itself; the other three with
+  // their families' page factories.
+  int registered = 0;
+  for (EditorPage page : {EditorPage::General, EditorPage::Paging, EditorPage::ThreeD})
+    registered += EditorPages().Contains(page);
+  EXPECT_EQ(visibleSubTabs, 6 + registered);
   EXPECT_FALSE(toolsShown);
   EXPECT_TRUE(window.Chart().CancelMouse());
   EXPECT_EQ(window.Series().PointCount(), points);
