@@ -341,6 +341,8 @@ TEST(AxisPageRules, DeletingACustomAxisMovesItsSeriesBackFirst) {
   EXPECT_EQ(page.Axis(), custom1);
   Click(page, "BDelete");
   EXPECT_EQ(chart.Series()->CustomVertAxis(), nullptr);
+  EXPECT_EQ(chart.Series()->VertAxis(), TChartSeries::aLeftAxis);
+  EXPECT_EQ(chart.Series()->GetVertAxis(), chart.Chart().LeftAxis());
   EXPECT_EQ(chart.Chart().CustomAxes()->Count(), 1);
   ASSERT_EQ(page.AxesList()->count(), 6);
   EXPECT_EQ(page.AxesList()->item(5)->text(), QStringLiteral("Custom 0"));
