@@ -1,4 +1,5 @@
 #include "charteditor/exportdialog/ExportFiles.h"
+#include "base/FileFilters.h"
 
 #include "charteditor/exportdialog/TPlotExportFormat.h"
 
@@ -18,7 +19,7 @@ const char* const kDataFilter =
 }  // namespace
 
 QStringList DataFilters() {
-  return QtNameFilters(QString::fromLatin1(kDataFilter));
+  return base::QtNameFilters(QString::fromLatin1(kDataFilter));
 }
 
 QString DataFilterExtension(int filterIndex) {

@@ -1,4 +1,5 @@
 #include "charteditor/exportdialog/TPlotExportForm.h"
+#include "base/FileFilters.h"
 
 #include "base/Exceptions.h"
 #include "base/MathUtil.h"
@@ -244,7 +245,7 @@ void TPlotExportForm::Refresh() {
     std::unique_ptr<TPlotExportFormat> format = c.create();
     format->Panel = panel;
     format->SetFilterIndex(counter);
-    pictureFilters_ << QtNameFilters(format->FileFilter());
+    pictureFilters_ << base::QtNameFilters(format->FileFilter());
     AddRadio(RGFormat, formatButtons, format->Description());
     formats_.push_back(std::move(format));
   }
@@ -438,7 +439,7 @@ void TPlotExportForm::WriteCurrent(const QString& fileName, int filterIndex) {
     // The filter picked decides the format: a .bmp holds a bitmap.
     int first = 1;
     for (std::size_t i = 0; i < formats_.size(); ++i) {
-      const int entries = static_cast<int>(QtNameFilters(formats_[i]->FileFilter()).size());
+      const int entries = static_cast<int>(base::QtNameFilters(formats_[i]->FileFilter()).size());
       if (filterIndex >= first && filterIndex < first + entries) {
         SelectFormat(static_cast<int>(i));
         if (auto* emf = dynamic_cast<TEMFExportFormat*>(formats_[i].get()))

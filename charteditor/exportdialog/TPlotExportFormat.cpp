@@ -66,18 +66,3 @@ void UnRegisterExportFormat(const QString& className) {
 const std::vector<ExportFormatClass>& ExportFormatClasses() {
   return Registry();
 }
-
-QStringList QtNameFilters(const QString& filter) {
-  QStringList out;
-  const QStringList parts = filter.split(QLatin1Char('|'));
-  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-    QString pattern = parts[i + 1];
-    pattern.replace(QLatin1Char(';'), QLatin1Char(' '));
-    const QString& text = parts[i];
-    if (text.contains(QLatin1Char('(') + pattern + QLatin1Char(')')))
-      out << text;
-    else
-      out << QStringLiteral("%1 (%2)").arg(text, pattern);
-  }
-  return out;
-}

@@ -66,7 +66,3 @@ struct ExportFormatClass {
 void RegisterExportFormat(const QString& className, ExportFormatFactory create);
 void UnRegisterExportFormat(const QString& className);
 const std::vector<ExportFormatClass>& ExportFormatClasses();
-
-// "text|pattern|text|pattern" as Qt name filters ("text (pattern)"); a
-// text that already shows its pattern in brackets is kept as it is.
-QStringList QtNameFilters(const QString& filter);

@@ -3,6 +3,7 @@
 // monochrome over the colour list), a panel without colour, and what the
 // clipboard receives.
 #include "ExportFixture.h"
+#include "base/FileFilters.h"
 #include "chart/core/ChartExceptions.h"
 #include "charteditor/exportdialog/TBMPExportFormat.h"
 #include "charteditor/exportdialog/TEMFExportFormat.h"
@@ -37,7 +38,7 @@ TEST_F(ExportTest, FormatsOwnTheirFilterEntriesInRegistrationOrder) {
   EXPECT_EQ(emf.FilterIndex(), 2);
   EXPECT_EQ(emf.FileExtension(), QStringLiteral("wmf"));
   EXPECT_EQ(bmp.FilterIndex(), 3);
-  EXPECT_EQ(QtNameFilters(emf.FileFilter()),
+  EXPECT_EQ(base::QtNameFilters(emf.FileFilter()),
             QStringList({QStringLiteral("Enhanced Metafiles (*.emf)"),
                          QStringLiteral("Metafiles (*.wmf)")}));
 }
