@@ -34,13 +34,6 @@ double TChartValueList::GetValue(int index) const {
   return values_[static_cast<std::size_t>(index)];
 }
 
-void TChartValueList::SetValue(int index, double value) {
-  CheckIndex(index);
-  values_[static_cast<std::size_t>(index)] = value;
-  modified_ = true;
-  if (owner_) owner_->ValueChanged(index);
-}
-
 int TChartValueList::Locate(double value) const {
   for (std::size_t i = 0; i < values_.size(); ++i) {
     if (values_[i] == value) return static_cast<int>(i);
@@ -67,6 +60,15 @@ void TChartValueList::InsertChartValue(int index, double value) {
   if (index != Count()) CheckIndex(index);  // the end is a place to insert
   values_.insert(values_.begin() + index, value);
   modified_ = true;
+}
+
+void TChartValueList::SetValue(int index, double value) {
+  CheckIndex(index);
+  double& v = values_[static_cast<std::size_t>(index)];
+  if (v == value || (std::isnan(v) && std::isnan(value))) return;
+  v = value;
+  modified_ = true;
+  if (owner_) owner_->ValueChanged(index);
 }
 
 void TChartValueList::Delete(int index) {

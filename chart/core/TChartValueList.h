@@ -67,8 +67,6 @@ class TChartValueList : public TPlotPersistent {
   std::span<const double> Values() const { return values_; }
   double GetValue(int index) const;
   double operator[](int index) const { return GetValue(index); }
-  // Replaces one value (the owner hears of it); the order is not kept.
-  void SetValue(int index, double value);
   double First() const { return GetValue(0); }
   double Last() const { return GetValue(Count() - 1); }
   // Index of the first value equal to `value`, or -1.
@@ -91,6 +89,9 @@ class TChartValueList : public TPlotPersistent {
     return AddOutOfOrder(value);
   }
   void InsertChartValue(int index, double value);  // 0 <= index <= Count()
+  // Replaces the value at `index` in place (the order is not restored) and
+  // tells the owner; the same value (NaN for NaN) changes nothing.
+  void SetValue(int index, double value);
   void Delete(int index);
   void ClearValues();
   void FillSequence();  // value i := i
