@@ -6,6 +6,8 @@
 #include "chart/model/ModelClassRegistrations.h"
 #include "chart/series/SeriesTypeRegistrations.h"
 #include "charteditor/common/ChartEditorScope.h"
+#include "charteditor/export/MetafileWriters.h"
+#include "charteditor/exportdialog/ExportFormatsScope.h"
 #include "charteditor/series/SeriesGallery.h"
 #include "platform/SettingsStore.h"
 #include "platform/TApplication.h"
@@ -29,6 +31,9 @@ int main(int argc, char** argv) {
   // gallery serves the chart editor's Add and Change.
   const ChartEditorScope chartEditors({RegisterSeriesGallery},
                                       {RegisterModelClasses, RegisterSeriesTypes});
+  // Charts export as metafiles and bitmaps.
+  const MetafileWritersScope metafileWriters;
+  const ExportFormatsScope exportFormats;
 
   platform::SettingsStore settings;
   TfrmMain window(settings);
