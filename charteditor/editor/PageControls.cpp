@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -95,9 +96,15 @@ QTabWidget* AddPageTabs(QWidget* body, const char* name, QWidget* above) {
 }
 
 QWidget* AddSheet(QTabWidget* pages, const char* name, const QString& caption) {
+  // A sheet scrolls rather than squeezing its rows into a small form.
+  auto* scroll = new QScrollArea;
+  scroll->setObjectName(QString::fromLatin1(name) + QStringLiteral("Scroll"));
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
   auto* sheet = new QWidget;
   sheet->setObjectName(QString::fromLatin1(name));
-  pages->addTab(sheet, caption);
+  scroll->setWidget(sheet);
+  pages->addTab(scroll, caption);
   return sheet;
 }
 

@@ -53,7 +53,8 @@ class PageGrid {
 // The tab widget `name` that fills a page's `body`, below `above` when given.
 QTabWidget* AddPageTabs(QWidget* body, const char* name, QWidget* above = nullptr);
 
-// A new sheet of `pages` named `name`, captioned `caption`.
+// A new sheet of `pages` named `name`, captioned `caption` (the tab holds
+// it in a scroll area).
 QWidget* AddSheet(QTabWidget* pages, const char* name, const QString& caption);
 
 // Runs `write`; a value the object refuses shows its message through the

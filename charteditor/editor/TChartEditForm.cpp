@@ -148,7 +148,8 @@ TChartEditForm::TChartEditForm(QWidget* parent) : QDialog(parent) {
   bottomLayout->addWidget(wwwLabel_, 1);
   bottomLayout->addWidget(closeButton_);
   auto* layout = new QVBoxLayout(this);
-  // The form keeps the size it is given (and the shrink without the main page).
+  // The form keeps the size it is given (and the shrink without the main
+  // page); it grows only to fit a page it builds.
   layout->setSizeConstraint(QLayout::SetNoConstraint);
   layout->addWidget(mainPage_, 1);
   layout->addWidget(bottom);
@@ -247,6 +248,7 @@ void TChartEditForm::FormShow() {
   seriesList_->SetChart(chart_);
   if (windowTitle().isEmpty() && chart_)
     setWindowTitle(ChartFormat(ChartMsg::EditingTitle, {chart_->objectName()}));
+  FitContents();
   HideTabsAsAsked();
   ShowDefaultTab();
   if (seriesList_->count() > 0) {
@@ -407,6 +409,11 @@ void TChartEditForm::BuildPage(EditorPage page, QWidget* sheet) {
     built->show();
   }
   pages_[static_cast<int>(page)] = built;
+  FitContents();
+}
+
+void TChartEditForm::FitContents() {
+  resize(size().expandedTo(sizeHint()));
 }
 
 void TChartEditForm::RefreshButtons() {

@@ -76,6 +76,8 @@ class TChartEditForm : public QDialog {
   void MainPageChanged();
   void BuildPage(EditorPage page, QWidget* sheet);
   QWidget* SheetOf(EditorPage page) const;
+  // Grows the form to what its contents ask for.
+  void FitContents();
   void RefreshButtons();
   void AddSeries();
   void DeleteSeries();
