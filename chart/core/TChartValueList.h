@@ -89,6 +89,9 @@ class TChartValueList : public TPlotPersistent {
     return AddOutOfOrder(value);
   }
   void InsertChartValue(int index, double value);  // 0 <= index <= Count()
+  // Replaces the value at `index` where it stands (the caller keeps the
+  // order); the owner hears of the change.
+  void SetValue(int index, double value);
   void Delete(int index);
   void ClearValues();
   void FillSequence();  // value i := i
