@@ -3,7 +3,10 @@
 #include "chart/model/TCustomAxisPanel.h"
 
 TChartPageNavigator::TChartPageNavigator(QWidget* parent) : TCustomChartNavigator(parent) {
-  for (int i = nbInsert; i <= nbCancel; ++i) SetButtonVisible(i, false);
+  for (int i = nbInsert; i <= nbCancel; ++i) {
+    SetButtonVisible(i, false);
+    Button(i)->setEnabled(false);
+  }
   EnableButtons();
 }
 
