@@ -332,7 +332,9 @@ bool ChartGridModel::ConvertText(const TChartValueList& list, const QString& tex
 }
 
 bool ChartGridModel::SetCellText(int row, int column, const QString& text, int* movedTo) {
-  if (movedTo) *movedTo = row;
+  int at = row;
+  if (!movedTo) movedTo = &at;
+  *movedTo = row;
   if (!CanEditText(row, column)) return false;
   const Column c = columns_[static_cast<std::size_t>(column)];
   bool changed = false;
@@ -343,7 +345,7 @@ bool ChartGridModel::SetCellText(int row, int column, const QString& text, int* 
   }
   if (!changed) return false;
   AfterWrite();
-  Q_EMIT CellEdited(movedTo ? *movedTo : row, column, text);
+  Q_EMIT CellEdited(*movedTo, column, text);
   return true;
 }
 

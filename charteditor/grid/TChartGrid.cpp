@@ -11,6 +11,8 @@
 #include <QStyleOptionHeader>
 #include <QStyledItemDelegate>
 
+#include <utility>
+
 // Line editors whose widget the grid keeps, so that the navigator can post
 // or cancel the edit in progress.
 class TChartGrid::Delegate : public QStyledItemDelegate {
@@ -52,7 +54,14 @@ TChartGrid::TChartGrid(QWidget* parent)
   });
   connect(model_, &ChartGridModel::CellEdited, this,
           [this](int row, int column, const QString& text) {
-            if (row != CurrentRow()) SetCurrent(row, column);
+            if (row != CurrentRow()) {
+              if (editor_) {
+                pendingRow_ = row;
+                pendingColumn_ = column;
+              } else {
+                SetCurrent(row, column);
+              }
+            }
             if (OnEditedCell) OnEditedCell(*this, column, row, text);
           });
   AfterRebuild();
@@ -149,6 +158,9 @@ bool TChartGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* eve
 void TChartGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
   QTableView::closeEditor(editor, hint);
   if (editor == editor_) editor_ = nullptr;
+  if (pendingRow_ >= 0) {
+    SetCurrent(std::exchange(pendingRow_, -1), std::exchange(pendingColumn_, -1));
+  }
   NotifyNavigator();
 }
 

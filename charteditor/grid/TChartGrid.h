@@ -6,14 +6,14 @@
 // Rows are point indexes and columns the model's data columns; the row
 // numbers are the vertical header.
 #include "charteditor/grid/ChartGridModel.h"
+#include "charteditor/grid/TChartGridNavigator.h"
 
+#include <QLineEdit>
 #include <QPointer>
 #include <QTableView>
 
 #include <functional>
 
-class QLineEdit;
-class TChartGridNavigator;
 class TChartSeries;
 class TCustomAxisPanel;
 
@@ -68,6 +68,9 @@ class TChartGrid : public QTableView {
   TChartGridNavigator* Navigator() const { return navigator_; }
   void SetNavigator(TChartGridNavigator* navigator);
 
+  // The line editor of the edit in progress, or null.
+  QLineEdit* Editor() const { return editor_; }
+
   // The text the edit began with, and whether that cell held no value.
   QString EditStartText() const { return editStartText_; }
   bool EditStartEmpty() const { return editStartEmpty_; }
@@ -99,4 +102,8 @@ class TChartGrid : public QTableView {
   QString editStartText_;
   bool editStartEmpty_ = false;
   bool vetoing_ = false;
+  // The row an edited point moved to, taken once its editor has closed (a
+  // move while it is open would commit its text again, into another row).
+  int pendingRow_ = -1;
+  int pendingColumn_ = -1;
 };
