@@ -45,12 +45,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 ClickButton(child<QAbstractButton>(w, "BZoomColor"));
                               },
                               {"Zoom.Brush.Style"}}),
-    [](const auto& info) {
-      std::string name = info.param.name;
-      for (char& c : name)
-        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-      return name;
-    });
+    RowName);
 
 TEST(GeneralPage, MarginsTogetherWithTheirOppositeStayBelowAHundred) {
   RecordingChartPrompts prompts;

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QScrollBar>
 
+#include <cctype>
 #include <functional>
 #include <string>
 
@@ -20,6 +21,14 @@ struct PageRow {
 
 inline void PrintTo(const PageRow& row, std::ostream* os) {
   *os << row.name;
+}
+
+// The row's name as a test name (letters and digits, '_' for the rest).
+inline std::string RowName(const ::testing::TestParamInfo<PageRow>& info) {
+  std::string name = info.param.name;
+  for (char& c : name)
+    if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+  return name;
 }
 
 // Builds the page with `make`, shows it, acts, and compares the walks.

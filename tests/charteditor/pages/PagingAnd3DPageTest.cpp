@@ -11,13 +11,6 @@
 
 namespace {
 
-std::string RowName(const ::testing::TestParamInfo<PageRow>& info) {
-  std::string name = info.param.name;
-  for (char& c : name)
-    if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-  return name;
-}
-
 class PagingPageRows : public ::testing::TestWithParam<PageRow> {};
 TEST_P(PagingPageRows, ChangeOnlyTheirProperty) {
   CheckPageRow<TFormPlotPage>(GetParam());
