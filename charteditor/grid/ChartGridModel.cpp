@@ -452,7 +452,9 @@ bool ChartGridModel::DeleteRow(int row) {
 bool ChartGridModel::ChoosePointColor(int row) {
   const std::vector<TChartSeries*> shown = ShownSeries();
   TChartSeries* s = shown.empty() ? nullptr : shown.front();
-  if (!s || IsSourcedSeries(*s) || row < 0 || row >= s->PointCount()) return false;
+  // A null point has no colour: one given would make it a point of value 0.
+  if (!s || IsSourcedSeries(*s) || row < 0 || row >= s->PointCount() || s->IsNull(row))
+    return false;
   const base::TColor old = s->GetValueColor(row);
   base::TColor color = old;
   if (!Prompts().ChooseColor(color) || color == old) return false;

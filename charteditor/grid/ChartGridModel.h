@@ -100,7 +100,8 @@ class ChartGridModel : public QAbstractTableModel, public TPlotEventListener {
   // Deletes the row's point of every shown series.
   bool DeleteRow(int row);
   // The colour of the row's point of the first series, through the colour
-  // prompt; only for a point that exists in a series the grid may change.
+  // prompt; only for a point that exists, is not null, and is in a series
+  // the grid may change.
   bool ChoosePointColor(int row);
 
  Q_SIGNALS:

@@ -167,6 +167,10 @@ TEST(ChartGridWritesPoints, ColourIsSetOnlyOnAPointThatExists) {
   ASSERT_TRUE(model.ChoosePointColor(1));
   EXPECT_EQ(first->GetValueColor(1), base::RGB(1, 2, 3));
   EXPECT_EQ(first->ColorCount(), 2);
+  // A null point stays null: a colour would make it a point of value 0.
+  first->SetPointColor(0, base::clNone);
+  EXPECT_FALSE(model.ChoosePointColor(0));
+  EXPECT_TRUE(first->IsNull(0));
 }
 
 TEST(ChartGridWritesPoints, ASourcedSeriesNeverChanges) {
