@@ -128,8 +128,14 @@ class GridRun {
       }
       case 2:
         model_.InsertPoints(column);
-        for (TChartSeries* s : all_)
-          if (s != sourced_) ++expect[at(s)];
+        for (TChartSeries* s : all_) {
+          if (s == sourced_) continue;
+          ++expect[at(s)];
+          // The new null lands at the end, after the points already there.
+          EXPECT_TRUE(s->PointCount() > 0 && s->IsNull(s->PointCount() - 1))
+              << s->Title().toStdString();
+          EXPECT_EQ(Lost(before[at(s)], Take(*s)), 0);
+        }
         break;
       case 3:
         for (TChartSeries* s : all_) {
