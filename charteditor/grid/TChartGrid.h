@@ -2,10 +2,13 @@
 // The chart grid: a table of the points of every series of a chart (or of
 // one series) where the user reads and corrects values, labels and point
 // colours, appends points (Insert, Down on the last row) and deletes them.
-// The table is a view over ChartGridModel, which writes into the series.
-// Rows are point indexes and columns the model's data columns; the row
-// numbers are the vertical header.
+// The table is a view over ChartGridModel, which writes into the series,
+// seen through a window of the rows that fit (GridRowWindow): the grid keeps
+// a screenful of rows whatever the number of points, and scrolls with its
+// own bar. Rows here are point indexes and columns the model's data
+// columns; the row numbers are the vertical header.
 #include "charteditor/grid/ChartGridModel.h"
+#include "charteditor/grid/GridRowWindow.h"
 #include "charteditor/grid/TChartGridNavigator.h"
 
 #include <QLineEdit>
@@ -14,6 +17,7 @@
 
 #include <functional>
 
+class QScrollBar;
 class TChartSeries;
 class TCustomAxisPanel;
 
@@ -48,10 +52,18 @@ class TChartGrid : public QTableView {
   void SetAllowEditing(bool value);
   bool Editing() const { return state() == QAbstractItemView::EditingState; }
 
-  int CurrentRow() const;
-  int CurrentColumn() const;
-  // Moves the cursor to `row` (clamped to the rows) in the current column.
-  void MoveToRow(int row);
+  // The cursor: a point row and a column, also while scrolled out of view.
+  int CurrentRow() const { return currentRow_; }
+  int CurrentColumn() const { return currentColumn_; }
+  // Moves the cursor (clamped to the table), scrolling it into view.
+  void SetCurrentCell(int row, int column);
+  // Moves the cursor to `row` in the current column.
+  void MoveToRow(int row) { SetCurrentCell(row, currentColumn_); }
+  // The first row shown, and the bar that scrolls the rows.
+  int TopRow() const { return window_->Offset(); }
+  QScrollBar* RowScrollBar() const { return rowBar_; }
+  // Where the cell shows in the viewport (empty when scrolled out of view).
+  QRect CellRect(int row, int column) const;
 
   // The navigator's actions.
   bool StartEditing();
@@ -86,22 +98,32 @@ class TChartGrid : public QTableView {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
 
  private:
   class Delegate;
   void AfterRebuild();
   void NotifyNavigator();
   bool IsColorColumn(int column) const;
-  void SetCurrent(int row, int column);
+  // Fits the window and the bar to the viewport and the rows.
+  void FitWindow();
+  void ScrollTo(int offset);
+  // Shows the cursor in the view when its row is in the window.
+  void SyncCurrent();
 
   ChartGridModel* model_;
+  GridRowWindow* window_;
+  QScrollBar* rowBar_;
   Delegate* delegate_;
   QPointer<TChartGridNavigator> navigator_;
   QPointer<QLineEdit> editor_;
   bool allowEditing_ = true;
   QString editStartText_;
   bool editStartEmpty_ = false;
-  bool vetoing_ = false;
+  bool syncing_ = false;
+  int currentRow_ = 0;
+  int currentColumn_ = 0;
   // The row an edited point moved to, taken once its editor has closed (a
   // move while it is open would commit its text again, into another row).
   int pendingRow_ = -1;
