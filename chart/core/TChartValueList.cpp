@@ -64,7 +64,9 @@ void TChartValueList::InsertChartValue(int index, double value) {
 
 void TChartValueList::SetValue(int index, double value) {
   CheckIndex(index);
-  values_[static_cast<std::size_t>(index)] = value;
+  double& v = values_[static_cast<std::size_t>(index)];
+  if (v == value || (std::isnan(v) && std::isnan(value))) return;
+  v = value;
   modified_ = true;
   if (owner_) owner_->ValueChanged(index);
 }

@@ -89,8 +89,8 @@ class TChartValueList : public TPlotPersistent {
     return AddOutOfOrder(value);
   }
   void InsertChartValue(int index, double value);  // 0 <= index <= Count()
-  // Replaces the value at `index` where it stands (the caller keeps the
-  // order); the owner hears of the change.
+  // Replaces the value at `index` in place (the order is not restored) and
+  // tells the owner; the same value (NaN for NaN) changes nothing.
   void SetValue(int index, double value);
   void Delete(int index);
   void ClearValues();

@@ -11,7 +11,7 @@ ChartPreviewHook& Slot() {
 
 }  // namespace
 
-const ChartPreviewHook& ChartPreview() {
+const ChartPreviewHook& InstalledChartPreview() {
   return Slot();
 }
 

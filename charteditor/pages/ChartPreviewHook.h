@@ -1,7 +1,7 @@
 #pragma once
-// How the General page opens the print preview without depending on it: a
-// slot that the preview's start-up registration fills. While it is empty
-// the page's preview button is disabled.
+// How the General page opens the print preview: a slot that the pages'
+// registration fills with the preview dialog (and tests with a fake). While
+// it is empty the page's preview button is disabled.
 #include <functional>
 
 class QWidget;
@@ -10,6 +10,6 @@ class TCustomChart;
 // Shows the preview of `chart`, modal over `parent`.
 using ChartPreviewHook = std::function<void(TCustomChart& chart, QWidget* parent)>;
 
-const ChartPreviewHook& ChartPreview();
+const ChartPreviewHook& InstalledChartPreview();
 // Installs `hook` and returns the previous one (tests put it back).
 ChartPreviewHook SetChartPreviewHook(ChartPreviewHook hook);

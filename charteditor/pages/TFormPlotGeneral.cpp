@@ -104,7 +104,7 @@ void TFormPlotGeneral::BuildControls() {
 
   // Each control writes its property at once (never while loading).
   connect(bPrint_, &QPushButton::clicked, this, [this] {
-    if (Chart() && ChartPreview()) ChartPreview()(*Chart(), this);
+    if (Chart() && InstalledChartPreview()) InstalledChartPreview()(*Chart(), this);
   });
   connect(cbClipPoints_, &QCheckBox::toggled, this, [this](bool on) {
     if (CanWrite()) Chart()->SetClipPoints(on);
@@ -150,7 +150,7 @@ void TFormPlotGeneral::Load() {
   TCustomChart* chart = Chart();
   if (!chart) return;
   const LoadingScope loading(*this);
-  bPrint_->setEnabled(static_cast<bool>(ChartPreview()));
+  bPrint_->setEnabled(static_cast<bool>(InstalledChartPreview()));
   chartpages::Load(cbClipPoints_, chart->ClipPoints());
   chartpages::Load(seTop_, chart->MarginTop());
   chartpages::Load(seLeft_, chart->MarginLeft());

@@ -7,7 +7,7 @@
 #include "chart/series/TAreaSeries.h"
 #include "chart/series/TLineSeries.h"
 #include "chart/series/TPointSeries.h"
-#include "tests/chart/model/FakeDrawingChart.h"
+#include "tests/chart/series/SeriesRender.h"
 #include "tests/support/Artifacts.h"
 
 #include <QPainter>
@@ -21,12 +21,12 @@
 
 namespace {
 
-// Axes 0..100 over the chart rectangle 12..388 across, 240..10 upwards.
+// Axes 0..100.
 int X(double v) {
-  return static_cast<int>(std::lrint(12 + v * 3.76));
+  return seriestest::X(v, 100);
 }
 int Y(double v) {
-  return static_cast<int>(std::lrint(240 - v * 2.3));
+  return seriestest::Y(v, 100);
 }
 
 class LinePixels : public testing::Test {
@@ -55,27 +55,9 @@ class LinePixels : public testing::Test {
   }
   // Every series painted as the chart paints them, back to front in 3D.
   QImage Render() {
-    QImage image(400, 300, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    {
-      QPainter painter(&image);
-      QPainterBackend backend(painter);
-      chart.Canvas().SetUseBuffer(false);
-      chart.host.Start(&backend);
-      chart.maxZOrder = -1;
-      for (auto& s : series) s->CalcZOrder();
-      for (auto& s : series)
-        s->SetDepthExtent(chart.host.is3D ? chart.maxZOrder - s->DepthSlot() : 0, 40);
-      chart.Canvas().ClipRectangle(chart.ChartRect());
-      for (auto& s : series) {
-        s->CalcFirstLastVisibleIndex();
-        s->DrawAllValues();
-      }
-      chart.Canvas().UnClipRectangle();
-      chart.Canvas().ShowImage();
-      chart.host.Start();
-    }
-    return image;
+    std::vector<TChartSeries*> list;
+    for (auto& s : series) list.push_back(s.get());
+    return seriestest::RenderSeries(chart, list);
   }
   static bool Near(QRgb a, QRgb b, int tolerance) {
     return std::abs(qRed(a) - qRed(b)) <= tolerance &&

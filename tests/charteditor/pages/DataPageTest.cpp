@@ -58,3 +58,41 @@ TEST(PageLifetimes, FreedPagesHearNothingFromTheirChart) {
 }
 
 }  // namespace
+
+#include "charteditor/common/ChartEditorScope.h"
+#include "charteditor/common/EditorPageRegistry.h"
+#include "charteditor/grid/TChartPageNavigator.h"
+#include "charteditor/pages/ChartPageRegistrations.h"
+#include "charteditor/pages/ChartPreviewHook.h"
+#include "charteditor/preview/TChartPreview.h"
+
+namespace {
+
+TEST(ChartPagesRegistration, FillsTheEditorsPagesThePreviewAndItsNavigator) {
+  const ChartPreviewHook previous = SetChartPreviewHook({});
+  {
+    ChartEditorScope editors({RegisterChartPages});
+    for (EditorPage page : {EditorPage::General, EditorPage::Paging, EditorPage::ThreeD,
+                            EditorPage::Data, EditorPage::Tools})
+      EXPECT_TRUE(EditorPages().Contains(page)) << static_cast<int>(page);
+    EXPECT_FALSE(EditorPages().Contains(EditorPage::Axis));
+    EXPECT_TRUE(static_cast<bool>(InstalledChartPreview()));
+    RecordingChartPrompts prompts;
+    EditedChart chart;
+    chart.Chart().SetMaxPointsPerPage(2);
+    QWidget sheet;
+    std::unique_ptr<QWidget> data(
+        EditorPages().Create(EditorPage::Data, {&chart.Chart(), nullptr, &sheet}));
+    EXPECT_NE(qobject_cast<ChartDataPage*>(data.get()), nullptr);
+    TChartPreview preview;
+    preview.SetTag(&chart.Chart());
+    preview.Refresh();
+    auto* navigator = qobject_cast<TChartPageNavigator*>(preview.Navigator());
+    ASSERT_NE(navigator, nullptr);
+    EXPECT_EQ(navigator->Chart(), &chart.Chart());
+  }
+  RemoveEditorFormRegistrar(RegisterChartPages);
+  SetChartPreviewHook(previous);
+}
+
+}  // namespace
