@@ -10,6 +10,7 @@
 #include "chart/series/TGanttSeries.h"
 #include "chart/series/THorizLineSeries.h"
 #include "chart/series/TLineSeries.h"
+#include "chart/series/TPieSeries.h"
 #include "chart/series/TPointSeries.h"
 
 void RegisterSeriesTypes(ChartClassRegistry& classes) {
@@ -22,6 +23,8 @@ void RegisterSeriesTypes(ChartClassRegistry& classes) {
   RegisterSeriesClass<TLineSeries>(classes, ChartMsg::GalleryLine, page, 2);
   RegisterSeriesClass<TAreaSeries>(classes, ChartMsg::GalleryArea, page, 2);
   RegisterSeriesClass<TPointSeries>(classes, ChartMsg::GalleryPoint, page, 2);
+  // Pie.
+  RegisterSeriesClass<TPieSeries>(classes, ChartMsg::GalleryPie, page, 1);
   RegisterSeriesClass<TFastLineSeries>(classes, ChartMsg::GalleryFastLine, page, 2);
   RegisterSeriesClass<THorizLineSeries>(classes, ChartMsg::GalleryHorizLine, page, 1);
   // Shapes, Gantt, arrows and bubbles close the standard page.
