@@ -2,6 +2,7 @@
 // navigator, the 3D enabling rules, and loading that never writes.
 #include "PageRows.h"
 #include "chart/model/TChartSeries.h"
+#include "chart/series/TPieSeries.h"
 #include "charteditor/grid/TChartPageNavigator.h"
 #include "charteditor/pages/TFormPlot3D.h"
 #include "charteditor/pages/TFormPlotPage.h"
@@ -116,6 +117,17 @@ TEST(ThreeDPage, EnablingFollowsView3DOrthogonalAndRotation) {
   ClickButton(child<QAbstractButton>(page, "CBOrthogonal"));
   EXPECT_FALSE(child<QWidget>(page, "SBRotation")->isEnabled());
   EXPECT_TRUE(TFormPlot3D::RotationAllowedFor(chart.Chart()));
+  // A pie first among the active series: its canvas cannot turn it.
+  TPieSeries pie;
+  chart.Chart().AddSeries(&pie);
+  chart.Chart().ExchangeSeries(0, 1);
+  EXPECT_FALSE(TFormPlot3D::RotationAllowedFor(chart.Chart()));
+  chart.Chart().View3DOptions()->SetOrthogonal(false);
+  page.hide();
+  page.show();  // each showing decides again
+  EXPECT_FALSE(child<QWidget>(page, "SBRotation")->isEnabled());
+  EXPECT_FALSE(child<QWidget>(page, "CBOrthogonal")->isEnabled());
+  chart.Chart().RemoveSeries(&pie);
 }
 
 TEST(ThreeDPage, OpeningAndClosingNeverWritesClampedValues) {
