@@ -8,6 +8,7 @@
 #include "charteditor/common/ChartEditorScope.h"
 #include "charteditor/export/MetafileWriters.h"
 #include "charteditor/exportdialog/ExportFormatsScope.h"
+#include "charteditor/pages/ChartPageRegistrations.h"
 #include "charteditor/series/SeriesGallery.h"
 #include "platform/SettingsStore.h"
 #include "platform/TApplication.h"
@@ -28,8 +29,8 @@ int main(int argc, char** argv) {
   // After the application object: the engine takes the desktop's font. The
   // model classes and series types are known by name from the start, as the
   // data extractor's chart and anything made by class name expect; the
-  // gallery serves the chart editor's Add and Change.
-  const ChartEditorScope chartEditors({RegisterSeriesGallery},
+  // gallery serves the chart editor's Add and Change, the pages its further sheets.
+  const ChartEditorScope chartEditors({RegisterSeriesGallery, RegisterChartPages},
                                       {RegisterModelClasses, RegisterSeriesTypes});
   // Charts export as metafiles and bitmaps.
   const MetafileWritersScope metafileWriters;
