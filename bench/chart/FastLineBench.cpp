@@ -56,7 +56,7 @@ struct Scene {
     series.DrawAllValues();
     chart.Canvas().UnClipRectangle();
   }
-  std::vector<QPoint> Reduced() {
+  std::vector<QPoint> Reduced(const FastLineYExtremes* extremes = nullptr) {
     series.CalcFirstLastVisibleIndex();
     const TChartAxis* h = series.GetHorizAxis();
     const TChartAxis* v = series.GetVertAxis();
@@ -67,6 +67,7 @@ struct Scene {
     in.last = series.LastValueIndex();
     in.xPos = [h](double value) { return h->CalcXPosValue(value); };
     in.yPos = [v](double value) { return v->CalcYPosValue(value); };
+    in.extremes = extremes;
     return ReduceFastLineColumns(in);
   }
   void DrawReduced(const std::vector<QPoint>& points) {
@@ -108,6 +109,14 @@ void BM_ReducedLineToChain(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ReducedLineToChain)->Unit(benchmark::kMillisecond);
+
+// The reduction alone, with the block extremes a repaint uses.
+void BM_ReduceColumns(benchmark::State& state) {
+  Scene s(1'000'000);
+  const FastLineYExtremes extremes(s.series.XValues()->Values(), s.series.YValues()->Values());
+  for (auto _ : state) benchmark::DoNotOptimize(s.Reduced(&extremes));
+}
+BENCHMARK(BM_ReduceColumns)->Unit(benchmark::kMillisecond);
 
 void BM_FastLineOverReducedPolyline(benchmark::State& state) {
   Scene s(1'000'000);

@@ -465,7 +465,22 @@ void QPainterBackend::polylineTo(std::span<const QPoint> points) {
     return;
   }
   for (std::vector<QLine>& lines : lineBatches_) lines.clear();
-  auto flush = [this] {
+  // Successive vertical segments in one column light one unbroken span:
+  // each lights the pixels from its upper end to just above its lower one,
+  // and each starts where the one before ended. So a run of them is drawn
+  // as one line over that span (a reduced fast line is mostly such runs).
+  struct Run {
+    bool open = false;
+    int x = 0, top = 0, bottom = 0;  // the pixels lit so far
+  } run;
+  constexpr std::size_t kDown = 3 * 1 + 2;  // the batch of lines going down
+  auto closeRun = [&] {
+    if (!run.open) return;
+    lineBatches_[kDown].emplace_back(QPoint(run.x, run.top), QPoint(run.x, run.bottom + 1));
+    run.open = false;
+  };
+  auto flush = [&] {
+    closeRun();
     for (std::vector<QLine>& lines : lineBatches_) {
       if (lines.empty()) continue;
       if (!lineReady_) prepareLines();
@@ -477,9 +492,22 @@ void QPainterBackend::polylineTo(std::span<const QPoint> points) {
   for (const QPoint& to : points) {
     const QPoint from = position_;
     if (lineReady_ && lineBox_.contains(from) && lineBox_.contains(to)) {
+      position_ = to;
+      if (from.x() == to.x() && from.y() != to.y()) {
+        const int top = std::min(from.y(), to.y());
+        const int bottom = std::max(from.y(), to.y()) - 1;
+        if (run.open && run.x == from.x()) {
+          run.top = std::min(run.top, top);
+          run.bottom = std::max(run.bottom, bottom);
+        } else {
+          closeRun();
+          run = Run{true, from.x(), top, bottom};
+        }
+        continue;
+      }
+      closeRun();
       const int direction = 3 * (sign(to.x() - from.x()) + 1) + sign(to.y() - from.y()) + 1;
       lineBatches_[static_cast<std::size_t>(direction)].emplace_back(from, to);
-      position_ = to;
       continue;
     }
     flush();

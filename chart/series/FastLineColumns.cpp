@@ -58,54 +58,77 @@ FastLineYExtremes::FastLineYExtremes(std::span<const double> x, std::span<const 
   const std::size_t n = std::min(x.size(), y.size());
   for (std::size_t i = 0; i < n; ++i)
     if (!std::isfinite(x[i]) || !std::isfinite(y[i]) || (i > 0 && x[i] < x[i - 1])) return;
-  // Each level from the one below (the points for the first).
-  std::span<const double> belowLo = y.first(n), belowHi = y.first(n);
-  for (Level& level : levels_) {
-    const std::size_t blocks = (belowLo.size() + kBlock - 1) / kBlock;
-    level.lo.resize(blocks);
-    level.hi.resize(blocks);
+  // The first level from the points, each further one from the one below,
+  // pairing its blocks, until one block covers everything.
+  if (n >= static_cast<std::size_t>(kBlock)) {
+    Level first;
+    const std::size_t blocks = n / kBlock;  // whole blocks only
+    first.lo.resize(blocks);
+    first.hi.resize(blocks);
     for (std::size_t b = 0; b < blocks; ++b) {
-      const std::size_t end = std::min(belowLo.size(), (b + 1) * kBlock);
-      double lo = belowLo[b * kBlock], hi = belowHi[b * kBlock];
-      for (std::size_t i = b * kBlock + 1; i < end; ++i) {
-        lo = std::min(lo, belowLo[i]);
-        hi = std::max(hi, belowHi[i]);
+      const double* v = y.data() + b * kBlock;
+      double lo = v[0], hi = v[0];
+      for (int k = 1; k < kBlock; ++k) {
+        lo = v[k] < lo ? v[k] : lo;
+        hi = v[k] > hi ? v[k] : hi;
       }
-      level.lo[b] = lo;
-      level.hi[b] = hi;
+      first.lo[b] = lo;
+      first.hi[b] = hi;
     }
-    belowLo = level.lo;
-    belowHi = level.hi;
+    levels_.push_back(std::move(first));
+    while (levels_.back().lo.size() >= 2) {
+      const Level& below = levels_.back();
+      Level next;
+      const std::size_t blocks = below.lo.size() / 2;
+      next.lo.resize(blocks);
+      next.hi.resize(blocks);
+      for (std::size_t b = 0; b < blocks; ++b) {
+        next.lo[b] = std::min(below.lo[2 * b], below.lo[2 * b + 1]);
+        next.hi[b] = std::max(below.hi[2 * b], below.hi[2 * b + 1]);
+      }
+      levels_.push_back(std::move(next));
+    }
   }
   usable_ = true;
 }
 
 void FastLineYExtremes::Range(int first, int last, double& lo, double& hi) const {
-  lo = hi = y_[static_cast<std::size_t>(first)];
+  const double* y = y_.data();
+  double l = y[first], h = y[first];
+  const auto single = [&](int i) {
+    l = y[i] < l ? y[i] : l;
+    h = y[i] > h ? y[i] : h;
+  };
+  // Shifts, not divisions: this runs per pixel column.
+  const auto block = [&](int k, int at) {
+    const Level& level = levels_[static_cast<std::size_t>(k)];
+    const auto b = static_cast<std::size_t>(at) >> (kShift + k);
+    l = std::min(l, level.lo[b]);
+    h = std::max(h, level.hi[b]);
+  };
+  const int levels = static_cast<int>(levels_.size());
   int i = first;
-  const auto take = [&](double l, double h) {
-    lo = std::min(lo, l);
-    hi = std::max(hi, h);
-  };
-  // Shifts and masks, not divisions: this runs per pixel column.
-  const auto takeBlock = [&](int k) {
-    const auto at = static_cast<std::size_t>(i) >> (kShift * (k + 1));
-    take(levels_[k].lo[at], levels_[k].hi[at]);
-    i += kBlock << (kShift * k);
-  };
-  // Single points up to a block, blocks of each level up to one of the
-  // next, the largest blocks, then back down.
-  for (; i <= last && (i & (kBlock - 1)) != 0; ++i) take(y_[i], y_[i]);
-  for (int k = 0; k < kLevels; ++k) {
-    const int size = kBlock << (kShift * k);
-    const int nextMask = (size << kShift) - 1;
-    while (i + size - 1 <= last && (k == kLevels - 1 || (i & nextMask) != 0)) takeBlock(k);
+  // Single points up to a block boundary; then up the levels, taking a
+  // block where the position is not aligned to the next level; then down.
+  for (; i <= last && (i & (kBlock - 1)) != 0; ++i) single(i);
+  int k = 0;
+  for (; k < levels; ++k) {
+    const int size = kBlock << k;
+    if (i + size - 1 > last) break;
+    if (k + 1 < levels && (i & ((size << 1) - 1)) == 0) continue;
+    block(k, i);
+    i += size;
   }
-  for (int k = kLevels - 1; k >= 0; --k) {
-    const int size = kBlock << (kShift * k);
-    while (i + size - 1 <= last) takeBlock(k);
+  for (k = std::min(k, levels - 1); k >= 0; --k) {
+    const int size = kBlock << k;
+    while (i + size - 1 <= last) {
+      block(k, i);
+      i += size;
+    }
   }
-  for (; i <= last; ++i) take(y_[i], y_[i]);
+  for (; i <= last; ++i) single(i);
+  lo = l;
+  hi = h;
 }
 
 std::vector<QPoint> ReduceFastLineColumns(const FastLineColumnInput& in) {

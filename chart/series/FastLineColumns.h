@@ -13,10 +13,11 @@
 #include <vector>
 
 // Lowest and highest Y over any index range in a few steps: per block of
-// 16, 256 and 4096 points their extremes (about a byte per point). Built
-// once per change of the points; answers nothing (Usable() false) when a
-// value is not finite or X is not ascending, since then neither the
-// extremes nor the columns are defined.
+// 16, 32, 64, ... points their extremes (about two bytes per point), so
+// that a range costs at most 15 single points at each end and a block or
+// two per level between. Built once per change of the points; answers
+// nothing (Usable() false) when a value is not finite or X is not
+// ascending, since then neither the extremes nor the columns are defined.
 class FastLineYExtremes {
  public:
   FastLineYExtremes() = default;
@@ -26,15 +27,14 @@ class FastLineYExtremes {
   void Range(int first, int last, double& lo, double& hi) const;
 
  private:
-  // Level k holds blocks of kBlock << (kShift * k) points.
+  // Level k holds blocks of kBlock << k points.
   static constexpr int kShift = 4;
   static constexpr int kBlock = 1 << kShift;
-  static constexpr int kLevels = 3;
   struct Level {
     std::vector<double> lo, hi;
   };
   std::span<const double> y_;
-  Level levels_[kLevels];
+  std::vector<Level> levels_;
   bool usable_ = false;
 };
 

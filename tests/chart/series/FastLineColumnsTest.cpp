@@ -6,11 +6,36 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 #include <vector>
 
 namespace {
+
+// Ranges of every length and alignment, over counts that leave partial
+// blocks at the end of every level.
+TEST(FastLineColumns, BlockExtremesOfARangeAreThoseOfItsPoints) {
+  std::mt19937 rng(11);
+  for (const int n : {1, 15, 16, 17, 1000, 65537}) {
+    SCOPED_TRACE(n);
+    std::uniform_real_distribution<double> value(-1e3, 1e3);
+    std::vector<double> x(static_cast<std::size_t>(n)), y(x.size());
+    for (std::size_t i = 0; i < x.size(); ++i) x[i] = static_cast<double>(i), y[i] = value(rng);
+    const FastLineYExtremes extremes(x, y);
+    ASSERT_TRUE(extremes.Usable());
+    std::uniform_int_distribution<int> at(0, n - 1);
+    for (int trial = 0; trial < 300; ++trial) {
+      int first = at(rng), last = at(rng);
+      if (first > last) std::swap(first, last);
+      double lo = 0, hi = 0;
+      extremes.Range(first, last, lo, hi);
+      const auto begin = y.begin() + first, end = y.begin() + last + 1;
+      ASSERT_EQ(lo, *std::min_element(begin, end)) << first << ".." << last;
+      ASSERT_EQ(hi, *std::max_element(begin, end)) << first << ".." << last;
+    }
+  }
+}
 
 TEST(FastLineColumns, BlockIndexGivesWhatTheWalkGives) {
   for (unsigned seed = 1; seed <= 40; ++seed) {
