@@ -204,6 +204,43 @@ TEST_F(BarBehaviour, MarksSitHalfABarRightAndAboveOrBelowTheBar) {
   EXPECT_EQ(down->BoxTopLeft.y(), y(-2) - down->BoxHeight + 1 + 20 + down->BoxHeight);
 }
 
+TEST_F(BarBehaviour, HorizontalMarksSitBesideTheBarEnd) {
+  FakeDrawingChart::Scale(chart.bottom, -10, 10);
+  auto& s = Add<THorizBarSeries>({{6, 2}, {-4, 6}});
+  s.Marks()->SetVisible(true);
+  s.Marks()->SetArrowLength(20);
+  Layout();
+  s.DrawMarks();
+  const int half = s.BarSize() / 2;
+  auto x = [](double v) { return static_cast<int>(std::lrint(12 + (v + 10) * 18.8)); };
+  const TSeriesMarkPosition* right = s.Marks()->Positions().GetPosition(0);
+  const TSeriesMarkPosition* left = s.Marks()->Positions().GetPosition(1);
+  ASSERT_TRUE(right && left);
+  const int top0 = s.CalcYPos(0), top1 = s.CalcYPos(1);
+  EXPECT_EQ(right->ArrowStart, QPoint(x(6), top0 + half));
+  EXPECT_EQ(right->ArrowEnd, QPoint(x(6) + 20, top0 + half));
+  EXPECT_EQ(right->BoxTopLeft.x(), x(6) + 20);
+  EXPECT_EQ(right->BoxTopLeft.y(), top0 - right->BoxHeight + 1 + half + right->BoxHeight / 2);
+  // Pointing left, the box ends the arrow's length left of the bar.
+  EXPECT_EQ(left->BoxTopLeft.x() + left->BoxWidth, x(-4) - 20);
+  EXPECT_EQ(left->ArrowStart, QPoint(x(-4), top1 + half));
+}
+
+TEST_F(BarBehaviour, TheLegendTakesTheBarBrushColourUnlessItFollowsTheSeries) {
+  auto& s = Add({{5, 4}});
+  s.SetSeriesColor(base::clRed);
+  auto symbol = [&] {
+    chart.host.backend.clearLines();
+    s.DrawLegend(-1, TRect{0, 0, 10, 10});
+    for (const QString& l : chart.host.backend.lines())
+      if (l.startsWith(QLatin1String("rectangle"))) return l;
+    return QString();
+  };
+  EXPECT_TRUE(symbol().contains(QLatin1String("brush[$0000FF bsSolid"))) << symbol().toStdString();
+  s.BarBrush()->SetColor(base::clLime);
+  EXPECT_TRUE(symbol().contains(QLatin1String("brush[$00FF00 bsSolid"))) << symbol().toStdString();
+}
+
 TEST_F(BarBehaviour, NeighbourMarksArePushedApart) {
   // Two equal bars side by side on neighbouring points: the wide marks of
   // the second would cover the first's, so it moves up by their overlap.
