@@ -141,6 +141,54 @@ TEST_F(BarBehaviour, ThinBarsFallBackToTheBrushColour) {
   EXPECT_TRUE(lines[1].contains(QLatin1String("brush[$0000FF bsSolid"))) << lines[1].toStdString();
 }
 
+TEST_F(BarBehaviour, MarginsMakeRoomForBarsAndTheirMarks) {
+  auto& a = Add({{1, 2}, {2, 3}}, TCustomBarSeries::mbSide);
+  Add({{1, 1}, {2, 1}}, TCustomBarSeries::mbSide);
+  a.Marks()->SetVisible(true);
+  a.Marks()->SetArrowLength(20);
+  Layout();
+  // Two side bars of 376 / 3 * 0.7 / 2 = 43.75 -> 44 each: room for both
+  // at each end, half of it without side margins.
+  int left = 0, right = 0;
+  a.CalcHorizMargins(left, right);
+  EXPECT_EQ(a.BarSize(), 44);
+  EXPECT_EQ(left, 88);
+  EXPECT_EQ(right, 88);
+  a.SetSideMargins(false);
+  Layout();
+  a.CalcHorizMargins(left, right);
+  EXPECT_EQ(left, a.BarSize());
+  // The marks' room: font height, arrow, frame, one pixel; above positive
+  // bars only, below too once a value lies under the origin.
+  chart.Canvas().AssignFont(*a.Marks()->Font());
+  const int frame = a.Marks()->Frame()->Visible() ? 2 * a.Marks()->Frame()->Width() : 0;
+  const int room = chart.Canvas().TextHeight(QStringLiteral("W")) + 20 + frame + 1;
+  int top = 0, bottom = 0;
+  a.CalcVertMargins(top, bottom);
+  EXPECT_EQ(top, room);
+  EXPECT_EQ(bottom, 0);
+  a.AddPointXY(3, -1);
+  a.CalcVertMargins(top, bottom);
+  EXPECT_EQ(bottom, room);
+  chart.left.SetInverted(true);
+  a.Delete(0);
+  a.Delete(0);
+  a.CalcVertMargins(top, bottom);
+  EXPECT_EQ(top, room) << "inverted: the negative side is the top";
+  EXPECT_EQ(bottom, 0);
+}
+
+TEST_F(BarBehaviour, NullPointsDrawNoBar) {
+  auto& s = Add({{1, 2}});
+  s.AddNullXY(5, 5);
+  s.AddPointXY(9, 4);
+  const QStringList lines = Paint(s);
+  ASSERT_EQ(lines.size(), 2);
+  EXPECT_TRUE(lines[0].startsWith(QStringLiteral("rectangle %1,").arg(s.CalcXPos(0))));
+  EXPECT_TRUE(lines[1].startsWith(QStringLiteral("rectangle %1,").arg(s.CalcXPos(2))));
+  EXPECT_EQ(s.Clicked(s.CalcXPos(1) + 2, Y(1)), -1);
+}
+
 TEST_F(BarBehaviour, BarSizeNeverGoesNegativeNorDividesByZero) {
   auto& s = Add({{1, 1}, {2, 2}});
   s.SetBarWidthPercent(-50);
