@@ -3,14 +3,12 @@
 // from its start colour at the foot to the bar colour at the top (or part way, when relative), and
 // every style in 3D kept as artefacts. Axes 0..100 over the chart rectangle
 // 12..388 across and 240..10 upwards.
-#include "chart/canvas/QPainterBackend.h"
 #include "chart/core/ChartEngine.h"
 #include "chart/series/TBarSeries.h"
 #include "chart/series/THorizBarSeries.h"
 #include "tests/chart/model/FakeDrawingChart.h"
+#include "tests/chart/series/SeriesRaster.h"
 #include "tests/support/Artifacts.h"
-
-#include <QPainter>
 
 #include <gtest/gtest.h>
 
@@ -52,33 +50,7 @@ class BarPixels : public testing::Test {
     series.push_back(std::move(s));
     return static_cast<S&>(*series.back());
   }
-  QImage Render() {
-    QImage image(400, 300, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    QPainterBackend backend(painter);
-    chart.Canvas().SetUseBuffer(false);
-    chart.host.Start(&backend);
-    chart.maxZOrder = -1;
-    for (auto& s : series) {
-      s->DoBeforeDrawChart();
-      int a = 0, b = 0;
-      s->CalcHorizMargins(a, b);
-      s->CalcVertMargins(a, b);
-      s->CalcZOrder();
-    }
-    for (auto& s : series)
-      s->SetDepthExtent(chart.host.is3D ? chart.maxZOrder - s->DepthSlot() : 0, 40);
-    chart.Canvas().ClipRectangle(chart.ChartRect());
-    for (auto& s : series) {
-      s->CalcFirstLastVisibleIndex();
-      s->DrawAllValues();
-    }
-    chart.Canvas().UnClipRectangle();
-    chart.Canvas().ShowImage();
-    chart.host.Start();
-    return image;
-  }
+  QImage Render() { return RenderSeries(chart, series); }
 };
 
 TEST_F(BarPixels, ABarFillsItsRectangleAndNoMore) {

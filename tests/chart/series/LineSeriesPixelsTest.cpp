@@ -2,15 +2,13 @@
 // line and not above it, a round marker's centre, a half-transparent fill
 // over white, and 3D pictures kept as artefacts (a ribbon with darkened
 // slopes, stacked areas).
-#include "chart/canvas/QPainterBackend.h"
 #include "chart/core/ChartEngine.h"
 #include "chart/series/TAreaSeries.h"
 #include "chart/series/TLineSeries.h"
 #include "chart/series/TPointSeries.h"
 #include "tests/chart/model/FakeDrawingChart.h"
+#include "tests/chart/series/SeriesRaster.h"
 #include "tests/support/Artifacts.h"
-
-#include <QPainter>
 
 #include <gtest/gtest.h>
 
@@ -53,30 +51,7 @@ class LinePixels : public testing::Test {
     chart.host.width3D = 40;
     chart.host.view.SetOrthogonal(true);
   }
-  // Every series painted as the chart paints them, back to front in 3D.
-  QImage Render() {
-    QImage image(400, 300, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    {
-      QPainter painter(&image);
-      QPainterBackend backend(painter);
-      chart.Canvas().SetUseBuffer(false);
-      chart.host.Start(&backend);
-      chart.maxZOrder = -1;
-      for (auto& s : series) s->CalcZOrder();
-      for (auto& s : series)
-        s->SetDepthExtent(chart.host.is3D ? chart.maxZOrder - s->DepthSlot() : 0, 40);
-      chart.Canvas().ClipRectangle(chart.ChartRect());
-      for (auto& s : series) {
-        s->CalcFirstLastVisibleIndex();
-        s->DrawAllValues();
-      }
-      chart.Canvas().UnClipRectangle();
-      chart.Canvas().ShowImage();
-      chart.host.Start();
-    }
-    return image;
-  }
+  QImage Render() { return RenderSeries(chart, series); }
   static bool Near(QRgb a, QRgb b, int tolerance) {
     return std::abs(qRed(a) - qRed(b)) <= tolerance &&
            std::abs(qGreen(a) - qGreen(b)) <= tolerance &&
