@@ -174,6 +174,8 @@ TEST_F(ChartFileRoundTrip, BarSettingsComeBack) {
   lying->SetYOrigin(-2.5);
   lying->SetUseYOrigin(false);
   lying->SetCustomBarHeight(9);
+  lying->Gradient()->SetDirection(gdTopBottom);
+  low->Marks()->SetVisible(false);
   for (TChartSeries* s : {static_cast<TChartSeries*>(low), static_cast<TChartSeries*>(high),
                           static_cast<TChartSeries*>(lying)}) {
     s->SetSampleRandom([](int n) { return n / 2; });
@@ -189,6 +191,10 @@ TEST_F(ChartFileRoundTrip, BarSettingsComeBack) {
   EXPECT_FALSE(back->SideMargins());
   EXPECT_EQ(back->StackGroup(), 2);
   EXPECT_TRUE(back->Gradient()->Relative());
+  const auto* lyingBack = qobject_cast<const THorizBarSeries*>(loaded->GetSeries(2));
+  ASSERT_TRUE(lyingBack);
+  EXPECT_EQ(lyingBack->Gradient()->Direction(), gdTopBottom);
+  EXPECT_FALSE(loaded->GetSeries(0)->Marks()->Visible());
 }
 
 TEST_F(ChartFileRoundTrip, RootIsStoredWithoutItsNameAndKeepsIt) {
