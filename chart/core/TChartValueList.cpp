@@ -62,6 +62,15 @@ void TChartValueList::InsertChartValue(int index, double value) {
   modified_ = true;
 }
 
+void TChartValueList::SetValue(int index, double value) {
+  CheckIndex(index);
+  double& v = values_[static_cast<std::size_t>(index)];
+  if (v == value || (std::isnan(v) && std::isnan(value))) return;
+  v = value;
+  modified_ = true;
+  if (owner_) owner_->ValueChanged(index);
+}
+
 void TChartValueList::Delete(int index) {
   CheckIndex(index);
   values_.erase(values_.begin() + index);

@@ -89,6 +89,9 @@ class TChartValueList : public TPlotPersistent {
     return AddOutOfOrder(value);
   }
   void InsertChartValue(int index, double value);  // 0 <= index <= Count()
+  // Replaces the value at `index` in place (the order is not restored) and
+  // tells the owner; the same value (NaN for NaN) changes nothing.
+  void SetValue(int index, double value);
   void Delete(int index);
   void ClearValues();
   void FillSequence();  // value i := i

@@ -55,24 +55,7 @@ void RelinkDependant(TChartSeries& dependant, TChartSeries& old, TChartSeries& r
       relinked.push_back(s);
     }
   }
-  TCustomAxisPanel* chart = AxisPanelOf(dependant);
-  if (!chart) {
-    // Without a chart a series takes no source; it only lets go.
-    dependant.SetDataSource(nullptr);
-    return;
-  }
-  // While the chart reads, a new source joins the others instead of
-  // replacing them, and nothing refills until the list is complete.
-  chart->BeginReading();
-  try {
-    dependant.SetDataSource(nullptr);
-    for (QObject* s : relinked) dependant.SetDataSource(s);
-  } catch (...) {
-    chart->EndReading();
-    throw;
-  }
-  chart->EndReading();
-  chart->CheckDatasource(dependant);
+  SetSeriesSources(dependant, relinked);
 }
 
 }  // namespace
@@ -177,4 +160,25 @@ void PaintSeriesIcon(TChartSeries& series, DrawingBackend& target, const TRect& 
   }
   // The borrowed chart goes: the series must not point at it.
   if (borrowed) series.SetParentChart(nullptr);
+}
+
+void SetSeriesSources(TChartSeries& series, const std::vector<QObject*>& sources) {
+  TCustomAxisPanel* chart = AxisPanelOf(series);
+  if (!chart || sources.empty()) {
+    // Without a chart a series takes no source; it only lets go.
+    series.SetDataSource(nullptr);
+    return;
+  }
+  // While the chart reads, a new source joins the others instead of
+  // replacing them, and nothing refills until the list is complete.
+  chart->BeginReading();
+  try {
+    series.SetDataSource(nullptr);
+    for (QObject* s : sources) series.SetDataSource(s);
+  } catch (...) {
+    chart->EndReading();
+    throw;
+  }
+  chart->EndReading();
+  chart->CheckDatasource(series);
 }

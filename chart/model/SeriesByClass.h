@@ -6,6 +6,8 @@
 
 #include <QMetaObject>
 
+#include <vector>
+
 class DrawingBackend;
 class QObject;
 class TChartSeries;
@@ -34,6 +36,10 @@ void ChangeSeriesClass(TChartSeries*& series, const QMetaObject& newClass);
 // the chart and name of `old`, which is freed; `old` then points to the
 // replacement. The chart's listeners hear seChanged.
 void ReplaceSeries(TChartSeries*& old, TChartSeries* replacement);
+// `series` takes exactly `sources`, in order, through the checks of
+// SetDataSource (a refused one raises), and fills once at the end. Without
+// a chart, or with no sources, it lets go of every source.
+void SetSeriesSources(TChartSeries& series, const std::vector<QObject*>& sources);
 // The series' legend symbol for the whole series into `r` of `target`, on
 // a brush of the legend's colour. A series without a chart borrows one for
 // the moment and comes back unchanged.

@@ -98,23 +98,18 @@ void TChartSeries::SetMarks(TSeriesMarks* value) {
   if (value && value != marks_) marks_->Assign(*value);
 }
 
-namespace {
-
-// A stored list brings its settings and its name, never its values.
-void AssignList(TChartValueList& to, const TChartValueList* from) {
+void TChartSeries::AssignValueList(TChartValueList& to, const TChartValueList* from) {
   if (!from || from == &to) return;
   to.Assign(*from);
   to.SetName(from->Name());
 }
 
-}  // namespace
-
 void TChartSeries::SetXValues(TChartValueList* value) {
-  AssignList(*xValues_, value);
+  AssignValueList(*xValues_, value);
 }
 
 void TChartSeries::SetYValues(TChartValueList* value) {
-  AssignList(*yValues_, value);
+  AssignValueList(*yValues_, value);
 }
 
 void TChartSeries::SetMandatoryLists() {

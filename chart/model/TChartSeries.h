@@ -424,6 +424,9 @@ class TChartSeries : public TCustomChartSeries,
  protected:
   // Horizontal series: X becomes the mandatory list.
   void SetMandatoryLists();
+  // The setter of a published value list: a stored list brings its
+  // settings and its name, never its values (null changes nothing).
+  static void AssignValueList(TChartValueList& to, const TChartValueList* from);
   virtual void ClearLists();
   virtual void NotifyNewValue(int valueIndex);
   // Adds the point of `source` at `valueIndex` (values, colour, label).
@@ -431,6 +434,12 @@ class TChartSeries : public TCustomChartSeries,
   [[noreturn]] void RaiseIndex(int index) const;
   // A random integer in [0, n) from the sample generator.
   int SampleRandomInt(int n) const;
+  // Where `count` sample points go: the ranges the chart's axes show now,
+  // widened when empty, else 0..count-1 (from today for dates) by 0..1000.
+  struct SampleRange {
+    double minX, maxX, minY, maxY;
+  };
+  SampleRange SampleBounds(int count) const;
   void CheckIndex(int index) const {
     if (index < 0 || index >= PointCount()) RaiseIndex(index);
   }

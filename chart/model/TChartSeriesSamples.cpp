@@ -102,8 +102,7 @@ void WidenEmptyRange(double& lo, double& hi, double zeroWidth) {
 
 }  // namespace
 
-void TChartSeries::AddSampleValues(int count) {
-  if (count < 1) return;
+TChartSeries::SampleRange TChartSeries::SampleBounds(int count) const {
   double minX = 0, maxX = count - 1, minY = 0, maxY = 1000;
   bool fromAxes = false;
   if (SeriesDrawingChart* chart = Drawing()) {
@@ -135,6 +134,12 @@ void TChartSeries::AddSampleValues(int count) {
     minX = base::Today();
     maxX = minX + count - 1;
   }
+  return {minX, maxX, minY, maxY};
+}
+
+void TChartSeries::AddSampleValues(int count) {
+  if (count < 1) return;
+  const auto [minX, maxX, minY, maxY] = SampleBounds(count);
   // One point has no step to take (the walk would divide by zero).
   const double stepX = count > 1 ? (maxX - minX) / (count - 1) : 0;
   const double rangeY = std::clamp(maxY - minY, -2147483647.0, 2147483647.0);

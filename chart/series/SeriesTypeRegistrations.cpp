@@ -3,8 +3,12 @@
 #include "chart/model/TPlotSeriesTypes.h"
 #include "chart/series/FunctionRegistrations.h"
 #include "chart/series/TAreaSeries.h"
+#include "chart/series/TArrowSeries.h"
 #include "chart/series/TBarSeries.h"
+#include "chart/series/TBubbleSeries.h"
+#include "chart/series/TChartShape.h"
 #include "chart/series/TFastLineSeries.h"
+#include "chart/series/TGanttSeries.h"
 #include "chart/series/THorizBarSeries.h"
 #include "chart/series/THorizLineSeries.h"
 #include "chart/series/TLineSeries.h"
@@ -24,6 +28,11 @@ void RegisterSeriesTypes(ChartClassRegistry& classes) {
   RegisterSeriesClass<TPointSeries>(classes, ChartMsg::GalleryPoint, page, 2);
   RegisterSeriesClass<TFastLineSeries>(classes, ChartMsg::GalleryFastLine, page, 2);
   RegisterSeriesClass<THorizLineSeries>(classes, ChartMsg::GalleryHorizLine, page, 1);
+  // Shapes, Gantt, arrows and bubbles close the standard page.
+  RegisterSeriesClass<TChartShape>(classes, ChartMsg::GalleryShape, page, 2);
+  RegisterSeriesClass<TGanttSeries>(classes, ChartMsg::GalleryGantt, page, 1);
+  RegisterSeriesClass<TArrowSeries>(classes, ChartMsg::GalleryArrow, page, 2);
+  RegisterSeriesClass<TBubbleSeries>(classes, ChartMsg::GalleryBubble, page, 1);
   // The functions come after every series type.
   RegisterFunctionTypes(classes);
 }

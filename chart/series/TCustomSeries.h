@@ -129,6 +129,8 @@ class TCustomSeries : public TCustomLineSeries {
  protected:
   void DrawLegendSymbolRect(const TRect& r, base::TColor backColor) override;
   void DrawMark(int valueIndex, const QString& text, TSeriesMarkPosition& position) override;
+  // The colour of the legend item being drawn.
+  base::TColor LegendColor() const { return legendColor_; }
 
  private:
   struct Segment {

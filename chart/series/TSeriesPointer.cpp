@@ -167,14 +167,14 @@ void TSeriesPointer::Draw(int x, int y, base::TColor color, TSeriesPointerStyle 
 }
 
 void TSeriesPointer::DrawLegendShape(TCanvas3D& canvas, const TRect& r, base::TColor color,
-                                     bool small) const {
+                                     bool small, int horizSize, int vertSize) const {
   PrepareCanvas(canvas, color);
   const int width = r.Right - r.Left;
   const int height = r.Bottom - r.Top;
   const int w = small ? width / 3 : width / 2 + 1;
   const int hgt = small ? height / 3 : height / 2 + 1;
-  DrawShape(canvas, false, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2, std::min(horizSize_, w),
-            std::min(vertSize_, hgt), color, style_);
+  DrawShape(canvas, false, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2, std::min(horizSize, w),
+            std::min(vertSize, hgt), color, style_);
 }
 
 void TSeriesPointer::CalcHorizMargins(int& left, int& right) const {

@@ -76,7 +76,12 @@ class TSeriesPointer : public TPlotCustomShapeBrushPen {
   // The marker at (x, y) with the published sizes, on the series' chart.
   void Draw(int x, int y, base::TColor color, TSeriesPointerStyle style) const;
   // The legend's marker in `r`, smaller when `small` (a line crosses it).
-  void DrawLegendShape(TCanvas3D& canvas, const TRect& r, base::TColor color, bool small) const;
+  void DrawLegendShape(TCanvas3D& canvas, const TRect& r, base::TColor color, bool small) const {
+    DrawLegendShape(canvas, r, color, small, horizSize_, vertSize_);
+  }
+  // The same with the half sizes given, never exceeding the rectangle.
+  void DrawLegendShape(TCanvas3D& canvas, const TRect& r, base::TColor color, bool small,
+                       int horizSize, int vertSize) const;
   // Room for the marker at the chart's edges.
   void CalcHorizMargins(int& left, int& right) const;
   void CalcVertMargins(int& top, int& bottom) const;

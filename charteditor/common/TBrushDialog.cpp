@@ -177,7 +177,14 @@ void TBrushDialog::EntryChanged(int row) {
     brush->SetStyle(static_cast<TBrushStyle>(row));
     if (PatternEntryOf(*brush) >= 0) brush->Image()->Clear();
   } else {
-    brush->Image()->SetImage(patternOf(row));
+    // The pattern picture is what draws, but a clear style would leave the
+    // brush counted as empty (shadows, wall shading) and its colour locked:
+    // a pattern is solid. One change, so the chart hears of it once.
+    TChartBrush next;
+    CopyPublished(*brush, next);
+    next.SetStyle(Graphics::bsSolid);
+    next.Image()->SetImage(patternOf(row));
+    brush->Assign(next);
   }
   colorButton_->setEnabled(brush->Style() != Graphics::bsClear);
   ShowPicture();

@@ -1,9 +1,9 @@
 #pragma once
 // The pattern dialog ("Pattern Color Editor"): the brush's eight standard
 // styles, twelve small pattern bitmaps, its colour and a picture of the
-// user's own. A pattern bitmap is the brush's picture, so a standard style
-// chosen afterwards takes the pattern away again; a picture the user
-// loaded stays until "Clear". Every ending but OK puts the brush back.
+// user's own. A pattern bitmap is the brush's picture on a solid style,
+// so a standard style chosen afterwards takes the pattern away again; a
+// picture the user loaded stays until "Clear". Every ending but OK puts the brush back.
 #include "charteditor/common/TEditorForm.h"
 
 #include <memory>

@@ -7,7 +7,7 @@
 #include "chart/series/TBarSeries.h"
 #include "chart/series/THorizBarSeries.h"
 #include "tests/chart/model/FakeDrawingChart.h"
-#include "tests/chart/series/SeriesRaster.h"
+#include "tests/chart/series/SeriesRender.h"
 #include "tests/support/Artifacts.h"
 
 #include <gtest/gtest.h>
@@ -50,7 +50,18 @@ class BarPixels : public testing::Test {
     series.push_back(std::move(s));
     return static_cast<S&>(*series.back());
   }
-  QImage Render() { return RenderSeries(chart, series); }
+  // The bars' pre-pass and margins size them, then the shared paint.
+  QImage Render() {
+    std::vector<TChartSeries*> list;
+    for (auto& s : series) {
+      s->DoBeforeDrawChart();
+      int a = 0, b = 0;
+      s->CalcHorizMargins(a, b);
+      s->CalcVertMargins(a, b);
+      list.push_back(s.get());
+    }
+    return seriestest::RenderSeries(chart, list);
+  }
 };
 
 TEST_F(BarPixels, ABarFillsItsRectangleAndNoMore) {

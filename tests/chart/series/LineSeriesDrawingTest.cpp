@@ -9,7 +9,7 @@
 #include "chart/series/THorizLineSeries.h"
 #include "chart/series/TLineSeries.h"
 #include "chart/series/TPointSeries.h"
-#include "tests/chart/model/FakeDrawingChart.h"
+#include "tests/chart/series/SeriesRender.h"
 
 #include <gtest/gtest.h>
 
@@ -21,15 +21,9 @@
 
 namespace {
 
-int X(double v) {
-  return static_cast<int>(std::lrint(12 + v * 37.6));
-}
-int Y(double v) {
-  return static_cast<int>(std::lrint(240 - v * 23.0));
-}
-QString P(int x, int y) {
-  return QStringLiteral("%1,%2").arg(x).arg(y);
-}
+using seriestest::P;
+using seriestest::X;
+using seriestest::Y;
 QString At(double x, double y) {
   return P(X(x), Y(y));
 }

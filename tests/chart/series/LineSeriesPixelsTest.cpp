@@ -2,13 +2,15 @@
 // line and not above it, a round marker's centre, a half-transparent fill
 // over white, and 3D pictures kept as artefacts (a ribbon with darkened
 // slopes, stacked areas).
+#include "chart/canvas/QPainterBackend.h"
 #include "chart/core/ChartEngine.h"
 #include "chart/series/TAreaSeries.h"
 #include "chart/series/TLineSeries.h"
 #include "chart/series/TPointSeries.h"
-#include "tests/chart/model/FakeDrawingChart.h"
-#include "tests/chart/series/SeriesRaster.h"
+#include "tests/chart/series/SeriesRender.h"
 #include "tests/support/Artifacts.h"
+
+#include <QPainter>
 
 #include <gtest/gtest.h>
 
@@ -19,12 +21,12 @@
 
 namespace {
 
-// Axes 0..100 over the chart rectangle 12..388 across, 240..10 upwards.
+// Axes 0..100.
 int X(double v) {
-  return static_cast<int>(std::lrint(12 + v * 3.76));
+  return seriestest::X(v, 100);
 }
 int Y(double v) {
-  return static_cast<int>(std::lrint(240 - v * 2.3));
+  return seriestest::Y(v, 100);
 }
 
 class LinePixels : public testing::Test {
@@ -51,7 +53,12 @@ class LinePixels : public testing::Test {
     chart.host.width3D = 40;
     chart.host.view.SetOrthogonal(true);
   }
-  QImage Render() { return RenderSeries(chart, series); }
+  // Every series painted as the chart paints them, back to front in 3D.
+  QImage Render() {
+    std::vector<TChartSeries*> list;
+    for (auto& s : series) list.push_back(s.get());
+    return seriestest::RenderSeries(chart, list);
+  }
   static bool Near(QRgb a, QRgb b, int tolerance) {
     return std::abs(qRed(a) - qRed(b)) <= tolerance &&
            std::abs(qGreen(a) - qGreen(b)) <= tolerance &&

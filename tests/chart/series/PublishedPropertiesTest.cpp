@@ -6,10 +6,14 @@
 #include "chart/core/PublishedProperties.h"
 #include "chart/series/TAddPlotFunction.h"
 #include "chart/series/TAreaSeries.h"
+#include "chart/series/TArrowSeries.h"
 #include "chart/series/TAveragePlotFunction.h"
 #include "chart/series/TBarSeries.h"
+#include "chart/series/TBubbleSeries.h"
+#include "chart/series/TChartShape.h"
 #include "chart/series/TExtremePlotFunction.h"
 #include "chart/series/TFastLineSeries.h"
+#include "chart/series/TGanttSeries.h"
 #include "chart/series/THorizBarSeries.h"
 #include "chart/series/THorizLineSeries.h"
 #include "chart/series/TLineSeries.h"
@@ -64,6 +68,22 @@ const std::vector<PublishedClassRow> kSeriesClasses = {
     SeriesRow<TBarSeries>("TBarSeries", {"BarBrush", "BarPen"}),
     SeriesRow<THorizBarSeries>("THorizBarSeries", {"BarBrush", "BarPen"}),
     RowSetHandler<TBarSeriesGradient>("TBarSeriesGradient"),
+    // Shapes: the series colour is the brush's. Gantt, arrow and bubble
+    // series publish the X list, pen and marker sizes once more under their
+    // own names (stored once); their date lists and the settings each type
+    // gives its marker and marks differ from the general defaults.
+    SeriesRow<TChartShape>("TChartShape", {"SeriesColor", "Brush.Color"}),
+    SeriesRow<TGanttSeries>("TGanttSeries",
+                            {"LinePen", "Marks.ArrowLength", "StartValues", "ConnectingPen",
+                             "XValues.DateTime", "StartValues.DateTime", "EndValues.DateTime"}),
+    SeriesRow<TArrowSeries>(
+        "TArrowSeries",
+        {"LinePen", "Marks.ArrowLength", "StartXValues", "StartYValues", "ArrowWidth",
+         "ArrowHeight", "XValues.DateTime", "StartXValues.DateTime", "EndXValues.DateTime",
+         "Pointer.InflateMargins", "Marks.Transparent", "Marks.Frame.Visible"}),
+    SeriesRow<TBubbleSeries>(
+        "TBubbleSeries", {"LinePen", "Marks.ArrowLength", "Pointer.InflateMargins", "Pointer.Style",
+                          "Marks.Transparent", "Marks.Frame.Visible"}),
     RowSetHandler<TAddPlotFunction>("TAddPlotFunction"),
     RowSetHandler<TSubtractPlotFunction>("TSubtractPlotFunction"),
     RowSetHandler<TMultiplyPlotFunction>("TMultiplyPlotFunction"),

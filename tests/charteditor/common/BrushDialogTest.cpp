@@ -46,6 +46,13 @@ std::vector<BrushRow> brushRows() {
                                                      : "Series0.Brush.Image.Data"};
     rows.push_back(row);
   }
+  // A pattern chosen on a clear brush also makes it solid, in one change.
+  BrushRow fromNone;
+  fromNone.name = "PatternFromNone";
+  fromNone.prepare = [](EditedChart& c) { c.Brush()->SetStyle(bsClear); };
+  fromNone.act = [](TBrushDialog& d, auto&) { choose(d, 16); };
+  fromNone.paths = {"Series0.Brush.Image.Data", "Series0.Brush.Style"};
+  rows.push_back(fromNone);
   return rows;
 }
 
@@ -144,6 +151,19 @@ TEST(BrushPatterns, AStandardStyleTakesThePatternAwayAndShowingFindsIt) {
   choose(again, 0);
   EXPECT_TRUE(chart.Brush()->Image()->Empty());
   EXPECT_EQ(chart.Brush()->Style(), bsSolid);
+}
+
+TEST(BrushPatterns, APatternOnAClearBrushCanBeColoured) {
+  ChartEditorScope editors;
+  EditedChart chart;
+  chart.Brush()->SetStyle(bsClear);
+  TBrushDialog dialog;
+  dialog.EditBrush(chart.Brush());
+  EXPECT_FALSE(child<QPushButton>(dialog, "BColor")->isEnabled());
+  choose(dialog, 16);
+  EXPECT_EQ(chart.Brush()->Style(), bsSolid);
+  EXPECT_EQ(TBrushDialog::PatternEntryOf(*chart.Brush()), 16);
+  EXPECT_TRUE(child<QPushButton>(dialog, "BColor")->isEnabled());
 }
 
 TEST(BrushPictures, AFileLoadsStaysUnderStylesAndClears) {

@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -116,14 +117,16 @@ TEST_F(ChartFileRoundTrip, EveryRegisteredClassComesBack) {
     s->SetSeriesColor(0x00336699 + 0x10 * static_cast<int>(covered.size()));
     s->SetSampleRandom([](int n) { return n / 3; });
     s->FillSampleValues(12);
-    s->SetXLabel(11, QStringLiteral("last \u00b0C"));  // beyond any first-points scan
-    s->SetPointColor(3, 0x00123456);
+    // A shape keeps its two points.
+    const int last = s->PointCount() - 1;
+    s->SetXLabel(last, QStringLiteral("last \u00b0C"));  // beyond any first-points scan
+    s->SetPointColor(std::min(3, last), 0x00123456);
     TSeriesMarkPosition pos;
     pos.BoxTopLeft = QPoint(10, 20);
     pos.BoxWidth = 30;
     pos.BoxHeight = 12;
-    s->Marks()->Positions().Automatic(2, pos);
-    s->Marks()->Positions().GetPosition(2)->MovedByHand = true;
+    s->Marks()->Positions().Automatic(std::min(2, last), pos);
+    s->Marks()->Positions().GetPosition(std::min(2, last))->MovedByHand = true;
     if (!first) first = s;
     covered << entry->name;
   }
