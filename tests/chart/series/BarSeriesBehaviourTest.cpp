@@ -9,6 +9,7 @@
 #include "chart/series/TBarSeries.h"
 #include "chart/series/THorizBarSeries.h"
 #include "tests/chart/model/FakeDrawingChart.h"
+#include "tests/chart/series/SeriesRender.h"
 
 #include <gtest/gtest.h>
 
@@ -21,12 +22,8 @@
 
 namespace {
 
-int X(double v) {
-  return static_cast<int>(std::lrint(12 + v * 37.6));
-}
-int Y(double v) {
-  return static_cast<int>(std::lrint(240 - v * 23.0));
-}
+using seriestest::X;
+using seriestest::Y;
 
 class BarBehaviour : public testing::Test {
  public:

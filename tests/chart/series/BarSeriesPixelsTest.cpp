@@ -20,10 +20,10 @@
 namespace {
 
 int X(double v) {
-  return static_cast<int>(std::lrint(12 + v * 3.76));
+  return seriestest::X(v, 100);
 }
 int Y(double v) {
-  return static_cast<int>(std::lrint(240 - v * 2.3));
+  return seriestest::Y(v, 100);
 }
 
 const QRgb kWhite = qRgb(255, 255, 255);
