@@ -221,6 +221,9 @@ class TChartSeries : public TCustomChartSeries,
   // chart's listeners, and asks for one paint.
   void EndUpdate();
   int UpdateCount() const { return updateCount_; }
+  // The whole that percentages in mark and legend texts are of: the sum of
+  // the absolute mandatory values.
+  virtual double PercentTotal() const { return mandatory_->SumOfAbsolutes(); }
 
   TChartValueLists& ValuesList() { return valuesList_; }
   const TChartValueLists& ValuesList() const { return valuesList_; }
@@ -449,6 +452,11 @@ class TChartSeries : public TCustomChartSeries,
   // Inserts one point with the further lists' temp values: steps 3 to 6 of
   // AddPointXY, with neither OnBeforeAdd nor notices.
   int StorePoint(double x, double y, const QString& label, base::TColor color);
+  // Ends an update without its refresh, notices or paint: for a series that
+  // rearranges its own points while its chart paints.
+  void EndUpdateQuietly() {
+    if (updateCount_ > 0) --updateCount_;
+  }
   // Marks that a list may now hold a NaN, which orders nothing.
   void NoteValue(double x, double y) {
     if (x != x) xMayHoldNaN_ = true;

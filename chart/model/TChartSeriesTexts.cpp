@@ -51,7 +51,7 @@ QString TChartSeries::MarkText(int index) const {
   const QString value = ValueText(*mandatory_, v);
   const QString label = GetXLabel(index);
   const QString labelOrValue = label.isEmpty() ? value : label;
-  const double sum = mandatory_->SumOfAbsolutes();
+  const double sum = PercentTotal();
   const QString percent = base::FormatFloat(percentFormat_, PercentOf(std::abs(v), sum));
   const auto percentTotal = [&] {
     return ChartFormat(multiLine ? ChartMsg::MarkOfMultiLine : ChartMsg::MarkOf,
@@ -99,8 +99,7 @@ QString TChartSeries::LegendString(int legendIndex, TLegendTextStyle style) cons
   if (style == ltsPlain || i < 0 || i >= PointCount()) return label;
   const double v = mandatory_->Values()[static_cast<std::size_t>(i)];
   const QString value = ValueText(*mandatory_, v);
-  const QString percent =
-      base::FormatFloat(percentFormat_, PercentOf(v, mandatory_->SumOfAbsolutes()));
+  const QString percent = base::FormatFloat(percentFormat_, PercentOf(v, PercentTotal()));
   const QString sep(kColumnSeparator);
   const auto left = [&](const QString& t) { return label.isEmpty() ? t : t + sep + label; };
   const auto right = [&](const QString& t) { return label.isEmpty() ? t : label + sep + t; };

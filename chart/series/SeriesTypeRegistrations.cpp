@@ -12,6 +12,7 @@
 #include "chart/series/THorizBarSeries.h"
 #include "chart/series/THorizLineSeries.h"
 #include "chart/series/TLineSeries.h"
+#include "chart/series/TPieSeries.h"
 #include "chart/series/TPointSeries.h"
 
 void RegisterSeriesTypes(ChartClassRegistry& classes) {
@@ -26,6 +27,8 @@ void RegisterSeriesTypes(ChartClassRegistry& classes) {
   RegisterSeriesClass<THorizBarSeries>(classes, ChartMsg::GalleryHorizBar, page, 2);
   RegisterSeriesClass<TAreaSeries>(classes, ChartMsg::GalleryArea, page, 2);
   RegisterSeriesClass<TPointSeries>(classes, ChartMsg::GalleryPoint, page, 2);
+  // Pie.
+  RegisterSeriesClass<TPieSeries>(classes, ChartMsg::GalleryPie, page, 1);
   RegisterSeriesClass<TFastLineSeries>(classes, ChartMsg::GalleryFastLine, page, 2);
   RegisterSeriesClass<THorizLineSeries>(classes, ChartMsg::GalleryHorizLine, page, 1);
   // Shapes, Gantt, arrows and bubbles close the standard page.

@@ -18,6 +18,7 @@
 #include "chart/series/THorizLineSeries.h"
 #include "chart/series/TLineSeries.h"
 #include "chart/series/TManySeriesPlotFunction.h"
+#include "chart/series/TPieSeries.h"
 #include "chart/series/TPlotMovingFunction.h"
 #include "chart/series/TPointSeries.h"
 #include "tests/chart/support/PublishedPropertyChecks.h"
@@ -68,6 +69,11 @@ const std::vector<PublishedClassRow> kSeriesClasses = {
     SeriesRow<TBarSeries>("TBarSeries", {"BarBrush", "BarPen"}),
     SeriesRow<THorizBarSeries>("THorizBarSeries", {"BarBrush", "BarPen"}),
     RowSetHandler<TBarSeriesGradient>("TBarSeriesGradient"),
+    // PieValues and PiePen are YValues and Pen under the pie's names; a
+    // pie shows its marks from the start.
+    SeriesRow<TPieSeries>("TPieSeries", {"PieValues", "PiePen", "Marks.Visible"}),
+    RowSetHandler<TPieOtherSlice>("TPieOtherSlice"),
+    RowSetHandler<TPieShadow>("TPieShadow"),
     // Shapes: the series colour is the brush's. Gantt, arrow and bubble
     // series publish the X list, pen and marker sizes once more under their
     // own names (stored once); their date lists and the settings each type
@@ -111,6 +117,12 @@ TEST(SeriesPublishedProperties, KeepTheStoredOrder) {
                       "StackGroup UseYOrigin YOrigin")))
       << PublishedNames(TCustomBarSeries::staticMetaObject).toStdString();
   EXPECT_TRUE(PublishedNames(TBarSeriesGradient::staticMetaObject).endsWith(" Visible Relative"));
+  const QString pie = PublishedNames(TPieSeries::staticMetaObject);
+  EXPECT_TRUE(pie.endsWith(QStringLiteral(
+      "Circled CustomXRadius CustomYRadius RotationAngle CircleBackColor AngleSize Dark3D "
+      "ExplodeBiggest OtherSlice Shadow UsePatterns PieValues PiePen")))
+      << pie.toStdString();
+  EXPECT_EQ(PublishedNames(TPieOtherSlice::staticMetaObject), "Color Style Text Value");
 }
 
 }  // namespace
