@@ -17,3 +17,7 @@ bool SameStackClass(const TChartSeries& series, const TChartSeries& other);
 // `series` only (the stack below it), or all of them (the stack total).
 double PositiveStackSum(const TChartSeries& series, int index, bool belowOnly,
                         const StackMember& member = SameStackClass);
+// The same sum over the values of one sign: below 0 with `negatives`,
+// above 0 otherwise (zeros never count).
+double SignedStackSum(const TChartSeries& series, int index, bool belowOnly, bool negatives,
+                      const StackMember& member);

@@ -4,10 +4,12 @@
 #include "chart/series/FunctionRegistrations.h"
 #include "chart/series/TAreaSeries.h"
 #include "chart/series/TArrowSeries.h"
+#include "chart/series/TBarSeries.h"
 #include "chart/series/TBubbleSeries.h"
 #include "chart/series/TChartShape.h"
 #include "chart/series/TFastLineSeries.h"
 #include "chart/series/TGanttSeries.h"
+#include "chart/series/THorizBarSeries.h"
 #include "chart/series/THorizLineSeries.h"
 #include "chart/series/TLineSeries.h"
 #include "chart/series/TPieSeries.h"
@@ -21,6 +23,8 @@ void RegisterSeriesTypes(ChartClassRegistry& classes) {
   //         bubble 1 (description and sample series count).
   const ChartMsg page = ChartMsg::PageStandard;
   RegisterSeriesClass<TLineSeries>(classes, ChartMsg::GalleryLine, page, 2);
+  RegisterSeriesClass<TBarSeries>(classes, ChartMsg::GalleryBar, page, 2);
+  RegisterSeriesClass<THorizBarSeries>(classes, ChartMsg::GalleryHorizBar, page, 2);
   RegisterSeriesClass<TAreaSeries>(classes, ChartMsg::GalleryArea, page, 2);
   RegisterSeriesClass<TPointSeries>(classes, ChartMsg::GalleryPoint, page, 2);
   // Pie.

@@ -8,11 +8,13 @@
 #include "chart/series/TAreaSeries.h"
 #include "chart/series/TArrowSeries.h"
 #include "chart/series/TAveragePlotFunction.h"
+#include "chart/series/TBarSeries.h"
 #include "chart/series/TBubbleSeries.h"
 #include "chart/series/TChartShape.h"
 #include "chart/series/TExtremePlotFunction.h"
 #include "chart/series/TFastLineSeries.h"
 #include "chart/series/TGanttSeries.h"
+#include "chart/series/THorizBarSeries.h"
 #include "chart/series/THorizLineSeries.h"
 #include "chart/series/TLineSeries.h"
 #include "chart/series/TManySeriesPlotFunction.h"
@@ -63,6 +65,10 @@ const std::vector<PublishedClassRow> kSeriesClasses = {
     SeriesRow<THorizLineSeries>("THorizLineSeries", {"LinePen", "LineBrush", "Pointer.Visible"}),
     SeriesRow<TPointSeries>("TPointSeries", {"LinePen", "Marks.ArrowLength"}),
     SeriesRow<TAreaSeries>("TAreaSeries", {"LinePen", "MultiArea", "Pointer.Visible"}),
+    // BarBrush and BarPen are Brush and Pen under the names bar files use.
+    SeriesRow<TBarSeries>("TBarSeries", {"BarBrush", "BarPen"}),
+    SeriesRow<THorizBarSeries>("THorizBarSeries", {"BarBrush", "BarPen"}),
+    RowSetHandler<TBarSeriesGradient>("TBarSeriesGradient"),
     // PieValues and PiePen are YValues and Pen under the pie's names; a
     // pie shows its marks from the start.
     SeriesRow<TPieSeries>("TPieSeries", {"PieValues", "PiePen", "Marks.Visible"}),
@@ -103,6 +109,14 @@ namespace {
 TEST(SeriesPublishedProperties, KeepTheStoredOrder) {
   EXPECT_EQ(PublishedNames(TAveragePlotFunction::staticMetaObject),
             "Period PeriodStyle PeriodAlign IncludeNulls");
+  // Bars publish theirs after every series' own.
+  EXPECT_TRUE(PublishedNames(TCustomBarSeries::staticMetaObject)
+                  .endsWith(QStringLiteral(
+                      "RecalcWhen AutoBarSize AutoMarkPosition BarBrush BarPen BarStyle "
+                      "BarWidthPercent Dark3D Gradient MultiBar OffsetPercent SideMargins "
+                      "StackGroup UseYOrigin YOrigin")))
+      << PublishedNames(TCustomBarSeries::staticMetaObject).toStdString();
+  EXPECT_TRUE(PublishedNames(TBarSeriesGradient::staticMetaObject).endsWith(" Visible Relative"));
   const QString pie = PublishedNames(TPieSeries::staticMetaObject);
   EXPECT_TRUE(pie.endsWith(QStringLiteral(
       "Circled CustomXRadius CustomYRadius RotationAngle CircleBackColor AngleSize Dark3D "

@@ -5,7 +5,9 @@
 #include "chart/model/TPlotSeriesTypes.h"
 #include "chart/series/SeriesTypeRegistrations.h"
 #include "chart/series/TAreaSeries.h"
+#include "chart/series/TBarSeries.h"
 #include "chart/series/TFastLineSeries.h"
+#include "chart/series/THorizBarSeries.h"
 #include "chart/series/THorizLineSeries.h"
 #include "chart/series/TLineSeries.h"
 #include "chart/series/TPointSeries.h"
@@ -124,13 +126,15 @@ TEST(SeriesTypes, GallerySubStylesSetWhatTheyName) {
   });
 }
 
-TEST(SeriesTypes, LinesAreasAndPointsAreRegisteredInGalleryOrder) {
+TEST(SeriesTypes, LinesBarsAreasAndPointsAreRegisteredInGalleryOrder) {
   ChartEngineScope engine({RegisterSeriesTypes});
   const struct {
     const QMetaObject* meta;
     const char* description;
     int count;
   } types[] = {{&TLineSeries::staticMetaObject, "Line", 2},
+               {&TBarSeries::staticMetaObject, "Bar", 2},
+               {&THorizBarSeries::staticMetaObject, "Horiz. Bar", 2},
                {&TAreaSeries::staticMetaObject, "Area", 2},
                {&TPointSeries::staticMetaObject, "Point", 2},
                {&THorizLineSeries::staticMetaObject, "Horiz Line", 1}};
