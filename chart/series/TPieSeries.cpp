@@ -53,6 +53,7 @@ int TPieSeries::CalcXPos(int index) const {
 void TPieSeries::ClearLists() {
   TCircledSeries::ClearLists();
   exploded_.Clear();
+  hasHidden_ = false;
 }
 
 void TPieSeries::Delete(int valueIndex) {
@@ -95,13 +96,23 @@ double TPieSeries::MinYValue() const {
   return AxisLimit(GetVertAxis(), false);
 }
 
-double TPieSeries::PercentTotal() const {
+const TPieSeries::DrawnPoints& TPieSeries::Drawn() const {
+  const double allTotal = YValues()->SumOfAbsolutes();
+  if (drawn_.count == PointCount() && drawn_.grouping == groupings_ && drawn_.allTotal == allTotal)
+    return drawn_;
+  drawn_ = DrawnPoints{PointCount(), groupings_, allTotal, {}, 0};
   const auto x = XValues()->Values();
   const auto y = YValues()->Values();
-  double total = 0;
-  for (std::size_t i = 0; i < y.size(); ++i)
-    if (x[i] != HiddenX && std::isfinite(y[i])) total += std::abs(y[i]);
-  return total;
+  for (std::size_t i = 0; i < y.size(); ++i) {
+    if (x[i] == HiddenX) continue;
+    drawn_.indexes.push_back(static_cast<int>(i));
+    if (std::isfinite(y[i])) drawn_.total += std::abs(y[i]);
+  }
+  return drawn_;
+}
+
+double TPieSeries::PercentTotal() const {
+  return hasHidden_ ? Drawn().total : YValues()->SumOfAbsolutes();
 }
 
 // --- the Other slice ---------------------------------------------------------------------
@@ -125,6 +136,8 @@ void TPieSeries::GroupOtherSlice() {
   const int previous = XValues()->Locate(OtherX);
   if (previous >= 0) Delete(previous);
   XValues()->FillSequence();
+  ++groupings_;
+  hasHidden_ = false;
   const TPieOtherSlice& other = *otherSlice_;
   if (other.Style() == TPieOtherSlice::poNone) return;
   const auto y = YValues()->Values();
@@ -143,24 +156,23 @@ void TPieSeries::GroupOtherSlice() {
     sum += v;
     any = true;
   }
-  if (any) StorePoint(OtherX, sum, other.Text(), other.Color());
+  if (!any) return;
+  hasHidden_ = true;
+  StorePoint(OtherX, sum, other.Text(), other.Color());
 }
 
 // --- legend --------------------------------------------------------------------------------
 
 int TPieSeries::CountLegendItems() const {
-  int count = 0;
-  for (double x : XValues()->Values())
-    if (x != HiddenX) ++count;
-  return count;
+  return hasHidden_ ? static_cast<int>(Drawn().indexes.size()) : PointCount();
 }
 
 int TPieSeries::LegendToValueIndex(int legendIndex) const {
-  const auto x = XValues()->Values();
-  int n = -1;
-  for (std::size_t i = 0; i < x.size(); ++i)
-    if (x[i] != HiddenX && ++n == legendIndex) return static_cast<int>(i);
-  return -1;
+  if (!hasHidden_) return legendIndex < PointCount() ? legendIndex : -1;
+  const std::vector<int>& indexes = Drawn().indexes;
+  return legendIndex >= 0 && static_cast<std::size_t>(legendIndex) < indexes.size()
+             ? indexes[static_cast<std::size_t>(legendIndex)]
+             : -1;
 }
 
 base::TColor TPieSeries::LegendItemColor(int legendIndex) const {

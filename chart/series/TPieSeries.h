@@ -123,6 +123,17 @@ class TPieSeries : public TCircledSeries {
 
  private:
   void GroupOtherSlice();
+  // The points drawn (not hidden) and the sum of their absolute values,
+  // worked out once per state of the points: legends and marks ask for
+  // them point by point.
+  struct DrawnPoints {
+    int count = -1;
+    long long grouping = -1;
+    double allTotal = 0;
+    std::vector<int> indexes;
+    double total = 0;
+  };
+  const DrawnPoints& Drawn() const;
   void CalcAngles();
   // The hatch of slice `index` with patterns, else solid.
   TBrushStyle SliceBrushStyle(int index) const;
@@ -141,4 +152,9 @@ class TPieSeries : public TCircledSeries {
   std::vector<SliceAngles> angles_;
   QPoint startPoint_;
   bool isExploded_ = false;
+  // Some point is hidden; counts the groupings, so that what was worked out
+  // for the points before one is not used after it.
+  bool hasHidden_ = false;
+  long long groupings_ = 0;
+  mutable DrawnPoints drawn_;
 };

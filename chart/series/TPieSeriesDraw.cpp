@@ -142,8 +142,15 @@ void TPieSeries::DrawValue(int valueIndex) {
   TCanvas3D& canvas = chart->Canvas();
   TChartBrush brush;
   brush.SetStyle(SliceBrushStyle(valueIndex));
-  brush.SetColor(canvas.GetMonochrome() ? base::clBlack : GetValueColor(valueIndex));
+  brush.SetColor(GetValueColor(valueIndex));
   canvas.AssignBrush(brush, CalcCircleBackColor());
+  if (canvas.GetMonochrome()) {
+    // The canvas whitens every brush on a monochrome device; the slices'
+    // hatches are black on the background instead, or they would vanish.
+    BackendBrush black = canvas.ReferenceCanvas().brush();
+    black.color = base::clBlack;
+    canvas.ReferenceCanvas().setBrush(black);
+  }
   canvas.AssignPen(*PiePen());
   DrawPie(valueIndex);
 }

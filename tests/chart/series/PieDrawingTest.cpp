@@ -8,8 +8,6 @@
 #include "chart/series/TPieSeries.h"
 #include "tests/chart/model/FakeDrawingChart.h"
 
-#include <QRegularExpression>
-
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -96,13 +94,22 @@ TEST_F(PieDrawing, SlicesRunFromAngleZeroInProportionToTheirValues) {
             (QStringList{"$0000FF bsSolid]", "$008000 bsSolid]", "$FF0000 bsSolid]"}));
 }
 
+// Patterns, asked for or forced by a monochrome device (then in black).
 TEST_F(PieDrawing, PatternsHatchEachSliceByItsIndexModuloSix) {
   Values({1, 1, 1, 1, 1, 1, 1});
-  pie->SetUsePatterns(true);
-  QStringList styles;
-  for (const QString& b : Brushes(Paint())) styles << b.section(QLatin1Char(' '), 1, 1);
-  EXPECT_EQ(styles, (QStringList{"bsHorizontal]", "bsVertical]", "bsFDiagonal]", "bsBDiagonal]",
-                                 "bsCross]", "bsDiagCross]", "bsHorizontal]"}));
+  pie->SetPointColor(0, base::clRed);
+  for (bool monochrome : {false, true}) {
+    SCOPED_TRACE(monochrome);
+    pie->SetUsePatterns(!monochrome);
+    chart.Canvas().SetMonochrome(monochrome);
+    const QStringList brushes = Brushes(Paint());
+    ASSERT_EQ(brushes.size(), 7);
+    EXPECT_EQ(brushes[0], monochrome ? "$000000 bsHorizontal]" : "$0000FF bsHorizontal]");
+    QStringList styles;
+    for (const QString& b : brushes) styles << b.section(QLatin1Char(' '), 1, 1);
+    EXPECT_EQ(styles, (QStringList{"bsHorizontal]", "bsVertical]", "bsFDiagonal]", "bsBDiagonal]",
+                                   "bsCross]", "bsDiagCross]", "bsHorizontal]"}));
+  }
 }
 
 struct SweepCase {
@@ -112,6 +119,10 @@ struct SweepCase {
   std::vector<double> values;
   std::vector<std::pair<double, double>> slices;  // degrees before rotation
 };
+
+void PrintTo(const SweepCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class PieSweep : public PieDrawing, public testing::WithParamInterface<SweepCase> {};
 
@@ -127,24 +138,17 @@ TEST_P(PieSweep, DrawsTheSlicesAtTheirAngles) {
 
 INSTANTIATE_TEST_SUITE_P(
     Pies, PieSweep,
-    testing::Values(SweepCase{"HalfPieTurnedUp", 180, 90, {1, 1}, {{0, 90}, {90, 180}}},
-                    SweepCase{"RotationWrapsPastFullTurns", 360, 450, {1, 3}, {{0, 90}, {90, 360}}},
-                    // All zero: the first slice is the whole circle (its two radial
-                    // points meet), every later one is empty and left out.
-                    SweepCase{"AllValuesZero", 360, 0, {0, 0, 0}, {{0, 360}}},
-                    SweepCase{"OnePointIsAWholeEllipse", 360, 0, {5}, {{0, 360}}},
-                    // 0.0001 of the circle ends on the start point's pixel: skipped.
-                    SweepCase{"ThinSliceIsSkipped", 360, 0, {9999, 1}, {{0, 359.964}}},
-                    SweepCase{
-                        "NegativeValuesCountByTheirSize", 360, 0, {-1, 3}, {{0, 90}, {90, 360}}}),
+    testing::Values(
+        SweepCase{"HalfPieTurnedUp", 180, 90, {1, 1}, {{0, 90}, {90, 180}}},
+        SweepCase{"RotationWrapsPastFullTurns", 360, -270, {1, 3}, {{0, 90}, {90, 360}}},
+        // All zero: the first slice is the whole circle (its two radial
+        // points meet), every later one is empty and left out.
+        SweepCase{"AllValuesZero", 360, 0, {0, 0, 0}, {{0, 360}}},
+        SweepCase{"OnePointIsAWholeEllipse", 360, 0, {5}, {{0, 360}}},
+        // 0.0001 of the circle ends on the start point's pixel: skipped.
+        SweepCase{"ThinSliceIsSkipped", 360, 0, {9999, 1}, {{0, 359.964}}},
+        SweepCase{"NegativeValuesCountByTheirSize", 360, 0, {-1, 3}, {{0, 90}, {90, 360}}}),
     [](const testing::TestParamInfo<SweepCase>& info) { return info.param.name; });
-
-TEST_F(PieDrawing, RotationIsKeptWithinOneTurn) {
-  for (auto [given, kept] : std::vector<std::pair<int, int>>{{450, 90}, {-90, 270}, {-720, 0}}) {
-    pie->SetRotationAngle(given);
-    EXPECT_EQ(pie->RotationAngle(), kept) << given;
-  }
-}
 
 TEST_F(PieDrawing, ShadowComesFirstMovedByItsSizesWithAClearPen) {
   Values({1, 1});
@@ -196,55 +200,61 @@ TEST_F(PieDrawing, ExplodedBiggestSliceShrinksThePieAndMovesOut) {
                                  PieCall(moved, 90, 360, QPoint(dx, -dy), cx, cy, rx, ry)}));
 }
 
+// In 3D a slice moved out makes the back slices go first: values 1..4
+// turned by 10 degrees have their middles at 28, 82, 172 and 298 degrees,
+// 62, 8, 82 and 152 degrees from the back.
+TEST_F(PieDrawing, ThreeDDrawsTheBackSlicesFirstWhenOneIsMovedOut) {
+  chart.host.is3D = true;
+  chart.host.width3D = 40;
+  chart.host.Start();
+  pie->SetDepthExtent(0, 40);
+  pie->SetRotationAngle(10);
+  const base::TColor colors[] = {0x000011, 0x000022, 0x000033, 0x000044};
+  for (int i = 0; i < 4; ++i) pie->Add(i + 1, {}, colors[i]);
+  const auto order = [&] {
+    QStringList seen;
+    for (const QString& l : Paint()) {
+      const QString brush = l.section(QStringLiteral("brush["), 1).left(7);
+      // Shaded sides come in other colours; the tops in the slices' own.
+      if (QStringList{"$000011", "$000022", "$000033", "$000044"}.contains(brush) &&
+          !seen.contains(brush))
+        seen << brush;
+    }
+    return seen;
+  };
+  EXPECT_EQ(order(), (QStringList{"$000011", "$000022", "$000033", "$000044"}));
+  pie->SetExplodedSlice(0, 10);
+  EXPECT_EQ(order(), (QStringList{"$000022", "$000011", "$000033", "$000044"}));
+}
+
 // A click at half the radius on each slice's middle angle answers that
 // slice, also for one exploded 50 % to the left; the bounding box's corner
 // is outside the ellipse.
 TEST_F(PieDrawing, ClicksFindTheSliceWhereItIsDrawn) {
   Values({1, 1, 1, 1});
-  pie->SetExplodedSlice(2, 50);  // 180..270 degrees: moved left and down
+  pie->SetRotationAngle(135);    // slice 0 now faces left
+  pie->SetExplodedSlice(0, 50);  // and moves left by half the radius
   Paint();
-  for (int i = 0; i < 4; ++i) {
-    SCOPED_TRACE(i);
-    const auto& a = pie->Angles()[size_t(i)];
+  ASSERT_LT(pie->SliceOffset(0).x(), -50);
+  EXPECT_EQ(pie->SliceOffset(0).y(), 0);
+  const auto onSlice = [&](int i, double fraction) {
+    const double a = pie->Angles()[size_t(i)].middle + pie->RotationRadians();
     const QPoint d = pie->SliceOffset(i);
     const int cx = pie->CircleXCenter() + d.x(), cy = pie->CircleYCenter() - d.y();
-    const QPoint p(cx + int(std::lrint(pie->XRadius() / 2.0 * std::cos(a.middle))),
-                   cy - int(std::lrint(pie->YRadius() / 2.0 * std::sin(a.middle))));
-    EXPECT_EQ(pie->Clicked(p.x(), p.y()), i);
-  }
-  EXPECT_LT(pie->SliceOffset(2).x(), 0);
-  const TRect r = pie->CircleRect();
-  EXPECT_EQ(pie->Clicked(r.Right - 2, r.Top + 2), -1);
-  EXPECT_EQ(pie->Clicked(r.Left + 2, r.Top + 2), -1);
-}
-
-TEST_F(PieDrawing, MarksStandOutsideTheirSlices) {
-  Values({1, 1, 1, 1});
-  pie->Marks()->SetVisible(true);
-  pie->Marks()->Arrow()->SetVisible(true);
-  const QStringList lines = Paint();
-  const QStringList arrows = lines.filter(QRegularExpression(QStringLiteral("^(moveTo|lineTo)")));
-  const QStringList texts = lines.filter(QRegularExpression(QStringLiteral("^textOut")));
-  ASSERT_EQ(texts.size(), 4);
-  ASSERT_EQ(arrows.size(), 8);
-  const auto point = [](const QString& line) {
-    const QStringList n = line.section(QLatin1Char(' '), 1, 1).split(QLatin1Char(','));
-    return QPoint(n[0].toInt(), n[1].toInt());
+    return QPoint(cx + int(std::lrint(pie->XRadius() * fraction * std::cos(a))),
+                  cy - int(std::lrint(pie->YRadius() * fraction * std::sin(a))));
   };
-  // Each arrow runs from the rim outwards by ArrowLength along the slice's
-  // middle, and the box lies beyond its end, away from the centre.
   for (int i = 0; i < 4; ++i) {
     SCOPED_TRACE(i);
-    const double m = pie->Angles()[size_t(i)].middle * 180 / kPi;
-    const int cx = pie->CircleXCenter(), cy = pie->CircleYCenter();
-    const int rx = pie->XRadius(), ry = pie->YRadius();
-    EXPECT_EQ(point(arrows[2 * i]), OnEllipse(m, cx, cy, rx, ry));
-    const QPoint end = OnEllipse(m, cx, cy, rx + 8, ry + 8);
-    EXPECT_EQ(point(arrows[2 * i + 1]), end);
-    const QPoint text = point(texts[i]);
-    EXPECT_EQ(text.x() > end.x(), std::cos(m * kPi / 180) > 0);
-    EXPECT_EQ(text.y() < end.y(), std::sin(m * kPi / 180) > 0);
+    const QPoint p = onSlice(i, 0.5);
+    EXPECT_EQ(pie->Clicked(p.x(), p.y()), i);
   }
+  // Near its rim the moved slice lies outside the pie's own ellipse.
+  const QPoint outer = onSlice(0, 0.8);
+  EXPECT_EQ(pie->Clicked(outer.x(), outer.y()), 0);
+  const TRect r = pie->CircleRect();
+  EXPECT_EQ(pie->Clicked(r.Right - 2, r.Top + 2), -1);
+  EXPECT_EQ(pie->Clicked(r.Left + 2, r.Bottom - 2), -1);
 }
 
 }  // namespace

@@ -1,9 +1,10 @@
 // The pie as a series type: made by name and offered by the gallery, its
-// sub-styles and sample values, copies, explode settings that follow their
-// slices through deletes and exchanges, the legend and percentages of the
-// slices drawn, and the chart's 3D view kept aside while pies are shown.
+// sub-styles and gallery sample, explode settings that follow their
+// slices through deletes and exchanges, and the chart's 3D view kept aside
+// while pies are shown.
 #include "chart/core/ChartEngine.h"
 #include "chart/core/ChartExceptions.h"
+#include "chart/model/TChart.h"
 #include "chart/model/TPlotSeriesTypes.h"
 #include "chart/series/SeriesTypeRegistrations.h"
 #include "chart/series/TPieSeries.h"
@@ -73,52 +74,23 @@ TEST(PieSeries, SubStylesSetWhatTheyName) {
   }
 }
 
-TEST(PieSeries, SampleValuesAreLabelledProductsUpToAThousand) {
+// A gallery sample faces the viewer: round in 2D, tilted in 3D.
+TEST(PieSeries, GallerySampleSetsUpItsChart) {
   ChartEngineScope engine;
-  TPieSeries pie;
-  int draws = 0;
-  pie.SetSampleRandom([&](int n) {
-    EXPECT_EQ(n, 1000);
-    return draws++ * 100;
-  });
-  pie.FillSampleValues(pie.NumSampleValues());
-  ASSERT_EQ(pie.PointCount(), 8);
-  const QStringList labels = {"Cars",  "Phones",    "Tables", "Monitors",
-                              "Lamps", "Keyboards", "Bikes",  "Chairs"};
-  for (int i = 0; i < 8; ++i) {
-    EXPECT_EQ(pie.GetXLabel(i), labels[i]);
-    EXPECT_EQ(pie.GetYValue(i), 1 + 100 * i);
+  TChart chart;
+  TPieSeries* pie = new TPieSeries(&chart);
+  chart.AddSeries(pie);
+  for (bool view3D : {false, true}) {
+    chart.SetView3D(view3D);
+    pie->PrepareForGallery(true);
+    EXPECT_EQ(pie->PointCount(), 8);
+    EXPECT_EQ(pie->Circled(), !view3D);
+    EXPECT_EQ(chart.Chart3DPercent(), 75);
+    EXPECT_EQ(pie->Marks()->ArrowLength(), 0);
+    EXPECT_EQ(chart.View3DOptions()->Elevation(), 305);
+    EXPECT_EQ(chart.View3DOptions()->Rotation(), 0);
+    EXPECT_FALSE(chart.View3DOptions()->Orthogonal());
   }
-}
-
-TEST(PieSeries, CopiesItsSettingsAndStaysColouredByPoint) {
-  ChartEngineScope engine;
-  TPieSeries a, b;
-  a.SetAngleSize(180);
-  a.SetDark3D(false);
-  a.SetUsePatterns(true);
-  a.SetExplodeBiggest(20);
-  a.OtherSlice()->SetStyle(TPieOtherSlice::poBelowValue);
-  a.OtherSlice()->SetValue(3);
-  a.Shadow()->SetHorizSize(4);
-  a.SetRotationAngle(30);
-  a.SetCircled(true);
-  a.SetCustomXRadius(40);
-  a.SetCircleBackColor(base::clYellow);
-  a.SetColorEachPoint(false);
-  b.Assign(a);
-  EXPECT_EQ(b.AngleSize(), 180);
-  EXPECT_FALSE(b.Dark3D());
-  EXPECT_TRUE(b.UsePatterns());
-  EXPECT_EQ(b.ExplodeBiggest(), 20);
-  EXPECT_EQ(b.OtherSlice()->Style(), TPieOtherSlice::poBelowValue);
-  EXPECT_EQ(b.OtherSlice()->Value(), 3);
-  EXPECT_EQ(b.Shadow()->HorizSize(), 4);
-  EXPECT_EQ(b.RotationAngle(), 30);
-  EXPECT_TRUE(b.Circled());
-  EXPECT_EQ(b.CustomXRadius(), 40);
-  EXPECT_EQ(b.CircleBackColor(), base::clYellow);
-  EXPECT_TRUE(b.ColorEachPoint());
 }
 
 // Explode settings belong to slices: deleting a slice before an exploded
@@ -158,23 +130,6 @@ TEST(PieSeries, SortingMovesExplodeSettingsWithTheirPoints) {
   EXPECT_EQ(pie.ExplodedSlices().Value(0), 0);
 }
 
-TEST(PieSeries, CustomRadiiAndCircledAreSharedByThePiesOfAChart) {
-  ChartEngineScope engine;
-  FakeDrawingChart chart;
-  TPieSeries a, b;
-  TPointSeries other;
-  a.SetParentChart(&chart);
-  b.SetParentChart(&chart);
-  other.SetParentChart(&chart);
-  a.SetCustomXRadius(50);
-  EXPECT_EQ(b.CustomXRadius(), 50);
-  b.SetCustomYRadius(-7);
-  EXPECT_EQ(a.CustomYRadius(), 0) << "a radius below 0 is automatic";
-  b.SetCircled(true);
-  EXPECT_TRUE(a.Circled());
-  EXPECT_EQ(a.CustomXRadius(), 0) << "Circled drops the custom radii";
-}
-
 // One saved view per chart: a second pie does not save the pie view over
 // the user's, and the view comes back when the last pie goes.
 TEST(PieSeries, TheChartGetsItsViewBackWhenTheLastPieGoes) {
@@ -202,20 +157,6 @@ TEST(PieSeries, TheChartGetsItsViewBackWhenTheLastPieGoes) {
   second->SetParentChart(nullptr);
   EXPECT_EQ(view.Rotation(), 20);
   EXPECT_TRUE(view.Orthogonal());
-}
-
-TEST(PieSeries, RangeIsWhatTheAxesShowAlready) {
-  ChartEngineScope engine;
-  FakeDrawingChart chart;
-  FakeDrawingChart::Scale(chart.bottom, -3, 7);
-  FakeDrawingChart::Scale(chart.left, 2, 9);
-  TPieSeries pie;
-  pie.SetParentChart(&chart);
-  pie.Add(1000);
-  EXPECT_EQ(pie.MinXValue(), -3);
-  EXPECT_EQ(pie.MaxXValue(), 7);
-  EXPECT_EQ(pie.MinYValue(), 2);
-  EXPECT_EQ(pie.MaxYValue(), 9);
 }
 
 }  // namespace
