@@ -2,6 +2,7 @@
 
 #include "chart/canvas/TCanvas3D.h"
 #include "chart/core/ChartHitTests.h"
+#include "chart/core/ChartMessages.h"
 #include "chart/model/TCustomPlotPanel.h"
 #include "chart/model/TSeriesMarkPosition.h"
 #include "chart/series/FastLineColumns.h"
@@ -28,6 +29,18 @@ void TFastLineSeries::SetPen(TChartPen* value) {
 void TFastLineSeries::SetSeriesColor(base::TColor value) {
   TCustomLineSeries::SetSeriesColor(value);
   Pen()->SetColor(value);
+}
+
+void TFastLineSeries::CreateSubGallery(const std::function<void(const QString&)>& add) const {
+  TCustomLineSeries::CreateSubGallery(add);
+  if (!add) return;
+  add(ChartText(ChartMsg::StyleMarks));
+  add(ChartText(ChartMsg::StyleDotted));
+}
+
+void TFastLineSeries::SetSubGallery(int index) {
+  if (index == 1) Marks()->SetVisible(true);
+  if (index == 2) Pen()->SetSmallDots(true);
 }
 
 void TFastLineSeries::Assign(const TCustomChartElement& source) {

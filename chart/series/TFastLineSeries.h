@@ -41,6 +41,10 @@ class TFastLineSeries : public TCustomLineSeries {
 
   void Assign(const TCustomChartElement& source) override;
   QString GetEditorClass() const override { return QStringLiteral("TFastLineSeriesEditor"); }
+  // The gallery's sub-styles after "Normal": 1 "Marks" (marks shown) and
+  // 2 "Dotted" (the pen in small dots).
+  void CreateSubGallery(const std::function<void(const QString&)>& add) const override;
+  void SetSubGallery(int index) override;
 
   void DrawAllValues() override;
   void DrawValue(int valueIndex) override;

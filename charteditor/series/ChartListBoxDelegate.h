@@ -1,0 +1,20 @@
+#pragma once
+// Paints a row of the series list: the class icon, the active check, the
+// series' legend symbol and its title, each in its column.
+#include <QStyledItemDelegate>
+
+class TChartListBox;
+
+class ChartListBoxDelegate : public QStyledItemDelegate {
+  Q_OBJECT
+
+ public:
+  explicit ChartListBoxDelegate(TChartListBox& list);
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override;
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+ private:
+  TChartListBox& list_;
+};
