@@ -8,7 +8,9 @@
 #include "charteditor/common/ChartEditorScope.h"
 #include "charteditor/export/MetafileWriters.h"
 #include "charteditor/exportdialog/ExportFormatsScope.h"
+#include "charteditor/exportdialog/ExportPageRegistration.h"
 #include "charteditor/pages/ChartPageRegistrations.h"
+#include "charteditor/preview/PrintPageRegistration.h"
 #include "charteditor/series/SeriesGallery.h"
 #include "platform/SettingsStore.h"
 #include "platform/TApplication.h"
@@ -30,8 +32,9 @@ int main(int argc, char** argv) {
   // model classes and series types are known by name from the start, as the
   // data extractor's chart and anything made by class name expect; the
   // gallery serves the chart editor's Add and Change, the pages its further sheets.
-  const ChartEditorScope chartEditors({RegisterSeriesGallery, RegisterChartPages},
-                                      {RegisterModelClasses, RegisterSeriesTypes});
+  const ChartEditorScope chartEditors(
+      {RegisterSeriesGallery, RegisterChartPages, RegisterPrintPage, RegisterExportPage},
+      {RegisterModelClasses, RegisterSeriesTypes});
   // Charts export as metafiles and bitmaps.
   const MetafileWritersScope metafileWriters;
   const ExportFormatsScope exportFormats;
