@@ -6,6 +6,8 @@
 #include "chart/core/ChartEngine.h"
 #include "chart/model/ModelClassRegistrations.h"
 #include "chart/series/SeriesTypeRegistrations.h"
+#include "charteditor/export/MetafileWriters.h"
+#include "charteditor/exportdialog/ExportFormatsScope.h"
 #include "platform/SettingsStore.h"
 #include "platform/TApplication.h"
 #include "viewer/main/TfrmMain.h"
@@ -26,6 +28,9 @@ int main(int argc, char** argv) {
   // model classes and series types are known by name from the start, as the
   // data extractor's chart and anything made by class name expect.
   const ChartEngineScope chartEngine({RegisterModelClasses, RegisterSeriesTypes});
+  // Charts export as metafiles and bitmaps.
+  const MetafileWritersScope metafileWriters;
+  const ExportFormatsScope exportFormats;
 
   platform::SettingsStore settings;
   TfrmMain window(settings);

@@ -5,6 +5,9 @@
 #include <QMutex>
 #include <QTemporaryDir>
 
+#include <memory>
+#include <vector>
+
 namespace platform {
 
 namespace {
@@ -30,6 +33,16 @@ QString MakeTempFileName(const QString& prefix) {
     if (!QFileInfo::exists(name)) return name;
   }
   return QString();
+}
+
+QString MakePrivateTempFolder() {
+  QMutexLocker locker(&lock());
+  static std::vector<std::unique_ptr<QTemporaryDir>> folders;
+  auto folder =
+      std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/veltrano-XXXXXX"));
+  if (!folder->isValid()) return QString();
+  folders.push_back(std::move(folder));
+  return folders.back()->path();
 }
 
 }  // namespace platform

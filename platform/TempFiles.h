@@ -12,4 +12,9 @@ namespace platform {
 // cannot be created.
 QString MakeTempFileName(const QString& prefix);
 
+// A new folder of its own (mode 0700) in the system's temporary folder, for
+// a file that another program picks up later: kept until the program ends,
+// then removed with its contents. Empty when it cannot be created.
+QString MakePrivateTempFolder();
+
 }  // namespace platform

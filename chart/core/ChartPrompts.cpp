@@ -26,6 +26,12 @@ ChartPrompts* current = nullptr;
 
 }  // namespace
 
+bool ChartPrompts::SaveFileNameFiltered(const QString& caption, const QStringList& filters,
+                                        const QString& /*defaultSuffix*/, int& /*filterIndex*/,
+                                        QString& fileName) {
+  return SaveFileName(caption, filters.join(QStringLiteral(";;")), fileName);
+}
+
 bool ChartPrompts::OpenPictureFileName(QString& fileName) {
   return OpenFileName(QString(), QStringLiteral("Pictures (*.bmp *.png *.jpg *.jpeg)"), fileName);
 }

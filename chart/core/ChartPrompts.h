@@ -7,6 +7,7 @@
 #include "base/Colors.h"
 
 #include <QString>
+#include <QStringList>
 
 struct ChartFontChoice {
   QString name;
@@ -38,6 +39,13 @@ class ChartPrompts {
   // A file name to open or save; `filter` in Qt's "Text (*.txt);;All (*)" form.
   virtual bool OpenFileName(const QString& caption, const QString& filter, QString& fileName) = 0;
   virtual bool SaveFileName(const QString& caption, const QString& filter, QString& fileName) = 0;
+  // A file name to save under one of `filters` (Qt name filters):
+  // `filterIndex` (1-based) is the one shown first and comes back as the
+  // one picked; `defaultSuffix` is added to a name without one. Without an
+  // override: SaveFileName over all of them, the index unchanged.
+  virtual bool SaveFileNameFiltered(const QString& caption, const QStringList& filters,
+                                    const QString& defaultSuffix, int& filterIndex,
+                                    QString& fileName);
   // A picture file to open (bitmap, PNG or JPEG) through OpenFileName.
   bool OpenPictureFileName(QString& fileName);
   // A modal error box.

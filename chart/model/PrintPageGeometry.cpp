@@ -29,10 +29,10 @@ TRect ProportionalPrintMargins(QSize panel, const PrintPageGeometry& page) {
     return kDefaultMargins;
   const double aspect = static_cast<double>(page.DpiX) / page.DpiY;
   if (h >= w) {
-    const int m = std::max(0, base::Round((pw - 0.6 * ph * (w / h) * aspect) * 100.0 / pw) / 2);
+    const int m = std::max(0, base::Round((pw - 0.7 * ph * (w / h) * aspect) * 100.0 / pw) / 2);
     return TRect{m, 15, m, 15};
   }
-  const int m = std::max(0, base::Round((ph - 0.6 * pw * (h / w) * aspect) * 100.0 / ph) / 2);
+  const int m = std::max(0, base::Round((ph - 0.7 * pw * (h / w) * aspect) * 100.0 / ph) / 2);
   return TRect{15, m, 15, m};
 }
 

@@ -18,9 +18,9 @@ struct PrintPageGeometry {
 PrintPageGeometry PrinterPageGeometry(const QPrinter& printer);
 
 // Percent margins that give the chart on the page the aspect of the panel
-// (`panel`, in screen pixels) at 60 % of the page's longer side; the other
-// pair stays 15 %. A panel or page without area gets 15 % all round; a
-// panel too wide for the rule gets 0, never a negative margin.
+// (`panel`, in screen pixels): one pair stays 15 %, so the chart takes 70 %
+// of the page that way, and the other pair gives it the panel's proportions. A panel or page
+// without area gets 15 % all round; a panel too wide for the rule gets 0, never a negative margin.
 TRect ProportionalPrintMargins(QSize panel, const PrintPageGeometry& page);
 
 // The page rectangle inside percent `margins` (left, top, right, bottom).

@@ -159,3 +159,7 @@ void TCustomPlotPanelExtended::UndoZoom() {
   InvalidateChart();
   zoomed_ = false;
 }
+
+void TCustomPlotPanelExtended::DrawOverlay(DrawingBackend& target) {
+  if (Zoom()->Active) DrawZoomRectangle(target);
+}

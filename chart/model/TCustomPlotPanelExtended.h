@@ -69,6 +69,9 @@ class TCustomPlotPanelExtended : public TCustomPlotPanel {
   // The zoom rectangle of Zoom's drag state onto `target`, in colours that
   // show on the panel's background.
   void DrawZoomRectangle(DrawingBackend& target);
+  // What the window lays over the finished picture (never into it): the
+  // zoom rectangle while one is dragged. overlayChanged asks for it again.
+  virtual void DrawOverlay(DrawingBackend& target);
   // The zoom rectangle moved: the window shows it again (from its buffer).
   void ZoomRectangleChanged() { Q_EMIT overlayChanged(); }
 

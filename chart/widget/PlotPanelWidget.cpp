@@ -48,8 +48,8 @@ void PlotPanelWidget::PaintTo(QPainter& painter) {
   QPainterBackend backend(painter);
   panel_->Paint(backend);
   // Over the picture, never into it: the next paint shows the picture
-  // without the rectangle by drawing it again from the canvas.
-  if (panel_->Zoom()->Active) panel_->DrawZoomRectangle(backend);
+  // without the overlay by drawing it again from the canvas.
+  panel_->DrawOverlay(backend);
 }
 
 void PlotPanelWidget::paintEvent(QPaintEvent* /*event*/) {

@@ -83,6 +83,23 @@ bool QtChartPrompts::SaveFileName(const QString& caption, const QString& filter,
   return true;
 }
 
+bool QtChartPrompts::SaveFileNameFiltered(const QString& caption, const QStringList& filters,
+                                          const QString& defaultSuffix, int& filterIndex,
+                                          QString& fileName) {
+  QFileDialog dialog(parent(), caption, fileName);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setNameFilters(filters);
+  dialog.setDefaultSuffix(defaultSuffix);
+  if (filterIndex >= 1 && filterIndex <= filters.size())
+    dialog.selectNameFilter(filters[filterIndex - 1]);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+  fileName = dialog.selectedFiles().first();
+  // Two entries may read alike ("*.txt"): the first of the same text wins.
+  const qsizetype picked = filters.indexOf(dialog.selectedNameFilter());
+  if (picked >= 0) filterIndex = static_cast<int>(picked) + 1;
+  return true;
+}
+
 void QtChartPrompts::Error(const QString& text) {
   QMessageBox::critical(parent(), appTitle(), text);
 }

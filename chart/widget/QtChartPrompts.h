@@ -22,6 +22,9 @@ class QtChartPrompts final : public ChartPrompts {
   bool ChooseFont(ChartFontChoice& font) override;
   bool OpenFileName(const QString& caption, const QString& filter, QString& fileName) override;
   bool SaveFileName(const QString& caption, const QString& filter, QString& fileName) override;
+  bool SaveFileNameFiltered(const QString& caption, const QStringList& filters,
+                            const QString& defaultSuffix, int& filterIndex,
+                            QString& fileName) override;
   void Error(const QString& text) override;
   // A message box that is shown and left open; the caller goes on at once.
   void Warning(const QString& text) override;

@@ -216,3 +216,11 @@ QByteArray ComponentStream(const TCustomAxisPanel& chart, const QString& rootNam
   w.Out().u32(0);  // end mark
   return w.Bytes();
 }
+
+QByteArray PanelComponentStream(const QObject& panel, const QString& rootName) {
+  RecordWriter w;
+  w.Out().raw(kSignature, sizeof kSignature);
+  w.Object(panel, rootName);
+  w.Out().u32(0);  // end mark
+  return w.Bytes();
+}

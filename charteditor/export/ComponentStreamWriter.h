@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QString>
 
+class QObject;
 class TCustomAxisPanel;
 
 namespace chartfile {
@@ -32,3 +33,5 @@ enum Tag : unsigned char {
 
 // `rootName` is the name the root record carries (the chart keeps its own).
 QByteArray ComponentStream(const TCustomAxisPanel& chart, const QString& rootName);
+// Any other panel: its own record alone, nothing after it.
+QByteArray PanelComponentStream(const QObject& panel, const QString& rootName);

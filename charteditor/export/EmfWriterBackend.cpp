@@ -521,19 +521,21 @@ QByteArray EmfWriterBackend::Finish() {
 
   // The header, now that the counts are known.
   LittleEndianBuffer h;
-  const int w = size_.width(), ht = size_.height();
+  // Readers divide by the extent of bounds and frame: a one-pixel picture
+  // still gets one unit each way.
+  const int right = std::max(1, size_.width() - 1), bottom = std::max(1, size_.height() - 1);
   h.u32(kHeader);
   h.u32(kHeaderSize);
   h.i32(0);
   h.i32(0);
-  h.i32(w - 1);
-  h.i32(ht - 1);
+  h.i32(right);
+  h.i32(bottom);
   // The frame in hundredths of a millimetre at 96 dots per inch.
   auto hundredths = [](int px) { return static_cast<int32_t>((px * 2540LL + 48) / 96); };
   h.i32(0);
   h.i32(0);
-  h.i32(hundredths(w - 1));
-  h.i32(hundredths(ht - 1));
+  h.i32(hundredths(right));
+  h.i32(hundredths(bottom));
   h.u32(kSignature);
   h.u32(0x10000);
   h.u32(static_cast<uint32_t>(out_.size()));

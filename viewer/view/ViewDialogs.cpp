@@ -1,5 +1,7 @@
 #include "viewer/view/ViewDialogs.h"
 
+#include "base/FileFilters.h"
+
 #include "platform/TApplication.h"
 
 #include <QFileDialog>
@@ -14,29 +16,13 @@ QString RunFileDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QStri
   dialog.setAcceptMode(mode);
   dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
                                                      : QFileDialog::ExistingFile);
-  dialog.setNameFilters(QtNameFilters(filter).split(QStringLiteral(";;")));
+  dialog.setNameFilters(base::QtNameFilters(filter));
   dialog.setDefaultSuffix(defaultExtension);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().constFirst();
 }
 
 }  // namespace
-
-QString QtNameFilters(const QString& filter) {
-  const QStringList parts = filter.split(QLatin1Char('|'));
-  QStringList filters;
-  for (int k = 0; k + 1 < parts.size(); k += 2) {
-    const QString& description = parts[k];
-    QString patterns = parts[k + 1];
-    patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-    if (patterns == QStringLiteral("*.*")) patterns = QStringLiteral("*");
-    if (description.contains(QLatin1Char('(')))
-      filters << description;
-    else
-      filters << description + QStringLiteral(" (") + patterns + QLatin1Char(')');
-  }
-  return filters.join(QStringLiteral(";;"));
-}
 
 std::optional<QString> QtViewDialogs::AskText(const QString& caption, const QString& prompt,
                                               const QString& text) {

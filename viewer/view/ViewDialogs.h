@@ -38,8 +38,3 @@ class QtViewDialogs final : public ViewDialogs {
  private:
   QWidget* parent_;
 };
-
-// "Textfiles (*.txt)|*.txt|All Files|*.*" as Qt name filters:
-// "Textfiles (*.txt);;All Files (*)". A description that already names its
-// patterns in brackets keeps them; "*.*" (every file) becomes "*".
-QString QtNameFilters(const QString& filter);

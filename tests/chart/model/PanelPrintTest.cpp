@@ -35,8 +35,8 @@ class PanelPrint : public testing::Test {
 
 TEST_F(PanelPrint, MarginsOnAFixedPage) {
   FakePlotPanel panel;
-  EXPECT_EQ(panel.ChartPrintRect(kA4At600), (TRect{744, 2526, 4216, 4490}));
-  EXPECT_EQ(panel.PrintMargins(), (TRect{15, 36, 15, 36}));
+  EXPECT_EQ(panel.ChartPrintRect(kA4At600), (TRect{744, 2385, 4216, 4631}));
+  EXPECT_EQ(panel.PrintMargins(), (TRect{15, 34, 15, 34}));
 
   panel.SetPrintProportional(false);
   panel.SetPrintMargins({15, 15, 15, 15});
@@ -48,7 +48,7 @@ TEST_F(PanelPrint, MarginsOnAFixedPage) {
     PrintPageGeometry page;
     TRect margins;
   } cases[] = {
-      {"tall panel", 250, 400, kA4At600, {23, 15, 23, 15}},
+      {"tall panel", 250, 400, kA4At600, {19, 15, 19, 15}},
       {"zero-size page", 400, 250, {0, 0, 600, 600}, {15, 15, 15, 15}},
       {"zero-size panel", 0, 0, kA4At600, {15, 15, 15, 15}},
       {"zero-height panel", 400, 0, kA4At600, {15, 15, 15, 15}},
@@ -60,6 +60,23 @@ TEST_F(PanelPrint, MarginsOnAFixedPage) {
     panel.SetWidth(c.w);
     panel.SetHeight(c.h);
     EXPECT_EQ(panel.CalcProportionalMargins(c.page), c.margins);
+  }
+}
+
+// The printed chart keeps the panel's shape, up to whole-percent margins.
+TEST_F(PanelPrint, ProportionalMarginsKeepThePanelsShape) {
+  FakePlotPanel panel;
+  for (QSize size : {QSize(400, 250), QSize(250, 400)}) {
+    for (int dpi : {300, 600}) {
+      SCOPED_TRACE(testing::Message() << size.width() << "x" << size.height() << " at " << dpi);
+      panel.SetWidth(size.width());
+      panel.SetHeight(size.height());
+      const PrintPageGeometry page{4960 * dpi / 600, 7016 * dpi / 600, dpi, dpi};
+      const TRect r = panel.ChartPrintRect(page);
+      const double printed = double(r.Right - r.Left) / (r.Bottom - r.Top);
+      const double shown = double(size.width()) / size.height();
+      EXPECT_NEAR(printed / shown, 1.0, 0.04);
+    }
   }
 }
 

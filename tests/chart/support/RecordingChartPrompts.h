@@ -61,6 +61,19 @@ class RecordingChartPrompts final : public ChartPrompts {
     record(QStringLiteral("Save: ") + caption + QStringLiteral(" / ") + filter);
     return answer(fileAnswers, fileName);
   }
+  // Records the filters and the entry shown first; a scripted entry is the
+  // one the user picks.
+  bool SaveFileNameFiltered(const QString& caption, const QStringList& filters,
+                            const QString& defaultSuffix, int& filterIndex,
+                            QString& fileName) override {
+    record(QStringLiteral("SaveFiltered: ") + caption + QStringLiteral(" / ") +
+           filters.join(QStringLiteral(";;")) + QStringLiteral(" / ") +
+           QString::number(filterIndex) + QStringLiteral(" / ") + defaultSuffix);
+    if (!answer(fileAnswers, fileName)) return false;
+    if (std::optional<int> picked = take(filterAnswers)) filterIndex = *picked;
+    return true;
+  }
+  std::deque<int> filterAnswers;
   void Error(const QString& text) override { record(QStringLiteral("Error: ") + text); }
   void Warning(const QString& text) override {
     calls << QStringLiteral("Warning: ") + text;  // does not stop the user
