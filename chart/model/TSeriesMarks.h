@@ -34,7 +34,9 @@ class SeriesMarksSource {
 
 class TSeriesMarks : public TPlotCustomShape {
   Q_OBJECT
-  Q_CLASSINFO("default:Visible", "false")
+  // Series types show their marks or not, near or far, from their
+  // constructors: always stored, so that a chart comes back as it was.
+  Q_CLASSINFO("default:Visible", "@owner")
   Q_CLASSINFO("default:Color", "$FF000018")
   Q_CLASSINFO("default:ShadowColor", "$808080")
   Q_CLASSINFO("default:ShadowSize", "1")
@@ -59,7 +61,7 @@ class TSeriesMarks : public TPlotCustomShape {
   Q_CLASSINFO("default:Angle", "0")
   Q_PROPERTY(TChartPen* Arrow READ Arrow WRITE SetArrow)
   Q_PROPERTY(int ArrowLength READ ArrowLength WRITE SetArrowLength)
-  Q_CLASSINFO("default:ArrowLength", "8")
+  Q_CLASSINFO("default:ArrowLength", "@owner")
   Q_PROPERTY(bool Clip READ Clip WRITE SetClip)
   Q_CLASSINFO("default:Clip", "false")
   Q_PROPERTY(int DrawEvery READ DrawEvery WRITE SetDrawEvery)

@@ -6,6 +6,9 @@
 class TBarSeriesGradient : public TChartGradient {
   Q_OBJECT
   Q_CLASSINFO("default:Visible", "true")
+  // Vertical and horizontal bars shade different ways: always stored, so
+  // that a horizontal bar set to top-bottom comes back so.
+  Q_CLASSINFO("default:Direction", "@owner")
   Q_PROPERTY(bool Relative READ Relative WRITE SetRelative)
   Q_CLASSINFO("default:Relative", "false")
 

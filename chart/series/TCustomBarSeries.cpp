@@ -151,11 +151,13 @@ void TCustomBarSeries::CalcBarSize() {
   if (!autoBarSize_) {
     width = length / (sideMargins_ ? maxBarPoints_ + 1 : maxBarPoints_);
   } else {
+    // A range too wide to count (infinite slots) gives 0; not a number
+    // gives nothing either.
     const double slots = 2 + axis->CurMaximum - axis->CurMinimum;
-    if (slots > 0 && std::isfinite(slots)) width = base::Round(length / slots);
+    if (slots > 0) width = base::Round(length / slots);
   }
-  const double percent = std::max(barWidthPercent_, 0);
-  barSize_ = std::max(base::Round(percent * 0.01 * width), 0) / numBars_;
+  // A negative percent sizes as 0 (the stored value stays).
+  barSize_ = std::max(base::Round(barWidthPercent_ * 0.01 * width), 0) / numBars_;
   if (barSize_ % 2 != 0) ++barSize_;
 }
 

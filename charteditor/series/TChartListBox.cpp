@@ -345,27 +345,12 @@ void TChartListBox::MoveSeries(int from, int to) {
 
 // --- the user ----------------------------------------------------------------------------
 
-void TChartListBox::RunAdd() {
-  if (OnAddCommand) {
-    OnAddCommand();
+void TChartListBox::RunCommand(const std::function<void()>& formHandler,
+                               const std::function<void()>& own) {
+  if (formHandler) {
+    formHandler();
   } else {
-    AddSeriesGallery();
-  }
-}
-
-void TChartListBox::RunDelete() {
-  if (OnDeleteCommand) {
-    OnDeleteCommand();
-  } else {
-    DeleteSeries();
-  }
-}
-
-void TChartListBox::RunChangeType() {
-  if (OnChangeTypeCommand) {
-    OnChangeTypeCommand();
-  } else {
-    ChangeTypeSeries();
+    own();
   }
 }
 
@@ -430,7 +415,7 @@ void TChartListBox::mouseDoubleClickEvent(QMouseEvent* event) {
   if (row < 0 || indexAt(p).row() != row) return;
   switch (ColumnAt(p.x())) {
     case ColIcon:
-      if (enableChangeType_) RunChangeType();
+      if (enableChangeType_) RunCommand(OnChangeTypeCommand, [this] { ChangeTypeSeries(); });
       break;
     case ColColor:
       if (enableChangeColor_)
@@ -447,12 +432,12 @@ void TChartListBox::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void TChartListBox::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Insert && event->modifiers() == Qt::NoModifier) {
-    if (allowAdd_) RunAdd();
+    if (allowAdd_) RunCommand(OnAddCommand, [this] { AddSeriesGallery(); });
     event->accept();
     return;
   }
   if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
-    if (allowDelete_) RunDelete();
+    if (allowDelete_) RunCommand(OnDeleteCommand, [this] { DeleteSeries(); });
     event->accept();
     return;
   }

@@ -140,9 +140,8 @@ class TChartListBox : public QListWidget, private TPlotEventListener {
   void SeriesRemoved(TPlotPersistent* series);
   void SeriesRetitled(TPlotPersistent* series);
   void SyncChooser();
-  void RunAdd();
-  void RunDelete();
-  void RunChangeType();
+  // The form's handler when it set one, else the list's own command.
+  void RunCommand(const std::function<void()>& formHandler, const std::function<void()>& own);
   void ChangeColor(TChartSeries& series);
   void Refreshed();
   int RowOfPersistent(const TPlotPersistent* series) const;

@@ -19,6 +19,19 @@ constexpr int kFunctionsTab = 1;
 
 }  // namespace
 
+QStringList GalleryPages(const TPlotSeriesTypes& types, bool functions) {
+  QStringList pages;
+  for (int e = 0; e < types.Count(); ++e) {
+    const TPlotSeriesType& entry = types[e];
+    if ((entry.FunctionClass != nullptr) != functions || entry.NumGallerySeries <= 0) continue;
+    const QString page = entry.GalleryPageText();
+    if (!pages.contains(page)) pages << page;
+  }
+  const QString standard = ChartText(ChartMsg::PageStandard);
+  if (pages.contains(standard)) pages.move(pages.indexOf(standard), 0);
+  return pages;
+}
+
 TPlotGallery::TPlotGallery(QWidget* parent)
     : TEditorForm(parent),
       typeTabs_(new QTabBar(Body())),
@@ -81,19 +94,7 @@ bool TPlotGallery::FunctionsShown() const {
 }
 
 void TPlotGallery::TypeChanged() {
-  // The pages of the chosen kind that show something, in first-seen
-  // order, the standard page first.
-  const bool functions = FunctionsShown();
-  QStringList pages;
-  const TPlotSeriesTypes& types = PlotSeriesTypes();
-  for (int e = 0; e < types.Count(); ++e) {
-    const TPlotSeriesType& entry = types[e];
-    if ((entry.FunctionClass != nullptr) != functions || entry.NumGallerySeries <= 0) continue;
-    const QString page = entry.GalleryPageText();
-    if (!pages.contains(page)) pages << page;
-  }
-  const QString standard = ChartText(ChartMsg::PageStandard);
-  if (pages.contains(standard)) pages.move(pages.indexOf(standard), 0);
+  const QStringList pages = GalleryPages(PlotSeriesTypes(), FunctionsShown());
   rebuilding_ = true;
   while (pageTabs_->count() > 0) pageTabs_->removeTab(0);
   for (const QString& page : pages) pageTabs_->setTabData(pageTabs_->addTab(page), page);

@@ -6,10 +6,18 @@
 #include "charteditor/common/TEditorForm.h"
 #include "charteditor/series/SeriesGalleryHooks.h"
 
+#include <QStringList>
+
 class QCheckBox;
 class QTabBar;
+class TPlotSeriesTypes;
 class TChartGalleryPanel;
 class TChartSeries;
+
+// The gallery pages of the entries of one kind (with a function class or
+// without) that show at least one series, in first-seen order, the
+// standard page first.
+QStringList GalleryPages(const TPlotSeriesTypes& types, bool functions);
 
 class TPlotGallery : public TEditorForm {
   Q_OBJECT

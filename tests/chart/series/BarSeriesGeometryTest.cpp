@@ -225,4 +225,117 @@ TEST_F(BarGeometry, VerticalBarsStandWhereTheirShareOfTheSlotSays) {
   }
 }
 
+TEST_F(BarGeometry, HorizontalBarsMirrorThem) {
+  struct Case {
+    const char* name;
+    std::function<QStringList(BarGeometry&)> paint;
+    std::function<QStringList()> want;
+  };
+  const std::vector<Case> cases = {
+      {"two side-by-side series up the vertical axis",
+       [](BarGeometry& f) {
+         f.Add<THorizBarSeries>({2, 4, 6});
+         auto& second = f.Add<THorizBarSeries>({1, 3, 5});
+         return f.Paint(*f.series[0]) + f.Paint(second);
+       },
+       [] {
+         const int size = BarSize(230, 3, 70, 2);
+         QStringList want;
+         const double values[2][3] = {{2, 4, 6}, {1, 3, 5}};
+         for (int order : {1, 2})
+           for (int i = 0; i < 3; ++i) {
+             const int top = Y(i) + RoundEven((order - 1.0 - 1.0) * size);
+             want << Rect(X(0), top, X(values[order - 1][i]), top + size + 1);
+           }
+         return want;
+       }},
+      {"no pen: +10 and -10 come out the same length, one pixel more at the larger x",
+       [](BarGeometry& f) {
+         FakeDrawingChart::Scale(f.chart.bottom, -20, 20);
+         auto& s = f.Add<THorizBarSeries>({10, -10}, TCustomBarSeries::mbNone);
+         s.BarPen()->SetVisible(false);
+         return f.Paint(s);
+       },
+       [] {
+         const int size = BarSize(230, 2, 70, 1);
+         auto x = [](double v) { return X(v, -20, 20); };
+         auto top = [&](int i) { return Y(i) - size / 2; };
+         return QStringList{Rect(x(0), top(0), x(10) + 1, top(0) + size + 2),
+                            Rect(x(-10), top(1), x(0) + 1, top(1) + size + 2)};
+       }},
+      {"no YOrigin: bars grow from the left end of a normal bottom axis",
+       [](BarGeometry& f) {
+         FakeDrawingChart::Scale(f.chart.bottom, 2, 10);
+         auto& s = f.Add<THorizBarSeries>({6}, TCustomBarSeries::mbNone);
+         s.SetUseYOrigin(false);
+         return f.Paint(s);
+       },
+       [] {
+         const int size = BarSize(230, 1, 70, 1);
+         return QStringList{Rect(12, Y(0) - size / 2, X(6, 2, 10), Y(0) - size / 2 + size + 1)};
+       }},
+      {"no YOrigin: and from the right end of an inverted one",
+       [](BarGeometry& f) {
+         f.chart.bottom.SetInverted(true);
+         FakeDrawingChart::Scale(f.chart.bottom, 2, 10);
+         auto& s = f.Add<THorizBarSeries>({6}, TCustomBarSeries::mbNone);
+         s.SetUseYOrigin(false);
+         return f.Paint(s);
+       },
+       [] {
+         const int size = BarSize(230, 1, 70, 1);
+         const int six = 388 - RoundEven((6 - 2) * 376 / 8.0);
+         return QStringList{Rect(six, Y(0) - size / 2, 388, Y(0) - size / 2 + size + 1)};
+       }},
+      {"100 % bars reach the bar of the point before",
+       [](BarGeometry& f) {
+         auto& s = f.Add<THorizBarSeries>({3, 5});
+         s.SetBarWidthPercent(100);
+         return f.Paint(s);
+       },
+       [] {
+         const int size = BarSize(230, 2, 100, 1);
+         auto top = [&](int i) { return Y(i) + RoundEven((1 - 0.5 - 1.0) * size); };
+         return QStringList{Rect(X(0), top(0), X(3), top(0) + size + 1),
+                            Rect(X(0), top(1), X(5), top(0))};
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    series.clear();
+    chart.bottom.SetInverted(false);
+    FakeDrawingChart::Scale(chart.bottom, 0, 10);
+    const QStringList got = c.paint(*this);
+    ASSERT_FALSE(got.isEmpty());
+    EXPECT_EQ(got, c.want());
+    series.clear();
+  }
+}
+
 }  // namespace
+
+// A bar type derived from the plain one, as users' own bar types are.
+class TDerivedBarSeries : public TBarSeries {
+  Q_OBJECT
+};
+
+namespace {
+
+TEST_F(BarGeometry, ADerivedBarTypeStacksOnThePlainOneAndTheOtherWayRound) {
+  FakeDrawingChart::Scale(chart.left, 0, 10);
+  Add<TBarSeries>({2}, TCustomBarSeries::mbStacked);
+  auto& derived = Add<TDerivedBarSeries>({3}, TCustomBarSeries::mbStacked);
+  auto& plain = Add<TBarSeries>({1}, TCustomBarSeries::mbStacked);
+  EXPECT_DOUBLE_EQ(derived.PointOrigin(0, false), 2);
+  EXPECT_DOUBLE_EQ(plain.PointOrigin(0, false), 5);
+  EXPECT_DOUBLE_EQ(plain.PointOrigin(0, true), 6);
+  derived.DoBeforeDrawChart();
+  EXPECT_EQ(derived.NumBars(), 1);
+  // A horizontal bar is no member of the vertical stack.
+  Add<THorizBarSeries>({4}, TCustomBarSeries::mbStacked);
+  EXPECT_DOUBLE_EQ(plain.PointOrigin(0, true), 6);
+}
+
+}  // namespace
+
+#include "BarSeriesGeometryTest.moc"

@@ -6,6 +6,7 @@
 // chart rectangle 12..388 across and 240..10 upwards.
 #include "chart/core/ChartEngine.h"
 #include "chart/series/TAreaSeries.h"
+#include "chart/series/THorizLineSeries.h"
 #include "chart/series/TLineSeries.h"
 #include "chart/series/TPointSeries.h"
 #include "tests/chart/series/SeriesRender.h"
@@ -142,6 +143,20 @@ TEST_F(LineDrawing, SegmentsFollowThePartsRules) {
     if (c.setup) c.setup(*s);
     EXPECT_EQ(Shapes(Paint(*s)), Calls(c.calls));
   }
+}
+
+TEST_F(LineDrawing, AHorizontalLineJoinsItsPointsUpTheVerticalAxis) {
+  // The X values are the line's values, the Y values order the points.
+  auto s = std::make_unique<THorizLineSeries>();
+  s->SetParentChart(&chart);
+  s->AddPointXY(6, 1);
+  s->AddPointXY(4, 3);
+  s->AddPointXY(2, 7);
+  EXPECT_EQ(Shapes(Paint(*s)), Calls({Line(X(6), Y(1), X(4), Y(3)), Line(X(4), Y(3), X(2), Y(7))}));
+  // Scaled down the value axis, the same points lie along it.
+  FakeDrawingChart::Scale(chart.bottom, 0, 20);
+  const int x6 = static_cast<int>(std::lrint(12 + 6 * 18.8));
+  EXPECT_EQ(Shapes(Paint(*s)).first(), QStringLiteral("moveTo %1").arg(P(x6, Y(1))));
 }
 
 TEST_F(LineDrawing, ALineIsDrawnInThePointColourWithTheLinePen) {

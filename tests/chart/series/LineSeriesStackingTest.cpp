@@ -83,6 +83,26 @@ TEST_F(Stacking, OneModeChangeReachesEveryLineWithOneRepaint) {
   for (TLineSeries* s : {&a, &b, &c}) EXPECT_EQ(s->Stacked(), TCustomSeries::cssStack100);
 }
 
+TEST_F(Stacking, StackedSeriesShareOneDepthSlotIn3D) {
+  TLineSeries& a = Add({1});
+  TLineSeries& b = Add({1});
+  TAreaSeries& area = Add<TAreaSeries>({1});
+  chart.host.is3D = true;
+  auto slots = [&] {
+    chart.maxZOrder = -1;
+    for (auto& s : series) s->CalcZOrder();
+  };
+  slots();
+  EXPECT_EQ(a.DepthSlot(), 0);
+  EXPECT_EQ(b.DepthSlot(), 1) << "unstacked: a slot each";
+  EXPECT_EQ(area.DepthSlot(), 2);
+  a.SetStacked(TCustomSeries::cssStack);
+  slots();
+  EXPECT_EQ(b.DepthSlot(), a.DepthSlot()) << "stacked: the slot of the series below";
+  EXPECT_EQ(area.DepthSlot(), a.DepthSlot() + 1);
+  EXPECT_EQ(chart.maxZOrder, area.DepthSlot());
+}
+
 TEST_F(Stacking, ValueRangesOfStackedSeries) {
   TLineSeries& a = Add({2, 6, 1});
   TLineSeries& b = Add({3, 1, 4});

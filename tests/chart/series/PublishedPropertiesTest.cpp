@@ -65,12 +65,9 @@ const std::vector<PublishedClassRow> kSeriesClasses = {
     SeriesRow<THorizLineSeries>("THorizLineSeries", {"LinePen", "LineBrush", "Pointer.Visible"}),
     SeriesRow<TPointSeries>("TPointSeries", {"LinePen", "Marks.ArrowLength"}),
     SeriesRow<TAreaSeries>("TAreaSeries", {"LinePen", "MultiArea", "Pointer.Visible"}),
-    // BarBrush and BarPen are Brush and Pen under the names bar files use;
-    // bars show their marks 20 pixels off; horizontal bars shade sideways.
-    SeriesRow<TBarSeries>("TBarSeries",
-                          {"BarBrush", "BarPen", "Marks.Visible", "Marks.ArrowLength"}),
-    SeriesRow<THorizBarSeries>("THorizBarSeries", {"BarBrush", "BarPen", "Marks.Visible",
-                                                   "Marks.ArrowLength", "Gradient.Direction"}),
+    // BarBrush and BarPen are Brush and Pen under the names bar files use.
+    SeriesRow<TBarSeries>("TBarSeries", {"BarBrush", "BarPen"}),
+    SeriesRow<THorizBarSeries>("THorizBarSeries", {"BarBrush", "BarPen"}),
     RowSetHandler<TBarSeriesGradient>("TBarSeriesGradient"),
     // PieValues and PiePen are YValues and Pen under the pie's names; a
     // pie shows its marks from the start.

@@ -7,6 +7,8 @@
 #include "chart/core/ChartExceptions.h"
 #include "chart/core/PublishedProperties.h"
 #include "chart/model/TChartTitle.h"
+#include "chart/series/TBarSeries.h"
+#include "chart/series/THorizBarSeries.h"
 #include "charteditor/export/ChartFile.h"
 #include "charteditor/export/ChartFileSeries.h"
 #include "tests/support/ChartFileReader.h"
@@ -157,6 +159,45 @@ TEST_F(ChartFileRoundTrip, EveryRegisteredClassComesBack) {
     EXPECT_TRUE(SamePublished(*chart.Tools().Get(i), *loaded->Tools().Get(i)));
   EXPECT_EQ(loaded->CustomAxes()->Count(), 1);
   EXPECT_EQ(Save(*loaded), bytes) << "the loaded chart saves differently";
+}
+
+TEST_F(ChartFileRoundTrip, BarSettingsComeBack) {
+  // Bars share their layout: the stored chart must bring back the same
+  // stack on every bar series, each with its own group, style and fill.
+  auto* low = Add<TBarSeries>();
+  auto* high = Add<TBarSeries>();
+  auto* lying = Add<THorizBarSeries>();
+  low->SetMultiBar(TCustomBarSeries::mbStacked);
+  low->SetSideMargins(false);
+  high->SetStackGroup(2);
+  high->SetBarStyle(TCustomBarSeries::bsPyramid);
+  high->SetCustomBarWidth(14);
+  high->Gradient()->SetRelative(true);
+  high->Gradient()->SetStartColor(0x00102030);
+  lying->SetYOrigin(-2.5);
+  lying->SetUseYOrigin(false);
+  lying->SetCustomBarHeight(9);
+  lying->Gradient()->SetDirection(gdTopBottom);
+  low->Marks()->SetVisible(false);
+  for (TChartSeries* s : {static_cast<TChartSeries*>(low), static_cast<TChartSeries*>(high),
+                          static_cast<TChartSeries*>(lying)}) {
+    s->SetSampleRandom([](int n) { return n / 2; });
+    s->FillSampleValues(4);
+  }
+  const auto loaded = Load(Save(chart));
+  ASSERT_TRUE(loaded);
+  ASSERT_EQ(loaded->SeriesCount(), 3);
+  for (int i = 0; i < 3; ++i) ExpectSameSeries(*chart.GetSeries(i), *loaded->GetSeries(i));
+  const auto* back = qobject_cast<const TBarSeries*>(loaded->GetSeries(1));
+  ASSERT_TRUE(back);
+  EXPECT_EQ(back->MultiBar(), TCustomBarSeries::mbStacked);
+  EXPECT_FALSE(back->SideMargins());
+  EXPECT_EQ(back->StackGroup(), 2);
+  EXPECT_TRUE(back->Gradient()->Relative());
+  const auto* lyingBack = qobject_cast<const THorizBarSeries*>(loaded->GetSeries(2));
+  ASSERT_TRUE(lyingBack);
+  EXPECT_EQ(lyingBack->Gradient()->Direction(), gdTopBottom);
+  EXPECT_FALSE(loaded->GetSeries(0)->Marks()->Visible());
 }
 
 TEST_F(ChartFileRoundTrip, RootIsStoredWithoutItsNameAndKeepsIt) {

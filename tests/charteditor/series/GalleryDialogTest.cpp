@@ -4,10 +4,15 @@
 #include "chart/canvas/QPainterBackend.h"
 #include "chart/core/ChartMessages.h"
 #include "chart/model/SeriesByClass.h"
+#include "chart/model/TPlotSeriesTypes.h"
+#include "chart/series/TAddPlotFunction.h"
+#include "chart/series/TAreaSeries.h"
 #include "chart/series/TFastLineSeries.h"
 #include "chart/series/TLineSeries.h"
+#include "chart/series/TPointSeries.h"
 #include "charteditor/series/GallerySampleWidget.h"
 #include "charteditor/series/GallerySubStylePopup.h"
+#include "charteditor/series/SeriesClassChange.h"
 #include "charteditor/series/TChartGalleryPanel.h"
 #include "charteditor/series/TChartListBox.h"
 #include "charteditor/series/TGalleryChart.h"
@@ -361,6 +366,49 @@ TEST(GalleryDialog, ListChangesOnlyTheSeriesTheClassCanStandIn) {
     QPainter painter(&image);
     QPainterBackend backend(painter);
     env.Chart().Draw(backend, TRect{0, 0, 400, 300});
+  }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(GalleryDialog, PagesOfOneKindStandardFirstNoneEmpty) {
+  const ChartEngineScope engine;
+  ChartClassRegistry classes;
+  TPlotSeriesTypes types;
+  auto add = [&](PlotClassSpec series, PlotClassSpec function, ChartMsg page, int count) {
+    types.RegisterPlotSeries(classes, series, function, ChartMsg::GalleryLine, page, count);
+  };
+  add(PlotClassSpec::Of<TAreaSeries>(), {}, ChartMsg::PageExtended, 1);
+  add(PlotClassSpec::Of<TPointSeries>(), {}, ChartMsg::PageOther, 0);
+  add(PlotClassSpec::Of<TLineSeries>(), {}, ChartMsg::PageStandard, 2);
+  add(PlotClassSpec::Of<TFastLineSeries>(), {}, ChartMsg::PageExtended, 2);
+  add({}, PlotClassSpec::Of<TAddPlotFunction>(), ChartMsg::PageFunctions, 2);
+  EXPECT_EQ(GalleryPages(types, false),
+            (QStringList{ChartText(ChartMsg::PageStandard), ChartText(ChartMsg::PageExtended)}));
+  EXPECT_EQ(GalleryPages(types, true), QStringList{ChartText(ChartMsg::PageFunctions)});
+}
+
+}  // namespace
+
+namespace {
+
+TEST(GalleryDialog, ReplacingAPieKeepsTheChartsOwnView) {
+  if (!Registered("TPieSeries")) return;
+  for (const char* to : {"TPieSeries", "TLineSeries"}) {
+    SCOPED_TRACE(to);
+    ListedChart env;
+    env.Chart().View3DOptions()->SetRotation(20);
+    env.Chart().View3DOptions()->SetElevation(340);
+    TChartSeries* pie = env.Add("TPieSeries");
+    ASSERT_NE(env.Chart().View3DOptions()->Rotation(), 20) << "a pie turns the view its way";
+    ReplaceSeriesWithStyle(
+        pie, CreateSeriesOfClass(&env.Owner(), &env.Chart(), *ChartClasses().Find(to)->metaObject),
+        0);
+    delete pie;
+    EXPECT_EQ(env.Chart().View3DOptions()->Rotation(), 20);
+    EXPECT_EQ(env.Chart().View3DOptions()->Elevation(), 340);
   }
 }
 

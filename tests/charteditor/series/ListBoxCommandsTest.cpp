@@ -1,6 +1,8 @@
 // The series list's commands as a user gives them: keys, clicks, double
 // clicks and drags on the rows, against a real chart and real series.
+#include "chart/model/SeriesByClass.h"
 #include "chart/model/TChart.h"
+#include "chart/series/TAveragePlotFunction.h"
 #include "chart/series/TLineSeries.h"
 #include "charteditor/series/SeriesStyleFlags.h"
 #include "charteditor/series/TChartListBox.h"
@@ -246,10 +248,13 @@ TEST_F(ListBoxCommands, RenameSetsTheTitleUnlessItIsTheName) {
 
 TEST_F(ListBoxCommands, CloneKeepsWhatTheSettingsCopyMisses) {
   s1->SetZOrder(2);
+  CreateFunctionForSeries(*s1, TAveragePlotFunction::staticMetaObject)->SetPeriod(2);
   list.setCurrentRow(0);
   TChartSeries* copy = list.CloneSeries();
   ASSERT_NE(copy, nullptr);
   EXPECT_EQ(copy->ZOrder(), 2);
+  ASSERT_NE(copy->Function(), nullptr);
+  EXPECT_EQ(copy->Function()->Period(), 2) << "the copy's function lost its period";
   EXPECT_EQ(chart.Chart().SeriesCount(), 4);
   s2->SetStyle(1 << static_cast<int>(SeriesStyleFlag::NoClone));
   list.setCurrentRow(1);
