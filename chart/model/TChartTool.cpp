@@ -22,6 +22,13 @@ void TChartTools::Delete(int index) {
   tools_.erase(tools_.begin() + index);
 }
 
+void TChartTools::Exchange(int a, int b) {
+  Get(a);
+  Get(b);
+  std::swap(tools_[static_cast<size_t>(a)], tools_[static_cast<size_t>(b)]);
+  if (chart_) chart_->Invalidate();
+}
+
 void TChartTools::Clear() {
   // A tool still in the list while it is freed would be told of paints by a
   // chart that no longer has it: take the list apart first.

@@ -43,6 +43,9 @@ class TChartTools {
   TChartTool* Add(std::unique_ptr<TChartTool> tool);
   // Frees the tool at `index` (ChartException outside the list).
   void Delete(int index);
+  // Exchanges the tools at `a` and `b` (ChartException outside the list):
+  // the order they are notified, drawn and stored in.
+  void Exchange(int a, int b);
   void Clear();
   int Count() const { return static_cast<int>(tools_.size()); }
   // Raises ChartException outside 0..Count()-1.

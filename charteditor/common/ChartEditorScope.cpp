@@ -3,6 +3,7 @@
 #include "chart/core/RegistrarList.h"
 #include "charteditor/common/EditorFormRegistry.h"
 #include "charteditor/common/EditorMessages.h"
+#include "charteditor/common/EditorPageRegistry.h"
 
 #include <algorithm>
 #include <vector>
@@ -23,6 +24,7 @@ void start() {
     for (EditorFormRegistrar r : registrars()) r(EditorForms());
   } catch (...) {
     EditorForms().Clear();
+    EditorPages().Clear();
     StopEditorMessages();
     starts = 0;
     throw;
@@ -32,6 +34,7 @@ void start() {
 void stop() {
   if (starts == 0 || --starts > 0) return;
   EditorForms().Clear();
+  EditorPages().Clear();
   StopEditorMessages();
 }
 

@@ -1,0 +1,89 @@
+#include "charteditor/pages/PageControls.h"
+
+#include "base/Exceptions.h"
+#include "chart/core/ChartPrompts.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QSpinBox>
+
+namespace chartpages {
+
+namespace {
+
+template <class T>
+T* Named(T* widget, const char* name) {
+  widget->setObjectName(QString::fromLatin1(name));
+  return widget;
+}
+
+}  // namespace
+
+QCheckBox* Check(QWidget* parent, const char* name, const QString& caption) {
+  return Named(new QCheckBox(caption, parent), name);
+}
+
+QComboBox* Combo(QWidget* parent, const char* name, const QStringList& items) {
+  auto* combo = Named(new QComboBox(parent), name);
+  combo->addItems(items);
+  return combo;
+}
+
+QSpinBox* Spin(QWidget* parent, const char* name, int low, int high, int step) {
+  auto* box = Named(new QSpinBox(parent), name);
+  box->setRange(low, high);
+  box->setSingleStep(step);
+  return box;
+}
+
+QScrollBar* Scroll(QWidget* parent, const char* name, int low, int high) {
+  auto* bar = Named(new QScrollBar(Qt::Horizontal, parent), name);
+  bar->setRange(low, high);
+  return bar;
+}
+
+QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
+  return Named(new QPushButton(caption, parent), name);
+}
+
+QLabel* Label(QWidget* parent, const QString& caption, QWidget* buddy) {
+  auto* label = new QLabel(caption, parent);
+  if (buddy) label->setBuddy(buddy);
+  return label;
+}
+
+void Load(QSpinBox* box, int value) {
+  const QSignalBlocker quiet(box);
+  box->setValue(value);
+}
+
+void Load(QScrollBar* bar, int value) {
+  const QSignalBlocker quiet(bar);
+  bar->setValue(value);
+}
+
+void Load(QAbstractButton* button, bool checked) {
+  const QSignalBlocker quiet(button);
+  button->setChecked(checked);
+}
+
+void Load(QComboBox* combo, int index) {
+  const QSignalBlocker quiet(combo);
+  combo->setCurrentIndex(index);
+}
+
+bool Write(const std::function<void()>& write) {
+  try {
+    write();
+    return true;
+  } catch (const base::Exception& e) {
+    Prompts().Error(e.message());
+    return false;
+  }
+}
+
+}  // namespace chartpages
