@@ -7,7 +7,6 @@
 #include "chart/series/SeriesStacking.h"
 
 #include <algorithm>
-#include <cmath>
 #include <vector>
 
 TCustomBarSeries::TCustomBarSeries(QObject* owner)

@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 
 TCustomBarSeries::TBarStyle TCustomBarSeries::StyleOf(int valueIndex) {
   TBarStyle style = barStyle_;
