@@ -69,6 +69,8 @@ void TFormPlotSeries::BuildGeneral() {
   percentFormatBox_ = MakeCombo(formats, "EPercentFormat", {});
   percentFormatBox_->setEditable(true);
   percentFormatBox_->setInsertPolicy(QComboBox::NoInsert);
+  formatBox_->setMinimumWidth(140);
+  percentFormatBox_->setMinimumWidth(140);
   auto* formatGrid = new QGridLayout(formats);
   formatGrid->addWidget(new QLabel(tr("Values:"), formats), 0, 0);
   formatGrid->addWidget(formatBox_, 0, 1);
@@ -104,6 +106,8 @@ void TFormPlotSeries::BuildGeneral() {
   grid->addWidget(vertAxisGroup_, 2, 1);
   grid->addLayout(sortRow, 2, 0, Qt::AlignTop);
   grid->setRowStretch(3, 1);
+  grid->setColumnStretch(0, 1);
+  grid->setColumnStretch(1, 1);
 
   connect(showInLegendBox_, &QCheckBox::toggled, this, [this](bool on) {
     if (CanWrite()) series_->SetShowInLegend(on);
