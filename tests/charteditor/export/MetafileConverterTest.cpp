@@ -4,6 +4,10 @@
 // missing converter skips the test with its name.
 #include "MetafileScript.h"
 #include "chart/canvas/QPainterBackend.h"
+#include "chart/core/ChartEngine.h"
+#include "chart/model/TChart.h"
+#include "chart/series/SeriesTypeRegistrations.h"
+#include "chart/series/TBarSeries.h"
 #include "charteditor/export/EmfWriterBackend.h"
 #include "charteditor/export/MetafileWriters.h"
 #include "charteditor/export/WmfWriterBackend.h"
@@ -202,6 +206,85 @@ TEST(MetafileConverters, PanelMetafilesMatchThePanelsBitmap) {
       EXPECT_TRUE(Near(theirs.pixel(at), ours.pixel(at), 8))
           << (enhanced ? "EMF" : "WMF") << " at " << at.x() << "," << at.y() << ": " << std::hex
           << theirs.pixel(at) << " against " << ours.pixel(at);
+  }
+}
+
+// A whole chart (title, legend, axes, two bar series) as the converters
+// draw its metafiles, against our own render: the panel, the wall and the
+// middle of every bar agree within 2 pixels and 8 per channel.
+TEST(MetafileConverters, AChartsMetafilesMatchItsBitmap) {
+  const QString emfTool = Tool("emf2svg-conv"), wmfTool = Tool("wmf2gd");
+  if (emfTool.isEmpty() || wmfTool.isEmpty())
+    GTEST_SKIP() << "emf2svg-conv or wmf2gd not installed (packages emf2svg, libwmf-bin)";
+  ChartEngineScope engine({RegisterSeriesTypes});
+  MetafileWritersScope writers;
+  TChart chart;
+  chart.SetWidth(400);
+  chart.SetHeight(250);
+  chart.SetView3D(false);
+  chart.Title()->SetText({QStringLiteral("Sales")});
+  const base::TColor colors[2] = {base::clRed, base::clBlue};
+  for (int k = 0; k < 2; ++k) {
+    auto* bars = new TBarSeries(&chart);
+    bars->SetSeriesColor(colors[k]);
+    bars->SetTitle(QStringLiteral("Bars %1").arg(k + 1));
+    for (int i = 0; i < 4; ++i) bars->Add(3 + i + 2 * k);
+    bars->Marks()->SetVisible(false);
+    chart.AddSeries(bars);
+  }
+  const QImage ours =
+      chart.CreateBitmap(chart.Color(), {0, 0, 400, 250}, TCustomPlotPanel::pf32bit);
+  testsupport::saveArtifact(ours, "bar-chart-ours.png");
+  // The middles of the bars: runs of each series' colour across the chart
+  // half-way up the shortest bar.
+  const TRect plot = chart.ChartRect();
+  const int probeY = plot.Bottom - 8;
+  std::vector<QPoint> probes{{3, 3}, {plot.Left + 4, plot.Top + 4}};
+  for (int x = plot.Left; x < plot.Right; ++x) {
+    const QRgb c = ours.pixel(x, probeY);
+    if (c != ours.pixel(x - 1, probeY) &&
+        (Near(c, qRgb(255, 0, 0), 0) || Near(c, qRgb(0, 0, 255), 0))) {
+      int end = x;
+      while (end + 1 < plot.Right && ours.pixel(end + 1, probeY) == c) ++end;
+      probes.emplace_back((x + end) / 2, probeY);
+      x = end;
+    }
+  }
+  ASSERT_EQ(probes.size(), 10u) << "two walls and panel probes, eight bars";
+  QTemporaryDir dir;
+  for (bool enhanced : {true, false}) {
+    const TMetafile meta = chart.CreateMetafile(enhanced, {0, 0, 400, 250});
+    const QString in = dir.filePath(enhanced ? "chart.emf" : "chart.wmf");
+    const QString out = dir.filePath(enhanced ? "chart.svg" : "chart.png");
+    ASSERT_TRUE(WriteFile(in, meta.Data));
+    const QString failure = enhanced
+                                ? RunTool(emfTool, {"-i", in, "-o", out})
+                                : RunTool(wmfTool, {"-t", "png", "--maxwidth=399",
+                                                    "--maxheight=249", "--maxsize", "-o", out, in});
+    ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
+    QImage theirs;
+    if (enhanced) {
+      QSvgRenderer renderer(ReadFile(out));
+      ASSERT_TRUE(renderer.isValid());
+      theirs = QImage(399, 249, QImage::Format_RGB32);
+      theirs.fill(Qt::gray);
+      QPainter p(&theirs);
+      renderer.render(&p, QRectF(0, 0, 399, 249));
+    } else {
+      theirs = QImage(out).convertToFormat(QImage::Format_RGB32);
+    }
+    testsupport::saveArtifact(theirs, enhanced ? "bar-chart-emf2svg.png" : "bar-chart-wmf2gd.png");
+    ASSERT_EQ(theirs.size(), QSize(399, 249));
+    for (QPoint at : probes) {
+      bool found = false;
+      for (int dy = -2; dy <= 2 && !found; ++dy)
+        for (int dx = -2; dx <= 2 && !found; ++dx) {
+          const QPoint q = at + QPoint(dx, dy);
+          found = theirs.rect().contains(q) && Near(theirs.pixel(q), ours.pixel(at), 8);
+        }
+      EXPECT_TRUE(found) << (enhanced ? "EMF" : "WMF") << " at " << at.x() << "," << at.y() << ": "
+                         << std::hex << theirs.pixel(at) << " against " << ours.pixel(at);
+    }
   }
 }
 
