@@ -3,6 +3,7 @@
 // points, timed in turns in one run. The "ratio" counter of
 // BM_ChartRenderTenfoldPoints is the cost of ten times the points; linear
 // work keeps it near 10, and it must stay at or below 15.
+#include "bench/support/OffscreenBenchmarks.h"
 #include "chart/canvas/QPainterBackend.h"
 #include "chart/core/ChartEngine.h"
 #include "chart/model/TChart.h"
@@ -76,10 +77,5 @@ BENCHMARK(BM_ChartRenderTenfoldPoints)->Unit(benchmark::kMillisecond)->MinTime(3
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return RunOffscreenBenchmarks<QApplication>(argc, argv);
 }

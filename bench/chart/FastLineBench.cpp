@@ -5,6 +5,7 @@
 // BM_FastLineRepaint/10000000 reports the large case; BM_FastLineAppend
 // fills ten million points inside BeginUpdate/EndUpdate, and its
 // "bytes/point" counter is what the series keeps per point.
+#include "bench/support/OffscreenBenchmarks.h"
 #include "chart/canvas/QPainterBackend.h"
 #include "chart/core/ChartEngine.h"
 #include "chart/series/FastLineColumns.h"
@@ -167,10 +168,5 @@ BENCHMARK(BM_FastLineAppend)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return RunOffscreenBenchmarks<QGuiApplication>(argc, argv);
 }

@@ -3,6 +3,7 @@
 // that picture onto the same target, timed in turns in one run. The
 // "ratio" counter of BM_PanelRepaintOverDrawImage is what the panel and
 // backend layers add to a repaint; it should stay at or below 1.2.
+#include "bench/support/OffscreenBenchmarks.h"
 #include "chart/model/TCustomPlotPanelExtended.h"
 #include "chart/widget/PlotPanelWidget.h"
 
@@ -94,10 +95,5 @@ BENCHMARK(BM_PanelRepaintOverDrawImage)->MinTime(2.0);
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return RunOffscreenBenchmarks<QApplication>(argc, argv);
 }

@@ -4,6 +4,7 @@
 // points, it keeps nothing per point of its own). "gridMB" is the heap the
 // grid holds beyond its series of 10^6 points (the table view keeps one
 // small entry per row in its row header).
+#include "bench/support/OffscreenBenchmarks.h"
 #include "chart/core/ChartEngine.h"
 #include "chart/model/TChart.h"
 #include "chart/series/TFastLineSeries.h"
@@ -87,11 +88,5 @@ BENCHMARK(BM_GridMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  ChartEngineScope engine;
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return RunOffscreenBenchmarks<QApplication, ChartEngineScope>(argc, argv);
 }

@@ -5,6 +5,7 @@
 // first, lowest, highest and last point, and draw what is left as one
 // polyline, around a frame with axis labels. The "ratio" counters are
 // what writing the picture adds; they should stay at or below 1.5.
+#include "bench/support/OffscreenBenchmarks.h"
 #include "chart/canvas/NullBackend.h"
 #include "charteditor/export/EmfWriterBackend.h"
 #include "charteditor/export/WmfWriterBackend.h"
@@ -142,10 +143,5 @@ BENCHMARK(BM_MillionPointPolyline<WmfWriterBackend>)->Unit(benchmark::kMilliseco
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return RunOffscreenBenchmarks<QGuiApplication>(argc, argv);
 }

@@ -6,6 +6,7 @@
 // it should stay at or below 1.3. "ratioOnPaperSize" is against an image
 // only as large as the chart's rectangle on the paper, which draws fewer
 // pixel columns and smaller text than the print size the preview shows.
+#include "bench/support/OffscreenBenchmarks.h"
 #include "chart/canvas/QPainterBackend.h"
 #include "chart/core/ChartEngine.h"
 #include "chart/model/TChart.h"
@@ -72,10 +73,5 @@ BENCHMARK(BM_PreviewRepaintOverChartImage)->Unit(benchmark::kMillisecond)->MinTi
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return RunOffscreenBenchmarks<QGuiApplication>(argc, argv);
 }

@@ -5,6 +5,7 @@
 // file against a buffer of its size through QSaveFile (at or below 2).
 // "peakRiseMB" is how far a 10^7-point text export raises the process's
 // peak memory above what the chart already holds (below 64).
+#include "bench/support/OffscreenBenchmarks.h"
 #include "chart/core/ChartEngine.h"
 #include "chart/model/TChart.h"
 #include "charteditor/export/ChartFile.h"
@@ -154,11 +155,5 @@ BENCHMARK(BM_TextExportPeakMemory)->Unit(benchmark::kMillisecond)->Iterations(1)
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  ChartEngineScope engine;
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return RunOffscreenBenchmarks<QGuiApplication, ChartEngineScope>(argc, argv);
 }

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStringList>
@@ -40,4 +41,10 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
   auto* button = new QPushButton(caption, parent);
   button->setObjectName(QString::fromLatin1(name));
   return button;
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& caption, QWidget* buddy) {
+  auto* label = new QLabel(caption, parent);
+  label->setBuddy(buddy);
+  return label;
 }

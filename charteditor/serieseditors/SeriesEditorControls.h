@@ -5,6 +5,7 @@
 #include <QStringList>
 
 class QCheckBox;
+class QLabel;
 class QComboBox;
 class QDoubleSpinBox;
 class QPushButton;
@@ -19,3 +20,5 @@ QSpinBox* MakeSpin(QWidget* parent, const char* name, int low, int high, int ste
 // A box for a decimal value without a practical limit (±1e9).
 QDoubleSpinBox* MakeDecimalBox(QWidget* parent, const char* name);
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption);
+// A caption whose mnemonic moves the focus to `buddy`.
+QLabel* MakeLabel(QWidget* parent, const QString& caption, QWidget* buddy);

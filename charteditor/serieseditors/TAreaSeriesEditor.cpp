@@ -40,7 +40,7 @@ TAreaSeriesEditor::TAreaSeriesEditor(QWidget* parent)
   colorButton_->setText(tr("&Color..."));
 
   auto* grid = new QGridLayout(Body());
-  grid->addWidget(new QLabel(tr("&Multiple Areas:"), Body()), 0, 0);
+  grid->addWidget(MakeLabel(Body(), tr("&Multiple Areas:"), multiAreaBox_), 0, 0);
   grid->addWidget(multiAreaBox_, 0, 1);
   grid->addWidget(stairsBox_, 1, 0);
   grid->addWidget(invertedBox_, 1, 1);

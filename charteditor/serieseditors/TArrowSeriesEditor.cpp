@@ -30,9 +30,9 @@ TArrowSeriesEditor::TArrowSeriesEditor(QWidget* parent)
   auto* grid = new QGridLayout(Body());
   grid->addWidget(penButton_, 0, 0);
   grid->addWidget(brushButton_, 1, 0);
-  grid->addWidget(new QLabel(tr("Head &Width:"), Body()), 0, 1);
+  grid->addWidget(MakeLabel(Body(), tr("Head &Width:"), widthBox_), 0, 1);
   grid->addWidget(widthBox_, 0, 2);
-  grid->addWidget(new QLabel(tr("Head &Height:"), Body()), 1, 1);
+  grid->addWidget(MakeLabel(Body(), tr("Head &Height:"), heightBox_), 1, 1);
   grid->addWidget(heightBox_, 1, 2);
   grid->addWidget(colorEachBox_, 2, 0);
   grid->addWidget(colorButton_, 2, 1);

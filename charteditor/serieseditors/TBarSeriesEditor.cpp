@@ -39,11 +39,11 @@ TBarSeriesEditor::TBarSeriesEditor(QWidget* parent)
   penButton_->setObjectName(QStringLiteral("BBarPen"));
   penButton_->setText(tr("&Border..."));
   auto* grid = new QGridLayout(Body());
-  grid->addWidget(new QLabel(tr("Bar &Width:"), Body()), 0, 0);
+  grid->addWidget(MakeLabel(Body(), tr("Bar &Width:"), widthBox_), 0, 0);
   grid->addWidget(widthBox_, 0, 1);
-  grid->addWidget(new QLabel(tr("&Style:"), Body()), 1, 0);
+  grid->addWidget(MakeLabel(Body(), tr("&Style:"), styleBox_), 1, 0);
   grid->addWidget(styleBox_, 1, 1);
-  grid->addWidget(new QLabel(tr("&Offset %:"), Body()), 2, 0);
+  grid->addWidget(MakeLabel(Body(), tr("&Offset %:"), offsetBox_), 2, 0);
   grid->addWidget(offsetBox_, 2, 1);
   grid->addWidget(darkBox_, 3, 0, 1, 2);
   grid->addWidget(sideMarginsBox_, 4, 0, 1, 2);

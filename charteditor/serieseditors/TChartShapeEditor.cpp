@@ -85,9 +85,13 @@ void TChartShapeEditor::BuildStyle(QWidget* sheet) {
   grid->addWidget(transparentBox_, 5, 0);
   grid->addWidget(roundBox_, 6, 0);
   grid->addWidget(textEdit_, 0, 1, 4, 2);
-  grid->addWidget(new QLabel(tr("&Horiz. Alignment"), sheet), 4, 1);
+  auto* alignLabel = new QLabel(tr("&Horiz. Alignment"), sheet);
+  alignLabel->setBuddy(alignBox_);
+  auto* vertAlignLabel = new QLabel(tr("&Alignment"), sheet);
+  vertAlignLabel->setBuddy(vertAlignBox_);
+  grid->addWidget(alignLabel, 4, 1);
   grid->addWidget(alignBox_, 4, 2);
-  grid->addWidget(new QLabel(tr("&Alignment"), sheet), 5, 1);
+  grid->addWidget(vertAlignLabel, 5, 1);
   grid->addWidget(vertAlignBox_, 5, 2);
 
   auto shape = [this] { return SeriesAs<TChartShape>(); };
@@ -132,7 +136,7 @@ void TChartShapeEditor::BuildPosition(QWidget* sheet) {
             [this, i](double value) { CornerChanged(i, value); });
   }
   unitsBox_ = MakeCombo(sheet, "CBUnits", {tr("Pixels"), tr("Axis"), tr("Axis Origin")});
-  grid->addWidget(new QLabel(tr("&Units:"), sheet), 2, 0);
+  grid->addWidget(MakeLabel(sheet, tr("&Units:"), unitsBox_), 2, 0);
   grid->addWidget(unitsBox_, 2, 1);
   grid->setRowStretch(3, 1);
   connect(unitsBox_, &QComboBox::currentIndexChanged, this, [this](int index) {

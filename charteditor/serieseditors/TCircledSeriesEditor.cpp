@@ -35,7 +35,7 @@ TCircledSeriesEditor::TCircledSeriesEditor(QWidget* parent)
   auto* grid = new QGridLayout(Body());
   grid->addWidget(circledBox_, 0, 0);
   grid->addWidget(view3DBox_, 1, 0);
-  grid->addWidget(new QLabel(tr("&Rotation:"), Body()), 2, 0);
+  grid->addWidget(MakeLabel(Body(), tr("&Rotation:"), rotationBox_), 2, 0);
   grid->addWidget(rotationBox_, 2, 1);
   grid->addWidget(backButton_, 3, 0);
   grid->addWidget(radius, 0, 2, 4, 1);

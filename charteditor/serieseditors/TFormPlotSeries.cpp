@@ -205,7 +205,7 @@ void TFormPlotSeries::CreateFormatEditor() {
   pages_->setTabVisible(pages_->indexOf(formatSheet_), editor != nullptr);
   if (!editor) return;
   editors_.emplace_back(editor);
-  AddEditorForm(editor, formatSheet_, series_);
+  AddEditorForm(editor, formatSheet_, series_, true);
   if (auto* hooks = dynamic_cast<SeriesEditorHooks*>(editor)) {
     hooks->LoadSeries();
     hooks->AddSheets(*this);
@@ -226,7 +226,7 @@ QWidget* TFormPlotSeries::InsertSheet(int index, const QString& caption) {
 void TFormPlotSeries::AddSheetEditor(TEditorForm* form, QWidget* sheet) {
   if (!form) return;
   editors_.emplace_back(form);
-  AddEditorForm(form, sheet, series_);
+  AddEditorForm(form, sheet, series_, true);
   if (auto* hooks = dynamic_cast<SeriesEditorHooks*>(form)) hooks->LoadSeries();
 }
 

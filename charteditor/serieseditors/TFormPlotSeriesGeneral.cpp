@@ -69,6 +69,8 @@ void TFormPlotSeries::BuildGeneral() {
   percentFormatBox_ = MakeCombo(formats, "EPercentFormat", {});
   percentFormatBox_->setEditable(true);
   percentFormatBox_->setInsertPolicy(QComboBox::NoInsert);
+  formatBox_->setMinimumWidth(140);
+  percentFormatBox_->setMinimumWidth(140);
   auto* formatGrid = new QGridLayout(formats);
   formatGrid->addWidget(new QLabel(tr("Values:"), formats), 0, 0);
   formatGrid->addWidget(formatBox_, 0, 1);
@@ -94,14 +96,18 @@ void TFormPlotSeries::BuildGeneral() {
   sortBox_ = MakeCombo(page, "CBSort", {tr("Ascending"), tr("Descending"), tr("None")});
   sortLabel->setBuddy(sortBox_);
 
+  auto* sortRow = new QHBoxLayout;
+  sortRow->addWidget(sortLabel);
+  sortRow->addWidget(sortBox_, 1);
   auto* grid = new QGridLayout(page);
   grid->addWidget(general, 0, 0, 2, 1);
-  grid->addWidget(formats, 0, 1, 1, 2);
-  grid->addWidget(horizAxisGroup_, 1, 1, 1, 2);
-  grid->addWidget(vertAxisGroup_, 2, 1, 1, 2);
-  grid->addWidget(sortLabel, 2, 0, Qt::AlignRight);
-  grid->addWidget(sortBox_, 3, 0);
-  grid->setRowStretch(4, 1);
+  grid->addWidget(formats, 0, 1);
+  grid->addWidget(horizAxisGroup_, 1, 1);
+  grid->addWidget(vertAxisGroup_, 2, 1);
+  grid->addLayout(sortRow, 2, 0, Qt::AlignTop);
+  grid->setRowStretch(3, 1);
+  grid->setColumnStretch(0, 1);
+  grid->setColumnStretch(1, 1);
 
   connect(showInLegendBox_, &QCheckBox::toggled, this, [this](bool on) {
     if (CanWrite()) series_->SetShowInLegend(on);

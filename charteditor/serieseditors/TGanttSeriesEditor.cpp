@@ -26,7 +26,7 @@ TGanttSeriesEditor::TGanttSeriesEditor(QWidget* parent)
   colorButton_->setObjectName(QStringLiteral("BColor"));
   colorButton_->setText(tr("&Color..."));
   auto* grid = new QGridLayout(Body());
-  grid->addWidget(new QLabel(tr("Bar &Height:"), Body()), 0, 0);
+  grid->addWidget(MakeLabel(Body(), tr("Bar &Height:"), heightBox_), 0, 0);
   grid->addWidget(heightBox_, 0, 1);
   grid->addWidget(linesButton_, 1, 0, 1, 2);
   grid->addWidget(colorButton_, 2, 0);

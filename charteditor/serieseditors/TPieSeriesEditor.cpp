@@ -57,7 +57,7 @@ TPieSeriesEditor::TPieSeriesEditor(QWidget* parent)
   grid->addWidget(dark3DBox_, 0, 0);
   grid->addWidget(patternsBox_, 1, 0);
   grid->addWidget(penButton_, 2, 0);
-  grid->addWidget(new QLabel(tr("E&xplode biggest:"), Body()), 3, 0);
+  grid->addWidget(MakeLabel(Body(), tr("E&xplode biggest:"), explodeBox_), 3, 0);
   grid->addWidget(explodeBox_, 3, 1);
   grid->addWidget(new QLabel(tr("Total Angle:"), Body()), 4, 0);
   grid->addWidget(angleSizeBox_, 4, 1);

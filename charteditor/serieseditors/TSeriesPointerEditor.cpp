@@ -90,11 +90,11 @@ TSeriesPointerEditor::TSeriesPointerEditor(QWidget* parent)
   grid->addWidget(dark3DBox_, 2, 0);
   grid->addWidget(inflateBox_, 3, 0);
   grid->addWidget(colorEachBox_, 4, 0);
-  grid->addWidget(new QLabel(tr("&Width:"), Body()), 0, 1);
+  grid->addWidget(MakeLabel(Body(), tr("&Width:"), horizSizeBox_), 0, 1);
   grid->addWidget(horizSizeBox_, 0, 2);
-  grid->addWidget(new QLabel(tr("&Height:"), Body()), 1, 1);
+  grid->addWidget(MakeLabel(Body(), tr("&Height:"), vertSizeBox_), 1, 1);
   grid->addWidget(vertSizeBox_, 1, 2);
-  grid->addWidget(new QLabel(tr("&Style:"), Body()), 2, 1);
+  grid->addWidget(MakeLabel(Body(), tr("&Style:"), styleBox_), 2, 1);
   grid->addWidget(styleBox_, 2, 2);
   grid->addWidget(penButton_, 3, 1);
   grid->addWidget(patternButton_, 3, 2);

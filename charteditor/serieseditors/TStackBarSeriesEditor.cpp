@@ -30,7 +30,7 @@ TStackBarSeriesEditor::TStackBarSeriesEditor(QWidget* parent)
   auto* grid = new QGridLayout(Body());
   grid->addWidget(useOriginBox_, 0, 0);
   grid->addWidget(originEdit_, 0, 1);
-  grid->addWidget(new QLabel(tr("&Multiple Bar:"), Body()), 1, 0);
+  grid->addWidget(MakeLabel(Body(), tr("&Multiple Bar:"), multiBarBox_), 1, 0);
   grid->addWidget(multiBarBox_, 1, 1);
   grid->addWidget(groupBox_, 2, 0, 1, 2);
 

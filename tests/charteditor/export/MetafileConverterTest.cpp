@@ -163,6 +163,35 @@ TEST(MetafileConverters, PlainPictureOpensInTheSvgAndPngConverters) {
   ExpectProbes(image.convertToFormat(QImage::Format_RGB32), false, "wmf2gd");
 }
 
+// A 400 x 250 picture's metafile as the converters draw it (emf2svg-conv
+// then our SVG renderer, or wmf2gd), kept as an artefact named after
+// `stem`; a null image when a converter fails.
+QImage Converted(const TMetafile& meta, const QTemporaryDir& dir, const char* stem) {
+  const QString name = QString::fromLatin1(stem);
+  const QString in = dir.filePath(name + (meta.Enhanced ? ".emf" : ".wmf"));
+  const QString out = dir.filePath(name + (meta.Enhanced ? ".svg" : ".png"));
+  if (!WriteFile(in, meta.Data)) return {};
+  const QString failure =
+      meta.Enhanced ? RunTool(Tool("emf2svg-conv"), {"-i", in, "-o", out})
+                    : RunTool(Tool("wmf2gd"), {"-t", "png", "--maxwidth=399", "--maxheight=249",
+                                               "--maxsize", "-o", out, in});
+  EXPECT_TRUE(failure.isEmpty()) << failure.toStdString();
+  if (!failure.isEmpty()) return {};
+  QImage theirs;
+  if (meta.Enhanced) {
+    QSvgRenderer renderer(ReadFile(out));
+    if (!renderer.isValid()) return {};
+    theirs = QImage(399, 249, QImage::Format_RGB32);
+    theirs.fill(Qt::gray);
+    QPainter p(&theirs);
+    renderer.render(&p, QRectF(0, 0, 399, 249));
+  } else {
+    theirs = QImage(out).convertToFormat(QImage::Format_RGB32);
+  }
+  testsupport::saveArtifact(theirs, name + (meta.Enhanced ? "-emf2svg.png" : "-wmf2gd.png"));
+  return theirs;
+}
+
 // The panel's own metafiles, drawn by the converters, match its bitmap at
 // the panel and in the middle of the chart rectangle.
 TEST(MetafileConverters, PanelMetafilesMatchThePanelsBitmap) {
@@ -179,26 +208,7 @@ TEST(MetafileConverters, PanelMetafilesMatchThePanelsBitmap) {
   QTemporaryDir dir;
   for (bool enhanced : {true, false}) {
     const TMetafile meta = panel.CreateMetafile(enhanced, {0, 0, 400, 250});
-    const QString in = dir.filePath(enhanced ? "panel.emf" : "panel.wmf");
-    const QString out = dir.filePath(enhanced ? "panel.svg" : "panel.png");
-    ASSERT_TRUE(WriteFile(in, meta.Data));
-    const QString failure = enhanced
-                                ? RunTool(emfTool, {"-i", in, "-o", out})
-                                : RunTool(wmfTool, {"-t", "png", "--maxwidth=399",
-                                                    "--maxheight=249", "--maxsize", "-o", out, in});
-    ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
-    QImage theirs;
-    if (enhanced) {
-      QSvgRenderer renderer(ReadFile(out));
-      ASSERT_TRUE(renderer.isValid());
-      theirs = QImage(399, 249, QImage::Format_RGB32);
-      theirs.fill(Qt::gray);
-      QPainter p(&theirs);
-      renderer.render(&p, QRectF(0, 0, 399, 249));
-    } else {
-      theirs = QImage(out).convertToFormat(QImage::Format_RGB32);
-    }
-    testsupport::saveArtifact(theirs, enhanced ? "panel-emf2svg.png" : "panel-wmf2gd.png");
+    const QImage theirs = Converted(meta, dir, "panel");
     ASSERT_EQ(theirs.size(), QSize(399, 249));
     const TRect chart = panel.ChartRect();
     for (QPoint at : {QPoint(3, 3), QPoint(395, 245),
@@ -254,26 +264,7 @@ TEST(MetafileConverters, AChartsMetafilesMatchItsBitmap) {
   QTemporaryDir dir;
   for (bool enhanced : {true, false}) {
     const TMetafile meta = chart.CreateMetafile(enhanced, {0, 0, 400, 250});
-    const QString in = dir.filePath(enhanced ? "chart.emf" : "chart.wmf");
-    const QString out = dir.filePath(enhanced ? "chart.svg" : "chart.png");
-    ASSERT_TRUE(WriteFile(in, meta.Data));
-    const QString failure = enhanced
-                                ? RunTool(emfTool, {"-i", in, "-o", out})
-                                : RunTool(wmfTool, {"-t", "png", "--maxwidth=399",
-                                                    "--maxheight=249", "--maxsize", "-o", out, in});
-    ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
-    QImage theirs;
-    if (enhanced) {
-      QSvgRenderer renderer(ReadFile(out));
-      ASSERT_TRUE(renderer.isValid());
-      theirs = QImage(399, 249, QImage::Format_RGB32);
-      theirs.fill(Qt::gray);
-      QPainter p(&theirs);
-      renderer.render(&p, QRectF(0, 0, 399, 249));
-    } else {
-      theirs = QImage(out).convertToFormat(QImage::Format_RGB32);
-    }
-    testsupport::saveArtifact(theirs, enhanced ? "bar-chart-emf2svg.png" : "bar-chart-wmf2gd.png");
+    const QImage theirs = Converted(meta, dir, "bar-chart");
     ASSERT_EQ(theirs.size(), QSize(399, 249));
     for (QPoint at : probes) {
       bool found = false;
