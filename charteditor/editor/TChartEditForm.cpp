@@ -1,5 +1,7 @@
 #include "charteditor/editor/TChartEditForm.h"
 
+#include "charteditor/common/WaitCursor.h"
+
 #include "chart/core/ChartClassRegistry.h"
 #include "chart/core/ChartMessages.h"
 #include "chart/model/TCustomChart.h"
@@ -47,14 +49,6 @@ int MainSheetOf(int tab) {
       return -1;
   }
 }
-
-// The hourglass for a scope, also when the scope throws.
-struct WaitCursor {
-  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 QPushButton* CommandButton(QWidget* parent, const char* name, const QString& caption) {
   auto* button = new QPushButton(caption, parent);

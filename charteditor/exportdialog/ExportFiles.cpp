@@ -3,8 +3,6 @@
 
 #include "charteditor/exportdialog/TPlotExportFormat.h"
 
-#include <QApplication>
-
 QStringList NativeFilters() {
   return {QStringLiteral("Native chart files (*.plc *.PLC)")};
 }
@@ -26,12 +24,4 @@ QString DataFilterExtension(int filterIndex) {
   static const char* const extensions[] = {"txt", "txt", "csv", "txt", "xml", "htm", "xls"};
   if (filterIndex < 1 || filterIndex > 7) return QStringLiteral("txt");
   return QString::fromLatin1(extensions[filterIndex - 1]);
-}
-
-WaitCursor::WaitCursor() {
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-}
-
-WaitCursor::~WaitCursor() {
-  QApplication::restoreOverrideCursor();
 }

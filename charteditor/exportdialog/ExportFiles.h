@@ -1,7 +1,7 @@
 #pragma once
 // What the export dialog's save and send share: the filters of the native
-// and data save dialogs, the extension of each data entry, a device that
-// only counts what is written to it, and the wait cursor.
+// and data save dialogs, the extension of each data entry, and a device
+// that only counts what is written to it.
 #include <QIODevice>
 #include <QStringList>
 
@@ -26,13 +26,4 @@ class CountingDevice : public QIODevice {
 
  private:
   qint64 count_ = 0;
-};
-
-// The busy cursor for the life of the object, also when work throws.
-class WaitCursor {
- public:
-  WaitCursor();
-  ~WaitCursor();
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
 };

@@ -8,6 +8,7 @@
 #include "chart/core/ChartPrompts.h"
 #include "chart/model/TChartSeries.h"
 #include "chart/model/TCustomAxisPanel.h"
+#include "charteditor/common/WaitCursor.h"
 #include "charteditor/export/ChartFile.h"
 #include "charteditor/export/ComponentStreamWriter.h"
 #include "charteditor/export/TSeriesDataHTML.h"

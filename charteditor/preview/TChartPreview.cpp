@@ -2,7 +2,7 @@
 
 #include "chart/model/TCustomAxisPanel.h"
 #include "chart/widget/PlotPanelWidget.h"
-#include "charteditor/preview/PreviewWaitCursor.h"
+#include "charteditor/common/WaitCursor.h"
 #include "charteditor/preview/PrinterEnvironment.h"
 #include "charteditor/preview/TPlotPreviewPanel.h"
 
@@ -361,11 +361,11 @@ void TChartPreview::Print() {
     if (!printers_->ChoosePages(this, 1, chart->NumPages(), from, to)) return;
     preview_->ApplyOrientation();
     const QString title = preview_->Title().isEmpty() ? chart->objectName() : preview_->Title();
-    PreviewWaitCursor wait;
+    WaitCursor wait;
     chart->PrintPages(printers_->Printer(title), from, to);
     return;
   }
-  PreviewWaitCursor wait;
+  WaitCursor wait;
   preview_->Print();
 }
 
