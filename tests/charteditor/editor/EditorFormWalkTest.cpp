@@ -7,6 +7,7 @@
 #include "charteditor/common/ChartEditorScope.h"
 #include "charteditor/editor/TChartEditForm.h"
 #include "charteditor/editor/TChartEditor.h"
+#include "tests/chart/support/PerturbPublished.h"
 #include "tests/charteditor/editor/PageRows.h"
 #include "tests/support/Artifacts.h"
 
@@ -89,6 +90,9 @@ TEST(ChartEditorWalk, EverySheetShownAndEveryDialogCancelledWritesNothing) {
   LocaleScope locale(QLocale(QLocale::English, QLocale::UnitedStates));
   RecordingChartPrompts prompts;
   EditedChart chart;
+  // Every published value away from its default, then the values a
+  // careless load would be likeliest to overwrite.
+  PerturbPublished(chart.Chart());
   awayFromDefaults(chart);
   chart.Chart().setObjectName(QStringLiteral("Chart1"));
   TChartEditor editor;
@@ -113,6 +117,13 @@ TEST(ChartEditorWalk, EverySheetShownAndEveryDialogCancelledWritesNothing) {
     QWidget& axisPage = *f.Page(EditorPage::Axis);
     ShowSheet(axisPage, "TabScales");
     openAndCancel(axisPage.findChild<QAbstractButton*>(QStringLiteral("BAxisMin")));
+    openAndCancel(axisPage.findChild<QAbstractButton*>(QStringLiteral("BIncre")));
+    // The font dialogs answer through the prompts: none is scripted, so
+    // each one is cancelled.
+    const int fonts = static_cast<int>(prompts.calls.filter(QStringLiteral("Font: ")).size());
+    for (QAbstractButton* font : f.findChildren<QAbstractButton*>(QStringLiteral("Button3")))
+      font->click();
+    EXPECT_GT(prompts.calls.filter(QStringLiteral("Font: ")).size(), fonts);
     f.close();
     return 0;
   });

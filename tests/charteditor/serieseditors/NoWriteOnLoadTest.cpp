@@ -7,47 +7,10 @@
 #include "chart/series/SeriesTypeRegistrations.h"
 #include "chart/series/TLineSeries.h"
 #include "chart/series/TSeriesPointer.h"
+#include "tests/chart/support/PerturbPublished.h"
 #include "tests/charteditor/serieseditors/SeriesPage.h"
 
-#include <QMetaEnum>
-
 namespace {
-
-// Moves every published value of `object` (and of its nested objects) to
-// another valid value.
-void perturb(QObject& object) {
-  for (const PublishedProperty& p : PublishedProperties(object)) {
-    if (!p.meta.isStored()) continue;
-    if (QObject* nested = PublishedObject(object, p)) {
-      if (p.kind == PublishedKind::Object) perturb(*nested);
-      continue;
-    }
-    if (!p.meta.isWritable() || p.name == QLatin1String("Active")) continue;
-    const QVariant value = p.meta.read(&object);
-    QVariant next;
-    if (p.kind == PublishedKind::Color) {
-      next = QVariant::fromValue(0x00336699u);
-    } else if (p.meta.isEnumType() && !p.meta.isFlagType()) {
-      const QMetaEnum e = p.meta.enumerator();
-      int index = 0;
-      while (index < e.keyCount() && e.value(index) != value.toInt()) ++index;
-      next = e.value((index + 1) % e.keyCount());
-    } else if (value.typeId() == QMetaType::Bool) {
-      next = !value.toBool();
-    } else if (value.typeId() == QMetaType::Int) {
-      next = value.toInt() + 1;
-    } else if (value.typeId() == QMetaType::Double) {
-      next = value.toDouble() + 1.5;
-    } else {
-      continue;
-    }
-    try {
-      p.meta.write(&object, next);
-    } catch (...) {
-      // A value the class refuses stays as it was.
-    }
-  }
-}
 
 void visitEverySheet(SeriesPage& page) {
   for (const QString& caption : page.SheetCaptions()) ASSERT_TRUE(page.ShowSheet(caption));
@@ -63,7 +26,7 @@ TEST_P(NoWriteOnLoad, EverySheetOfASeriesSetAwayFromItsDefaults) {
   const ChartClassEntry* entry = ChartClasses().Find(GetParam());
   ASSERT_NE(entry, nullptr);
   SeriesPage page(*entry->metaObject);
-  perturb(*page.Series(0));
+  PerturbPublished(*page.Series(0));
   page.Chart().SetView3D(!page.Chart().View3D());
   page.Form().RefreshSeries(page.Series(1));
   page.Mark();
