@@ -95,6 +95,9 @@ class QPainterBackend : public DrawingBackend {
   static QFont toQFont(const BackendFont& font);
 
  private:
+  // How far beyond the device polygons and shapes are cut: far enough that
+  // the cut edges never show, near enough for Qt's raster engine.
+  static constexpr double kGuard = 16384.0;
   struct SavedClip {
     bool enabled;
     QPainterPath path;
