@@ -141,6 +141,8 @@ class TCustomSeries : public TCustomLineSeries {
   void DrawSegment(const Segment& s);
   void DrawSegment3D(const Segment& s);
   void DrawArea2D(const Segment& s);
+  // The segment's line, straight or as a stair.
+  void DrawLine2D(const Segment& s);
   void PrepareLine2D(base::TColor color);
   // The segment from the chart's edge to the first visible point.
   void DrawEnteringSegment(int valueIndex, int x, int y, int origin, base::TColor color);

@@ -171,18 +171,22 @@ void TCustomSeries::DrawSegment(const Segment& s) {
   } else if (drawArea_) {
     DrawArea2D(s);
   } else if (drawLine_) {
-    PrepareLine2D(lineInPointColor_ || outlinePass_ ? s.color : SeriesColor());
-    TCanvas3D& canvas = Drawing()->Canvas();
-    if (!stairs_) {
-      canvas.Line(s.oldX, s.oldY, s.x, s.y);
-    } else {
-      if (invertedStairs_)
-        canvas.DoVertLine(s.oldX, s.oldY, s.y);
-      else
-        canvas.DoHorizLine(s.oldX, s.x, s.oldY);
-      canvas.LineTo(s.x, s.y);
-    }
+    DrawLine2D(s);
   }
+}
+
+void TCustomSeries::DrawLine2D(const Segment& s) {
+  PrepareLine2D(lineInPointColor_ || outlinePass_ ? s.color : SeriesColor());
+  TCanvas3D& canvas = Drawing()->Canvas();
+  if (!stairs_) {
+    canvas.Line(s.oldX, s.oldY, s.x, s.y);
+    return;
+  }
+  if (invertedStairs_)
+    canvas.DoVertLine(s.oldX, s.oldY, s.y);
+  else
+    canvas.DoHorizLine(s.oldX, s.x, s.oldY);
+  canvas.LineTo(s.x, s.y);
 }
 
 void TCustomSeries::DrawArea2D(const Segment& s) {
@@ -231,16 +235,7 @@ void TCustomSeries::DrawArea2D(const Segment& s) {
     }
   }
   if (!LinePen()->Visible() && !outlinePass_) return;
-  PrepareLine2D(lineInPointColor_ || outlinePass_ ? s.color : SeriesColor());
-  if (!stairs_) {
-    canvas.Line(s.oldX, s.oldY, s.x, s.y);
-  } else {
-    if (invertedStairs_)
-      canvas.DoVertLine(s.oldX, s.oldY, s.y);
-    else
-      canvas.DoHorizLine(s.oldX, s.x, s.oldY);
-    canvas.LineTo(s.x, s.y);
-  }
+  DrawLine2D(s);
 }
 
 void TCustomSeries::DrawSegment3D(const Segment& s) {
