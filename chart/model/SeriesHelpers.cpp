@@ -1,10 +1,10 @@
 #include "chart/model/SeriesHelpers.h"
 
 #include "chart/core/ChartPrompts.h"
+#include "chart/model/SeriesUserPoints.h"
 #include "chart/model/TChartSeries.h"
 
 #include <algorithm>
-#include <span>
 
 namespace {
 constexpr int kValuesLooked = 10001;
@@ -12,20 +12,22 @@ constexpr int kLabelsLooked = 101;
 }  // namespace
 
 bool HasCustomXValues(const TChartSeries& series) {
-  const int n = series.PointCount();
+  const SeriesUserPoints points(series);
+  const int n = points.Count();
   if (n == 0) return false;
-  const std::span<const double> values = series.NotMandatoryValueList()->Values();
-  if (values.front() != 0 || values.back() != n - 1) return true;
+  const TChartValueList& x = *series.NotMandatoryValueList();
+  if (points.Value(x, 0) != 0 || points.Value(x, n - 1) != n - 1) return true;
   const int looked = std::min(n, kValuesLooked);
   for (int i = 0; i < looked; ++i)
-    if (values[static_cast<size_t>(i)] != i) return true;
+    if (points.Value(x, i) != i) return true;
   return false;
 }
 
 bool HasOwnPointColors(const TChartSeries& series) {
-  const int looked = std::min(series.PointCount(), kValuesLooked);
+  const SeriesUserPoints points(series);
+  const int looked = std::min(points.Count(), kValuesLooked);
   for (int i = 0; i < looked; ++i) {
-    const base::TColor c = series.GetValueColor(i);
+    const base::TColor c = points.Color(i);
     if (c != clPlotColor && c != series.SeriesColor()) return true;
   }
   return false;
@@ -33,9 +35,10 @@ bool HasOwnPointColors(const TChartSeries& series) {
 
 bool HasPointLabels(const TChartSeries& series) {
   if (series.LabelCount() == 0) return false;
-  const int looked = std::min({series.PointCount(), series.LabelCount(), kLabelsLooked});
+  const SeriesUserPoints points(series);
+  const int looked = std::min({points.Count(), series.LabelCount(), kLabelsLooked});
   for (int i = 0; i < looked; ++i)
-    if (!series.GetXLabel(i).isEmpty()) return true;
+    if (!points.Label(i).isEmpty()) return true;
   return false;
 }
 

@@ -131,8 +131,11 @@ int TChartSeries::AddPointXY(double x, double y, const QString& label, base::TCo
 
 int TChartSeries::StorePoint(double x, double y, const QString& label, base::TColor color) {
   NoteValue(x, y);
-  const int index = xValues_->AddChartValue(x);
-  yValues_->InsertChartValue(index, y);
+  // The list of positions (X, or Y for a series whose values run along the
+  // horizontal axis) places the point by its order; the values follow it.
+  const bool byX = notMandatory_ == xValues_;
+  const int index = notMandatory_->AddChartValue(byX ? x : y);
+  mandatory_->InsertChartValue(index, byX ? y : x);
   for (int k = 2; k < valuesList_.Count(); ++k) {
     TChartValueList& list = valuesList_[k];
     list.InsertChartValue(index, list.TempValue());

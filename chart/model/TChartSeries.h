@@ -212,6 +212,20 @@ class TChartSeries : public TCustomChartSeries,
     return listed ? colors_[static_cast<std::size_t>(index)] : clPlotColor;
   }
 
+  // --- the points as the user gave them --------------------------------------
+  // A series that adds a point of its own while it paints (the pie's Other
+  // slice) answers where it stands, else -1: exports, chart files and the
+  // grid leave it out (SeriesUserPoints).
+  virtual int PaintedPointIndex() const { return -1; }
+  // The value of `list` at a point as the user gave it: a paint may mark a
+  // point through one of its values (the pie's hidden slices).
+  virtual double UserValue(const TChartValueList& list, int valueIndex) const {
+    return list.Values()[static_cast<std::size_t>(valueIndex)];
+  }
+  // Takes back quietly what a paint changed in the points, so that an editor
+  // changes only the user's own; the next paint does it all again.
+  virtual void ReleasePaintedPoints() {}
+
   // The outermost BeginUpdate notes the count the fill starts from, so that
   // every bulk fill gives its slack back (see EndUpdate).
   void BeginUpdate() {

@@ -50,8 +50,9 @@ void THorizBarSeries::DrawValue(int valueIndex) {
   if (!Drawing()) return;
   barColor_ = GetValueColor(valueIndex);
   if (barColor_ == base::clNone) return;
-  const int top = CalcYPos(valueIndex);
-  // Full-height bars reach the bar of the point before.
+  int top = CalcYPos(valueIndex);
+  // Full-height bars reach the bar of the point before, which lies above
+  // this one on an inverted axis or in a descending order.
   int bottom =
       BarWidthPercent() == 100 && valueIndex >= 1 ? CalcYPos(valueIndex - 1) : top + BarSize() + 1;
   int valueEnd = CalcXPos(valueIndex);
@@ -64,7 +65,7 @@ void THorizBarSeries::DrawValue(int valueIndex) {
       ++valueEnd;
     else
       ++originEnd;
-    ++bottom;
+    ++(bottom >= top ? bottom : top);
   }
   bar_ = TRect{std::min(valueEnd, originEnd), std::min(top, bottom), std::max(valueEnd, originEnd),
                std::max(top, bottom)};

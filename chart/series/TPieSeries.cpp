@@ -161,6 +161,39 @@ void TPieSeries::GroupOtherSlice() {
   StorePoint(OtherX, sum, other.Text(), other.Color());
 }
 
+int TPieSeries::PaintedPointIndex() const {
+  if (!hasHidden_) return -1;
+  // The Other slice sorts after every slice the user numbers.
+  const auto x = XValues()->Values();
+  if (!x.empty() && x.back() == OtherX) return static_cast<int>(x.size()) - 1;
+  return XValues()->Locate(OtherX);
+}
+
+double TPieSeries::UserValue(const TChartValueList& list, int valueIndex) const {
+  const double value = TCircledSeries::UserValue(list, valueIndex);
+  // The grouping renumbered the slices before it hid some, all of them
+  // ahead of the Other slice: a hidden slice's number is its index.
+  return hasHidden_ && value == HiddenX && &list == XValues() ? valueIndex : value;
+}
+
+void TPieSeries::ReleasePaintedPoints() {
+  if (!hasHidden_) return;
+  BeginUpdate();
+  try {
+    const int other = PaintedPointIndex();
+    for (int i = 0; i < PointCount(); ++i) {
+      if (IsHidden(i)) XValues()->SetValue(i, UserValue(*XValues(), i));
+    }
+    if (other >= 0) Delete(other);
+  } catch (...) {
+    EndUpdateQuietly();
+    throw;
+  }
+  hasHidden_ = false;
+  ++groupings_;
+  EndUpdateQuietly();
+}
+
 // --- legend --------------------------------------------------------------------------------
 
 int TPieSeries::CountLegendItems() const {

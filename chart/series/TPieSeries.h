@@ -97,6 +97,12 @@ class TPieSeries : public TCircledSeries {
   // Percentages are of the slices drawn, the Other slice among them.
   double PercentTotal() const override;
 
+  // The Other slice is the pie's own point; a hidden slice keeps the X its
+  // grouping numbered it with.
+  int PaintedPointIndex() const override;
+  double UserValue(const TChartValueList& list, int valueIndex) const override;
+  void ReleasePaintedPoints() override;
+
   // Gathers the small slices into the Other slice (before each paint).
   void DoBeforeDrawChart() override;
   void DrawAllValues() override;

@@ -2,6 +2,7 @@
 
 #include "base/Cp1252.h"
 #include "chart/core/ChartExceptions.h"
+#include "chart/model/SeriesUserPoints.h"
 #include "chart/model/TCustomAxisPanel.h"
 #include "charteditor/export/ChartFileSeries.h"
 #include "charteditor/export/ComponentStreamWriter.h"
@@ -35,25 +36,27 @@ void WritePosition(DeviceSink& out, const TSeriesMarkPosition* p) {
 
 void WriteSeriesPoints(DeviceSink& out, const TChartSeries& series) {
   const std::uint8_t flags = SeriesStoreFlags(series);
-  const int count = series.PointCount();
+  // The points as the user gave them: a paint's own points (the pie's Other
+  // slice) are made again by the next paint.
+  const SeriesUserPoints points(series);
+  const int count = points.Count();
   out.U8(flags);
   out.I32(count);
-  const auto x = series.NotMandatoryValueList()->Values();
-  const auto y = series.MandatoryValueList()->Values();
+  const TChartValueList& x = *series.NotMandatoryValueList();
+  const TChartValueList& y = *series.MandatoryValueList();
   const TChartValueLists& lists = series.ValuesList();
   const TSeriesMarksPositions* positions = series.Marks() ? &series.Marks()->Positions() : nullptr;
   for (int i = 0; i < count; ++i) {
-    const auto at = static_cast<std::size_t>(i);
-    if (flags & sfCustomX) out.F64(x[at]);
-    out.F64(y[at]);
-    if (flags & sfOwnColors) out.U32(series.PointOwnColor(i));
+    if (flags & sfCustomX) out.F64(points.Value(x, i));
+    out.F64(points.Value(y, i));
+    if (flags & sfOwnColors) out.U32(points.OwnColor(i));
     if (flags & sfLabels) {
-      const QByteArray text = base::ToCp1252(series.GetXLabel(i)).left(255);
+      const QByteArray text = base::ToCp1252(points.Label(i)).left(255);
       out.U8(static_cast<std::uint8_t>(text.size()));
       out.Put(text);
     }
-    for (int l = 2; l < lists.Count(); ++l) out.F64(lists[l].Values()[at]);
-    if (flags & sfMarkPositions) WritePosition(out, positions->GetPosition(i));
+    for (int l = 2; l < lists.Count(); ++l) out.F64(points.Value(lists[l], i));
+    if (flags & sfMarkPositions) WritePosition(out, positions->GetPosition(points.PointIndex(i)));
   }
 }
 

@@ -13,7 +13,10 @@ enum SeriesStoreFlag : std::uint8_t {
   sfMarkPositions = 8,  // some mark was placed by hand
 };
 
-bool HasCustomXValues(const TChartSeries& series);
-bool HasOwnPointColors(const TChartSeries& series);
-bool HasPointLabels(const TChartSeries& series);
+// Named apart from the editors' quicker questions (chart/model/SeriesHelpers.h),
+// which look at the first points only: one name with two bodies would be
+// whichever the linker met first.
+bool StoresCustomXValues(const TChartSeries& series);
+bool StoresOwnPointColors(const TChartSeries& series);
+bool StoresPointLabels(const TChartSeries& series);
 std::uint8_t SeriesStoreFlags(const TChartSeries& series);

@@ -20,16 +20,16 @@ TSeriesData::~TSeriesData() = default;
 void TSeriesData::Prepare() {
   exported_.clear();
   if (series_) {
-    exported_.push_back(series_);
+    exported_.emplace_back(*series_);
   } else if (chart_) {
-    exported_ = chart_->SeriesList();
+    for (const TChartSeries* s : chart_->SeriesList()) exported_.emplace_back(*s);
   }
-  storeFlags_ = exported_.empty() ? 0 : SeriesStoreFlags(*exported_.front());
+  storeFlags_ = exported_.empty() ? 0 : SeriesStoreFlags(exported_.front().Series());
   // X values go out when any series has its own, or a later series' X
   // would come out as its indexes; labels follow the first series.
   storeFlags_ &= static_cast<std::uint8_t>(~sfCustomX);
-  for (const TChartSeries* s : exported_) {
-    if (HasCustomXValues(*s)) {
+  for (const SeriesUserPoints& s : exported_) {
+    if (StoresCustomXValues(s.Series())) {
       storeFlags_ |= sfCustomX;
       break;
     }
@@ -40,7 +40,7 @@ void TSeriesData::Prepare() {
 
 int TSeriesData::MaxPointCount() const {
   int n = 0;
-  for (const TChartSeries* s : exported_) n = std::max(n, s->PointCount());
+  for (const SeriesUserPoints& s : exported_) n = std::max(n, s.Count());
   return n;
 }
 

@@ -4,6 +4,7 @@
 // makes them (a file of ten million points never exists as one string);
 // AsString exists for the clipboard.
 #include "base/FormatSettings.h"
+#include "chart/model/SeriesUserPoints.h"
 
 #include <QByteArray>
 #include <QString>
@@ -49,7 +50,9 @@ class TSeriesData {
 
   // Fixes the exported series, the store flags and the number format.
   void Prepare();
-  const std::vector<TChartSeries*>& Exported() const { return exported_; }
+  // The exported series, each as the user gave its points: a paint's own
+  // points (the pie's Other slice) never go out.
+  const std::vector<SeriesUserPoints>& Exported() const { return exported_; }
   // The largest point count among the exported series (0 without any).
   int MaxPointCount() const;
   // The value lists of a series in column order: the not-mandatory one
@@ -65,6 +68,6 @@ class TSeriesData {
   TCustomAxisPanel* chart_;
   TChartSeries* series_;
   std::uint8_t storeFlags_ = 0;
-  std::vector<TChartSeries*> exported_;
+  std::vector<SeriesUserPoints> exported_;
   std::shared_ptr<const base::FormatSettings> format_;
 };

@@ -46,7 +46,8 @@ QByteArray Cell(const QString& text) {
 QByteArray TSeriesDataHTML::HeaderRow() const {
   QByteArray row = "<tr>";
   if (IncludeIndex) row += Cell(QStringLiteral("Index"));
-  for (const TChartSeries* s : Exported()) {
+  for (const SeriesUserPoints& points : Exported()) {
+    const TChartSeries* s = &points.Series();
     if (WithLabels()) row += Cell(QStringLiteral("Text"));
     const auto columns = ValueColumns(*s);
     std::size_t from = 0;
@@ -63,16 +64,15 @@ QByteArray TSeriesDataHTML::HeaderRow() const {
 QByteArray TSeriesDataHTML::Row(int index) const {
   QByteArray row = "<tr>";
   if (IncludeIndex) row += Cell(QString::number(index));
-  for (const TChartSeries* s : Exported()) {
-    const auto columns = ValueColumns(*s);
-    if (index >= s->PointCount()) {
+  for (const SeriesUserPoints& points : Exported()) {
+    const auto columns = ValueColumns(points.Series());
+    if (index >= points.Count()) {
       const std::size_t empty = columns.size() + (WithLabels() ? 1 : 0);
       for (std::size_t c = 0; c < empty; ++c) row += Cell(QString());
       continue;
     }
-    if (WithLabels()) row += Cell(s->GetXLabel(index));
-    for (const TChartValueList* list : columns)
-      row += Cell(Number(list->Values()[static_cast<std::size_t>(index)]));
+    if (WithLabels()) row += Cell(points.Label(index));
+    for (const TChartValueList* list : columns) row += Cell(Number(points.Value(*list, index)));
   }
   return row + "</tr>";
 }

@@ -26,7 +26,8 @@ QString TSeriesDataText::HeaderLine() const {
   bool first = true;
   if (IncludeIndex) Field(line, first, QStringLiteral("Index"));
   if (WithLabels()) Field(line, first, QStringLiteral("Text"));
-  for (const TChartSeries* s : Exported()) {
+  for (const SeriesUserPoints& points : Exported()) {
+    const TChartSeries* s = &points.Series();
     const auto columns = ValueColumns(*s);
     std::size_t from = 0;
     if (WithX()) Field(line, first, columns[from++]->Name());
@@ -44,18 +45,18 @@ QString TSeriesDataText::Row(int index) const {
   bool first = true;
   if (IncludeIndex) Field(row, first, QString::number(index));
   bool firstSeries = true;
-  for (const TChartSeries* s : Exported()) {
+  for (const SeriesUserPoints& points : Exported()) {
     const bool label = firstSeries && WithLabels();
     firstSeries = false;
-    const auto columns = ValueColumns(*s);
-    if (index >= s->PointCount()) {
+    const auto columns = ValueColumns(points.Series());
+    if (index >= points.Count()) {
       const std::size_t empty = columns.size() + (label ? 1 : 0);
       for (std::size_t c = 0; c < empty; ++c) Field(row, first, QString());
       continue;
     }
-    if (label) Field(row, first, s->GetXLabel(index));
+    if (label) Field(row, first, points.Label(index));
     for (const TChartValueList* list : columns)
-      Field(row, first, Number(list->Values()[static_cast<std::size_t>(index)]));
+      Field(row, first, Number(points.Value(*list, index)));
   }
   return row;
 }

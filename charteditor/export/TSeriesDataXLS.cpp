@@ -63,7 +63,7 @@ void TSeriesDataXLS::Write(DeviceSink& out) {
   const int rows = pointRows + (IncludeHeader ? 1 : 0);
   const int n = static_cast<int>(Exported().size());
   int columns = (IncludeIndex ? 1 : 0) + (WithLabels() ? n : 0) + (WithX() ? n : 0);
-  for (const TChartSeries* s : Exported()) columns += s->ValuesList().Count() - 1;
+  for (const SeriesUserPoints& s : Exported()) columns += s.Series().ValuesList().Count() - 1;
   if (rows > MaxRows || columns > MaxColumns) {
     throw ChartException(
         QStringLiteral(
@@ -91,32 +91,31 @@ void TSeriesDataXLS::Write(DeviceSink& out) {
   if (IncludeHeader) {
     cells.Start(0);
     if (IncludeIndex) cells.Label(QStringLiteral("Index"));
-    for (const TChartSeries* s : Exported()) {
+    for (const SeriesUserPoints& s : Exported()) {
       if (WithLabels()) cells.Label(QStringLiteral("Text"));
-      for (const TChartValueList* list : ValueColumns(*s)) cells.Label(list->Name());
+      for (const TChartValueList* list : ValueColumns(s.Series())) cells.Label(list->Name());
     }
   }
   const int first = IncludeHeader ? 1 : 0;
   for (int i = 0; i < pointRows; ++i) {
     cells.Start(i + first);
     if (IncludeIndex) cells.Number(i);
-    for (const TChartSeries* s : Exported()) {
-      const auto lists = ValueColumns(*s);
-      const auto at = static_cast<std::size_t>(i);
-      if (i >= s->PointCount()) {
+    for (const SeriesUserPoints& points : Exported()) {
+      const auto lists = ValueColumns(points.Series());
+      if (i >= points.Count()) {
         if (WithLabels()) cells.Label(QString());
         for (std::size_t c = 0; c < lists.size(); ++c) cells.Blank();
         continue;
       }
-      if (WithLabels()) cells.Label(s->GetXLabel(i));
+      if (WithLabels()) cells.Label(points.Label(i));
       std::size_t c = 0;
-      if (WithX()) cells.Number(lists[c++]->Values()[at]);
-      const bool null = s->IsNull(i);
+      if (WithX()) cells.Number(points.Value(*lists[c++], i));
+      const bool null = points.IsNull(i);
       for (; c < lists.size(); ++c) {
         if (null) {
           cells.Blank();
         } else {
-          cells.Number(lists[c]->Values()[at]);
+          cells.Number(points.Value(*lists[c], i));
         }
       }
     }

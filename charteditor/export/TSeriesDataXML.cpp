@@ -87,7 +87,8 @@ void TSeriesDataXML::SeriesElement(DeviceSink& out, const TChartSeries& series) 
     used.insert(name);
     names << QLatin1Char(' ') + name + QStringLiteral("=\"");
   }
-  const int count = series.PointCount();
+  const SeriesUserPoints points(series);
+  const int count = points.Count();
   out.Put(QStringLiteral("<series title=\"%1\" type=\"%2\">\r\n<points count=\"%3\">\r\n")
               .arg(XmlAttributeText(TitleOf(series)), XmlAttributeText(GallerySeriesName(series)))
               .arg(count)
@@ -95,11 +96,10 @@ void TSeriesDataXML::SeriesElement(DeviceSink& out, const TChartSeries& series) 
   for (int i = 0; i < count; ++i) {
     QString line = QStringLiteral("<point ");
     if (IncludeIndex) line += QStringLiteral("index=\"%1\"").arg(i);
-    if (WithLabels())
-      line += QStringLiteral(" text=\"%1\"").arg(XmlAttributeText(series.GetXLabel(i)));
+    if (WithLabels()) line += QStringLiteral(" text=\"%1\"").arg(XmlAttributeText(points.Label(i)));
     for (std::size_t c = 0; c < columns.size(); ++c) {
       line += names[static_cast<qsizetype>(c)];
-      line += Number(columns[c]->Values()[static_cast<std::size_t>(i)]);
+      line += Number(points.Value(*columns[c], i));
       line += QLatin1Char('"');
     }
     line += QStringLiteral("/>\r\n");
@@ -116,6 +116,6 @@ void TSeriesDataXML::Write(DeviceSink& out) {
     return;
   }
   out.Put(QByteArray("<chart>\r\n"));
-  for (const TChartSeries* s : Exported()) SeriesElement(out, *s);
+  for (const SeriesUserPoints& s : Exported()) SeriesElement(out, s.Series());
   out.Put(QByteArray("</chart>"));
 }

@@ -8,6 +8,7 @@
 #include "base/ParseDateTime.h"
 #include "chart/core/ChartPrompts.h"
 #include "chart/model/SeriesHelpers.h"
+#include "chart/model/SeriesUserPoints.h"
 #include "chart/model/TCustomAxisPanel.h"
 #include "charteditor/grid/GridPointEdits.h"
 
@@ -129,7 +130,8 @@ TChartSeries* ChartGridModel::ColumnSeries(int column) const {
 
 int ChartGridModel::LargestCount() const {
   int largest = 0;
-  for (const TChartSeries* s : ShownSeries()) largest = std::max(largest, s->PointCount());
+  for (const TChartSeries* s : ShownSeries())
+    largest = std::max(largest, SeriesUserPoints(*s).Count());
   return largest;
 }
 
@@ -218,17 +220,19 @@ QString ChartGridModel::CellText(int row, int column) const {
     case ColumnKind::Color:
       return {};
     case ColumnKind::Label:
-      for (const TChartSeries* s : ShownSeries())
-        if (s->PointCount() > row) return s->GetXLabel(row);
+      for (const TChartSeries* s : ShownSeries()) {
+        const SeriesUserPoints points(*s);
+        if (points.Count() > row) return points.Label(row);
+      }
       return {};
     case ColumnKind::Value:
       break;
   }
-  const TChartSeries& s = *c.series;
-  if (row >= s.PointCount() || s.IsNull(row)) return {};
-  const double v = c.list->Values()[static_cast<std::size_t>(row)];
+  const SeriesUserPoints points(*c.series);
+  if (row >= points.Count() || points.IsNull(row)) return {};
+  const double v = points.Value(*c.list, row);
   if (c.list->DateTime()) return v >= 1 ? base::DateTimeToStr(v) : base::TimeToStr(v);
-  return base::FormatFloat(s.ValueFormat(), v);
+  return base::FormatFloat(c.series->ValueFormat(), v);
 }
 
 QVariant ChartGridModel::data(const QModelIndex& index, int role) const {
@@ -244,8 +248,8 @@ QVariant ChartGridModel::data(const QModelIndex& index, int role) const {
     case Qt::BackgroundRole:
       if (c.kind == ColumnKind::Color) {
         const TChartSeries* s = ColumnSeries(index.column());
-        if (s && index.row() < s->PointCount()) {
-          const base::TColor color = s->GetValueColor(index.row());
+        if (s && index.row() < SeriesUserPoints(*s).Count()) {
+          const base::TColor color = SeriesUserPoints(*s).Color(index.row());
           if (color != base::clNone) return base::ToQColor(color);
         }
       }
@@ -353,7 +357,8 @@ bool ChartGridModel::SetLabelText(int row, const QString& text) {
   bool changed = false;
   for (TChartSeries* s : ShownSeries()) {
     if (IsSourcedSeries(*s)) continue;
-    if (text.isEmpty() && row >= s->PointCount()) continue;  // nothing to clear there
+    if (text.isEmpty() && row >= SeriesUserPoints(*s).Count()) continue;  // nothing to clear
+    s->ReleasePaintedPoints();
     if (!PadToPoint(*s, row)) continue;
     s->SetXLabel(row, text);
     changed = true;
@@ -365,12 +370,15 @@ bool ChartGridModel::SetValueText(int row, const Column& c, const QString& text,
   TChartSeries& s = *c.series;
   const QString trimmed = text.trimmed();
   if (trimmed.isEmpty()) {
-    if (row >= s.PointCount() || s.IsNull(row)) return false;
+    const SeriesUserPoints points(s);
+    if (row >= points.Count() || points.IsNull(row)) return false;
+    s.ReleasePaintedPoints();
     s.SetPointColor(row, base::clNone);
     return true;
   }
   double value = 0;
   if (!ConvertText(*c.list, trimmed, value)) return false;
+  s.ReleasePaintedPoints();
   if (!PadToPoint(s, row)) return false;
   const bool wasNull = s.IsNull(row);
   c.list->SetValue(row, value);
@@ -398,6 +406,7 @@ int ChartGridModel::InsertPoints(int column) {
     WritingScope writing(writing_);
     for (TChartSeries* s : ShownSeries()) {
       if (IsSourcedSeries(*s)) continue;
+      s->ReleasePaintedPoints();
       const int at = AppendNullPoint(*s);
       if (at < 0) continue;
       if (s == target || row < 0) row = at;
@@ -413,6 +422,7 @@ bool ChartGridModel::AppendRowBelow(int row, int column) {
   if (!s || IsSourcedSeries(*s) || row + 1 < rows_) return false;
   {
     WritingScope writing(writing_);
+    s->ReleasePaintedPoints();
     if (!PadToPoint(*s, row + 1)) return false;
   }
   AfterWrite();
@@ -421,10 +431,13 @@ bool ChartGridModel::AppendRowBelow(int row, int column) {
 
 bool ChartGridModel::RemoveEmptyLastRow(int row, int column) {
   TChartSeries* s = ColumnSeries(column);
-  if (!s || IsSourcedSeries(*s) || row != rows_ - 1 || row != s->PointCount() - 1) return false;
-  if (!s->IsNull(row) || !s->GetXLabel(row).isEmpty()) return false;
+  if (!s || IsSourcedSeries(*s) || row != rows_ - 1) return false;
+  const SeriesUserPoints points(*s);
+  if (row != points.Count() - 1 || !points.IsNull(row) || !points.Label(row).isEmpty())
+    return false;
   {
     WritingScope writing(writing_);
+    s->ReleasePaintedPoints();
     s->Delete(row);
   }
   AfterWrite();
@@ -436,7 +449,8 @@ bool ChartGridModel::DeleteRow(int row) {
   {
     WritingScope writing(writing_);
     for (TChartSeries* s : ShownSeries()) {
-      if (IsSourcedSeries(*s) || row < 0 || row >= s->PointCount()) continue;
+      if (IsSourcedSeries(*s) || row < 0 || row >= SeriesUserPoints(*s).Count()) continue;
+      s->ReleasePaintedPoints();
       // Only point numbers are renumbered: a hidden column of dates stays.
       TChartValueList* x = s->NotMandatoryValueList();
       const bool renumber = !XColumnShown(s) && IsIndexSequence(*x);
@@ -453,13 +467,15 @@ bool ChartGridModel::ChoosePointColor(int row) {
   const std::vector<TChartSeries*> shown = ShownSeries();
   TChartSeries* s = shown.empty() ? nullptr : shown.front();
   // A null point has no colour: one given would make it a point of value 0.
-  if (!s || IsSourcedSeries(*s) || row < 0 || row >= s->PointCount() || s->IsNull(row))
-    return false;
-  const base::TColor old = s->GetValueColor(row);
+  if (!s || IsSourcedSeries(*s) || row < 0) return false;
+  const SeriesUserPoints points(*s);
+  if (row >= points.Count() || points.IsNull(row)) return false;
+  const base::TColor old = points.Color(row);
   base::TColor color = old;
   if (!Prompts().ChooseColor(color) || color == old) return false;
   {
     WritingScope writing(writing_);
+    s->ReleasePaintedPoints();
     s->SetPointColor(row, color);
   }
   AfterWrite();

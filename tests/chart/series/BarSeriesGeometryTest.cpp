@@ -299,11 +299,42 @@ TEST_F(BarGeometry, HorizontalBarsMirrorThem) {
          return QStringList{Rect(X(0), top(0), X(3), top(0) + size + 1),
                             Rect(X(0), top(1), X(5), top(0))};
        }},
+      {"100 % bars added from the top down stand in the order of their positions",
+       [](BarGeometry& f) {
+         auto& s = f.Add<THorizBarSeries>({});
+         s.AddPointXY(5, 1);
+         s.AddPointXY(3, 0);
+         s.SetBarWidthPercent(100);
+         return f.Paint(s);
+       },
+       [] {
+         const int size = BarSize(230, 2, 100, 1);
+         auto top = [&](int i) { return Y(i) + RoundEven((1 - 0.5 - 1.0) * size); };
+         return QStringList{Rect(X(0), top(0), X(3), top(0) + size + 1),
+                            Rect(X(0), top(1), X(5), top(0))};
+       }},
+      {"100 % bars on an inverted axis reach the point before above them, no pen: one pixel "
+       "more at the larger y",
+       [](BarGeometry& f) {
+         f.chart.left.SetInverted(true);
+         auto& s = f.Add<THorizBarSeries>({3, 5});
+         s.SetBarWidthPercent(100);
+         s.BarPen()->SetVisible(false);
+         return f.Paint(s);
+       },
+       [] {
+         const int size = BarSize(230, 2, 100, 1);
+         auto top = [&](int i) { return Pos(i, 0, 10, 10, 240) - size / 2; };
+         // Drawn from the last point on an inverted axis.
+         return QStringList{Rect(X(0), top(0), X(5) + 1, top(1) + 1),
+                            Rect(X(0), top(0), X(3) + 1, top(0) + size + 2)};
+       }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     series.clear();
     chart.bottom.SetInverted(false);
+    chart.left.SetInverted(false);
     FakeDrawingChart::Scale(chart.bottom, 0, 10);
     const QStringList got = c.paint(*this);
     ASSERT_FALSE(got.isEmpty());
