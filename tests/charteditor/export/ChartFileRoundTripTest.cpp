@@ -200,6 +200,22 @@ TEST_F(ChartFileRoundTrip, BarSettingsComeBack) {
   EXPECT_FALSE(loaded->GetSeries(0)->Marks()->Visible());
 }
 
+TEST_F(ChartFileRoundTrip, HorizontalPointsStoredAsAddedComeBackInPositionOrder) {
+  // Files written while horizontal series kept their points as added hold
+  // them in any order of Y: each point comes back whole, in its place.
+  auto* lying = Add<THorizBarSeries>();
+  const char* labels[] = {"low", "mid", "high"};
+  for (int i = 0; i < 3; ++i)
+    lying->AddPointXY(10.0 * (i + 1), i, QString::fromLatin1(labels[i]), 0x00000010 * (i + 1));
+  storedchart::ChartFile file = Read(Save(chart));
+  ASSERT_EQ(file.blocks.size(), 1u);
+  std::reverse(file.blocks[0].points.begin(), file.blocks[0].points.end());
+  QString error;
+  const auto loaded = LoadStoredChart(file, &error);
+  ASSERT_TRUE(loaded) << error.toStdString();
+  ExpectSameSeries(*lying, *loaded->GetSeries(0));
+}
+
 TEST_F(ChartFileRoundTrip, RootIsStoredWithoutItsNameAndKeepsIt) {
   chart.setObjectName(QStringLiteral("Chart1"));
   EXPECT_EQ(Read(Save(chart)).root.name, QString());

@@ -71,8 +71,20 @@ void Apply(QObject& object, const Record& record) {
   for (const Property& p : record.properties) ApplyValue(object, p);
 }
 
+// Whether the stored positions already follow `order`. Files written while
+// horizontal series kept their points as added hold them out of order: the
+// series then puts each point in its place.
+bool InOrder(const Block& block, TChartListOrder order) {
+  for (std::size_t i = 1; i < block.points.size(); ++i) {
+    const double a = block.points[i - 1].x, b = block.points[i].x;
+    if ((order == loAscending && b < a) || (order == loDescending && b > a)) return false;
+  }
+  return true;
+}
+
 void Points(TChartSeries& series, const Block& block, int further) {
   const bool horizontal = series.MandatoryValueList() == series.XValues();
+  const bool inPlace = InOrder(block, series.NotMandatoryValueList()->Order());
   series.BeginUpdate();
   series.ClearValues();
   for (std::size_t i = 0; i < block.points.size(); ++i) {
@@ -80,7 +92,8 @@ void Points(TChartSeries& series, const Block& block, int further) {
     for (int f = 0; f < further; ++f)
       series.ValuesList()[2 + f].SetTempValue(p.further[static_cast<std::size_t>(f)]);
     const int at = horizontal ? series.AddPointXY(p.y, p.x) : series.AddPointXY(p.x, p.y);
-    if (at != static_cast<int>(i)) Fail(QStringLiteral("point %1 landed at %2").arg(i).arg(at));
+    if (at < 0 || (inPlace && at != static_cast<int>(i)))
+      Fail(QStringLiteral("point %1 landed at %2").arg(i).arg(at));
     if (block.flags & 2) series.SetPointColor(at, p.color);
     if (block.flags & 4) series.SetXLabel(at, base::FromCp1252(p.label));
     if (p.position) {
