@@ -3,6 +3,7 @@
 #include "chart/core/ChartExceptions.h"
 #include "chart/core/ChartMessages.h"
 #include "chart/core/ChartPalette.h"
+#include "chart/model/SeriesUserPoints.h"
 #include "chart/model/TPlotFunction.h"
 
 #include <QSet>
@@ -551,7 +552,9 @@ void TChartSeries::AddValues(const TChartSeries& source) {
       ClearValues();
       xValues_->SetDateTime(source.xValues_->DateTime());
       yValues_->SetDateTime(source.yValues_->DateTime());
-      for (int i = 0; i < source.PointCount(); ++i) AddSourcePoint(source, i);
+      // A copy takes the user's points, not those the source's paint adds.
+      const SeriesUserPoints points(source);
+      for (int i = 0; i < points.Count(); ++i) AddSourcePoint(source, points.PointIndex(i));
     }
   }
   if (holdFunctionNotices_ == 0) ReleaseFunctionNotices();
@@ -562,8 +565,8 @@ int TChartSeries::AddChartValue(const TChartSeries& source, int valueIndex) {
   // a further list would lose the source's values, and OnBeforeAdd must not
   // put a dependant out of step with its source.
   const auto at = static_cast<std::size_t>(valueIndex);
-  double x = source.xValues_->Values()[at];
-  double y = source.yValues_->Values()[at];
+  double x = source.UserValue(*source.xValues_, valueIndex);
+  double y = source.UserValue(*source.yValues_, valueIndex);
   if (yMandatory_ != source.yMandatory_) std::swap(x, y);
   for (int k = 2; k < valuesList_.Count(); ++k) {
     const bool present = k < source.valuesList_.Count();
@@ -659,7 +662,8 @@ void TChartSeries::Assign(const TCustomChartElement& source) {
       dataSources_.emplace_back(up.data());
     }
   } else {
-    for (int i = 0; i < s->PointCount(); ++i) AddChartValue(*s, i);
+    const SeriesUserPoints points(*s);
+    for (int i = 0; i < points.Count(); ++i) AddChartValue(*s, points.PointIndex(i));
   }
   marks_->Assign(*s->marks_);
   SetSeriesColor(s->seriesColor_);

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -117,6 +118,38 @@ TEST_F(PieOtherSlice, ExplodeSettingsSurviveTheRegrouping) {
   EXPECT_EQ(pie->ExplodedSlices().Value(5), 0) << "the old Other slice took its setting along";
   pie->Delete(0);
   EXPECT_EQ(pie->ExplodedSlices().Value(0), 20);
+}
+
+TEST_F(PieOtherSlice, CopiesTakeTheUsersSlicesNotThoseOfThePaint) {
+  Paint();
+  ASSERT_EQ(pie->PointCount(), 6);
+  const std::vector<double> values{50, 30, 8, 7, 5};
+  auto check = [&](const TChartSeries& copy) {
+    ASSERT_EQ(copy.PointCount(), 5);
+    for (int i = 0; i < 5; ++i) {
+      EXPECT_EQ(copy.GetXValue(i), i) << i;
+      EXPECT_EQ(copy.GetYValue(i), values[static_cast<std::size_t>(i)]) << i;
+    }
+    EXPECT_EQ(copy.GetXLabel(4), QStringLiteral("e"));
+  };
+  {
+    SCOPED_TRACE("a clone");
+    TPieSeries clone;
+    clone.Assign(*pie);
+    check(clone);
+  }
+  {
+    SCOPED_TRACE("another type in its place");
+    TPointSeries points;
+    points.Assign(*pie);
+    check(points);
+  }
+  {
+    SCOPED_TRACE("a series fed by the pie");
+    TPointSeries fed;
+    fed.AddValues(*pie);
+    check(fed);
+  }
 }
 
 }  // namespace
