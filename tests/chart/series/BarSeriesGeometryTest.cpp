@@ -225,6 +225,14 @@ TEST_F(BarGeometry, VerticalBarsStandWhereTheirShareOfTheSlotSays) {
   }
 }
 
+// Horizontal 100 % bars of 3 at Y 0 and 5 at Y 1: the second reaches the
+// first.
+QStringList FullHeightPair() {
+  const int size = BarSize(230, 2, 100, 1);
+  auto top = [&](int i) { return Y(i) + RoundEven((1 - 0.5 - 1.0) * size); };
+  return QStringList{Rect(X(0), top(0), X(3), top(0) + size + 1), Rect(X(0), top(1), X(5), top(0))};
+}
+
 TEST_F(BarGeometry, HorizontalBarsMirrorThem) {
   struct Case {
     const char* name;
@@ -293,12 +301,7 @@ TEST_F(BarGeometry, HorizontalBarsMirrorThem) {
          s.SetBarWidthPercent(100);
          return f.Paint(s);
        },
-       [] {
-         const int size = BarSize(230, 2, 100, 1);
-         auto top = [&](int i) { return Y(i) + RoundEven((1 - 0.5 - 1.0) * size); };
-         return QStringList{Rect(X(0), top(0), X(3), top(0) + size + 1),
-                            Rect(X(0), top(1), X(5), top(0))};
-       }},
+       FullHeightPair},
       {"100 % bars added from the top down stand in the order of their positions",
        [](BarGeometry& f) {
          auto& s = f.Add<THorizBarSeries>({});
@@ -307,12 +310,7 @@ TEST_F(BarGeometry, HorizontalBarsMirrorThem) {
          s.SetBarWidthPercent(100);
          return f.Paint(s);
        },
-       [] {
-         const int size = BarSize(230, 2, 100, 1);
-         auto top = [&](int i) { return Y(i) + RoundEven((1 - 0.5 - 1.0) * size); };
-         return QStringList{Rect(X(0), top(0), X(3), top(0) + size + 1),
-                            Rect(X(0), top(1), X(5), top(0))};
-       }},
+       FullHeightPair},
       {"100 % bars on an inverted axis reach the point before above them, no pen: one pixel "
        "more at the larger y",
        [](BarGeometry& f) {

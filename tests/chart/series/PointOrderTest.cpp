@@ -99,12 +99,4 @@ TEST(PointOrder, AHorizontalSeriesFilledFromAVerticalSourceIsInPositionOrder) {
   EXPECT_EQ(Points(bars).x, (std::vector<double>{10, 20, 30}));
 }
 
-TEST(PointOrder, AddOnAHorizontalSeriesNumbersThePositions) {
-  ChartEngineScope engine;
-  THorizBarSeries bars;
-  for (double v : {5, 7, 6}) bars.Add(v);
-  EXPECT_EQ(Points(bars).y, (std::vector<double>{0, 1, 2}));
-  EXPECT_EQ(Points(bars).x, (std::vector<double>{5, 7, 6}));
-}
-
 }  // namespace
