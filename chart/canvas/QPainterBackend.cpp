@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <limits>
 #include <numbers>
@@ -91,6 +92,26 @@ double arcSpan(double start, double end) {
   if (span < 0) span += 360.0;
   if (span < 1e-9) span = 360.0;
   return span;
+}
+
+// Qt lights a thin line over [low, high) of its major axis whichever way
+// it runs, so a line towards lower coordinates would lose its start pixel
+// and light its end. Drawn moved by this step, it lights its start and
+// leaves out its end, one pixel per step as before: one pixel back towards
+// the start along the major axis, and on the minor axis the ceiling of the
+// slope towards the start, since Qt puts the pixel before a line's high end
+// at the floor of the exact minor coordinate there. A line along an axis or
+// a diagonal moves along itself and keeps its pixels; a dash pattern keeps
+// its phase at the start.
+QPoint startwardStep(QPoint from, QPoint to) {
+  const int64_t dx = int64_t(to.x()) - from.x();
+  const int64_t dy = int64_t(to.y()) - from.y();
+  const bool xMajor = std::abs(dx) >= std::abs(dy);
+  const int64_t steps = -(xMajor ? dx : dy);
+  if (steps <= 0) return {};
+  const int64_t rise = -(xMajor ? dy : dx);  // |rise| <= steps
+  const int minor = static_cast<int>(rise / steps + (rise > 0 && rise % steps != 0 ? 1 : 0));
+  return xMajor ? QPoint(1, minor) : QPoint(minor, 1);
 }
 
 }  // namespace
@@ -211,7 +232,9 @@ QRectF QPainterBackend::logicalDeviceRect(double grow) const {
 }
 
 double QPainterBackend::penGrow() const {
-  return std::max(2.0, static_cast<double>(pen_.width) + 2.0);
+  // At least three pixels: a thin line's ends cut to whole pixels and moved
+  // by a pixel towards its start still lie inside.
+  return std::max(3.0, static_cast<double>(pen_.width) + 2.0);
 }
 
 void QPainterBackend::strokePolyline(std::span<const QPointF> points) {
@@ -418,6 +441,7 @@ void QPainterBackend::emitPolyline(QPainter& p, const QPointF* points, int count
 
 void QPainterBackend::prepareLines() {
   lineReady_ = true;
+  lineThin_ = cosmetic();
   const bool visible = pen_.smallDots || pen_.style != Graphics::psClear;
   lineFast_ = visible && !softClipping() && pen_.mode != Graphics::pmNotXor &&
               !(backMode_ == BackMode::Opaque && dashed());
@@ -431,18 +455,33 @@ void QPainterBackend::prepareLines() {
 void QPainterBackend::lineTo(int x, int y) {
   const QPoint from = position_;
   position_ = QPoint(x, y);
+  if (from == position_) {
+    // A thin line's one pixel would be its end, which a line leaves out.
+    if (!cosmetic()) wideDot(from);
+    return;
+  }
   // Chart lines come one segment at a time and by the million: near the
   // device they go straight to the painter with the pen already set.
-  if (from == position_ && !cosmetic()) {
-    wideDot(from);
-    return;
-  }
   if (!lineReady_) prepareLines();
+  const QPoint step = lineThin_ ? startwardStep(from, position_) : QPoint();
   if (lineFast_ && lineBox_.contains(from) && lineBox_.contains(position_)) {
-    active().drawLine(from, position_);
+    active().drawLine(from + step, position_ + step);
     return;
   }
-  const QPointF pts[2] = {QPointF(from), QPointF(position_)};
+  if (!lineThin_) {
+    const QPointF pts[2] = {QPointF(from), QPointF(position_)};
+    strokeLines(pts);
+    return;
+  }
+  // Far ends are cut to whole pixels a pixel or two off the device (inside
+  // the guard that strokeLines cuts to), so that the cut line lights its
+  // pixels by the same rule as a near one.
+  QPointF a(from), b(position_);
+  if (!ClipSegment(a, b, logicalDeviceRect(1.5))) return;
+  const QPoint start = a.toPoint(), end = b.toPoint();
+  if (start == end) return;
+  const QPoint cutStep = startwardStep(start, end);
+  const QPointF pts[2] = {QPointF(start + cutStep), QPointF(end + cutStep)};
   strokeLines(pts);
 }
 
@@ -462,9 +501,10 @@ void QPainterBackend::polylineTo(std::span<const QPoint> points) {
   }
   for (std::vector<QLine>& lines : lineBatches_) lines.clear();
   // Successive vertical segments in one column light one unbroken span:
-  // each lights the pixels from its upper end to just above its lower one,
-  // and each starts where the one before ended. So a run of them is drawn
-  // as one line over that span (a reduced fast line is mostly such runs).
+  // each lights the pixels from its start to just before its end, and each
+  // starts next to the last pixel of the one before. So a run of them is
+  // drawn as one line over that span (a reduced fast line is mostly such
+  // runs).
   struct Run {
     bool open = false;
     int x = 0, top = 0, bottom = 0;  // the pixels lit so far
@@ -489,9 +529,11 @@ void QPainterBackend::polylineTo(std::span<const QPoint> points) {
     const QPoint from = position_;
     if (lineReady_ && lineBox_.contains(from) && lineBox_.contains(to)) {
       position_ = to;
-      if (from.x() == to.x() && from.y() != to.y()) {
-        const int top = std::min(from.y(), to.y());
-        const int bottom = std::max(from.y(), to.y()) - 1;
+      if (from == to) continue;  // lights nothing, as lineTo
+      if (from.x() == to.x()) {
+        const bool down = to.y() > from.y();
+        const int top = down ? from.y() : to.y() + 1;
+        const int bottom = down ? to.y() - 1 : from.y();
         if (run.open && run.x == from.x()) {
           run.top = std::min(run.top, top);
           run.bottom = std::max(run.bottom, bottom);
@@ -503,7 +545,8 @@ void QPainterBackend::polylineTo(std::span<const QPoint> points) {
       }
       closeRun();
       const int direction = 3 * (sign(to.x() - from.x()) + 1) + sign(to.y() - from.y()) + 1;
-      lineBatches_[static_cast<std::size_t>(direction)].emplace_back(from, to);
+      const QPoint step = startwardStep(from, to);
+      lineBatches_[static_cast<std::size_t>(direction)].emplace_back(from + step, to + step);
       continue;
     }
     flush();
