@@ -232,9 +232,7 @@ QRectF QPainterBackend::logicalDeviceRect(double grow) const {
 }
 
 double QPainterBackend::penGrow() const {
-  // At least three pixels: a thin line's ends cut to whole pixels and moved
-  // by a pixel towards its start still lie inside.
-  return std::max(3.0, static_cast<double>(pen_.width) + 2.0);
+  return std::max(2.0, static_cast<double>(pen_.width) + 2.0);
 }
 
 void QPainterBackend::strokePolyline(std::span<const QPointF> points) {
@@ -468,20 +466,8 @@ void QPainterBackend::lineTo(int x, int y) {
     active().drawLine(from + step, position_ + step);
     return;
   }
-  if (!lineThin_) {
-    const QPointF pts[2] = {QPointF(from), QPointF(position_)};
-    strokeLines(pts);
-    return;
-  }
-  // Far ends are cut to whole pixels a pixel or two off the device (inside
-  // the guard that strokeLines cuts to), so that the cut line lights its
-  // pixels by the same rule as a near one.
-  QPointF a(from), b(position_);
-  if (!ClipSegment(a, b, logicalDeviceRect(1.5))) return;
-  const QPoint start = a.toPoint(), end = b.toPoint();
-  if (start == end) return;
-  const QPoint cutStep = startwardStep(start, end);
-  const QPointF pts[2] = {QPointF(start + cutStep), QPointF(end + cutStep)};
+  // Far ends may pass the ends of int once moved.
+  const QPointF pts[2] = {QPointF(from) + QPointF(step), QPointF(position_) + QPointF(step)};
   strokeLines(pts);
 }
 
