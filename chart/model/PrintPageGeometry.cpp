@@ -46,8 +46,10 @@ TRect PrintRectangle(const TRect& margins, const PrintPageGeometry& page) {
 PrintScale CalcPrintScale(const TRect& deviceRect, QSize panel, int resolution) {
   const TRect r = NormalizedRect(deviceRect);
   const int pw = std::max(0, panel.width()), ph = std::max(0, panel.height());
-  // Percent of detail removed: beyond 0..100 it has no meaning.
-  resolution = std::clamp(resolution, 0, 100);
+  // Percent of detail removed; below 0 detail is added, the layout growing
+  // past the panel's size (down to -100, twice the size, where the detail
+  // slider ends). Past 100 nothing is left to remove.
+  resolution = std::clamp(resolution, -100, 100);
   PrintScale s;
   s.Logical = QSize(std::max(1, pw - base::MulDiv(pw, resolution, 100)),
                     std::max(1, ph - base::MulDiv(ph, resolution, 100)));

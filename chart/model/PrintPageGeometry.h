@@ -27,7 +27,8 @@ TRect ProportionalPrintMargins(QSize panel, const PrintPageGeometry& page);
 TRect PrintRectangle(const TRect& margins, const PrintPageGeometry& page);
 
 // The sizes of a partial print: the panel's size reduced by `resolution`
-// percent (at least 1 x 1), and the size of the device rectangle.
+// percent (at least 1 x 1; a negative resolution enlarges it, to at most
+// twice), and the size of the device rectangle.
 struct PrintScale {
   QSize Logical;
   QSize Device;

@@ -100,6 +100,19 @@ TEST_F(PanelPrint, PartialPrintMapsThePanelOntoTheRectangle) {
        {0, 0, 400, 250}},
       {"half detail", 50, {0, 0, 800, 500}, "setMapping 200x125 0,0,800,500", {0, 0, 200, 125}},
       {"no detail left", 100, {0, 0, 800, 500}, "setMapping 1x1 0,0,800,500", {0, 0, 1, 1}},
+      // The detail slider's default, one step short of normal, and its
+      // "More" end: the chart lays out larger than the panel.
+      {"a little more detail",
+       -1,
+       {0, 0, 800, 500},
+       "setMapping 404x253 0,0,800,500",
+       {0, 0, 404, 253}},
+      {"most detail", -100, {0, 0, 800, 500}, "setMapping 800x500 0,0,800,500", {0, 0, 800, 500}},
+      {"beyond the slider",
+       -250,
+       {0, 0, 800, 500},
+       "setMapping 800x500 0,0,800,500",
+       {0, 0, 800, 500}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

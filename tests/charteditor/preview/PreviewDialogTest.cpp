@@ -88,6 +88,8 @@ TEST_F(PreviewDialogTest, DetailDragsAndControlsWithoutPrinterOrPanel) {
   EXPECT_EQ(f.Resolution->value(), 100);
   f.Resolution->setValue(40);
   EXPECT_EQ(chart.PrintResolution(), -60);
+  EXPECT_EQ(chart.CalcPrintMargins(TRect{0, 0, 100, 100}).Logical, QSize(640, 400))
+      << "more detail lays the chart out larger than the panel";
   // A drag on the page reaches the boxes and unchecks Proportional.
   chart.SetPrintProportional(true);
   {
