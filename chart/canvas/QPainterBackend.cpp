@@ -439,7 +439,9 @@ void QPainterBackend::emitPolyline(QPainter& p, const QPointF* points, int count
 
 void QPainterBackend::prepareLines() {
   lineReady_ = true;
-  lineThin_ = cosmetic();
+  // Pixels are logical units only while the mapping just moves them; a
+  // scaled thin line is left where it lies.
+  linePixels_ = cosmetic() && painter_.worldTransform().type() <= QTransform::TxTranslate;
   const bool visible = pen_.smallDots || pen_.style != Graphics::psClear;
   lineFast_ = visible && !softClipping() && pen_.mode != Graphics::pmNotXor &&
               !(backMode_ == BackMode::Opaque && dashed());
@@ -461,7 +463,7 @@ void QPainterBackend::lineTo(int x, int y) {
   // Chart lines come one segment at a time and by the million: near the
   // device they go straight to the painter with the pen already set.
   if (!lineReady_) prepareLines();
-  const QPoint step = lineThin_ ? startwardStep(from, position_) : QPoint();
+  const QPoint step = linePixels_ ? startwardStep(from, position_) : QPoint();
   if (lineFast_ && lineBox_.contains(from) && lineBox_.contains(position_)) {
     active().drawLine(from + step, position_ + step);
     return;
@@ -516,10 +518,13 @@ void QPainterBackend::polylineTo(std::span<const QPoint> points) {
     if (lineReady_ && lineBox_.contains(from) && lineBox_.contains(to)) {
       position_ = to;
       if (from == to) continue;  // lights nothing, as lineTo
-      if (from.x() == to.x()) {
-        const bool down = to.y() > from.y();
-        const int top = down ? from.y() : to.y() + 1;
-        const int bottom = down ? to.y() - 1 : from.y();
+      // The line as lineTo hands it to the painter, which lights it from
+      // its lower end to just before its higher one.
+      const QPoint step = linePixels_ ? startwardStep(from, to) : QPoint();
+      const QPoint a = from + step, b = to + step;
+      if (a.x() == b.x()) {
+        const int top = std::min(a.y(), b.y());
+        const int bottom = std::max(a.y(), b.y()) - 1;
         if (run.open && run.x == from.x()) {
           run.top = std::min(run.top, top);
           run.bottom = std::max(run.bottom, bottom);
@@ -531,8 +536,7 @@ void QPainterBackend::polylineTo(std::span<const QPoint> points) {
       }
       closeRun();
       const int direction = 3 * (sign(to.x() - from.x()) + 1) + sign(to.y() - from.y()) + 1;
-      const QPoint step = startwardStep(from, to);
-      lineBatches_[static_cast<std::size_t>(direction)].emplace_back(from + step, to + step);
+      lineBatches_[static_cast<std::size_t>(direction)].emplace_back(a, b);
       continue;
     }
     flush();

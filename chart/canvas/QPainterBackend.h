@@ -158,7 +158,7 @@ class QPainterBackend : public DrawingBackend {
   // may go straight to it (lineFast_) when both ends lie in lineBox_.
   bool lineReady_ = false;
   bool lineFast_ = false;
-  bool lineThin_ = false;  // the pen is cosmetic: one pixel whatever the mapping
+  bool linePixels_ = false;  // a thin pen on a mapping that only moves: the pixel rule holds
   QRect lineBox_;
 
   struct Blend {

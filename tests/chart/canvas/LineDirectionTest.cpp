@@ -176,4 +176,24 @@ TEST(LineToInEveryDirection, AWidePenIsTheSameBothWays) {
   }
 }
 
+// On a scaled mapping a logical pixel is no device pixel: a thin line lies
+// where its ends put it, the same both ways, rather than a logical unit
+// (here two device pixels) away.
+TEST(LineToInEveryDirection, AScaledThinLineIsTheSameBothWays) {
+  for (const Direction& d : directions()) {
+    SCOPED_TRACE(d.name);
+    CanvasTestImage forth, back;
+    for (CanvasTestImage* image : {&forth, &back}) {
+      image->backend().setMapping(QSize(100, 100), TRect{0, 0, 200, 200});
+      image->backend().setPen(SolidPen(base::clRed, 0));
+    }
+    const QPoint a(50, 50), b = a + QPoint(d.dx, d.dy) / 2;
+    forth.backend().moveTo(a.x(), a.y());
+    forth.backend().lineTo(b.x(), b.y());
+    back.backend().moveTo(b.x(), b.y());
+    back.backend().lineTo(a.x(), a.y());
+    EXPECT_EQ(forth.image(), back.image());
+  }
+}
+
 }  // namespace
