@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <limits>
 #include <numbers>
@@ -91,6 +92,26 @@ double arcSpan(double start, double end) {
   if (span < 0) span += 360.0;
   if (span < 1e-9) span = 360.0;
   return span;
+}
+
+// Qt lights a thin line over [low, high) of its major axis whichever way
+// it runs, so a line towards lower coordinates would lose its start pixel
+// and light its end. Drawn moved by this step, it lights its start and
+// leaves out its end, one pixel per step as before: one pixel back towards
+// the start along the major axis, and on the minor axis the ceiling of the
+// slope towards the start, since Qt puts the pixel before a line's high end
+// at the floor of the exact minor coordinate there. A line along an axis or
+// a diagonal moves along itself and keeps its pixels; a dash pattern keeps
+// its phase at the start.
+QPoint startwardStep(QPoint from, QPoint to) {
+  const int64_t dx = int64_t(to.x()) - from.x();
+  const int64_t dy = int64_t(to.y()) - from.y();
+  const bool xMajor = std::abs(dx) >= std::abs(dy);
+  const int64_t steps = -(xMajor ? dx : dy);
+  if (steps <= 0) return {};
+  const int64_t rise = -(xMajor ? dy : dx);  // |rise| <= steps
+  const int minor = static_cast<int>(rise / steps + (rise > 0 && rise % steps != 0 ? 1 : 0));
+  return xMajor ? QPoint(1, minor) : QPoint(minor, 1);
 }
 
 }  // namespace
@@ -418,6 +439,9 @@ void QPainterBackend::emitPolyline(QPainter& p, const QPointF* points, int count
 
 void QPainterBackend::prepareLines() {
   lineReady_ = true;
+  // Pixels are logical units only while the mapping just moves them; a
+  // scaled thin line is left where it lies.
+  linePixels_ = cosmetic() && painter_.worldTransform().type() <= QTransform::TxTranslate;
   const bool visible = pen_.smallDots || pen_.style != Graphics::psClear;
   lineFast_ = visible && !softClipping() && pen_.mode != Graphics::pmNotXor &&
               !(backMode_ == BackMode::Opaque && dashed());
@@ -431,18 +455,21 @@ void QPainterBackend::prepareLines() {
 void QPainterBackend::lineTo(int x, int y) {
   const QPoint from = position_;
   position_ = QPoint(x, y);
+  if (from == position_) {
+    // A thin line's one pixel would be its end, which a line leaves out.
+    if (!cosmetic()) wideDot(from);
+    return;
+  }
   // Chart lines come one segment at a time and by the million: near the
   // device they go straight to the painter with the pen already set.
-  if (from == position_ && !cosmetic()) {
-    wideDot(from);
-    return;
-  }
   if (!lineReady_) prepareLines();
+  const QPoint step = linePixels_ ? startwardStep(from, position_) : QPoint();
   if (lineFast_ && lineBox_.contains(from) && lineBox_.contains(position_)) {
-    active().drawLine(from, position_);
+    active().drawLine(from + step, position_ + step);
     return;
   }
-  const QPointF pts[2] = {QPointF(from), QPointF(position_)};
+  // Far ends may pass the ends of int once moved.
+  const QPointF pts[2] = {QPointF(from) + QPointF(step), QPointF(position_) + QPointF(step)};
   strokeLines(pts);
 }
 
@@ -462,9 +489,10 @@ void QPainterBackend::polylineTo(std::span<const QPoint> points) {
   }
   for (std::vector<QLine>& lines : lineBatches_) lines.clear();
   // Successive vertical segments in one column light one unbroken span:
-  // each lights the pixels from its upper end to just above its lower one,
-  // and each starts where the one before ended. So a run of them is drawn
-  // as one line over that span (a reduced fast line is mostly such runs).
+  // each lights the pixels from its start to just before its end, and each
+  // starts next to the last pixel of the one before. So a run of them is
+  // drawn as one line over that span (a reduced fast line is mostly such
+  // runs).
   struct Run {
     bool open = false;
     int x = 0, top = 0, bottom = 0;  // the pixels lit so far
@@ -489,9 +517,14 @@ void QPainterBackend::polylineTo(std::span<const QPoint> points) {
     const QPoint from = position_;
     if (lineReady_ && lineBox_.contains(from) && lineBox_.contains(to)) {
       position_ = to;
-      if (from.x() == to.x() && from.y() != to.y()) {
-        const int top = std::min(from.y(), to.y());
-        const int bottom = std::max(from.y(), to.y()) - 1;
+      if (from == to) continue;  // lights nothing, as lineTo
+      // The line as lineTo hands it to the painter, which lights it from
+      // its lower end to just before its higher one.
+      const QPoint step = linePixels_ ? startwardStep(from, to) : QPoint();
+      const QPoint a = from + step, b = to + step;
+      if (a.x() == b.x()) {
+        const int top = std::min(a.y(), b.y());
+        const int bottom = std::max(a.y(), b.y()) - 1;
         if (run.open && run.x == from.x()) {
           run.top = std::min(run.top, top);
           run.bottom = std::max(run.bottom, bottom);
@@ -503,7 +536,7 @@ void QPainterBackend::polylineTo(std::span<const QPoint> points) {
       }
       closeRun();
       const int direction = 3 * (sign(to.x() - from.x()) + 1) + sign(to.y() - from.y()) + 1;
-      lineBatches_[static_cast<std::size_t>(direction)].emplace_back(from, to);
+      lineBatches_[static_cast<std::size_t>(direction)].emplace_back(a, b);
       continue;
     }
     flush();

@@ -2,11 +2,12 @@
 // The drawing backend over a QPainter that is already active on its device
 // (an image, a widget, a printer, an SVG generator or a QPicture). It makes
 // Qt draw by the classic device rules that stored charts and pixel tests
-// expect: no antialiasing; one-pixel pens are cosmetic with flat ends, so a
-// line leaves out its last pixel; right and bottom edges are exclusive, and
-// a rectangle without an outline is one pixel smaller still; corner sizes
-// of round rectangles are ellipse sizes; arcs and pies take radial points;
-// polygons fill odd-even; fonts are pixel sizes at 96 pixels per inch.
+// expect: no antialiasing; one-pixel pens are cosmetic with flat ends, and
+// a line lights its first pixel and leaves out its last in every direction;
+// right and bottom edges are exclusive, and a rectangle without an outline
+// is one pixel smaller still; corner sizes of round rectangles are ellipse
+// sizes; arcs and pies take radial points; polygons fill odd-even; fonts
+// are pixel sizes at 96 pixels per inch.
 // Coordinates are clipped before they reach Qt, whose raster engine fails
 // far outside +/-32767.
 #include "chart/canvas/DrawingBackend.h"
@@ -157,6 +158,7 @@ class QPainterBackend : public DrawingBackend {
   // may go straight to it (lineFast_) when both ends lie in lineBox_.
   bool lineReady_ = false;
   bool lineFast_ = false;
+  bool linePixels_ = false;  // a thin pen on a mapping that only moves: the pixel rule holds
   QRect lineBox_;
 
   struct Blend {

@@ -1,12 +1,16 @@
 // The series marker: each style's primitive and corners in 2D, the solid
 // or flat primitive in 3D (compared with the canvas primitive itself drawn
 // on a fresh recording), legend half sizes, size checks and margins.
+#include "chart/canvas/QPainterBackend.h"
 #include "chart/core/ChartEngine.h"
 #include "chart/core/ChartExceptions.h"
 #include "chart/series/TPointSeries.h"
 #include "tests/chart/model/FakeDrawingChart.h"
 
 #include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
 
 #include <array>
 #include <functional>
@@ -199,6 +203,35 @@ TEST_F(PointerShapes, AHitLiesStrictlyWithinTheHalfSizes) {
   EXPECT_TRUE(pointer.Clicked(50, 50, 53, 47));
   EXPECT_FALSE(pointer.Clicked(50, 50, 54, 50));
   EXPECT_FALSE(pointer.Clicked(50, 50, 50, 46));
+}
+
+// On a raster device each stroke of a cross reaches both its corners and
+// no further, whichever way it runs (one diagonal runs down to the left).
+TEST_F(PointerShapes, CrossesReachTheirCornersOnly) {
+  QImage image(60, 60, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  {
+    QPainter painter(&image);
+    QPainterBackend backend(painter);
+    Canvas().SetUseBuffer(false);
+    chart.host.Start(&backend);
+    pointer.DrawShape(Canvas(), false, 20, 20, 4, 4, base::clRed, S::psDiagCross);
+    pointer.DrawShape(Canvas(), false, 40, 40, 4, 4, base::clRed, S::psCross);
+    chart.host.Start();
+  }
+  auto lit = [&image](int x, int y) { return image.pixel(x, y) != QColor(Qt::white).rgb(); };
+  const std::array<QPoint, 5> diagonal = {QPoint(16, 16), QPoint(24, 16), QPoint(16, 24),
+                                          QPoint(24, 24), QPoint(20, 20)};
+  const std::array<QPoint, 4> pastDiagonal = {QPoint(15, 15), QPoint(25, 15), QPoint(15, 25),
+                                              QPoint(25, 25)};
+  const std::array<QPoint, 4> cross = {QPoint(36, 40), QPoint(44, 40), QPoint(40, 36),
+                                       QPoint(40, 44)};
+  const std::array<QPoint, 4> pastCross = {QPoint(35, 40), QPoint(45, 40), QPoint(40, 35),
+                                           QPoint(40, 45)};
+  for (const QPoint& p : diagonal) EXPECT_TRUE(lit(p.x(), p.y())) << p.x() << "," << p.y();
+  for (const QPoint& p : cross) EXPECT_TRUE(lit(p.x(), p.y())) << p.x() << "," << p.y();
+  for (const QPoint& p : pastDiagonal) EXPECT_FALSE(lit(p.x(), p.y())) << p.x() << "," << p.y();
+  for (const QPoint& p : pastCross) EXPECT_FALSE(lit(p.x(), p.y())) << p.x() << "," << p.y();
 }
 
 }  // namespace
