@@ -42,8 +42,9 @@ void TBarSeries::DrawValue(int valueIndex) {
   if (!Drawing()) return;
   barColor_ = GetValueColor(valueIndex);
   if (barColor_ == base::clNone) return;
-  const int left = CalcXPos(valueIndex);
-  // Full-width bars touch: each reaches the next one's left edge.
+  int left = CalcXPos(valueIndex);
+  // Full-width bars touch: each reaches the next one's left edge, which lies
+  // left of this one on an inverted axis.
   const bool touching = BarWidthPercent() == 100 && valueIndex < PointCount() - 1;
   int right = touching ? CalcXPos(valueIndex + 1) : left + BarSize() + 1;
   int top = CalcYPos(valueIndex);
@@ -54,9 +55,10 @@ void TBarSeries::DrawValue(int valueIndex) {
       ++bottom;
     else
       ++top;
-    ++right;
+    ++(right >= left ? right : left);
   }
-  bar_ = TRect{left, std::min(top, bottom), right, std::max(top, bottom)};
+  bar_ = TRect{std::min(left, right), std::min(top, bottom), std::max(left, right),
+               std::max(top, bottom)};
   valueAtLowEnd_ = valueAtTop;
   DrawBar(valueIndex, bar_.Top, bar_.Bottom);
 }

@@ -126,6 +126,28 @@ TEST_F(BarGeometry, VerticalBarsStandWhereTheirShareOfTheSlotSays) {
          return QStringList{Rect(left(0), Y(2), left(1), Y(0)), Rect(left(1), Y(4), left(2), Y(0)),
                             Rect(left(2), Y(3), left(2) + size + 1, Y(0))};
        }},
+      {"100 % bars on an inverted axis reach the next bar on their left, with and without a "
+       "pen (then one pixel more at the larger x)",
+       [&](BarGeometry& f) {
+         f.chart.bottom.SetInverted(true);
+         auto& s = f.Add<TBarSeries>({2, 4, 3});
+         s.SetBarWidthPercent(100);
+         QStringList got = f.Paint(s);
+         s.BarPen()->SetVisible(false);
+         return got + f.Paint(s);
+       },
+       [&] {
+         const int size = BarSize(376, 3, 100, 1);
+         auto left = [&](int i) { return Pos(i, 0, 10, 388, 12) - size / 2; };
+         QStringList want;
+         for (int grow : {0, 1}) {
+           // Drawn from the last point on an inverted axis.
+           want << Rect(left(2), Y(3), left(2) + size + 1 + grow, Y(0) + grow)
+                << Rect(left(2), Y(4), left(1) + grow, Y(0) + grow)
+                << Rect(left(1), Y(2), left(0) + grow, Y(0) + grow);
+         }
+         return want;
+       }},
       {"no pen: one more pixel at the far end and on the right",
        [&](BarGeometry& f) {
          auto& s = f.Add<TBarSeries>({2, -1}, TCustomBarSeries::mbNone);
@@ -216,7 +238,9 @@ TEST_F(BarGeometry, VerticalBarsStandWhereTheirShareOfTheSlotSays) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     series.clear();
+    chart.bottom.SetInverted(false);
     chart.left.SetInverted(false);
+    FakeDrawingChart::Scale(chart.bottom, 0, 10);
     FakeDrawingChart::Scale(chart.left, 0, 10);
     const QStringList got = c.paint(*this);
     ASSERT_FALSE(got.isEmpty());
