@@ -5,6 +5,7 @@
 #include "chart/core/ChartMessages.h"
 #include "chart/core/PublishedProperties.h"
 #include "chart/model/AxisSteps.h"
+#include "chart/model/SeriesUserPoints.h"
 #include "chart/model/TChartAxis.h"
 #include "chart/model/TChartSeries.h"
 
@@ -69,9 +70,9 @@ TPlotFunction::IndexRange TPlotFunction::PointRange(int count, int first, int la
 }
 
 bool TPlotFunction::ValueAt(const TChartSeries& source, int index, double& value) const {
-  const TChartValueList& list = SourceValueList(source);
-  if (index < 0 || index >= list.Count()) return false;
-  value = list.Values()[static_cast<std::size_t>(index)];
+  const SeriesUserPoints points(source);
+  if (index < 0 || index >= points.Count()) return false;
+  value = points.Value(SourceValueList(source), index);
   return Counts(value);
 }
 
@@ -106,7 +107,7 @@ void TPlotFunction::AddPoints(const std::vector<TChartSeries*>& sources) {
   parentSeries_->ClearValues();
   if (sources.size() > 1) {
     AddManySources(sources);
-  } else if (!sources.empty() && sources.front()->PointCount() > 0) {
+  } else if (!sources.empty() && SeriesUserPoints(*sources.front()).Count() > 0) {
     const TChartSeries& source = *sources.front();
     AddSourcePoints(source, *source.NotMandatoryValueList());
   }
@@ -122,11 +123,22 @@ void TPlotFunction::AddSourcePoints(const TChartSeries& source, const TChartValu
 
 void TPlotFunction::CalculateAllPoints(const TChartSeries& source, const TChartValueList& xList) {
   const double v = Calculate(source, -1, -1);
+  // The extent of the user's X values, NaN skipped, as the list keeps its own.
+  const SeriesUserPoints points(source);
+  double minimum = 0, maximum = 0;
+  bool any = false;
+  for (int i = 0; i < points.Count(); ++i) {
+    const double x = points.Value(xList, i);
+    if (!Counts(x)) continue;
+    minimum = any ? std::min(minimum, x) : x;
+    maximum = any ? std::max(maximum, x) : x;
+    any = true;
+  }
   if (parentSeries_->WholeValueAsPoint()) {
-    AddFunctionXY(source.YMandatory(), xList.Minimum() + xList.Range() * 0.5, v);
+    AddFunctionXY(source.YMandatory(), minimum + (maximum - minimum) * 0.5, v);
   } else {
-    AddFunctionXY(source.YMandatory(), xList.Minimum(), v);
-    AddFunctionXY(source.YMandatory(), xList.Maximum(), v);
+    AddFunctionXY(source.YMandatory(), minimum, v);
+    AddFunctionXY(source.YMandatory(), maximum, v);
   }
 }
 
@@ -155,27 +167,28 @@ void TPlotFunction::CalculateByPeriod(const TChartSeries& source, const TChartVa
 }
 
 void TPlotFunction::ByNumPoints(const TChartSeries& source, const TChartValueList& xList) {
-  const std::int64_t count = xList.Count();
+  const SeriesUserPoints points(source);
+  const std::int64_t count = points.Count();
   const std::int64_t n = PointsInPeriod(period_, count);
-  const auto x = xList.Values();
   // Only whole periods make points; what is left at the end makes none.
   for (std::int64_t i = 0; i + n <= count; i += n) {
     const std::int64_t last = i + n - 1;
-    const double point =
-        AlignedX(x[static_cast<std::size_t>(i)], x[static_cast<std::size_t>(last)]);
+    const double point = AlignedX(points.Value(xList, static_cast<int>(i)),
+                                  points.Value(xList, static_cast<int>(last)));
     CalculatePeriod(source, point, static_cast<int>(i), static_cast<int>(last));
   }
 }
 
 void TPlotFunction::ByRange(const TChartSeries& source, const TChartValueList& xList) {
-  const int count = xList.Count();
-  const auto x = xList.Values();
+  const SeriesUserPoints points(source);
+  const int count = points.Count();
+  const auto x = [&](int row) { return points.Value(xList, row); };
   const int step = AxisSteps::FindDateTimeStep(period_);
   const TChartAxis* axis = parentSeries_->GetHorizAxis();
   const bool calendar = axis && axis->IsDateTime() && axis->ExactDateTime();
   int i = 0;
   while (i < count) {
-    const double start = x[static_cast<std::size_t>(i)];
+    const double start = x(i);
     double end = start;
     if (calendar) {
       AxisSteps::IncDecDateTime(true, end, period_, step);
@@ -183,7 +196,7 @@ void TPlotFunction::ByRange(const TChartSeries& source, const TChartValueList& x
       end = start + period_;
     }
     int last = i;
-    while (last + 1 < count && x[static_cast<std::size_t>(last) + 1] < end) ++last;
+    while (last + 1 < count && x(last + 1) < end) ++last;
     const double point = AlignedX(start, end - 0.001 * period_);
     if (start < end) {
       CalculatePeriod(source, point, i, last);
@@ -198,11 +211,17 @@ void TPlotFunction::ByRange(const TChartSeries& source, const TChartValueList& x
 
 void TPlotFunction::AddManySources(const std::vector<TChartSeries*>& sources) {
   const TChartSeries* longest = nullptr;
-  for (const TChartSeries* s : sources)
-    if (!longest || s->PointCount() > longest->PointCount()) longest = s;
-  const auto x = longest->NotMandatoryValueList()->Values();
-  for (int t = 0; t < longest->PointCount(); ++t) {
-    AddPoint(longest->YMandatory(), x[static_cast<std::size_t>(t)], CalculateMany(sources, t),
-             longest->GetXLabel(t));
+  int longestCount = 0;
+  for (const TChartSeries* s : sources) {
+    const int count = SeriesUserPoints(*s).Count();
+    if (!longest || count > longestCount) {
+      longest = s;
+      longestCount = count;
+    }
+  }
+  const SeriesUserPoints points(*longest);
+  const TChartValueList& x = *longest->NotMandatoryValueList();
+  for (int t = 0; t < points.Count(); ++t) {
+    AddPoint(longest->YMandatory(), points.Value(x, t), CalculateMany(sources, t), points.Label(t));
   }
 }

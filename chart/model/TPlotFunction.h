@@ -11,6 +11,12 @@
 //
 // Every function skips NaN values, in a range, over a whole source and
 // across sources; what has no value left gives 0.
+//
+// A function reads its sources' points as the user gave them
+// (SeriesUserPoints): indexes count those points only, so that the point a
+// source adds while it paints (the pie's Other slice, which already holds
+// the small slices) is not counted twice and a slice the paint marks keeps
+// its X. A function gives the same before and after any paint.
 #include "chart/core/TPlotPersistent.h"
 
 #include <QPointer>
@@ -68,14 +74,15 @@ class TPlotFunction : public TPlotPersistent {
   // Takes the settings of another function (recalculating once).
   virtual void Assign(const TPlotFunction& source);
 
-  // The value of points first..last of `source` (first -1: the whole
-  // source). The base computes 0.
+  // The value of the user's points first..last of `source` (first -1: the
+  // whole source). The base computes 0.
   virtual double Calculate(const TChartSeries& source, int first, int last) const;
   // The value at `index` over `sources`. The base computes 0.
   virtual double CalculateMany(const std::vector<TChartSeries*>& sources, int index) const;
 
-  // The values of `source` the function reads: those of the list the parent
-  // series' mandatory list names as its source, else the mandatory ones.
+  // The list of `source` the function reads: the one the parent series'
+  // mandatory list names as its source, else the mandatory one. Read it
+  // through SeriesUserPoints.
   const TChartValueList& SourceValueList(const TChartSeries& source) const;
   // Adds (x, y) to the parent series, exchanged for a horizontal source.
   void AddFunctionXY(bool yMandatory, double x, double y);
@@ -97,14 +104,15 @@ class TPlotFunction : public TPlotPersistent {
 
   // A value a function counts: NaN is no value.
   static bool Counts(double v) { return v == v; }
-  // Points first..last of a source of `count` points inside the source
+  // Points first..last of a source of `count` user points inside the source
   // (first -1: all of them); empty when first > last.
   struct IndexRange {
     int first = 0;
     int last = -1;
   };
   static IndexRange PointRange(int count, int first, int last);
-  // The value `source` has at `index` when it has one that counts.
+  // The value the user's point `index` of `source` has when it has one that
+  // counts.
   bool ValueAt(const TChartSeries& source, int index, double& value) const;
 
  private:

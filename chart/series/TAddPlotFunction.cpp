@@ -1,15 +1,15 @@
 #include "chart/series/TAddPlotFunction.h"
 
+#include "chart/model/SeriesUserPoints.h"
 #include "chart/model/TChartSeries.h"
 
 double TAddPlotFunction::Calculate(const TChartSeries& source, int first, int last) const {
+  const SeriesUserPoints points(source);
   const TChartValueList& list = SourceValueList(source);
-  if (first == -1) return list.Sum();
-  const auto values = list.Values();
-  const IndexRange r = PointRange(list.Count(), first, last);
+  const IndexRange r = PointRange(points.Count(), first, last);
   double sum = 0;
   for (int i = r.first; i <= r.last; ++i) {
-    const double v = values[static_cast<std::size_t>(i)];
+    const double v = points.Value(list, i);
     if (Counts(v)) sum += v;
   }
   return sum;

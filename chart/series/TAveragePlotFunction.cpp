@@ -1,5 +1,6 @@
 #include "chart/series/TAveragePlotFunction.h"
 
+#include "chart/model/SeriesUserPoints.h"
 #include "chart/model/TChartSeries.h"
 
 #include <cstdint>
@@ -9,14 +10,14 @@ void TAveragePlotFunction::SetIncludeNulls(bool value) {
 }
 
 double TAveragePlotFunction::Calculate(const TChartSeries& source, int first, int last) const {
+  const SeriesUserPoints points(source);
   const TChartValueList& list = SourceValueList(source);
-  const auto values = list.Values();
-  const IndexRange r = PointRange(list.Count(), first, last);
+  const IndexRange r = PointRange(points.Count(), first, last);
   double sum = 0;
   std::int64_t counted = 0;
   for (int i = r.first; i <= r.last; ++i) {
-    const double v = values[static_cast<std::size_t>(i)];
-    if (!Counts(v) || (!includeNulls_ && source.IsNull(i))) continue;
+    const double v = points.Value(list, i);
+    if (!Counts(v) || (!includeNulls_ && points.IsNull(i))) continue;
     sum += v;
     ++counted;
   }
@@ -28,7 +29,7 @@ double TAveragePlotFunction::CalculateMany(const std::vector<TChartSeries*>& sou
   double sum = 0, v = 0;
   int counted = 0;
   for (const TChartSeries* s : sources) {
-    if (!ValueAt(*s, index, v) || (!includeNulls_ && s->IsNull(index))) continue;
+    if (!ValueAt(*s, index, v) || (!includeNulls_ && SeriesUserPoints(*s).IsNull(index))) continue;
     sum += v;
     ++counted;
   }

@@ -1,16 +1,16 @@
 #include "chart/series/TExtremePlotFunction.h"
 
+#include "chart/model/SeriesUserPoints.h"
 #include "chart/model/TChartSeries.h"
 
 double TExtremePlotFunction::Calculate(const TChartSeries& source, int first, int last) const {
+  const SeriesUserPoints points(source);
   const TChartValueList& list = SourceValueList(source);
-  if (first == -1) return WholeSource(list);
-  const auto values = list.Values();
-  const IndexRange r = PointRange(list.Count(), first, last);
+  const IndexRange r = PointRange(points.Count(), first, last);
   double extreme = 0;
   bool started = false;
   for (int i = r.first; i <= r.last; ++i) {
-    const double v = values[static_cast<std::size_t>(i)];
+    const double v = points.Value(list, i);
     if (!Counts(v)) continue;
     if (!started || Beyond(v, extreme)) extreme = v;
     started = true;
@@ -28,12 +28,4 @@ double TExtremePlotFunction::CalculateMany(const std::vector<TChartSeries*>& sou
     started = true;
   }
   return extreme;
-}
-
-double THighPlotFunction::WholeSource(const TChartValueList& list) const {
-  return list.Maximum();
-}
-
-double TLowPlotFunction::WholeSource(const TChartValueList& list) const {
-  return list.Minimum();
 }

@@ -1,6 +1,7 @@
 #include "chart/series/TPlotMovingFunction.h"
 
 #include "chart/core/TChartValueList.h"
+#include "chart/model/SeriesUserPoints.h"
 #include "chart/model/TChartSeries.h"
 
 #include <cstdint>
@@ -11,11 +12,11 @@ TPlotMovingFunction::TPlotMovingFunction(QObject* owner) : TPlotFunction(owner) 
 
 void TPlotMovingFunction::AddSourcePoints(const TChartSeries& source,
                                           const TChartValueList& xList) {
-  const std::int64_t count = xList.Count();
+  const SeriesUserPoints points(source);
+  const std::int64_t count = points.Count();
   const std::int64_t n = PointsInPeriod(Period(), count);
-  const auto x = xList.Values();
   for (std::int64_t i = n - 1; i < count; ++i) {
-    AddFunctionXY(source.YMandatory(), x[static_cast<std::size_t>(i)],
+    AddFunctionXY(source.YMandatory(), points.Value(xList, static_cast<int>(i)),
                   Calculate(source, static_cast<int>(i - n + 1), static_cast<int>(i)));
   }
 }

@@ -4,6 +4,7 @@
 // series of a given type computed from sources through a function.
 #include "chart/model/TChartSeries.h"
 #include "chart/model/TPlotFunction.h"
+#include "chart/series/TPlotMovingFunction.h"
 #include "tests/chart/support/FakeSeriesChart.h"
 
 #include <cmath>
@@ -17,6 +18,19 @@ inline constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 inline constexpr double kNull = -1e300;
 
 using Points = std::vector<std::pair<double, double>>;
+
+// A moving window computing what F computes over a range.
+template <class F>
+class TMovingTestFunction : public TPlotMovingFunction {
+ public:
+  TMovingTestFunction() { inner_.SetParentSeries(nullptr); }
+  double Calculate(const TChartSeries& source, int first, int last) const override {
+    return inner_.Calculate(source, first, last);
+  }
+
+ private:
+  F inner_;
+};
 
 inline std::unique_ptr<TChartSeries> MakeSource(FakeSeriesChart& chart,
                                                 const std::vector<double>& ys) {

@@ -49,19 +49,6 @@ Make Average(bool includeNulls, double period = 0) {
   };
 }
 
-// A moving window computing what F computes over a range.
-template <class F>
-class TMovingTestFunction : public TPlotMovingFunction {
- public:
-  TMovingTestFunction() { inner_.SetParentSeries(nullptr); }
-  double Calculate(const TChartSeries& source, int first, int last) const override {
-    return inner_.Calculate(source, first, last);
-  }
-
- private:
-  F inner_;
-};
-
 template <class F>
 Make Moving(double period) {
   return [=] {
