@@ -18,6 +18,9 @@ class SeriesUserPoints {
 
   const TChartSeries& Series() const { return *series_; }
   int Count() const { return count_; }
+  // Whether a paint added a point of the series' own (and may have marked
+  // others): only then do the rows differ from the series' lists.
+  bool HasPaintedPoint() const { return painted_ >= 0; }
   // The index among all the series' points of `row`.
   int PointIndex(int row) const { return painted_ >= 0 && row >= painted_ ? row + 1 : row; }
   // The row of point `valueIndex`; -1 for the series' own point.

@@ -6,6 +6,9 @@
 double TAddPlotFunction::Calculate(const TChartSeries& source, int first, int last) const {
   const SeriesUserPoints points(source);
   const TChartValueList& list = SourceValueList(source);
+  // The list keeps its sum; it is the user's unless a paint added a point
+  // of its own.
+  if (first == -1 && !points.HasPaintedPoint()) return list.Sum();
   const IndexRange r = PointRange(points.Count(), first, last);
   double sum = 0;
   for (int i = r.first; i <= r.last; ++i) {

@@ -6,6 +6,9 @@
 double TExtremePlotFunction::Calculate(const TChartSeries& source, int first, int last) const {
   const SeriesUserPoints points(source);
   const TChartValueList& list = SourceValueList(source);
+  // The list keeps its extremes; they are the user's unless a paint added
+  // a point of its own.
+  if (first == -1 && !points.HasPaintedPoint()) return WholeSource(list);
   const IndexRange r = PointRange(points.Count(), first, last);
   double extreme = 0;
   bool started = false;
@@ -28,4 +31,12 @@ double TExtremePlotFunction::CalculateMany(const std::vector<TChartSeries*>& sou
     started = true;
   }
   return extreme;
+}
+
+double THighPlotFunction::WholeSource(const TChartValueList& list) const {
+  return list.Maximum();
+}
+
+double TLowPlotFunction::WholeSource(const TChartValueList& list) const {
+  return list.Minimum();
 }

@@ -18,6 +18,8 @@ class TExtremePlotFunction : public TPlotFunction {
 
  protected:
   virtual bool Beyond(double value, double extreme) const = 0;
+  // The whole source's extreme, as its value list keeps it.
+  virtual double WholeSource(const TChartValueList& list) const = 0;
 };
 
 class THighPlotFunction : public TExtremePlotFunction {
@@ -28,6 +30,7 @@ class THighPlotFunction : public TExtremePlotFunction {
 
  protected:
   bool Beyond(double value, double extreme) const override { return value > extreme; }
+  double WholeSource(const TChartValueList& list) const override;
 };
 
 class TLowPlotFunction : public TExtremePlotFunction {
@@ -38,4 +41,5 @@ class TLowPlotFunction : public TExtremePlotFunction {
 
  protected:
   bool Beyond(double value, double extreme) const override { return value < extreme; }
+  double WholeSource(const TChartValueList& list) const override;
 };
