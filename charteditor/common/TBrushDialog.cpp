@@ -7,6 +7,7 @@
 #include "chart/widget/TButtonColor.h"
 #include "charteditor/common/EditorResources.h"
 #include "charteditor/common/PictureFiles.h"
+#include "charteditor/common/SampleItemDelegate.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,7 +16,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
-#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 namespace {
@@ -25,22 +25,19 @@ QImage patternOf(int entry) {
 }
 
 // Each entry shows a sample of its fill in the brush's colour.
-class PatternDelegate final : public QStyledItemDelegate {
+class PatternDelegate final : public SampleItemDelegate {
  public:
   PatternDelegate(TBrushDialog* dialog, QObject* parent)
-      : QStyledItemDelegate(parent), dialog_(dialog) {}
+      : SampleItemDelegate({QMargins(34, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, 36, 18},
+                           parent),
+        dialog_(dialog) {}
 
-  void paint(QPainter* painter, const QStyleOptionViewItem& option,
-             const QModelIndex& index) const override {
-    QStyleOptionViewItem opt = option;
-    initStyleOption(&opt, index);
-    const bool selected = opt.state & QStyle::State_Selected;
-    painter->save();
-    painter->fillRect(opt.rect, opt.palette.color(selected ? QPalette::Highlight : QPalette::Base));
+ protected:
+  void PaintSample(QPainter& painter, const QRect& item, int row,
+                   const QColor& /*back*/) const override {
     QColor color = Qt::black;
     if (const TChartBrush* brush = dialog_->Brush(); brush && brush->Color() != base::clDefault)
       color = base::ToQColor(brush->Color());
-    const int row = index.row();
     QBrush sample;
     if (row >= TBrushDialog::kFirstPattern) {
       QImage pattern = patternOf(row);
@@ -52,19 +49,11 @@ class PatternDelegate final : public QStyledItemDelegate {
           Qt::FDiagPattern, Qt::BDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern};
       sample = QBrush(color, styles[std::clamp(row, 0, 7)]);
     }
-    const QRect box(opt.rect.left() + 2, opt.rect.top() + 2, 26, opt.rect.height() - 4);
-    painter->fillRect(box, Qt::white);
-    painter->fillRect(box, sample);
-    painter->setPen(Qt::black);
-    painter->drawRect(box.adjusted(0, 0, -1, -1));
-    painter->setPen(opt.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
-    painter->drawText(opt.rect.adjusted(34, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, opt.text);
-    painter->restore();
-  }
-
-  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-    const QSize s = QStyledItemDelegate::sizeHint(option, index);
-    return QSize(s.width() + 36, std::max(s.height(), 18));
+    const QRect box(item.left() + 2, item.top() + 2, 26, item.height() - 4);
+    painter.fillRect(box, Qt::white);
+    painter.fillRect(box, sample);
+    painter.setPen(Qt::black);
+    painter.drawRect(box.adjusted(0, 0, -1, -1));
   }
 
  private:

@@ -4,6 +4,7 @@
 #include "chart/core/ChartMessages.h"
 #include "chart/core/PublishedProperties.h"
 #include "chart/widget/TButtonColor.h"
+#include "charteditor/common/SampleItemDelegate.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,26 +12,21 @@
 #include <QLabel>
 #include <QPainter>
 #include <QSpinBox>
-#include <QStyledItemDelegate>
 
 namespace {
 
 constexpr int kSmallDotsEntry = 5;
 
 // Each style entry shows a line of that style in the pen's colour.
-class PenStyleDelegate final : public QStyledItemDelegate {
+class PenStyleDelegate final : public SampleItemDelegate {
  public:
   PenStyleDelegate(TPenDialog* dialog, QObject* parent)
-      : QStyledItemDelegate(parent), dialog_(dialog) {}
+      : SampleItemDelegate({QMargins(34, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop, 36, 18}, parent),
+        dialog_(dialog) {}
 
-  void paint(QPainter* painter, const QStyleOptionViewItem& option,
-             const QModelIndex& index) const override {
-    QStyleOptionViewItem opt = option;
-    initStyleOption(&opt, index);
-    const bool selected = opt.state & QStyle::State_Selected;
-    const QColor back = opt.palette.color(selected ? QPalette::Highlight : QPalette::Base);
-    painter->save();
-    painter->fillRect(opt.rect, back);
+ protected:
+  void PaintSample(QPainter& painter, const QRect& item, int row,
+                   const QColor& back) const override {
     QColor color = Qt::black;
     if (const TChartPen* pen = dialog_->Pen()) color = base::ToQColor(pen->Color());
     // A line in the background's colour would vanish.
@@ -38,22 +34,12 @@ class PenStyleDelegate final : public QStyledItemDelegate {
     QPen line(color);
     static const Qt::PenStyle styles[] = {Qt::SolidLine,   Qt::DashLine,       Qt::DotLine,
                                           Qt::DashDotLine, Qt::DashDotDotLine, Qt::DotLine};
-    const int row = index.row();
     line.setStyle(row >= 0 && row <= kSmallDotsEntry ? styles[row] : Qt::SolidLine);
     if (row == kSmallDotsEntry) line.setDashPattern({1, 1});
-    painter->setPen(line);
-    const int x = opt.rect.left();
-    const int y = opt.rect.top();
-    painter->drawLine(x + 2, y + 8, x + 30, y + 8);
-    painter->setPen(opt.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
-    painter->drawText(QRect(x + 34, y + 2, opt.rect.width() - 34, opt.rect.height() - 2),
-                      Qt::AlignLeft | Qt::AlignTop, opt.text);
-    painter->restore();
-  }
-
-  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-    QSize s = QStyledItemDelegate::sizeHint(option, index);
-    return QSize(s.width() + 36, std::max(s.height(), 18));
+    painter.setPen(line);
+    const int x = item.left();
+    const int y = item.top();
+    painter.drawLine(x + 2, y + 8, x + 30, y + 8);
   }
 
  private:

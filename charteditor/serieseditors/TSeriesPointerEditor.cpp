@@ -6,6 +6,7 @@
 #include "chart/series/TCustomSeries.h"
 #include "chart/series/TSeriesPointer.h"
 #include "charteditor/common/EditorHelpers.h"
+#include "charteditor/common/SampleItemDelegate.h"
 #include "charteditor/common/TBrushDialog.h"
 #include "charteditor/common/TButtonPen.h"
 #include "charteditor/serieseditors/SeriesEditorControls.h"
@@ -17,44 +18,32 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QStyledItemDelegate>
 
 namespace {
 
 // Each style entry shows its marker beside the name.
-class PointerStyleDelegate final : public QStyledItemDelegate {
+class PointerStyleDelegate final : public SampleItemDelegate {
  public:
   PointerStyleDelegate(TSeriesPointerEditor* editor, QObject* parent)
-      : QStyledItemDelegate(parent), editor_(editor) {}
+      : SampleItemDelegate({QMargins(20, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, 20, 16},
+                           parent),
+        editor_(editor) {}
 
-  void paint(QPainter* painter, const QStyleOptionViewItem& option,
-             const QModelIndex& index) const override {
-    QStyleOptionViewItem opt = option;
-    initStyleOption(&opt, index);
-    const bool selected = opt.state & QStyle::State_Selected;
-    painter->save();
-    painter->fillRect(opt.rect, opt.palette.color(selected ? QPalette::Highlight : QPalette::Base));
-    if (const TSeriesPointer* pointer = editor_->Pointer()) {
-      QPainterBackend backend(*painter);
-      TPlotCanvas3D canvas;
-      canvas.SetUseBuffer(false);
-      canvas.InitWindow(
-          &backend, nullptr, false,
-          TRect{opt.rect.left(), opt.rect.top(), opt.rect.right(), opt.rect.bottom()});
-      const base::TColor color = pointer->Series()->SeriesColor();
-      pointer->PrepareCanvas(canvas, color);
-      pointer->DrawShape(canvas, false, opt.rect.left() + 9, opt.rect.center().y(), 4, 4, color,
-                         static_cast<TSeriesPointer::TSeriesPointerStyle>(index.row()));
-      canvas.ShowImage();
-    }
-    painter->setPen(opt.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
-    painter->drawText(opt.rect.adjusted(20, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, opt.text);
-    painter->restore();
-  }
-
-  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-    const QSize s = QStyledItemDelegate::sizeHint(option, index);
-    return QSize(s.width() + 20, std::max(s.height(), 16));
+ protected:
+  void PaintSample(QPainter& painter, const QRect& item, int row,
+                   const QColor& /*back*/) const override {
+    const TSeriesPointer* pointer = editor_->Pointer();
+    if (!pointer) return;
+    QPainterBackend backend(painter);
+    TPlotCanvas3D canvas;
+    canvas.SetUseBuffer(false);
+    canvas.InitWindow(&backend, nullptr, false,
+                      TRect{item.left(), item.top(), item.right(), item.bottom()});
+    const base::TColor color = pointer->Series()->SeriesColor();
+    pointer->PrepareCanvas(canvas, color);
+    pointer->DrawShape(canvas, false, item.left() + 9, item.center().y(), 4, 4, color,
+                       static_cast<TSeriesPointer::TSeriesPointerStyle>(row));
+    canvas.ShowImage();
   }
 
  private:
