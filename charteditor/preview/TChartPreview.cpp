@@ -207,17 +207,12 @@ void TChartPreview::Refresh() {
   auto* panel = qobject_cast<TCustomPlotPanel*>(Tag());
   if (panel && panel != PreviewedPanel()) preview_->SetPanel(panel);
   panel = PreviewedPanel();
-  {
-    const QSignalBlocker block(CBPrinters);
-    CBPrinters->clear();
-    CBPrinters->addItems(printers_->PrinterNames());
-  }
+  ShowPrinters();
   const bool printer = printers_->HasPrinter();
   BPrint->setEnabled(printer && panel);
   BSetupPrinter->setEnabled(printer);
   Orientation->setEnabled(printer);
   if (printer) {
-    CBPrinters->setCurrentIndex(printers_->CurrentPrinter());
     printers_->SetOrientation(QPageLayout::Landscape);
     preview_->SetOrientation(TPlotPreviewPanel::ppoLandscape);
     ShowOrientation();
@@ -292,6 +287,13 @@ void TChartPreview::RecalcProportional() {
   preview_->InvalidateChart();
 }
 
+void TChartPreview::ShowPrinters() {
+  const QSignalBlocker block(CBPrinters);
+  CBPrinters->clear();
+  CBPrinters->addItems(printers_->PrinterNames());
+  if (printers_->HasPrinter()) CBPrinters->setCurrentIndex(printers_->CurrentPrinter());
+}
+
 void TChartPreview::ShowOrientation() {
   const int id = printers_->Orientation() == QPageLayout::Landscape ? 1 : 0;
   orientationButtons->button(id)->setChecked(true);
@@ -315,12 +317,7 @@ void TChartPreview::PrinterChosen(int index) {
 
 void TChartPreview::Setup() {
   printers_->Setup(this);
-  {
-    const QSignalBlocker block(CBPrinters);
-    CBPrinters->clear();
-    CBPrinters->addItems(printers_->PrinterNames());
-    CBPrinters->setCurrentIndex(printers_->CurrentPrinter());
-  }
+  ShowPrinters();
   ShowOrientation();
   preview_->SetOrientation(printers_->Orientation() == QPageLayout::Landscape
                                ? TPlotPreviewPanel::ppoLandscape

@@ -76,6 +76,7 @@ class TChartPreview : public TEditorForm {
   void ShowMarginsInBoxes(const TRect& margins);
   void MarginEdited(QSpinBox* box, int value);
   void RecalcProportional();
+  void ShowPrinters();
   void ShowOrientation();
   void OrientationClicked();
   void PrinterChosen(int index);

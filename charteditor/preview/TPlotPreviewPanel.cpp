@@ -222,18 +222,7 @@ void TPlotPreviewPanel::Print() {
   if (!painter.begin(&printer)) return;
   try {
     QPainterBackend backend(painter);
-    for (TCustomPlotPanel* panel : list) {
-      const TRect r = panel->ChartPrintRect(page);
-      if (asBitmap_) {
-        const PrintScale scale = panel->CalcPrintMargins(r);
-        backend.stretchDraw(
-            r, panel->CreateBitmap(paperColor_,
-                                   TRect{0, 0, scale.Logical.width(), scale.Logical.height()},
-                                   TCustomPlotPanel::pf32bit));
-      } else {
-        panel->PrintPartialCanvas(backend, r);
-      }
-    }
+    for (TCustomPlotPanel* panel : list) DrawPanel(*panel, backend, panel->ChartPrintRect(page));
   } catch (...) {
     // No half-drawn page reaches the printer.
     printer.abort();
