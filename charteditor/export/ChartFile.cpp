@@ -4,13 +4,13 @@
 #include "chart/core/ChartExceptions.h"
 #include "chart/model/SeriesUserPoints.h"
 #include "chart/model/TCustomAxisPanel.h"
+#include "charteditor/export/AtomicFile.h"
 #include "charteditor/export/ChartFileSeries.h"
 #include "charteditor/export/ComponentStreamWriter.h"
 #include "charteditor/export/DeviceSink.h"
 #include "charteditor/export/SeriesStoreFlags.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -85,13 +85,5 @@ void SaveChartToStream(const TCustomAxisPanel& chart, QIODevice& stream, bool in
 
 void SaveChartToFile(const TCustomAxisPanel& chart, const QString& fileName, bool includeData) {
   const QString name = AddChartFileExtension(fileName);
-  QSaveFile file(name);
-  file.setObjectName(name);
-  if (!file.open(QIODevice::WriteOnly)) {
-    throw ChartException(QStringLiteral("Cannot create %1: %2").arg(name, file.errorString()));
-  }
-  SaveChartToStream(chart, file, includeData);
-  if (!file.commit()) {
-    throw ChartException(QStringLiteral("Cannot write %1: %2").arg(name, file.errorString()));
-  }
+  SaveFileAtomically(name, [&](QIODevice& file) { SaveChartToStream(chart, file, includeData); });
 }

@@ -4,13 +4,13 @@
 #include "base/FormatFloat.h"
 #include "chart/core/ChartExceptions.h"
 #include "chart/model/TCustomAxisPanel.h"
+#include "charteditor/export/AtomicFile.h"
 #include "charteditor/export/DeviceSink.h"
 #include "charteditor/export/SeriesStoreFlags.h"
 
 #include <QBuffer>
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QSaveFile>
 
 TSeriesData::TSeriesData(TCustomAxisPanel* chart, TChartSeries* series)
     : chart_(chart), series_(series) {}
@@ -84,15 +84,7 @@ void TSeriesData::SaveToStream(QIODevice& stream) {
 }
 
 void TSeriesData::SaveToFile(const QString& fileName) {
-  QSaveFile file(fileName);
-  file.setObjectName(fileName);
-  if (!file.open(QIODevice::WriteOnly)) {
-    throw ChartException(QStringLiteral("Cannot create %1: %2").arg(fileName, file.errorString()));
-  }
-  SaveToStream(file);
-  if (!file.commit()) {
-    throw ChartException(QStringLiteral("Cannot write %1: %2").arg(fileName, file.errorString()));
-  }
+  SaveFileAtomically(fileName, [this](QIODevice& file) { SaveToStream(file); });
 }
 
 void TSeriesData::CopyToClipboard() {

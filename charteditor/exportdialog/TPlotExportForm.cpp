@@ -1,7 +1,7 @@
 #include "charteditor/exportdialog/TPlotExportForm.h"
-#include "base/FileFilters.h"
 
 #include "base/Exceptions.h"
+#include "base/FileFilters.h"
 #include "base/MathUtil.h"
 #include "chart/core/ChartExceptions.h"
 #include "chart/core/ChartMessages.h"
@@ -9,6 +9,7 @@
 #include "chart/model/TChartSeries.h"
 #include "chart/model/TCustomAxisPanel.h"
 #include "charteditor/common/WaitCursor.h"
+#include "charteditor/export/AtomicFile.h"
 #include "charteditor/export/ChartFile.h"
 #include "charteditor/export/ComponentStreamWriter.h"
 #include "charteditor/export/TSeriesDataHTML.h"
@@ -31,7 +32,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -455,12 +455,7 @@ void TPlotExportForm::WriteCurrent(const QString& fileName, int filterIndex) {
     format->Height = UDHeight->value();
     format->SaveToFile(fileName);
   } else if (page == TabNative) {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-      throw ChartException(QStringLiteral("Cannot write %1: %2").arg(fileName, file.errorString()));
-    WriteNative(file);
-    if (!file.commit())
-      throw ChartException(QStringLiteral("Cannot write %1: %2").arg(fileName, file.errorString()));
+    SaveFileAtomically(fileName, [this](QIODevice& file) { WriteNative(file); });
   } else if (page == TabData) {
     // The filter picked decides the exporter, and a text filter its delimiter.
     if (filterIndex > 4) {

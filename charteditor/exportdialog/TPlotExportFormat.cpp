@@ -3,8 +3,7 @@
 #include "chart/core/ChartExceptions.h"
 #include "chart/core/ChartMessages.h"
 #include "chart/model/TCustomPlotPanel.h"
-
-#include <QSaveFile>
+#include "charteditor/export/AtomicFile.h"
 
 #include <algorithm>
 
@@ -37,12 +36,7 @@ void TPlotExportFormat::SaveToFile(const QString& fileName) {
   CheckedPanel();
   Options();
   CheckSize();
-  QSaveFile file(fileName);
-  if (!file.open(QIODevice::WriteOnly))
-    throw ChartException(QStringLiteral("Cannot write %1: %2").arg(fileName, file.errorString()));
-  SaveToStream(file);
-  if (!file.commit())
-    throw ChartException(QStringLiteral("Cannot write %1: %2").arg(fileName, file.errorString()));
+  SaveFileAtomically(fileName, [this](QIODevice& file) { SaveToStream(file); });
 }
 
 namespace {
