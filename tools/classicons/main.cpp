@@ -33,26 +33,24 @@ void Line(QPainter& p) {
   p.drawPolyline(QPolygon({QPoint(4, 16), QPoint(9, 8), QPoint(14, 13), QPoint(20, 4)}));
 }
 
-void Bars(QPainter& p) {
+// Three boxes over the axes, in red, blue and green.
+void Boxes(QPainter& p, const QRect& red, const QRect& blue, const QRect& green) {
   Axes(p);
   p.setPen(Qt::black);
   p.setBrush(kRed);
-  p.drawRect(5, 11, 4, 9);
+  p.drawRect(red);
   p.setBrush(kBlue);
-  p.drawRect(11, 5, 4, 15);
+  p.drawRect(blue);
   p.setBrush(kGreen);
-  p.drawRect(17, 14, 3, 6);
+  p.drawRect(green);
+}
+
+void Bars(QPainter& p) {
+  Boxes(p, QRect(5, 11, 4, 9), QRect(11, 5, 4, 15), QRect(17, 14, 3, 6));
 }
 
 void HorizBars(QPainter& p) {
-  Axes(p);
-  p.setPen(Qt::black);
-  p.setBrush(kRed);
-  p.drawRect(3, 4, 9, 4);
-  p.setBrush(kBlue);
-  p.drawRect(3, 10, 15, 4);
-  p.setBrush(kGreen);
-  p.drawRect(3, 16, 6, 3);
+  Boxes(p, QRect(3, 4, 9, 4), QRect(3, 10, 15, 4), QRect(3, 16, 6, 3));
 }
 
 void Area(QPainter& p) {
@@ -105,14 +103,7 @@ void Shape(QPainter& p) {
 }
 
 void Gantt(QPainter& p) {
-  Axes(p);
-  p.setPen(Qt::black);
-  p.setBrush(kRed);
-  p.drawRect(4, 4, 7, 4);
-  p.setBrush(kBlue);
-  p.drawRect(9, 10, 8, 4);
-  p.setBrush(kGreen);
-  p.drawRect(14, 16, 7, 3);
+  Boxes(p, QRect(4, 4, 7, 4), QRect(9, 10, 8, 4), QRect(14, 16, 7, 3));
 }
 
 void Arrows(QPainter& p) {
