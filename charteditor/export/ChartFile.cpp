@@ -4,10 +4,10 @@
 #include "chart/core/ChartExceptions.h"
 #include "chart/model/SeriesUserPoints.h"
 #include "chart/model/TCustomAxisPanel.h"
-#include "charteditor/export/AtomicFile.h"
 #include "charteditor/export/ChartFileSeries.h"
 #include "charteditor/export/ComponentStreamWriter.h"
 #include "charteditor/export/DeviceSink.h"
+#include "charteditor/export/FileWriting.h"
 #include "charteditor/export/SeriesStoreFlags.h"
 
 #include <QFileInfo>

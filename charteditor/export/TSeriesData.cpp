@@ -4,8 +4,8 @@
 #include "base/FormatFloat.h"
 #include "chart/core/ChartExceptions.h"
 #include "chart/model/TCustomAxisPanel.h"
-#include "charteditor/export/AtomicFile.h"
 #include "charteditor/export/DeviceSink.h"
+#include "charteditor/export/FileWriting.h"
 #include "charteditor/export/SeriesStoreFlags.h"
 
 #include <QBuffer>

@@ -1,8 +1,8 @@
 #include "charteditor/exportdialog/TBMPExportFormat.h"
 
-#include "chart/core/ChartExceptions.h"
 #include "chart/core/ChartMessages.h"
 #include "chart/model/TCustomPlotPanel.h"
+#include "charteditor/export/FileWriting.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -71,6 +71,5 @@ void TBMPExportFormat::DoCopyToClipboard() {
 
 void TBMPExportFormat::SaveToStream(QIODevice& stream) {
   const QByteArray bytes = EncodeBmp(Picture(), Depth());
-  if (stream.write(bytes) != bytes.size())
-    throw ChartException(QStringLiteral("Cannot write the bitmap: %1").arg(stream.errorString()));
+  WriteWhole(stream, bytes, QStringLiteral("the bitmap"));
 }

@@ -1,9 +1,9 @@
 #include "charteditor/exportdialog/TEMFExportFormat.h"
 
 #include "chart/canvas/QPainterBackend.h"
-#include "chart/core/ChartExceptions.h"
 #include "chart/core/ChartMessages.h"
 #include "chart/model/TCustomPlotPanel.h"
+#include "charteditor/export/FileWriting.h"
 
 #include <QBuffer>
 #include <QCheckBox>
@@ -69,8 +69,7 @@ TMetafile TEMFExportFormat::Picture() {
 
 void TEMFExportFormat::SaveToStream(QIODevice& stream) {
   const TMetafile file = Picture();
-  if (stream.write(file.Data) != file.Data.size())
-    throw ChartException(QStringLiteral("Cannot write the metafile: %1").arg(stream.errorString()));
+  WriteWhole(stream, file.Data, QStringLiteral("the metafile"));
 }
 
 void TEMFExportFormat::DoCopyToClipboard() {

@@ -9,9 +9,9 @@
 #include "chart/model/TChartSeries.h"
 #include "chart/model/TCustomAxisPanel.h"
 #include "charteditor/common/WaitCursor.h"
-#include "charteditor/export/AtomicFile.h"
 #include "charteditor/export/ChartFile.h"
 #include "charteditor/export/ComponentStreamWriter.h"
+#include "charteditor/export/FileWriting.h"
 #include "charteditor/export/TSeriesDataHTML.h"
 #include "charteditor/export/TSeriesDataText.h"
 #include "charteditor/export/TSeriesDataXLS.h"
@@ -389,8 +389,7 @@ void TPlotExportForm::WriteNative(QIODevice& device) const {
   TCustomPlotPanel* panel = ExportPanel();
   if (!panel) throw ChartException(ChartText(ChartMsg::ExportNoPanel));
   const QByteArray bytes = PanelComponentStream(*panel, panel->objectName());
-  if (device.write(bytes) != bytes.size())
-    throw ChartException(QStringLiteral("Cannot write the chart: %1").arg(device.errorString()));
+  WriteWhole(device, bytes, QStringLiteral("the chart"));
 }
 
 void TPlotExportForm::ShowFileSize() {

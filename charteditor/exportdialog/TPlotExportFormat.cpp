@@ -3,7 +3,7 @@
 #include "chart/core/ChartExceptions.h"
 #include "chart/core/ChartMessages.h"
 #include "chart/model/TCustomPlotPanel.h"
-#include "charteditor/export/AtomicFile.h"
+#include "charteditor/export/FileWriting.h"
 
 #include <algorithm>
 

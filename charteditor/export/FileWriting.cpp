@@ -1,7 +1,8 @@
-#include "charteditor/export/AtomicFile.h"
+#include "charteditor/export/FileWriting.h"
 
 #include "chart/core/ChartExceptions.h"
 
+#include <QIODevice>
 #include <QSaveFile>
 
 void SaveFileAtomically(const QString& fileName, const std::function<void(QIODevice&)>& write) {
@@ -13,4 +14,9 @@ void SaveFileAtomically(const QString& fileName, const std::function<void(QIODev
   write(file);
   if (!file.commit())
     throw ChartException(QStringLiteral("Cannot write %1: %2").arg(fileName, file.errorString()));
+}
+
+void WriteWhole(QIODevice& device, const QByteArray& bytes, const QString& what) {
+  if (device.write(bytes) != bytes.size())
+    throw ChartException(QStringLiteral("Cannot write %1: %2").arg(what, device.errorString()));
 }
