@@ -3,6 +3,7 @@
 // slider's "More" end, where the chart is laid out at twice its size and
 // mapped onto the same rectangle.
 #include "FakePrinters.h"
+#include "InkBox.h"
 #include "chart/canvas/QPainterBackend.h"
 #include "chart/model/TChart.h"
 #include "chart/series/SeriesTypeRegistrations.h"
@@ -20,21 +21,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// The box of the pixels for which `is` holds, inside `within`.
-template <class Pred>
-TRect InkBox(const QImage& image, const TRect& within, Pred is) {
-  TRect box{within.Right, within.Bottom, within.Left - 1, within.Top - 1};
-  for (int y = within.Top; y < within.Bottom; ++y)
-    for (int x = within.Left; x < within.Right; ++x)
-      if (is(image.pixel(x, y))) {
-        box.Left = std::min(box.Left, x);
-        box.Top = std::min(box.Top, y);
-        box.Right = std::max(box.Right, x + 1);
-        box.Bottom = std::max(box.Bottom, y + 1);
-      }
-  return box;
-}
 
 // Blue ink, blended with the white paper at the glyphs' edges.
 bool Blue(QRgb c) {

@@ -3,6 +3,7 @@
 // puts it, drawn directly or through a bitmap; the page-range dialog for a
 // chart of several pages; and a chart that fails to draw.
 #include "FakePrinters.h"
+#include "InkBox.h"
 #include "chart/core/ChartExceptions.h"
 #include "chart/model/TChart.h"
 #include "chart/series/SeriesTypeRegistrations.h"
@@ -54,18 +55,8 @@ QImage Render(const QString& pdf, const QString& stem) {
 
 // The box of blue ink.
 TRect BlueBox(const QImage& page) {
-  TRect box{page.width(), page.height(), -1, -1};
-  for (int y = 0; y < page.height(); ++y)
-    for (int x = 0; x < page.width(); ++x) {
-      const QRgb c = page.pixel(x, y);
-      if (qBlue(c) > 200 && qRed(c) < 60 && qGreen(c) < 60) {
-        box.Left = std::min(box.Left, x);
-        box.Top = std::min(box.Top, y);
-        box.Right = std::max(box.Right, x + 1);
-        box.Bottom = std::max(box.Bottom, y + 1);
-      }
-    }
-  return box;
+  return InkBox(page, TRect{0, 0, page.width(), page.height()},
+                [](QRgb c) { return qBlue(c) > 200 && qRed(c) < 60 && qGreen(c) < 60; });
 }
 
 class PreviewPrintTest : public ::testing::Test {
