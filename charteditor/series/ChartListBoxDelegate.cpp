@@ -23,6 +23,16 @@ constexpr int kSymbolInset = 4;
 ChartListBoxDelegate::ChartListBoxDelegate(TChartListBox& list)
     : QStyledItemDelegate(&list), list_(list) {}
 
+const QImage& ChartListBoxDelegate::IconOf(const QObject& series) const {
+  auto it = icons_.find(series.metaObject());
+  if (it == icons_.end()) {
+    QImage icon;
+    PlotLoadClassBitmap(series, icon);
+    it = icons_.insert(series.metaObject(), icon);
+  }
+  return *it;
+}
+
 QSize ChartListBoxDelegate::sizeHint(const QStyleOptionViewItem& option,
                                      const QModelIndex& /*index*/) const {
   return {option.rect.width(), TChartListBox::kItemHeight};
@@ -41,8 +51,8 @@ void ChartListBoxDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
 
   TChartSeries* series = list_.SeriesAt(index.row());
   if (series && list_.ShowSeriesIcon()) {
-    QImage icon;
-    if (PlotLoadClassBitmap(*series, icon))
+    // Rows repaint at each hover and selection: the icon is read once per class.
+    if (const QImage& icon = IconOf(*series); !icon.isNull())
       painter->drawImage(QPoint(r.left() + list_.ColumnLeft(TChartListBox::ColIcon), r.top()),
                          icon);
   }

@@ -1,6 +1,8 @@
 #pragma once
 // Paints a row of the series list: the class icon, the active check, the
 // series' legend symbol and its title, each in its column.
+#include <QHash>
+#include <QImage>
 #include <QStyledItemDelegate>
 
 class TChartListBox;
@@ -16,5 +18,9 @@ class ChartListBoxDelegate : public QStyledItemDelegate {
   QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
  private:
+  // The image of the series' class (null without one), read once per class.
+  const QImage& IconOf(const QObject& series) const;
+
   TChartListBox& list_;
+  mutable QHash<const QMetaObject*, QImage> icons_;
 };

@@ -32,6 +32,13 @@ const QMetaObject& SeriesClassOf(const TPlotSeriesType& entry) {
   return entry.SeriesClass ? *entry.SeriesClass : TLineSeries::staticMetaObject;
 }
 
+// The sample's series take sub-style `subStyle` (0: the plain style they are made in).
+void ShowSubStyle(TGalleryChart& chart, int subStyle) {
+  chart.SetSubStyle(subStyle);
+  if (subStyle != 0)
+    for (TChartSeries* s : chart.SeriesList()) s->SetSubGallery(subStyle);
+}
+
 }  // namespace
 
 TChartGalleryPanel::TChartGalleryPanel(QWidget* parent) : QWidget(parent) {
@@ -106,7 +113,7 @@ void TChartGalleryPanel::CreateChartList(const QString& page) {
     const TPlotSeriesType& entry = types[e];
     if ((entry.FunctionClass != nullptr) != functionsOnly_) continue;
     if (entry.GalleryPageText() != page) continue;
-    AddSample(e, entry.DescriptionText(), 0, static_cast<unsigned>(e) * 16);
+    AddSample(e, entry.DescriptionText(), 0);
   }
   Relayout();
   // Change mode starts on the changed series' own class.
@@ -131,14 +138,12 @@ void TChartGalleryPanel::CreateSubStyleList(int entry) {
   if (!probe) return;
   QStringList names;
   probe->CreateSubGallery([&names](const QString& name) { names << name; });
-  for (int k = 0; k < names.size(); ++k)
-    AddSample(entry, names[k], k, static_cast<unsigned>(entry) * 16);
+  for (int k = 0; k < names.size(); ++k) AddSample(entry, names[k], k);
   Relayout();
   PaintSelection();
 }
 
-GallerySampleWidget* TChartGalleryPanel::AddSample(int entry, const QString& title, int subStyle,
-                                                   int seed) {
+GallerySampleWidget* TChartGalleryPanel::AddSample(int entry, const QString& title, int subStyle) {
   auto* chart = new TGalleryChart();
   chart->setObjectName(QStringLiteral("PlotGalleryChart%1").arg(Count() + 1));
   chart->SetEntry(entry);
@@ -147,17 +152,17 @@ GallerySampleWidget* TChartGalleryPanel::AddSample(int entry, const QString& tit
   sample->OnPress = [this](GallerySampleWidget& s, QPoint at) { SamplePressed(s, at); };
   sample->OnDoubleClick = [this](GallerySampleWidget& s) { SampleDoubleClicked(s); };
   samples_.push_back(sample);
-  FillSample(*chart, seed);
-  chart->SetSubStyle(subStyle);
-  if (subStyle != 0)
-    for (TChartSeries* s : chart->SeriesList()) s->SetSubGallery(subStyle);
+  FillSample(*chart);
+  ShowSubStyle(*chart, subStyle);
   sample->setCursor(chart->Available() ? Qt::PointingHandCursor : Qt::ForbiddenCursor);
   sample->show();
   return sample;
 }
 
-void TChartGalleryPanel::FillSample(TGalleryChart& chart, int seed) {
+void TChartGalleryPanel::FillSample(TGalleryChart& chart) {
   const TPlotSeriesType& entry = PlotSeriesTypes()[chart.Entry()];
+  // Seeded by the entry, so that a sample filled again shows the same points.
+  const int seed = chart.Entry() * 16;
   chart.FreeAllSeries();
   {
     const SampleValuesScope samples;
@@ -206,10 +211,8 @@ void TChartGalleryPanel::ApplySubStyle(int subStyle) {
   if (!chart) return;
   // The sample's series start again from the plain style, so that
   // sub-styles never pile up.
-  FillSample(*chart, chart->Entry() * 16);
-  chart->SetSubStyle(subStyle);
-  if (subStyle != 0)
-    for (TChartSeries* s : chart->SeriesList()) s->SetSubGallery(subStyle);
+  FillSample(*chart);
+  ShowSubStyle(*chart, subStyle);
   PaintSelection();
 }
 

@@ -91,8 +91,8 @@ class TChartGalleryPanel : public QWidget {
   bool event(QEvent* event) override;
 
  private:
-  GallerySampleWidget* AddSample(int entry, const QString& title, int subStyle, int seed);
-  void FillSample(TGalleryChart& chart, int seed);
+  GallerySampleWidget* AddSample(int entry, const QString& title, int subStyle);
+  void FillSample(TGalleryChart& chart);
   void PrepareSample(TGalleryChart& chart);
   void Relayout();
   void PaintSelection();

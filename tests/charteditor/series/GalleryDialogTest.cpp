@@ -17,6 +17,7 @@
 #include "charteditor/series/TChartListBox.h"
 #include "charteditor/series/TGalleryChart.h"
 #include "charteditor/series/TPlotGallery.h"
+#include "tests/charteditor/common/DialogRows.h"
 #include "tests/charteditor/common/EditedChart.h"
 #include "tests/charteditor/series/GallerySamples.h"
 #include "tests/charteditor/series/ListedChart.h"
@@ -37,7 +38,9 @@
 namespace {
 
 void AnswerGallery(std::function<void(TPlotGallery&)> act) {
-  AnswerModal<TPlotGallery>(std::move(act));
+  AnswerNextModal([act = std::move(act)](QWidget* modal) {
+    if (auto* gallery = qobject_cast<TPlotGallery*>(modal)) act(*gallery);
+  });
 }
 
 int SampleOf(const TChartGalleryPanel& panel, const char* className) {

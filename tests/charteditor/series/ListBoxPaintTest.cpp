@@ -16,8 +16,7 @@
 namespace {
 
 QColor FromTColor(base::TColor c) {
-  c = base::ColorToRGB(c);
-  return QColor(c & 0xFF, c >> 8 & 0xFF, c >> 16 & 0xFF);
+  return base::ToQColor(c);
 }
 
 class ListBoxPaint : public ::testing::Test {

@@ -11,11 +11,8 @@
 #include "charteditor/series/SeriesGalleryHooks.h"
 #include "tests/chart/support/RecordingChartPrompts.h"
 
-#include <QApplication>
 #include <QObject>
-#include <QTimer>
 
-#include <functional>
 #include <memory>
 
 class ListedChart {
@@ -39,11 +36,3 @@ class ListedChart {
   QObject owner_;
   std::unique_ptr<TChart> chart_;
 };
-
-// Acts on the modal dialog of type T about to open, from inside its own loop.
-template <class T>
-void AnswerModal(std::function<void(T&)> act) {
-  QTimer::singleShot(0, [act] {
-    if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) act(*dialog);
-  });
-}
