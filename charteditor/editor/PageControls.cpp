@@ -2,6 +2,8 @@
 
 #include "base/Exceptions.h"
 #include "chart/core/ChartPrompts.h"
+#include "chart/widget/TButtonColor.h"
+#include "charteditor/common/TButtonPen.h"
 #include "charteditor/editor/TRadioGroup.h"
 
 #include <QAbstractButton>
@@ -36,6 +38,22 @@ QCheckBox* PageGrid::Check(const char* name, const QString& caption) {
 QPushButton* PageGrid::Button(const char* name, const QString& caption) {
   auto* button = new QPushButton(caption, sheet_);
   button->setObjectName(QString::fromLatin1(name));
+  Add(button);
+  return button;
+}
+
+TButtonColor* PageGrid::ColorButton(const char* name, const QString& caption) {
+  auto* button = new TButtonColor(sheet_);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setText(caption);
+  Add(button);
+  return button;
+}
+
+TButtonPen* PageGrid::PenButton(const char* name, const QString& caption) {
+  auto* button = new TButtonPen(sheet_);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setText(caption);
   Add(button);
   return button;
 }

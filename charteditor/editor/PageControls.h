@@ -16,6 +16,8 @@ class QPushButton;
 class QSpinBox;
 class QTabWidget;
 class QWidget;
+class TButtonColor;
+class TButtonPen;
 class TRadioGroup;
 
 // The largest value of a spin box the pages bound only from below.
@@ -30,6 +32,8 @@ class PageGrid {
 
   QCheckBox* Check(const char* name, const QString& caption);
   QPushButton* Button(const char* name, const QString& caption);
+  TButtonColor* ColorButton(const char* name, const QString& caption);
+  TButtonPen* PenButton(const char* name, const QString& caption);
   // A labelled spin box; the label is the control's buddy.
   QSpinBox* Spin(const char* name, const QString& label, int minimum, int maximum = OpenSpinMaximum,
                  int step = 1);

@@ -30,14 +30,6 @@ namespace {
 
 constexpr int StandardAxisCount = 5;
 
-TButtonPen* PenButton(PageGrid& grid, const char* name, const QString& caption) {
-  auto* button = new TButtonPen(grid.Sheet());
-  button->setObjectName(QString::fromLatin1(name));
-  button->setText(caption);
-  grid.Add(button);
-  return button;
-}
-
 QString LimitText(const TChartAxis& axis, double value) {
   if (!axis.IsDateTime()) return base::FormatFloat(axis.AxisValuesFormat(), value);
   return value >= 1 ? base::DateTimeToStr(value) : base::TimeToStr(value);
@@ -130,21 +122,21 @@ TFormPlotAxis::TFormPlotAxis(QWidget* parent) : TEditorForm(parent) {
   labelsFontEditor_->setObjectName(QStringLiteral("LabelsFontEditor"));
 
   PageGrid ticks(AddSheet(pages_, "TabTicks", tr("Ticks")));
-  axisPenButton_ = PenButton(ticks, "BAxisPen", tr("&Axis..."));
-  ticksPenButton_ = PenButton(ticks, "BTickPen", tr("T&icks..."));
+  axisPenButton_ = ticks.PenButton("BAxisPen", tr("&Axis..."));
+  ticksPenButton_ = ticks.PenButton("BTickPen", tr("T&icks..."));
   tickLengthBox_ = ticks.Spin("SEAxisTickLength", tr("Len:"), 0, 1000);
-  innerPenButton_ = PenButton(ticks, "BTickInner", tr("I&nner..."));
+  innerPenButton_ = ticks.PenButton("BTickInner", tr("I&nner..."));
   innerLengthBox_ = ticks.Spin("SEInnerTicksLength", tr("Len:"), 0, 1000);
   tickOnLabelsBox_ = ticks.Check("CBTickOnLabels", tr("At Labels Onl&y"));
-  gridPenButton_ = PenButton(ticks, "BAxisGrid", tr("&Grid..."));
+  gridPenButton_ = ticks.PenButton("BAxisGrid", tr("&Grid..."));
   gridCenteredBox_ = ticks.Check("CBGridCentered", tr("C&entered"));
   ticks.Finish();
 
   PageGrid minor(AddSheet(pages_, "TabMinor", tr("Minor")));
-  minorTicksPenButton_ = PenButton(minor, "BTickMinor", tr("&Ticks..."));
+  minorTicksPenButton_ = minor.PenButton("BTickMinor", tr("&Ticks..."));
   minorLengthBox_ = minor.Spin("SEAxisMinorTickLen", tr("Length:"), 0, 1000);
   minorCountBox_ = minor.Spin("SEMinorCount", tr("&Count:"), 0, 1000);
-  minorGridPenButton_ = PenButton(minor, "BMinorGrid", tr("&Grid..."));
+  minorGridPenButton_ = minor.PenButton("BMinorGrid", tr("&Grid..."));
   minor.Finish();
 
   PageGrid position(AddSheet(pages_, "TabPositions", tr("Position")));

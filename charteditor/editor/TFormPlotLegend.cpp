@@ -29,10 +29,7 @@ TFormPlotLegend::TFormPlotLegend(QWidget* parent) : TEditorForm(parent) {
       {tr("Plain"), tr("Left Value"), tr("Right Value"), tr("Left Percent"), tr("Right Percent"),
        tr("X Value"), tr("Value"), tr("Percent"), tr("X and Value"), tr("X and Percent")});
   boxesBox_ = style.Check("CBBoxes", tr("C&heck boxes"));
-  dividingButton_ = new TButtonPen(style.Sheet());
-  dividingButton_->setObjectName(QStringLiteral("BDivLines"));
-  dividingButton_->setText(tr("&Dividing Lines..."));
-  style.Add(dividingButton_);
+  dividingButton_ = style.PenButton("BDivLines", tr("&Dividing Lines..."));
   vertSpacingBox_ = style.Spin("EVertSpacing", tr("V&ert. Spacing:"), -10);
   fontColorBox_ = style.Check("CBFontColor", tr("&Font Series Color"));
   style.Finish();

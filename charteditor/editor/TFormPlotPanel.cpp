@@ -22,10 +22,7 @@ TFormPlotPanel::TFormPlotPanel(QWidget* parent) : TEditorForm(parent) {
   pages_ = AddPageTabs(Body(), "PageControl1");
 
   PageGrid background(AddSheet(pages_, "TabBack", tr("Background")));
-  colorButton_ = new TButtonColor(background.Sheet());
-  colorButton_->setObjectName(QStringLiteral("BPanelColor"));
-  colorButton_->setText(tr("&Color..."));
-  background.Add(colorButton_);
+  colorButton_ = background.ColorButton("BPanelColor", tr("&Color..."));
   imageModeGroup_ =
       background.Radio("RGBitmap", tr("St&yle"), {tr("Stretch"), tr("Tile"), tr("Center")});
   browseButton_ = background.Button("BBrowseImage", tr("B&rowse..."));

@@ -49,14 +49,8 @@ TFormPlotWall::TFormPlotWall(QWidget* parent) : TEditorForm(parent) {
   body->addWidget(sheet, 1);
 
   PageGrid grid(sheet);
-  colorButton_ = new TButtonColor(sheet);
-  colorButton_->setObjectName(QStringLiteral("BWallColor"));
-  colorButton_->setText(tr("&Color..."));
-  grid.Add(colorButton_);
-  penButton_ = new TButtonPen(sheet);
-  penButton_->setObjectName(QStringLiteral("BWallPen"));
-  penButton_->setText(tr("B&order..."));
-  grid.Add(penButton_);
+  colorButton_ = grid.ColorButton("BWallColor", tr("&Color..."));
+  penButton_ = grid.PenButton("BWallPen", tr("B&order..."));
   brushButton_ = grid.Button("BWallBrush", tr("&Pattern..."));
   sizeBox_ = grid.Spin("SEWallSize", tr("Siz&e:"), 0);
   transparentBox_ = grid.Check("CBTransp", tr("&Transparent"));

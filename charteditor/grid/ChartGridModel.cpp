@@ -182,10 +182,14 @@ void ChartGridModel::Rebuild() {
       rows_ = rows;
       endRemoveRows();
     }
-    if (!columns_.empty()) Q_EMIT dataChanged(index(0, 0), index(rows_ - 1, columnCount() - 1));
-    Q_EMIT headerDataChanged(Qt::Horizontal, 0, std::max(0, columnCount() - 1));
+    ShowCellsAgain();
   }
   Q_EMIT Rebuilt();
+}
+
+void ChartGridModel::ShowCellsAgain() {
+  if (!columns_.empty()) Q_EMIT dataChanged(index(0, 0), index(rows_ - 1, columnCount() - 1));
+  Q_EMIT headerDataChanged(Qt::Horizontal, 0, std::max(0, columnCount() - 1));
 }
 
 void ChartGridModel::PlotEvent(::TPlotEvent& event) {
@@ -195,8 +199,7 @@ void ChartGridModel::PlotEvent(::TPlotEvent& event) {
     case seChanged:
     case seColorChanged:
     case seActiveChanged:
-      if (!columns_.empty()) Q_EMIT dataChanged(index(0, 0), index(rows_ - 1, columnCount() - 1));
-      Q_EMIT headerDataChanged(Qt::Horizontal, 0, std::max(0, columnCount() - 1));
+      ShowCellsAgain();
       break;
     default:
       Rebuild();
@@ -247,10 +250,12 @@ QVariant ChartGridModel::data(const QModelIndex& index, int role) const {
                                          : QVariant(int(Qt::AlignLeft | Qt::AlignVCenter));
     case Qt::BackgroundRole:
       if (c.kind == ColumnKind::Color) {
-        const TChartSeries* s = ColumnSeries(index.column());
-        if (s && index.row() < SeriesUserPoints(*s).Count()) {
-          const base::TColor color = SeriesUserPoints(*s).Color(index.row());
-          if (color != base::clNone) return base::ToQColor(color);
+        if (const TChartSeries* s = ColumnSeries(index.column())) {
+          const SeriesUserPoints points(*s);
+          if (index.row() < points.Count()) {
+            const base::TColor color = points.Color(index.row());
+            if (color != base::clNone) return base::ToQColor(color);
+          }
         }
       }
       return {};

@@ -123,6 +123,8 @@ class ChartGridModel : public QAbstractTableModel, public TPlotEventListener {
   bool SetValueText(int row, const Column& column, const QString& text, int* movedTo);
   // Rebuild, then one repaint of the chart or series.
   void AfterWrite();
+  // Tells the view every cell and column header may read differently.
+  void ShowCellsAgain();
   int LargestCount() const;
   std::vector<Column> BuildColumns();
 

@@ -10,6 +10,7 @@
 #include "chart/model/TChart.h"
 #include "chart/series/THorizLineSeries.h"
 #include "chart/series/TLineSeries.h"
+#include "tests/base/LocaleScope.h"
 
 #include <QLocale>
 
@@ -34,14 +35,10 @@ class TRadiusTestSeries : public TChartSeries {
 
 class GridFixture {
  public:
-  GridFixture() : previousLocale_(QLocale()) {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    chart = std::make_unique<TChart>();
-  }
+  GridFixture() { chart = std::make_unique<TChart>(); }
   ~GridFixture() {
     series.clear();
     chart.reset();
-    QLocale::setDefault(previousLocale_);
   }
   GridFixture(const GridFixture&) = delete;
   GridFixture& operator=(const GridFixture&) = delete;
@@ -78,5 +75,5 @@ class GridFixture {
   std::vector<std::unique_ptr<TChartSeries>> series;
 
  private:
-  QLocale previousLocale_;
+  LocaleScope locale_{QLocale(QLocale::English, QLocale::UnitedStates)};
 };
