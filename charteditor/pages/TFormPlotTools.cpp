@@ -105,8 +105,6 @@ void TFormPlotTools::FillList() {
     const TChartTool* tool = chart->Tools().Get(i);
     AddToolClassItem(*list_, *tool->metaObject(), ToolClassDescription(*tool->metaObject()));
   }
-  bDelete_->setEnabled(count > 0);
-  cbActive_->setEnabled(count > 0);
 }
 
 void TFormPlotTools::SelectTool(int index) {

@@ -1,7 +1,6 @@
 #include "charteditor/serieseditors/NumberText.h"
 
 #include "base/Convert.h"
-#include "base/FormatFloat.h"
 
 #include <QLineEdit>
 
@@ -12,8 +11,4 @@ bool ReadFiniteNumber(const QLineEdit& edit, double& value) {
   if (!base::TryStrToFloat(edit.text().trimmed(), read) || !std::isfinite(read)) return false;
   value = read;
   return true;
-}
-
-QString NumberBoxText(double value) {
-  return base::FloatToStr(value);
 }

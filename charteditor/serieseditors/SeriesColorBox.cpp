@@ -38,7 +38,3 @@ void SeriesColorBox::mouseReleaseEvent(QMouseEvent* event) {
   update();
   Q_EMIT colorChanged();
 }
-
-bool UsesSeriesColor(const TChartSeries& series) {
-  return !series.ColorEachPoint();
-}

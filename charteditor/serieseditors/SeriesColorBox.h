@@ -25,6 +25,3 @@ class SeriesColorBox : public QWidget {
  private:
   QPointer<TChartSeries> series_;
 };
-
-// Whether the series is drawn in its one series colour (not a colour per point).
-bool UsesSeriesColor(const TChartSeries& series);

@@ -163,7 +163,7 @@ void TFormPlotSeries::ChangeSeries(TChartSeries* series) {
   imageSeries_->setPixmap(PlotLoadClassBitmap(*series, image) ? QPixmap::fromImage(image)
                                                               : QPixmap());
   colorBox_->SetSeries(series);
-  colorBox_->setVisible(UsesSeriesColor(*series));
+  colorBox_->setVisible(!series->ColorEachPoint());
   const auto* chart = dynamic_cast<const TCustomAxisPanel*>(series->ParentChart());
   const QString title = chart ? chart->SeriesTitleOrName(*series) : series->objectName();
   labelSeriesClass_->setText(title + QStringLiteral(": ") + GallerySeriesName(*series));

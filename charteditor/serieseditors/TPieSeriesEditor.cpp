@@ -1,5 +1,6 @@
 #include "charteditor/serieseditors/TPieSeriesEditor.h"
 
+#include "base/FormatFloat.h"
 #include "chart/core/ChartMessages.h"
 #include "chart/series/TPieSeries.h"
 #include "chart/widget/TButtonColor.h"
@@ -104,7 +105,7 @@ void TPieSeriesEditor::Load() {
   if (!pie) return;
   dark3DBox_->setChecked(pie->Dark3D());
   otherBox_->setCurrentIndex(pie->OtherSlice()->Style());
-  otherValueEdit_->setText(NumberBoxText(pie->OtherSlice()->Value()));
+  otherValueEdit_->setText(base::FloatToStr(pie->OtherSlice()->Value()));
   otherValueEdit_->setModified(false);
   otherLabelEdit_->setText(pie->OtherSlice()->Text());
   explodeBox_->setValue(pie->ExplodeBiggest());

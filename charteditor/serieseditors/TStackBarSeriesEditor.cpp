@@ -1,5 +1,6 @@
 #include "charteditor/serieseditors/TStackBarSeriesEditor.h"
 
+#include "base/FormatFloat.h"
 #include "chart/series/TCustomBarSeries.h"
 #include "charteditor/serieseditors/NumberText.h"
 #include "charteditor/serieseditors/SeriesEditorControls.h"
@@ -55,7 +56,7 @@ void TStackBarSeriesEditor::Load() {
   auto* bar = SeriesAs<TCustomBarSeries>();
   if (!bar) return;
   useOriginBox_->setChecked(bar->UseYOrigin());
-  originEdit_->setText(NumberBoxText(bar->YOrigin()));
+  originEdit_->setText(base::FloatToStr(bar->YOrigin()));
   originEdit_->setModified(false);
   multiBarBox_->setCurrentIndex(bar->MultiBar());
   groupSpin_->setValue(bar->StackGroup());

@@ -10,7 +10,6 @@
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -98,11 +97,7 @@ QStringList SeriesPage::Changed() const {
 }
 
 void Click(QWidget& w, const char* name) {
-  auto* button = Control<QAbstractButton>(w, name);
-  if (!button) return;
-  const QPoint at =
-      qobject_cast<QCheckBox*>(button) ? QPoint(6, button->height() / 2) : button->rect().center();
-  QTest::mouseClick(button, Qt::LeftButton, {}, at);
+  if (auto* button = Control<QAbstractButton>(w, name)) ClickButton(button);
 }
 
 void StepUp(QWidget& w, const char* name) {

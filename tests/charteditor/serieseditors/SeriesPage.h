@@ -5,8 +5,7 @@
 // points) to tell which paths one user action changed.
 #include "charteditor/common/ChartEditorScope.h"
 #include "charteditor/serieseditors/TFormPlotSeries.h"
-#include "tests/base/LocaleScope.h"
-#include "tests/chart/support/RecordingChartPrompts.h"
+#include "tests/charteditor/common/DialogRows.h"
 
 #include <gtest/gtest.h>
 #include <QMap>
@@ -65,9 +64,7 @@ class SeriesPage {
 // The control of that object name inside `w`; a missing one fails the test.
 template <class T>
 T* Control(QWidget& w, const char* name) {
-  T* c = w.findChild<T*>(QString::fromLatin1(name));
-  EXPECT_NE(c, nullptr) << name;
-  return c;
+  return child<T>(w, name);
 }
 
 // User actions on a control found by object name.
