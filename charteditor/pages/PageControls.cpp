@@ -23,37 +23,10 @@ T* Named(T* widget, const char* name) {
 
 }  // namespace
 
-QCheckBox* Check(QWidget* parent, const char* name, const QString& caption) {
-  return Named(new QCheckBox(caption, parent), name);
-}
-
-QComboBox* Combo(QWidget* parent, const char* name, const QStringList& items) {
-  auto* combo = Named(new QComboBox(parent), name);
-  combo->addItems(items);
-  return combo;
-}
-
-QSpinBox* Spin(QWidget* parent, const char* name, int low, int high, int step) {
-  auto* box = Named(new QSpinBox(parent), name);
-  box->setRange(low, high);
-  box->setSingleStep(step);
-  return box;
-}
-
 QScrollBar* Scroll(QWidget* parent, const char* name, int low, int high) {
   auto* bar = Named(new QScrollBar(Qt::Horizontal, parent), name);
   bar->setRange(low, high);
   return bar;
-}
-
-QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
-  return Named(new QPushButton(caption, parent), name);
-}
-
-QLabel* Label(QWidget* parent, const QString& caption, QWidget* buddy) {
-  auto* label = new QLabel(caption, parent);
-  if (buddy) label->setBuddy(buddy);
-  return label;
 }
 
 void Load(QSpinBox* box, int value) {

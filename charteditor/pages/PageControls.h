@@ -1,6 +1,6 @@
 #pragma once
-// What the chart pages do alike: controls made with their object names,
-// filled from the chart without writing back (signals blocked, so a value
+// What the chart pages do alike: scroll bars made with their object names,
+// controls filled from the chart without writing back (signals blocked, so a value
 // the control clamps on load never reaches the chart), and writes whose
 // refusal shows its message and puts the control back.
 #include <QString>
@@ -19,13 +19,8 @@ class QWidget;
 
 namespace chartpages {
 
-QCheckBox* Check(QWidget* parent, const char* name, const QString& caption);
-QComboBox* Combo(QWidget* parent, const char* name, const QStringList& items);
-// A number box of `low`..`high`; one with only a lower bound tops out at 100.
-QSpinBox* Spin(QWidget* parent, const char* name, int low, int high = 100, int step = 1);
+// Named controls come from charteditor/common/NamedControls.h.
 QScrollBar* Scroll(QWidget* parent, const char* name, int low, int high);
-QPushButton* Button(QWidget* parent, const char* name, const QString& caption);
-QLabel* Label(QWidget* parent, const QString& caption, QWidget* buddy = nullptr);
 
 // Show a value without telling anyone.
 void Load(QSpinBox* box, int value);

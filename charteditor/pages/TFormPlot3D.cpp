@@ -1,6 +1,7 @@
 #include "charteditor/pages/TFormPlot3D.h"
 
 #include "chart/model/TCustomChart.h"
+#include "charteditor/common/NamedControls.h"
 #include "charteditor/pages/PageControls.h"
 
 #include <QCheckBox>
@@ -17,16 +18,16 @@ TFormPlot3D::TFormPlot3D(TCustomChart* chart, QWidget* parent) : TEditorForm(par
   QWidget* body = Body();
   grid_ = body;
   auto* layout = new QGridLayout(body);
-  cbView3D_ = Check(body, "CBView3d", QStringLiteral("&3 Dimensions"));
-  se3D_ = Spin(body, "SE3d", 1, 100, 5);
-  cbOrthogonal_ = Check(body, "CBOrthogonal", QStringLiteral("&Orthogonal"));
-  eOrthoAngle_ = Spin(body, "EOrthoAngle", 0, 90, 5);
-  cbZoomText_ = Check(body, "CBZoomText", QStringLiteral("Zoom &Text"));
+  cbView3D_ = MakeCheck(body, "CBView3d", QStringLiteral("&3 Dimensions"));
+  se3D_ = MakeSpin(body, "SE3d", 1, 100, 5);
+  cbOrthogonal_ = MakeCheck(body, "CBOrthogonal", QStringLiteral("&Orthogonal"));
+  eOrthoAngle_ = MakeSpin(body, "EOrthoAngle", 0, 90, 5);
+  cbZoomText_ = MakeCheck(body, "CBZoomText", QStringLiteral("Zoom &Text"));
   layout->addWidget(cbView3D_, 0, 0, 1, 2);
-  layout->addWidget(Label(body, QStringLiteral("3&D %:"), se3D_), 1, 0);
+  layout->addWidget(MakeLabel(body, QStringLiteral("3&D %:"), se3D_), 1, 0);
   layout->addWidget(se3D_, 1, 1);
   layout->addWidget(cbOrthogonal_, 2, 0);
-  layout->addWidget(Label(body, QStringLiteral("&Angle:"), eOrthoAngle_), 3, 0);
+  layout->addWidget(MakeLabel(body, QStringLiteral("&Angle:"), eOrthoAngle_), 3, 0);
   layout->addWidget(eOrthoAngle_, 3, 1);
   layout->addWidget(cbZoomText_, 4, 0, 1, 2);
   sbZoom_ = AddBar("SBZoom", QStringLiteral("&Zoom:"), 1, 500, &zoomLabel_);
@@ -80,7 +81,7 @@ QScrollBar* TFormPlot3D::AddBar(const char* name, const QString& caption, int lo
   QScrollBar* bar = Scroll(grid_, name, low, high);
   *valueLabel = new QLabel(grid_);
   (*valueLabel)->setObjectName(QString::fromLatin1(name) + QStringLiteral("Value"));
-  layout->addWidget(Label(grid_, caption, bar), row, 0);
+  layout->addWidget(MakeLabel(grid_, caption, bar), row, 0);
   layout->addWidget(bar, row, 1);
   layout->addWidget(*valueLabel, row, 2);
   return bar;

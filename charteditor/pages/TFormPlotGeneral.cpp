@@ -1,6 +1,7 @@
 #include "charteditor/pages/TFormPlotGeneral.h"
 
 #include "chart/model/TCustomChart.h"
+#include "charteditor/common/NamedControls.h"
 #include "charteditor/common/TBrushDialog.h"
 #include "charteditor/common/TButtonPen.h"
 #include "charteditor/pages/ChartPreviewHook.h"
@@ -35,15 +36,15 @@ TCustomChart* TFormPlotGeneral::Chart() const {
 
 void TFormPlotGeneral::BuildControls() {
   QWidget* body = Body();
-  bPrint_ = Button(body, "BPrint", QStringLiteral("Print &Preview..."));
-  cbClipPoints_ = Check(body, "CBClipPoints", QStringLiteral("&Clip Points"));
+  bPrint_ = MakeButton(body, "BPrint", QStringLiteral("Print &Preview..."));
+  cbClipPoints_ = MakeCheck(body, "CBClipPoints", QStringLiteral("&Clip Points"));
 
   auto* margins = new QGroupBox(QStringLiteral("Margins (%)"), body);
   margins->setObjectName(QStringLiteral("GBMargins"));
-  seTop_ = Spin(margins, "SETopMa", 0, 100, 5);
-  seLeft_ = Spin(margins, "SELeftMa", 0, 100, 5);
-  seBottom_ = Spin(margins, "SEBotMa", 0, 100, 5);
-  seRight_ = Spin(margins, "SERightMa", 0, 100, 5);
+  seTop_ = MakeSpin(margins, "SETopMa", 0, 100, 5);
+  seLeft_ = MakeSpin(margins, "SELeftMa", 0, 100, 5);
+  seBottom_ = MakeSpin(margins, "SEBotMa", 0, 100, 5);
+  seRight_ = MakeSpin(margins, "SERightMa", 0, 100, 5);
   auto* marginGrid = new QGridLayout(margins);
   marginGrid->addWidget(seTop_, 0, 1);
   marginGrid->addWidget(seLeft_, 1, 0);
@@ -53,27 +54,27 @@ void TFormPlotGeneral::BuildControls() {
   auto* tabs = new QTabWidget(body);
   tabs->setObjectName(QStringLiteral("PageControl1"));
   auto* zoom = new QWidget(tabs);
-  cbAllowZoom_ = Check(zoom, "CBAllowZoom", QStringLiteral("&Allow"));
-  cbAnimated_ = Check(zoom, "CBAnimatedZoom", QStringLiteral("An&imated"));
-  seSteps_ = Spin(zoom, "SEAniZoomSteps", 0);
+  cbAllowZoom_ = MakeCheck(zoom, "CBAllowZoom", QStringLiteral("&Allow"));
+  cbAnimated_ = MakeCheck(zoom, "CBAnimatedZoom", QStringLiteral("An&imated"));
+  seSteps_ = MakeSpin(zoom, "SEAniZoomSteps", 0);
   bZoomPen_ = new TButtonPen(zoom);
   bZoomPen_->setObjectName(QStringLiteral("BZoomPen"));
   bZoomPen_->setText(QStringLiteral("P&en..."));
-  bZoomColor_ = Button(zoom, "BZoomColor", QStringLiteral("P&attern..."));
-  eMinPix_ = Spin(zoom, "EMinPix", 0);
+  bZoomColor_ = MakeButton(zoom, "BZoomColor", QStringLiteral("P&attern..."));
+  eMinPix_ = MakeSpin(zoom, "EMinPix", 0);
   const QStringList buttons{QStringLiteral("Left"), QStringLiteral("Right"),
                             QStringLiteral("Middle")};
   cbDir_ =
-      Combo(zoom, "CBDir",
-            {QStringLiteral("Horizontal"), QStringLiteral("Vertical"), QStringLiteral("Both")});
-  cbZoomMouse_ = Combo(zoom, "CBZoomMouse", buttons);
+      MakeCombo(zoom, "CBDir",
+                {QStringLiteral("Horizontal"), QStringLiteral("Vertical"), QStringLiteral("Both")});
+  cbZoomMouse_ = MakeCombo(zoom, "CBZoomMouse", buttons);
   auto* zoomForm = new QFormLayout(zoom);
   zoomForm->addRow(cbAllowZoom_, cbAnimated_);
-  zoomForm->addRow(Label(zoom, QStringLiteral("&Steps:"), seSteps_), seSteps_);
+  zoomForm->addRow(MakeLabel(zoom, QStringLiteral("&Steps:"), seSteps_), seSteps_);
   zoomForm->addRow(bZoomPen_, bZoomColor_);
-  zoomForm->addRow(Label(zoom, QStringLiteral("&Minimum pixels:"), eMinPix_), eMinPix_);
-  zoomForm->addRow(Label(zoom, QStringLiteral("&Direction:"), cbDir_), cbDir_);
-  zoomForm->addRow(Label(zoom, QStringLiteral("&Mouse Button:"), cbZoomMouse_), cbZoomMouse_);
+  zoomForm->addRow(MakeLabel(zoom, QStringLiteral("&Minimum pixels:"), eMinPix_), eMinPix_);
+  zoomForm->addRow(MakeLabel(zoom, QStringLiteral("&Direction:"), cbDir_), cbDir_);
+  zoomForm->addRow(MakeLabel(zoom, QStringLiteral("&Mouse Button:"), cbZoomMouse_), cbZoomMouse_);
   tabs->addTab(zoom, QStringLiteral("Zoom"));
 
   auto* scroll = new QWidget(tabs);
@@ -88,10 +89,10 @@ void TFormPlotGeneral::BuildControls() {
     rgPanning_->addButton(radio, i);
     panningLayout->addWidget(radio);
   }
-  cbScrollMouse_ = Combo(scroll, "CBScrollMouse", buttons);
+  cbScrollMouse_ = MakeCombo(scroll, "CBScrollMouse", buttons);
   auto* scrollForm = new QFormLayout(scroll);
   scrollForm->addRow(panning);
-  scrollForm->addRow(Label(scroll, QStringLiteral("&Mouse Button:"), cbScrollMouse_),
+  scrollForm->addRow(MakeLabel(scroll, QStringLiteral("&Mouse Button:"), cbScrollMouse_),
                      cbScrollMouse_);
   tabs->addTab(scroll, QStringLiteral("Scroll"));
 

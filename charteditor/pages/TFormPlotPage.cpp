@@ -1,6 +1,7 @@
 #include "charteditor/pages/TFormPlotPage.h"
 
 #include "chart/model/TCustomChart.h"
+#include "charteditor/common/NamedControls.h"
 #include "charteditor/grid/TChartPageNavigator.h"
 #include "charteditor/pages/PageControls.h"
 
@@ -16,18 +17,18 @@ TFormPlotPage::TFormPlotPage(TCustomChart* chart, QWidget* parent) : TEditorForm
   setObjectName(QStringLiteral("FormPlotPage"));
   SetOkCancelVisible(false);
   QWidget* body = Body();
-  sePointsPerPage_ = Spin(body, "SEPointsPerPage", 0, 32000);
-  cbScaleLast_ = Check(body, "CBScaleLast", QStringLiteral("&Scale Last Page"));
-  cbPageLegend_ = Check(body, "CBPageLegend", QStringLiteral("&Current page Legend"));
+  sePointsPerPage_ = MakeSpin(body, "SEPointsPerPage", 0, 32000);
+  cbScaleLast_ = MakeCheck(body, "CBScaleLast", QStringLiteral("&Scale Last Page"));
+  cbPageLegend_ = MakeCheck(body, "CBPageLegend", QStringLiteral("&Current page Legend"));
   // No page-number tool class is part of the system: the box stays hidden.
-  cbPageNum_ = Check(body, "CBPageNum", QStringLiteral("Show &Page Number"));
+  cbPageNum_ = MakeCheck(body, "CBPageNum", QStringLiteral("Show &Page Number"));
   cbPageNum_->setVisible(false);
   navigator_ = new TChartPageNavigator(body);
   navigator_->setObjectName(QStringLiteral("ChartPageNavigator1"));
   labelPages_ = new QLabel(body);
   labelPages_->setObjectName(QStringLiteral("LabelPages"));
   auto* form = new QFormLayout(body);
-  form->addRow(Label(body, QStringLiteral("P&oints per Page:"), sePointsPerPage_),
+  form->addRow(MakeLabel(body, QStringLiteral("P&oints per Page:"), sePointsPerPage_),
                sePointsPerPage_);
   form->addRow(cbScaleLast_);
   form->addRow(cbPageLegend_);

@@ -5,6 +5,7 @@
 #include "chart/model/TCustomChart.h"
 #include "charteditor/common/EditorFormRegistry.h"
 #include "charteditor/common/EditorHelpers.h"
+#include "charteditor/common/NamedControls.h"
 #include "charteditor/pages/PageControls.h"
 #include "charteditor/pages/TPlotToolsGallery.h"
 #include "charteditor/pages/ToolClassItems.h"
@@ -26,9 +27,9 @@ TFormPlotTools::TFormPlotTools(TCustomChart* chart, QWidget* parent) : TEditorFo
   list_ = new QListWidget(body);
   list_->setObjectName(QStringLiteral("LBTools"));
   list_->setItemDelegate(new ToolClassDelegate(list_));
-  bAdd_ = chartpages::Button(body, "BAdd", QStringLiteral("&Add..."));
-  bDelete_ = chartpages::Button(body, "BDelete", QStringLiteral("&Delete"));
-  cbActive_ = chartpages::Check(body, "CBActive", QStringLiteral("A&ctive"));
+  bAdd_ = MakeButton(body, "BAdd", QStringLiteral("&Add..."));
+  bDelete_ = MakeButton(body, "BDelete", QStringLiteral("&Delete"));
+  cbActive_ = MakeCheck(body, "CBActive", QStringLiteral("A&ctive"));
   bMoveUp_ = new QToolButton(body);
   bMoveUp_->setObjectName(QStringLiteral("BMoveUp"));
   bMoveUp_->setAutoRaise(true);

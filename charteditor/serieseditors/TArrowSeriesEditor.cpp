@@ -6,7 +6,7 @@
 #include "charteditor/common/EditorHelpers.h"
 #include "charteditor/common/TBrushDialog.h"
 #include "charteditor/common/TButtonPen.h"
-#include "charteditor/serieseditors/SeriesEditorControls.h"
+#include "charteditor/common/NamedControls.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -7,7 +7,7 @@
 #include "charteditor/common/TBrushDialog.h"
 #include "charteditor/common/TButtonPen.h"
 #include "charteditor/common/TPlotGradientEditor.h"
-#include "charteditor/serieseditors/SeriesEditorControls.h"
+#include "charteditor/common/NamedControls.h"
 #include "charteditor/serieseditors/TFormPlotSeries.h"
 #include "charteditor/serieseditors/TStackBarSeriesEditor.h"
 

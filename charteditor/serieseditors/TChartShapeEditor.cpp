@@ -7,7 +7,7 @@
 #include "charteditor/common/TButtonPen.h"
 #include "charteditor/common/TPlotFontEditor.h"
 #include "charteditor/common/TPlotGradientEditor.h"
-#include "charteditor/serieseditors/SeriesEditorControls.h"
+#include "charteditor/common/NamedControls.h"
 
 #include <QCheckBox>
 #include <QComboBox>

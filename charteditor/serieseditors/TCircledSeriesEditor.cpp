@@ -3,7 +3,7 @@
 #include "chart/model/TCustomAxisPanel.h"
 #include "chart/series/TCircledSeries.h"
 #include "chart/widget/TButtonColor.h"
-#include "charteditor/serieseditors/SeriesEditorControls.h"
+#include "charteditor/common/NamedControls.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

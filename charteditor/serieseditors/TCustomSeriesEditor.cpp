@@ -9,7 +9,7 @@
 #include "charteditor/common/TButtonPen.h"
 #include "charteditor/common/TPenDialog.h"
 #include "charteditor/serieseditors/PointSheet.h"
-#include "charteditor/serieseditors/SeriesEditorControls.h"
+#include "charteditor/common/NamedControls.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -9,7 +9,7 @@
 #include "chart/model/TChartSeries.h"
 #include "chart/model/TCustomAxisPanel.h"
 #include "charteditor/common/EditorHelpers.h"
-#include "charteditor/serieseditors/SeriesEditorControls.h"
+#include "charteditor/common/NamedControls.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -7,7 +7,7 @@
 #include "charteditor/common/EditorHelpers.h"
 #include "charteditor/common/TButtonPen.h"
 #include "charteditor/serieseditors/PointSheet.h"
-#include "charteditor/serieseditors/SeriesEditorControls.h"
+#include "charteditor/common/NamedControls.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

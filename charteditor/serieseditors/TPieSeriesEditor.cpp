@@ -7,7 +7,7 @@
 #include "charteditor/common/EditorHelpers.h"
 #include "charteditor/common/TButtonPen.h"
 #include "charteditor/serieseditors/NumberText.h"
-#include "charteditor/serieseditors/SeriesEditorControls.h"
+#include "charteditor/common/NamedControls.h"
 #include "charteditor/serieseditors/TCircledSeriesEditor.h"
 #include "charteditor/serieseditors/TFormPlotSeries.h"
 

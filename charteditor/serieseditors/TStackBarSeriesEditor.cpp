@@ -3,7 +3,7 @@
 #include "base/FormatFloat.h"
 #include "chart/series/TCustomBarSeries.h"
 #include "charteditor/serieseditors/NumberText.h"
-#include "charteditor/serieseditors/SeriesEditorControls.h"
+#include "charteditor/common/NamedControls.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "charteditor/serieseditors/SeriesEditorControls.h"
+#include "charteditor/common/NamedControls.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -45,6 +45,6 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 
 QLabel* MakeLabel(QWidget* parent, const QString& caption, QWidget* buddy) {
   auto* label = new QLabel(caption, parent);
-  label->setBuddy(buddy);
+  if (buddy) label->setBuddy(buddy);
   return label;
 }

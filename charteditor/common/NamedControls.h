@@ -1,6 +1,6 @@
 #pragma once
-// Controls of the series editors, made with their object names (the names
-// the chart editor's users and its tests know them by).
+// Controls of the chart editor's forms, made with their object names (the
+// names the chart editor's users and its tests know them by).
 #include <QString>
 #include <QStringList>
 
@@ -14,11 +14,11 @@ class QWidget;
 
 QCheckBox* MakeCheck(QWidget* parent, const char* name, const QString& caption);
 QComboBox* MakeCombo(QWidget* parent, const char* name, const QStringList& items);
-// A number box of `low`..`high`; an editor with only a lower bound passes
-// 100 as the upper one, as its up-down had.
-QSpinBox* MakeSpin(QWidget* parent, const char* name, int low, int high, int step = 1);
+// A number box of `low`..`high`; one with only a lower bound tops out at
+// 100, as its up-down had.
+QSpinBox* MakeSpin(QWidget* parent, const char* name, int low, int high = 100, int step = 1);
 // A box for a decimal value without a practical limit (±1e9).
 QDoubleSpinBox* MakeDecimalBox(QWidget* parent, const char* name);
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption);
-// A caption whose mnemonic moves the focus to `buddy`.
-QLabel* MakeLabel(QWidget* parent, const QString& caption, QWidget* buddy);
+// A caption whose mnemonic moves the focus to `buddy`, when there is one.
+QLabel* MakeLabel(QWidget* parent, const QString& caption, QWidget* buddy = nullptr);
