@@ -5,6 +5,8 @@
 // identifiers are kept as they are and published through Qt's meta-object.
 #include <QObject>
 
+#include <algorithm>
+
 namespace Graphics {
 Q_NAMESPACE
 
@@ -113,3 +115,14 @@ struct TRect {
   constexpr bool IsEmpty() const noexcept { return Right <= Left || Bottom <= Top; }
   friend constexpr bool operator==(const TRect&, const TRect&) = default;
 };
+
+// A rectangle with Left <= Right and Top <= Bottom.
+constexpr TRect NormalizedRect(const TRect& r) noexcept {
+  return {std::min(r.Left, r.Right), std::min(r.Top, r.Bottom), std::max(r.Left, r.Right),
+          std::max(r.Top, r.Bottom)};
+}
+
+// Whether two normalised rectangles share a pixel (touching edges do not).
+constexpr bool Intersects(const TRect& a, const TRect& b) noexcept {
+  return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
+}

@@ -50,8 +50,7 @@ int Middle(int a, int b) {
 }  // namespace
 
 void TCustomPlotGradient::Draw(TPlotCanvas& canvas, const TRect& rect, int corner) const {
-  const TRect r{std::min(rect.Left, rect.Right), std::min(rect.Top, rect.Bottom),
-                std::max(rect.Left, rect.Right), std::max(rect.Top, rect.Bottom)};
+  const TRect r = NormalizedRect(rect);
   DrawingBackend& backend = canvas.ReferenceCanvas();
   // Pushed and popped on the backend itself, so that a clip the caller set
   // stays in force afterwards.

@@ -6,7 +6,6 @@
 #include <QPrinter>
 
 #include <algorithm>
-#include <utility>
 
 namespace {
 constexpr TRect kDefaultMargins{15, 15, 15, 15};
@@ -55,11 +54,4 @@ PrintScale CalcPrintScale(const TRect& deviceRect, QSize panel, int resolution) 
                     std::max(1, ph - base::MulDiv(ph, resolution, 100)));
   s.Device = QSize(r.Width(), r.Height());
   return s;
-}
-
-TRect NormalizedRect(const TRect& r) {
-  TRect n = r;
-  if (n.Left > n.Right) std::swap(n.Left, n.Right);
-  if (n.Top > n.Bottom) std::swap(n.Top, n.Bottom);
-  return n;
 }

@@ -34,6 +34,3 @@ struct PrintScale {
   QSize Device;
 };
 PrintScale CalcPrintScale(const TRect& deviceRect, QSize panel, int resolution);
-
-// A rectangle with Left <= Right and Top <= Bottom.
-TRect NormalizedRect(const TRect& r);

@@ -4,8 +4,6 @@
 #include "chart/model/TChartAxis.h"
 #include "chart/model/TSeriesMarkPosition.h"
 
-#include <algorithm>
-
 TBarSeries::TBarSeries(QObject* owner) : TCustomBarSeries(owner) {
   Gradient()->SetDirection(gdTopBottom);
   YValues()->SetName(QStringLiteral("Bar"));
@@ -57,8 +55,7 @@ void TBarSeries::DrawValue(int valueIndex) {
       ++top;
     ++(right >= left ? right : left);
   }
-  bar_ = TRect{std::min(left, right), std::min(top, bottom), std::max(left, right),
-               std::max(top, bottom)};
+  bar_ = NormalizedRect({left, top, right, bottom});
   valueAtLowEnd_ = valueAtTop;
   DrawBar(valueIndex, bar_.Top, bar_.Bottom);
 }

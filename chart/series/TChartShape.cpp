@@ -19,10 +19,6 @@ int ClampPixel(std::int64_t v) {
   return static_cast<int>(std::clamp(v, -kPixelLimit, kPixelLimit));
 }
 
-bool Intersects(const TRect& a, const TRect& b) {
-  return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
-}
-
 }  // namespace
 
 TChartShape::TChartShape(QObject* owner)
@@ -112,8 +108,7 @@ bool TChartShape::CalcShapeRect(TRect& r) const {
 }
 
 TRect TChartShape::NormalisedRect(const TRect& r) {
-  TRect n{std::min(r.Left, r.Right), std::min(r.Top, r.Bottom), std::max(r.Left, r.Right),
-          std::max(r.Top, r.Bottom)};
+  TRect n = NormalizedRect(r);
   if (n.Right == n.Left) ++n.Right;
   if (n.Bottom == n.Top) ++n.Bottom;
   return n;
@@ -158,8 +153,7 @@ void TChartShape::DrawGradient(bool is3D, const TRect& r) {
   if (is3D) {
     const QPoint a = canvas.Calculate3DPosition(r.Left, r.Top, MiddleZ());
     const QPoint b = canvas.Calculate3DPosition(r.Right, r.Bottom, MiddleZ());
-    box = {std::min(a.x(), b.x()), std::min(a.y(), b.y()), std::max(a.x(), b.x()),
-           std::max(a.y(), b.y())};
+    box = NormalizedRect({a.x(), a.y(), b.x(), b.y()});
   }
   DrawingBackend& backend = canvas.ReferenceCanvas();
   // One more entry on the clip stack, taken off again: the chart's own

@@ -179,10 +179,7 @@ void TCustomBarSeries::AvoidEarlierMarks(int valueIndex, TSeriesMarkPosition& po
   for (int j = std::max(firstValueIndex_, 0); j < count; ++j) {
     const TSeriesMarkPosition* other = stored.GetPosition(j);
     if (!other || other == &position) continue;
-    const TRect a = shrunk(position.Bounds());
-    const TRect b = shrunk(other->Bounds());
-    const bool meet = a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
-    if (!meet) continue;
+    if (!Intersects(shrunk(position.Bounds()), shrunk(other->Bounds()))) continue;
     const int up = position.Bounds().Bottom - other->Bounds().Top;
     position.BoxTopLeft.ry() -= up;
     position.ArrowEnd.ry() -= up;

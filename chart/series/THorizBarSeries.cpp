@@ -67,8 +67,7 @@ void THorizBarSeries::DrawValue(int valueIndex) {
       ++originEnd;
     ++(bottom >= top ? bottom : top);
   }
-  bar_ = TRect{std::min(valueEnd, originEnd), std::min(top, bottom), std::max(valueEnd, originEnd),
-               std::max(top, bottom)};
+  bar_ = NormalizedRect({originEnd, top, valueEnd, bottom});
   valueAtLowEnd_ = valueAtLeft;
   DrawBar(valueIndex, bar_.Left, bar_.Right);
 }
