@@ -4,9 +4,9 @@
 #include "chart/series/TAreaSeries.h"
 #include "chart/widget/TButtonColor.h"
 #include "charteditor/common/EditorHelpers.h"
+#include "charteditor/common/NamedControls.h"
 #include "charteditor/common/TButtonPen.h"
 #include "charteditor/serieseditors/PointSheet.h"
-#include "charteditor/common/NamedControls.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -4,9 +4,9 @@
 #include "chart/series/TSeriesPointer.h"
 #include "chart/widget/TButtonColor.h"
 #include "charteditor/common/EditorHelpers.h"
+#include "charteditor/common/NamedControls.h"
 #include "charteditor/common/TBrushDialog.h"
 #include "charteditor/common/TButtonPen.h"
-#include "charteditor/common/NamedControls.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -4,10 +4,10 @@
 #include "chart/series/TCustomBarSeries.h"
 #include "chart/widget/TButtonColor.h"
 #include "charteditor/common/EditorHelpers.h"
+#include "charteditor/common/NamedControls.h"
 #include "charteditor/common/TBrushDialog.h"
 #include "charteditor/common/TButtonPen.h"
 #include "charteditor/common/TPlotGradientEditor.h"
-#include "charteditor/common/NamedControls.h"
 #include "charteditor/serieseditors/TFormPlotSeries.h"
 #include "charteditor/serieseditors/TStackBarSeriesEditor.h"
 

@@ -3,11 +3,11 @@
 #include "chart/series/TChartShape.h"
 #include "chart/widget/TButtonColor.h"
 #include "charteditor/common/EditorHelpers.h"
+#include "charteditor/common/NamedControls.h"
 #include "charteditor/common/TBrushDialog.h"
 #include "charteditor/common/TButtonPen.h"
 #include "charteditor/common/TPlotFontEditor.h"
 #include "charteditor/common/TPlotGradientEditor.h"
-#include "charteditor/common/NamedControls.h"
 
 #include <QCheckBox>
 #include <QComboBox>

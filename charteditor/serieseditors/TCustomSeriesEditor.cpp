@@ -5,11 +5,11 @@
 #include "chart/series/TLineSeries.h"
 #include "chart/widget/TButtonColor.h"
 #include "charteditor/common/EditorHelpers.h"
+#include "charteditor/common/NamedControls.h"
 #include "charteditor/common/TBrushDialog.h"
 #include "charteditor/common/TButtonPen.h"
 #include "charteditor/common/TPenDialog.h"
 #include "charteditor/serieseditors/PointSheet.h"
-#include "charteditor/common/NamedControls.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -5,9 +5,9 @@
 #include "chart/model/TChartSeries.h"
 #include "chart/model/TCustomAxisPanel.h"
 #include "charteditor/common/EditorHelpers.h"
+#include "charteditor/common/NamedControls.h"
 #include "charteditor/common/TButtonPen.h"
 #include "charteditor/common/TFormPlotShape.h"
-#include "charteditor/common/NamedControls.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -5,9 +5,9 @@
 #include "chart/series/TPieSeries.h"
 #include "chart/widget/TButtonColor.h"
 #include "charteditor/common/EditorHelpers.h"
+#include "charteditor/common/NamedControls.h"
 #include "charteditor/common/TButtonPen.h"
 #include "charteditor/serieseditors/NumberText.h"
-#include "charteditor/common/NamedControls.h"
 #include "charteditor/serieseditors/TCircledSeriesEditor.h"
 #include "charteditor/serieseditors/TFormPlotSeries.h"
 

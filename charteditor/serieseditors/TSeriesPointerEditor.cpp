@@ -6,10 +6,10 @@
 #include "chart/series/TCustomSeries.h"
 #include "chart/series/TSeriesPointer.h"
 #include "charteditor/common/EditorHelpers.h"
+#include "charteditor/common/NamedControls.h"
 #include "charteditor/common/SampleItemDelegate.h"
 #include "charteditor/common/TBrushDialog.h"
 #include "charteditor/common/TButtonPen.h"
-#include "charteditor/common/NamedControls.h"
 
 #include <QCheckBox>
 #include <QComboBox>

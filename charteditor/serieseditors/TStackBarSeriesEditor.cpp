@@ -2,8 +2,8 @@
 
 #include "base/FormatFloat.h"
 #include "chart/series/TCustomBarSeries.h"
-#include "charteditor/serieseditors/NumberText.h"
 #include "charteditor/common/NamedControls.h"
+#include "charteditor/serieseditors/NumberText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
