@@ -4,6 +4,8 @@
 #include "chart/core/ChartMessages.h"
 #include "chart/core/ChartPalette.h"
 #include "chart/model/SeriesUserPoints.h"
+#include "chart/model/TChartCustomAxes.h"
+#include "chart/model/TCustomAxisPanel.h"
 #include "chart/model/TPlotFunction.h"
 
 #include <QSet>
@@ -397,14 +399,45 @@ void TChartSeries::AddDataSource(QObject* source, bool keepOthers) {
   services->CheckDatasource(*this);
 }
 
+namespace {
+
+const QString kCustomHoriz = QStringLiteral("CustomHorizAxis");
+const QString kCustomVert = QStringLiteral("CustomVertAxis");
+
+const TChartCustomAxes* CustomAxesOf(const TChartSeries& series) {
+  const auto* chart = dynamic_cast<const TCustomAxisPanel*>(series.ParentChart());
+  return chart ? chart->CustomAxes() : nullptr;
+}
+
+// The place of `axis` among the series' chart's custom axes, or -1.
+int CustomAxisPlace(const TChartSeries& series, const TChartAxis* axis) {
+  const TChartCustomAxes* axes = CustomAxesOf(series);
+  return axes && axis ? axes->IndexOf(axis) : -1;
+}
+
+}  // namespace
+
 QStringList TChartSeries::ExtraStoredNames() const {
   QStringList names = TCustomChartSeries::ExtraStoredNames();
   // Also a single source: no published property carries it.
   if (!DataSources().empty()) names << QStringLiteral("DataSources");
+  if (horizAxis_ == aCustomHorizAxis && CustomAxisPlace(*this, customHorizAxis_) >= 0)
+    names << kCustomHoriz;
+  if (vertAxis_ == aCustomVertAxis && CustomAxisPlace(*this, customVertAxis_) >= 0)
+    names << kCustomVert;
   return names;
 }
 
 QVariant TChartSeries::ExtraStoredValue(const QString& name) const {
+  if (name == kCustomHoriz) {
+    const int place =
+        horizAxis_ == aCustomHorizAxis ? CustomAxisPlace(*this, customHorizAxis_) : -1;
+    return place >= 0 ? QVariant(place) : QVariant();
+  }
+  if (name == kCustomVert) {
+    const int place = vertAxis_ == aCustomVertAxis ? CustomAxisPlace(*this, customVertAxis_) : -1;
+    return place >= 0 ? QVariant(place) : QVariant();
+  }
   if (name != QLatin1String("DataSources")) return TCustomChartSeries::ExtraStoredValue(name);
   QStringList names;
   for (QObject* s : DataSources()) names << s->objectName();
@@ -412,6 +445,24 @@ QVariant TChartSeries::ExtraStoredValue(const QString& name) const {
 }
 
 bool TChartSeries::ReadExtraStored(const QString& name, const QVariant& value) {
+  const bool horiz = name.compare(kCustomHoriz, Qt::CaseInsensitive) == 0;
+  if (horiz || name.compare(kCustomVert, Qt::CaseInsensitive) == 0) {
+    // A series is in its chart when its record is read, and its chart's
+    // custom axes are read before it. Stored files are untrusted: a place
+    // that names no axis leaves the series on its standard axis.
+    const TChartCustomAxes* axes = CustomAxesOf(*this);
+    bool ok = false;
+    const qlonglong place = value.typeId() == QMetaType::Double ? -1 : value.toLongLong(&ok);
+    if (ok && axes && place >= 0 && place < axes->Count()) {
+      TChartAxis* axis = axes->Get(static_cast<int>(place));
+      if (horiz) {
+        SetCustomHorizAxis(axis);
+      } else {
+        SetCustomVertAxis(axis);
+      }
+    }
+    return true;
+  }
   if (name.compare(QLatin1String("DataSources"), Qt::CaseInsensitive) != 0) {
     return TCustomChartSeries::ReadExtraStored(name, value);
   }

@@ -1,11 +1,14 @@
 #include "charteditor/export/ComponentStreamWriter.h"
 
+#include "chart/core/ChartClassRegistry.h"
 #include "chart/core/ChartExceptions.h"
 #include "chart/core/PublishedProperties.h"
 #include "chart/core/TPlotPersistent.h"
+#include "chart/model/TChart.h"
 #include "chart/model/TChartCustomAxes.h"
 #include "chart/model/TChartTool.h"
 #include "chart/model/TCustomAxisPanel.h"
+#include "chart/model/TPlotFunction.h"
 #include "charteditor/export/ChartFileSeries.h"
 #include "charteditor/export/LittleEndianBuffer.h"
 
@@ -15,6 +18,7 @@
 
 #include <bit>
 #include <functional>
+#include <memory>
 
 using namespace chartfile;
 
@@ -46,14 +50,17 @@ class RecordWriter {
 
   using Children = std::function<int()>;  // writes child records, answers their count
 
-  void Object(const QObject& object, const QString& name, const Children& children = {},
-              int furtherLists = -1) {
+  // `reference` is the object as a reader has it when it comes to this
+  // record: newly built by the same owner, with the values stored before
+  // applied. Null: only the declared defaults are known.
+  void Object(const QObject& object, const QString& name, QObject* reference,
+              const Children& children = {}, int furtherLists = -1) {
     const std::size_t at = Open();
     String(QString::fromLatin1(object.metaObject()->className()));
     String(name);
     const std::size_t countAt = out_.size();
     out_.u32(0);
-    std::uint32_t count = Properties(object);
+    std::uint32_t count = Properties(object, reference);
     if (furtherLists >= 0) {
       Property(QString::fromLatin1(kFurtherValueLists), tagInteger, [&] { I64(furtherLists); });
       ++count;
@@ -75,23 +82,35 @@ class RecordWriter {
     Close(at);
   }
 
-  std::uint32_t Properties(const QObject& object) {
+  std::uint32_t Properties(const QObject& object, QObject* reference) {
     std::uint32_t count = 0;
     for (const PublishedProperty& p : PublishedProperties(object)) {
       if (!p.meta.isStored()) continue;  // follows from stored ones
       if (p.nested) {
         const QObject* nested = PublishedObject(object, p);
         if (!nested) continue;
+        QObject* nestedReference = reference ? PublishedObject(*reference, p) : nullptr;
         if (p.kind == PublishedKind::Collection) {
-          Property(p.name, tagCollection, [&] { Items(*nested); });
+          Property(p.name, tagCollection, [&] { Items(*nested, nestedReference); });
         } else {
-          Property(p.name, tagObject, [&] { Object(*nested, QString()); });
+          Property(p.name, tagObject, [&] { Object(*nested, QString(), nestedReference); });
         }
         ++count;
         continue;
       }
+      const QVariant value = PublishedValue(object, p);
+      if (reference) {
+        // The built value can differ from the declared one (a title's font
+        // colour), and a setter stored before may have changed it: what
+        // the reader's object holds decides.
+        if (SamePublishedValue(value, PublishedValue(*reference, p))) continue;
+        Value(object, p.name, value, &p);
+        ++count;
+        Follow(*reference, p, value);
+        continue;
+      }
       if (IsDefaultValue(object, p)) continue;
-      Value(object, p.name, PublishedValue(object, p), &p);
+      Value(object, p.name, value, &p);
       ++count;
     }
     if (const auto* persistent = qobject_cast<const TPlotPersistent*>(&object)) {
@@ -105,11 +124,25 @@ class RecordWriter {
     return count;
   }
 
-  void Items(const QObject& collection) {
+  // Applies a stored value to the reference as a reader would.
+  static void Follow(QObject& reference, const PublishedProperty& p, const QVariant& value) {
+    if (!p.meta.isWritable()) return;
+    try {
+      p.meta.write(&reference, value);
+    } catch (const base::Exception&) {
+      // Refused here as it would be when read: the reference keeps its value.
+    }
+  }
+
+  void Items(const QObject& collection, QObject* reference) {
     const auto* axes = qobject_cast<const TChartCustomAxes*>(&collection);
+    auto* referenceAxes = qobject_cast<TChartCustomAxes*>(reference);
+    // A reader empties the collection and adds an item per record.
+    if (referenceAxes) referenceAxes->Clear();
     const int n = axes ? axes->Count() : 0;
     out_.u32(static_cast<std::uint32_t>(n));
-    for (int i = 0; i < n; ++i) Object(*axes->Get(i), QString());
+    for (int i = 0; i < n; ++i)
+      Object(*axes->Get(i), QString(), referenceAxes ? referenceAxes->Add() : nullptr);
   }
 
   void Value(const QObject& object, const QString& name, const QVariant& value,
@@ -190,25 +223,66 @@ class RecordWriter {
 
 }  // namespace
 
+namespace {
+
+// A newly built object of the class of `like`, made as a reader makes it, or
+// null for a class the registry does not know.
+template <class T>
+std::unique_ptr<T> Built(const QObject& like, QObject* owner = nullptr) {
+  std::unique_ptr<TPlotPersistent> made(
+      ChartClasses().Create(QString::fromLatin1(like.metaObject()->className()), owner));
+  if (qobject_cast<T*>(made.get()) && made->metaObject() == like.metaObject())
+    return std::unique_ptr<T>(static_cast<T*>(made.release()));
+  return nullptr;
+}
+
+std::unique_ptr<TCustomAxisPanel> BuiltChart(const TCustomAxisPanel& chart) {
+  if (auto built = Built<TCustomAxisPanel>(chart)) return built;
+  // The plain chart is built by every reader without the registry.
+  if (chart.metaObject() == &TChart::staticMetaObject) return std::make_unique<TChart>();
+  return nullptr;
+}
+
+}  // namespace
+
 QByteArray ComponentStream(const TCustomAxisPanel& chart, const QString& rootName) {
+  // The reader's chart, followed record by record: a value is left out
+  // only when the reader's object already holds it.
+  const std::unique_ptr<TCustomAxisPanel> reference = BuiltChart(chart);
   RecordWriter w;
   w.Out().raw(kSignature, sizeof kSignature);
-  w.Object(chart, rootName, [&] {
+  w.Object(chart, rootName, reference.get(), [&] {
     int n = 0;
     for (TChartSeries* s : ChartFileSeries(chart)) {
       const int further = std::max(0, s->ValuesList().Count() - 2);
+      TChartSeries* built = nullptr;
+      if (reference) {
+        if (auto made = Built<TChartSeries>(*s, reference.get())) {
+          built = made.release();  // owned by the reference chart
+          built->setObjectName(s->objectName());
+          reference->AddSeries(built);
+        }
+      }
       w.Object(
-          *s, s->objectName(),
+          *s, s->objectName(), built,
           [&] {
-            if (!s->Function()) return 0;
-            w.Object(*s->Function(), s->Function()->objectName());
+            TPlotFunction* function = s->Function();
+            if (!function) return 0;
+            std::unique_ptr<TPlotFunction> builtFunction =
+                built ? Built<TPlotFunction>(*function, built) : nullptr;
+            w.Object(*function, function->objectName(), builtFunction.get());
+            if (builtFunction) built->SetFunction(builtFunction.release());
             return 1;
           },
           further);
       ++n;
     }
     for (const auto& tool : chart.Tools().Items()) {
-      w.Object(*tool, tool->objectName());
+      std::unique_ptr<TChartTool> builtTool =
+          reference ? Built<TChartTool>(*tool, reference.get()) : nullptr;
+      if (builtTool) builtTool->setParent(nullptr);
+      w.Object(*tool, tool->objectName(), builtTool.get());
+      if (builtTool) reference->Tools().Add(std::move(builtTool));
       ++n;
     }
     return n;
@@ -218,9 +292,10 @@ QByteArray ComponentStream(const TCustomAxisPanel& chart, const QString& rootNam
 }
 
 QByteArray PanelComponentStream(const QObject& panel, const QString& rootName) {
+  const std::unique_ptr<TPlotPersistent> reference = Built<TPlotPersistent>(panel);
   RecordWriter w;
   w.Out().raw(kSignature, sizeof kSignature);
-  w.Object(panel, rootName);
+  w.Object(panel, rootName, reference.get());
   w.Out().u32(0);  // end mark
   return w.Bytes();
 }

@@ -131,6 +131,7 @@ std::unique_ptr<TCustomAxisPanel> LoadStoredChart(const ChartFile& file, QString
     }
     Apply(*chart, file.root);
     std::vector<std::pair<TChartSeries*, const Record*>> series;
+    std::vector<std::pair<std::unique_ptr<TChartTool>, const Record*>> tools;
     for (const Record& child : file.root.children) {
       TPlotPersistent* made = ChartClasses().Create(child.className, chart.get());
       if (!made) Fail(QStringLiteral("unknown class %1").arg(child.className));
@@ -142,9 +143,9 @@ std::unique_ptr<TCustomAxisPanel> LoadStoredChart(const ChartFile& file, QString
       auto* tool = qobject_cast<TChartTool*>(made);
       if (!tool) Fail(QStringLiteral("%1 is neither series nor tool").arg(child.className));
       tool->setParent(nullptr);
-      Apply(*tool, child);
-      chart->Tools().Add(std::unique_ptr<TChartTool>(tool));
+      tools.emplace_back(tool, &child);
     }
+    // In the documented order: series, then tools.
     for (auto& [s, record] : series) {
       chart->AddSeries(s);
       Apply(*s, *record);
@@ -155,6 +156,10 @@ std::unique_ptr<TCustomAxisPanel> LoadStoredChart(const ChartFile& file, QString
         Apply(*function, f);
         s->SetFunction(function);
       }
+    }
+    for (auto& [tool, record] : tools) {
+      Apply(*tool, *record);
+      chart->Tools().Add(std::move(tool));
     }
     for (auto& [s, record] : series) s->Loaded();
     if (file.hasData) {
