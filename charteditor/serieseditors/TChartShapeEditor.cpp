@@ -8,6 +8,7 @@
 #include "charteditor/common/TButtonPen.h"
 #include "charteditor/common/TPlotFontEditor.h"
 #include "charteditor/common/TPlotGradientEditor.h"
+#include "charteditor/serieseditors/ExactDecimalBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -129,7 +130,8 @@ void TChartShapeEditor::BuildPosition(QWidget* sheet) {
   static const char* const names[] = {"SEX0", "SEY0", "SEX1", "SEY1"};
   static const char* const captions[] = {"X0:", "Y0:", "X1:", "Y1:"};
   for (int i = 0; i < 4; ++i) {
-    corners_[i] = MakeDecimalBox(sheet, names[i]);
+    corners_[i] = new ExactDecimalBox(sheet);
+    corners_[i]->setObjectName(QString::fromLatin1(names[i]));
     grid->addWidget(new QLabel(QString::fromLatin1(captions[i]), sheet), i % 2, (i / 2) * 2);
     grid->addWidget(corners_[i], i % 2, (i / 2) * 2 + 1);
     connect(corners_[i], &QDoubleSpinBox::valueChanged, this,

@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QShowEvent>
 
 TFastLineSeriesEditor::TFastLineSeriesEditor(QWidget* parent)
     : TPenDialog(parent), drawAllBox_(new QCheckBox(tr("Draw &All"), Body())) {
@@ -28,6 +29,11 @@ void TFastLineSeriesEditor::LoadSeries() {
   // follows it, and the chart hears of the colour change.
   colorButton_->LinkProperty(this, QStringLiteral("SeriesColor"));
   drawAllBox_->setChecked(series_->DrawAllPoints());
+}
+
+void TFastLineSeriesEditor::showEvent(QShowEvent* event) {
+  TPenDialog::showEvent(event);
+  if (!event->spontaneous()) LoadSeries();
 }
 
 void TFastLineSeriesEditor::reject() {

@@ -28,6 +28,10 @@ class TFastLineSeriesEditor : public TPenDialog, public SeriesEditorHooks {
   // the chart for both changes.
   void SetSeriesColor(uint color);
 
+ protected:
+  // The pen may have changed elsewhere: showing loads it again.
+  void showEvent(QShowEvent* event) override;
+
  private:
   QCheckBox* drawAllBox_;
   QPointer<TFastLineSeries> series_;

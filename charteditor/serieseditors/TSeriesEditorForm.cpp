@@ -2,6 +2,8 @@
 
 #include "chart/model/TCustomAxisPanel.h"
 
+#include <QShowEvent>
+
 TSeriesEditorForm::TSeriesEditorForm(QWidget* parent) : TEditorForm(parent) {
   SetOkCancelVisible(false);
 }
@@ -11,6 +13,11 @@ void TSeriesEditorForm::LoadSeries() {
   if (!series_) return;
   LoadingScope loading(*this);
   Load();
+}
+
+void TSeriesEditorForm::showEvent(QShowEvent* event) {
+  TEditorForm::showEvent(event);
+  if (!event->spontaneous()) LoadSeries();
 }
 
 TCustomAxisPanel* TSeriesEditorForm::Chart() const {

@@ -1,7 +1,8 @@
 #pragma once
 // The base of the per-type series editors: it takes the series from its
 // tag when the series editor embeds it, and fills the controls in a
-// LoadingScope, so that loading writes nothing back.
+// LoadingScope, so that loading writes nothing back. Each time it is shown
+// it fills them again: the series may have changed on another page.
 #include "chart/model/TChartSeries.h"
 #include "charteditor/common/TEditorForm.h"
 #include "charteditor/serieseditors/SeriesEditorHooks.h"
@@ -20,6 +21,7 @@ class TSeriesEditorForm : public TEditorForm, public SeriesEditorHooks {
   TChartSeries* Series() const { return series_.data(); }
 
  protected:
+  void showEvent(QShowEvent* event) override;
   // Fills the controls from Series(), which is set.
   virtual void Load() = 0;
   template <class T>
