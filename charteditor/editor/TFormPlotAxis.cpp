@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -170,8 +171,15 @@ TFormPlotAxis::TFormPlotAxis(QWidget* parent) : TEditorForm(parent) {
   };
   check(visibleBox_, [](TChartAxis& a, bool on) { a.SetVisible(on); });
   connect(automaticBox_, &QCheckBox::clicked, this, &TFormPlotAxis::AutomaticClicked);
-  check(autoMaxBox_, [](TChartAxis& a, bool on) { a.SetAutomaticMaximum(on); });
-  check(autoMinBox_, [](TChartAxis& a, bool on) { a.SetAutomaticMinimum(on); });
+  // A limit's "Change..." follows its Auto box.
+  connect(autoMaxBox_, &QCheckBox::clicked, this, [this](bool on) {
+    Write([&](TChartAxis& a) { a.SetAutomaticMaximum(on); });
+    LoadScales();
+  });
+  connect(autoMinBox_, &QCheckBox::clicked, this, [this](bool on) {
+    Write([&](TChartAxis& a) { a.SetAutomaticMinimum(on); });
+    LoadScales();
+  });
   connect(maxButton_, &QPushButton::clicked, this, [this] { EditLimit(true); });
   connect(minButton_, &QPushButton::clicked, this, [this] { EditLimit(false); });
   connect(incrementButton_, &QPushButton::clicked, this, &TFormPlotAxis::EditIncrement);
@@ -221,6 +229,13 @@ void TFormPlotAxis::EditAxis(TCustomChart* chart, TChartAxis* axis) {
   chart_ = chart;
   if (!axis && chart) axis = chart->LeftAxis();
   SetTag(axis);
+  FillAxesList();
+  Load();
+}
+
+void TFormPlotAxis::showEvent(QShowEvent* event) {
+  TEditorForm::showEvent(event);
+  if (event->spontaneous() || !chart_ || TagGone()) return;
   FillAxesList();
   Load();
 }
@@ -317,13 +332,24 @@ void TFormPlotAxis::LoadScales() {
   autoMinBox_->setEnabled(!axis->Automatic());
   maxButton_->setEnabled(!axis->Automatic() && !axis->AutomaticMaximum());
   minButton_->setEnabled(!axis->Automatic() && !axis->AutomaticMinimum());
-  maxLabel_->setText(LimitText(*axis, axis->Maximum()));
-  minLabel_->setText(LimitText(*axis, axis->Minimum()));
+  maxLabel_->setText(LimitText(*axis, ShownLimit(true)));
+  minLabel_->setText(LimitText(*axis, ShownLimit(false)));
   incrementLabel_->setText(AxisIncrementText(axis->Increment(), axis->IsDateTime()));
   logarithmicBox_->setChecked(axis->Logarithmic());
   logarithmicBox_->setEnabled(!IsDepth());
   logBaseBox_->setValue(axis->LogarithmicBase());
   invertedBox_->setChecked(axis->Inverted());
+}
+
+double TFormPlotAxis::ShownLimit(bool maximum) const {
+  // A limit the axis finds itself is shown as the data give it now: the
+  // chart may not have been drawn since they changed. The axis is left as
+  // it is; its next drawing takes the same value.
+  const TChartAxis* axis = Axis();
+  const bool automatic =
+      axis->Automatic() || (maximum ? axis->AutomaticMaximum() : axis->AutomaticMinimum());
+  if (automatic && chart_) return chart_->MinMax(*axis, maximum);
+  return maximum ? axis->Maximum() : axis->Minimum();
 }
 
 void TFormPlotAxis::LoadFormats() {
@@ -338,7 +364,7 @@ void TFormPlotAxis::LoadFormats() {
     return;
   }
   const auto fs = base::FormatSettings::Current();
-  const bool underADay = axis->Maximum() - axis->Minimum() < 1;
+  const bool underADay = ShownLimit(true) - ShownLimit(false) < 1;
   if (underADay) {
     formatBox_->addItems({fs->ShortTimeFormat, fs->LongTimeFormat, QStringLiteral("hh:mm"),
                           QStringLiteral("hh:mm:ss"), QStringLiteral("hh:mm:ss.zzz")});

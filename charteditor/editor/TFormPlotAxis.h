@@ -32,12 +32,18 @@ class TFormPlotAxis : public TEditorForm {
   QTabWidget* Pages() const { return pages_; }
   QListWidget* AxesList() const { return axesList_; }
 
+ protected:
+  // The object may have changed on another page: showing fills the controls again.
+  void showEvent(QShowEvent* event) override;
+
  private:
   void FillAxesList();
   void ChooseAxis(int row);
   void Load();
   void LoadScales();
   void LoadFormats();
+  // The limit shown for the axis edited.
+  double ShownLimit(bool maximum) const;
   void LoadPosition();
   void Write(const std::function<void(TChartAxis&)>& write);
   void AutomaticClicked(bool on);

@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QShowEvent>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -113,6 +114,13 @@ TChartLegend* TFormPlotLegend::Legend() const {
 void TFormPlotLegend::EditLegend(TChartLegend* legend) {
   SetTag(legend);
   shapeEditor_->EditShape(legend);
+  Load();
+}
+
+void TFormPlotLegend::showEvent(QShowEvent* event) {
+  TEditorForm::showEvent(event);
+  if (event->spontaneous() || TagGone() || !Legend()) return;
+  shapeEditor_->EditShape(Legend());
   Load();
 }
 

@@ -23,6 +23,10 @@ class TFormPlotLegend : public TEditorForm {
   TChartLegend* Legend() const;
   QTabWidget* Pages() const { return pages_; }
 
+ protected:
+  // The object may have changed on another page: showing fills the controls again.
+  void showEvent(QShowEvent* event) override;
+
  private:
   void Load();
   void LoadMargin();

@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QSpinBox>
 #include <QTabWidget>
 
@@ -81,6 +82,13 @@ void TFormPlotPanel::EditPanel(TCustomPlotPanelExtended* panel) {
   Load();
 }
 
+void TFormPlotPanel::showEvent(QShowEvent* event) {
+  TEditorForm::showEvent(event);
+  if (event->spontaneous() || TagGone() || !Panel()) return;
+  gradientEditor_->EditGradient(Panel()->Gradient());
+  Load();
+}
+
 void TFormPlotPanel::Load() {
   LoadingScope loading(*this);
   TCustomPlotPanelExtended* panel = Panel();
@@ -104,6 +112,8 @@ void TFormPlotPanel::LoadImageControls() {
   transparentBox_->setChecked(panel->BackImageTransp());
   imageModeGroup_->setEnabled(hasImage);
   insideBox_->setEnabled(hasImage);
+  // Transparency is the image's: without one the box would say nothing true.
+  transparentBox_->setEnabled(hasImage);
   browseButton_->setText(hasImage ? tr("Clea&r") : tr("B&rowse..."));
 }
 

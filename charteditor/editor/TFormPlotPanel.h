@@ -22,6 +22,10 @@ class TFormPlotPanel : public TEditorForm {
   TCustomPlotPanelExtended* Panel() const;
   QTabWidget* Pages() const { return pages_; }
 
+ protected:
+  // The object may have changed on another page: showing fills the controls again.
+  void showEvent(QShowEvent* event) override;
+
  private:
   void Load();
   void LoadImageControls();

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QShowEvent>
 #include <QSpinBox>
 #include <QTabWidget>
 
@@ -110,6 +111,13 @@ void TFormPlotTitle::ChooseTitle(int index) {
   SetTag(title);
   // The shape editor and its font editor follow the title chosen.
   shapeEditor_->EditShape(title);
+  Load();
+}
+
+void TFormPlotTitle::showEvent(QShowEvent* event) {
+  TEditorForm::showEvent(event);
+  if (event->spontaneous() || TagGone() || !Title()) return;
+  shapeEditor_->EditShape(Title());
   Load();
 }
 

@@ -27,6 +27,10 @@ class TFormPlotTitle : public TEditorForm {
   TChartTitle* Title() const;
   QTabWidget* Pages() const { return pages_; }
 
+ protected:
+  // The object may have changed on another page: showing fills the controls again.
+  void showEvent(QShowEvent* event) override;
+
  private:
   void ChooseTitle(int index);
   void Load();

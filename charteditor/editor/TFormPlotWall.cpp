@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QSpinBox>
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -100,6 +101,11 @@ void TFormPlotWall::ChooseWall(int index) {
   if (!chart_ || index < 0 || TagGone()) return;
   SetTag(WallAt(*chart_, index));
   Load();
+}
+
+void TFormPlotWall::showEvent(QShowEvent* event) {
+  TEditorForm::showEvent(event);
+  if (!event->spontaneous() && !TagGone()) Load();
 }
 
 void TFormPlotWall::Write(const std::function<void(TChartWall&)>& write) {

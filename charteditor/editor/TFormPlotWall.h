@@ -25,6 +25,10 @@ class TFormPlotWall : public TEditorForm {
   void EditWall(TCustomChart* chart, TChartWall* wall = nullptr);
   TChartWall* Wall() const;
 
+ protected:
+  // The object may have changed on another page: showing fills the controls again.
+  void showEvent(QShowEvent* event) override;
+
  private:
   void ChooseWall(int index);
   void Load();
