@@ -1,17 +1,8 @@
 // Starts Veltrano: the application object that keeps exceptions inside the
 // event loop, a compatibility-profile GL format for the fixed-function views,
-// the chart engine and its editors for the program's whole life (their
-// texts, cursors and registrations before any chart window opens), the main
-// window, and the result files named on the command line.
-#include "chart/model/ModelClassRegistrations.h"
-#include "chart/series/SeriesTypeRegistrations.h"
-#include "charteditor/common/ChartEditorScope.h"
-#include "charteditor/export/MetafileWriters.h"
-#include "charteditor/exportdialog/ExportFormatsScope.h"
-#include "charteditor/exportdialog/ExportPageRegistration.h"
-#include "charteditor/pages/ChartPageRegistrations.h"
-#include "charteditor/preview/PrintPageRegistration.h"
-#include "charteditor/series/SeriesGallery.h"
+// the program's composition (chart engine, editors, main window, dialogs) for
+// the program's whole life, and the result files named on the command line.
+#include "app/ProgramComposition.h"
 #include "platform/SettingsStore.h"
 #include "platform/TApplication.h"
 #include "viewer/main/TfrmMain.h"
@@ -28,19 +19,10 @@ int main(int argc, char** argv) {
   TApplication::setOrganizationName(QString::fromLatin1(platform::SettingsStore::Organisation));
   TApplication::setApplicationName(QString::fromLatin1(platform::SettingsStore::Application));
   TApplication::setApplicationVersion(QStringLiteral(VELTRANO_VERSION));
-  // After the application object: the engine takes the desktop's font. The
-  // model classes and series types are known by name from the start, as the
-  // data extractor's chart and anything made by class name expect; the
-  // gallery serves the chart editor's Add and Change, the pages its further sheets.
-  const ChartEditorScope chartEditors(
-      {RegisterSeriesGallery, RegisterChartPages, RegisterPrintPage, RegisterExportPage},
-      {RegisterModelClasses, RegisterSeriesTypes});
-  // Charts export as metafiles and bitmaps.
-  const MetafileWritersScope metafileWriters;
-  const ExportFormatsScope exportFormats;
 
   platform::SettingsStore settings;
-  TfrmMain window(settings);
+  const ProgramComposition program(settings);
+  TfrmMain& window = program.MainWindow();
   window.show();
 
   QStringList parameters = TApplication::arguments();

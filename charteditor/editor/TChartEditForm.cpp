@@ -386,6 +386,9 @@ void TChartEditForm::BuildPage(EditorPage page, QWidget* sheet) {
       built = EditorPages().Create(page, {chart, this, sheet});
       break;
   }
+  // A page a factory built may itself be an editor form (a dialog): it is
+  // embedded the same way, or it would stay a window of its own over the editor.
+  if (!form) form = qobject_cast<TEditorForm*>(built);
   if (form) {
     AddEditorForm(form, sheet, form->Tag(), true);
     built = form;
@@ -396,10 +399,7 @@ void TChartEditForm::BuildPage(EditorPage page, QWidget* sheet) {
       layout->setContentsMargins(0, 0, 0, 0);
     }
     layout->addWidget(built);
-    if (auto* editorForm = qobject_cast<TEditorForm*>(built))
-      editorForm->Translate();
-    else
-      TranslateForm(built);
+    TranslateForm(built);
     built->show();
   }
   pages_[static_cast<int>(page)] = built;

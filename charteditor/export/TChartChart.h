@@ -20,7 +20,5 @@ class TODBCChart : public TChart {
   using TChart::TChart;
 };
 
+// The program's composition hands this to the engine's start-up.
 void RegisterChartFileClasses(ChartClassRegistry& registry);
-// Adds RegisterChartFileClasses to the engine's start-up (main() calls it
-// once, like InstallMetafileWriters).
-void InstallChartFileClasses();
