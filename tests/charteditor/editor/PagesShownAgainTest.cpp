@@ -48,8 +48,11 @@ std::function<TEditorForm*(EditedChart&)> Open(std::function<void(Page&, TChart&
 }
 
 const auto kAxis = Open<TFormPlotAxis>([](TFormPlotAxis& p, TChart& c) { p.EditAxis(&c); });
-const auto kBottomAxis =
-    Open<TFormPlotAxis>([](TFormPlotAxis& p, TChart& c) { p.EditAxis(&c, c.BottomAxis()); });
+// The labels' formats already on view: only showing the page can refill them.
+const auto kBottomAxisFormats = Open<TFormPlotAxis>([](TFormPlotAxis& p, TChart& c) {
+  p.EditAxis(&c, c.BottomAxis());
+  ShowSheet(p, "TabLabelsFormat");
+});
 const auto kLegend =
     Open<TFormPlotLegend>([](TFormPlotLegend& p, TChart& c) { p.EditLegend(c.Legend()); });
 const auto kPanel = Open<TFormPlotPanel>([](TFormPlotPanel& p, TChart& c) { p.EditPanel(&c); });
@@ -61,7 +64,7 @@ const ShownAgainRow kRows[] = {
     {"AxisMaximumAfterANewPoint", kAxis,
      [](EditedChart& c) { c.Series()->YValues()->SetValue(2, 1000); },
      [](QWidget& p) { EXPECT_EQ(child<QLabel>(p, "LAxisMax")->text(), QStringLiteral("1,000")); }},
-    {"AxisFormatsAfterDateTimeValues", kBottomAxis,
+    {"AxisFormatsAfterDateTimeValues", kBottomAxisFormats,
      [](EditedChart& c) { c.Series()->XValues()->SetDateTime(true); },
      [](QWidget& p) {
        QComboBox* box = child<QComboBox>(ShowSheet(p, "TabLabelsFormat"), "CBFormat");

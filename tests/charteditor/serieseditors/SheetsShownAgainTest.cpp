@@ -37,6 +37,7 @@ struct ShownAgainRow {
   std::string name;
   const QMetaObject* seriesClass;
   const char* sheet;
+  std::function<void(TChart&, TChartSeries&)> before;  // when the sheet is first shown
   std::function<void(TChart&, TChartSeries&)> change;  // on another page
   std::function<void(SeriesPage&)> check;
 };
@@ -47,12 +48,17 @@ void PrintTo(const ShownAgainRow& row, std::ostream* os) {
 
 const ShownAgainRow kRows[] = {
     {"PointerIn3D", &TPointSeries::staticMetaObject, "Format",
+     [](TChart& c, TChartSeries&) { c.SetView3D(false); },
      [](TChart& c, TChartSeries&) { c.SetView3D(true); },
      [](SeriesPage& p) { EXPECT_TRUE(Control<QCheckBox>(Current(p), "CB3dPoint")->isEnabled()); }},
     {"PieIn3D", &TPieSeries::staticMetaObject, "Format",
+     [](TChart& c, TChartSeries&) { c.SetView3D(false); },
      [](TChart& c, TChartSeries&) { c.SetView3D(true); },
      [](SeriesPage& p) { EXPECT_TRUE(Control<QCheckBox>(Current(p), "CBDark3d")->isEnabled()); }},
-    {"FastLinePenWidth", &TFastLineSeries::staticMetaObject, "Format",
+    {"FastLinePenWidth",
+     &TFastLineSeries::staticMetaObject,
+     "Format",
+     {},
      [](TChart&, TChartSeries& s) { static_cast<TFastLineSeries&>(s).LinePen()->SetWidth(4); },
      [](SeriesPage& p) {
        EXPECT_EQ(Control<QSpinBox>(Current(p), "SEWidth")->value(), 4);
@@ -60,6 +66,7 @@ const ShownAgainRow kRows[] = {
        EXPECT_EQ(static_cast<TFastLineSeries*>(p.Series(0))->LinePen()->Width(), 5);
      }},
     {"ShapeCornerFromTheGrid", &TChartShape::staticMetaObject, "Format",
+     [](TChart&, TChartSeries& s) { static_cast<TChartShape&>(s).SetX0(10); },
      [](TChart&, TChartSeries& s) { static_cast<TChartShape&>(s).SetX0(50); },
      [](SeriesPage& p) {
        QWidget& position = Position(p);
@@ -74,7 +81,8 @@ class SheetsShownAgain : public ::testing::TestWithParam<ShownAgainRow> {};
 TEST_P(SheetsShownAgain, ShowTheSeriesAsItIsNow) {
   const ShownAgainRow& row = GetParam();
   SeriesPage page(*row.seriesClass);
-  if (auto* shape = qobject_cast<TChartShape*>(page.Series(0))) shape->SetX0(10);
+  if (row.before) row.before(page.Chart(), *page.Series(0));
+  page.Form().RefreshSeries(page.Series(1));
   page.Form().RefreshSeries(page.Series(0));
   ASSERT_TRUE(page.ShowSheet(QString::fromLatin1(row.sheet)));
   if (row.seriesClass == &TChartShape::staticMetaObject) Position(page);
