@@ -212,6 +212,14 @@ TEST_F(ChartFileKeepsEveryValue, EveryChartFunctionAndToolValueComesBack) {
   int tried = RoundTripEach({QStringLiteral("TChart"), [](TChart& chart) { return &chart; },
                              [](const TCustomAxisPanel& chart) { return &chart; }},
                             lost);
+  // A custom axis is an item of the chart's collection, built by adding it.
+  tried += RoundTripEach({QStringLiteral("CustomAxes[0]"),
+                          [](TChart& chart) -> QObject* { return chart.CustomAxes()->Add(); },
+                          [](const TCustomAxisPanel& chart) -> const QObject* {
+                            return chart.CustomAxes()->Count() == 1 ? chart.CustomAxes()->Get(0)
+                                                                    : nullptr;
+                          }},
+                         lost);
   for (const ChartClassEntry* entry : ChartClasses().Entries(ChartClassKind::Function)) {
     const Subject subject{entry->name,
                           [entry](TChart& chart) -> QObject* {
