@@ -3,6 +3,7 @@
 // a chart's segments usually are, and the patterns differ from each other
 // and from a solid line.
 #include "CanvasTestImage.h"
+#include "tests/support/Artifacts.h"
 
 #include <gtest/gtest.h>
 
@@ -67,6 +68,31 @@ TEST(WidePenStyle, DashesAndDotsLeaveGapsAtEveryWidth) {
       }
     }
   }
+}
+
+// Chart-like zigzags of 40-pixel segments, one lineTo each, in every style
+// at widths 1, 3 and 6, kept to be looked at: every row but the first
+// shows its gaps.
+TEST(WidePenStyle, ZigzagsOfEveryStyleArtefact) {
+  CanvasTestImage image(560, 300);
+  const TPenStyle styles[] = {Graphics::psSolid, Graphics::psDash, Graphics::psDot,
+                              Graphics::psDashDot, Graphics::psDashDotDot};
+  int row = 0;
+  for (const TPenStyle style : styles) {
+    int column = 0;
+    for (const int width : {1, 3, 6}) {
+      BackendPen pen = SolidPen(base::clNavy, width);
+      pen.style = style;
+      image.backend().setPen(pen);
+      const int x0 = 10 + column * 185, y0 = 20 + row * 56;
+      image.backend().moveTo(x0, y0 + 30);
+      for (int i = 1; i <= 4; ++i) image.backend().lineTo(x0 + 40 * i, y0 + (i % 2 ? 0 : 30));
+      ++column;
+    }
+    ++row;
+  }
+  testsupport::saveArtifact(image.image(), QStringLiteral("WidePenStyle_Zigzags.png"));
+  EXPECT_FALSE(image.isWhite(10, 50));
 }
 
 TEST(WidePenStyle, EachStyleHasItsOwnPattern) {
