@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <limits>
 #include <numbers>
+#include <numeric>
 
 namespace {
 
@@ -54,6 +55,33 @@ Qt::BrushStyle hatchStyle(TBrushStyle style) {
   return Qt::SolidPattern;
 }
 
+// A wide pen's dashes, in pen widths, as Qt takes them: the thin pattern a
+// third as long, so that at width 3 a dash is as long as a thin one. Round
+// and square ends reach half a width past each dash: the gaps are a width
+// longer, so that they stay open at every width.
+QList<qreal> wideDashPattern(TPenStyle style, bool capped) {
+  QList<qreal> dashes;
+  switch (style) {
+    case Graphics::psDash:
+      dashes = {6, 2};
+      break;
+    case Graphics::psDot:
+      dashes = {1, 1};
+      break;
+    case Graphics::psDashDot:
+      dashes = {3, 2, 1, 2};
+      break;
+    case Graphics::psDashDotDot:
+      dashes = {3, 1, 1, 1, 1, 1};
+      break;
+    default:
+      return {};
+  }
+  if (capped)
+    for (qsizetype i = 1; i < dashes.size(); i += 2) dashes[i] += 1;
+  return dashes;
+}
+
 bool isHatch(TBrushStyle style) {
   return style != Graphics::bsSolid && style != Graphics::bsClear;
 }
@@ -94,24 +122,97 @@ double arcSpan(double start, double end) {
   return span;
 }
 
-// Qt lights a thin line over [low, high) of its major axis whichever way
-// it runs, so a line towards lower coordinates would lose its start pixel
-// and light its end. Drawn moved by this step, it lights its start and
-// leaves out its end, one pixel per step as before: one pixel back towards
-// the start along the major axis, and on the minor axis the ceiling of the
-// slope towards the start, since Qt puts the pixel before a line's high end
-// at the floor of the exact minor coordinate there. A line along an axis or
-// a diagonal moves along itself and keeps its pixels; a dash pattern keeps
-// its phase at the start.
-QPoint startwardStep(QPoint from, QPoint to) {
-  const int64_t dx = int64_t(to.x()) - from.x();
-  const int64_t dy = int64_t(to.y()) - from.y();
-  const bool xMajor = std::abs(dx) >= std::abs(dy);
-  const int64_t steps = -(xMajor ? dx : dy);
-  if (steps <= 0) return {};
-  const int64_t rise = -(xMajor ? dy : dx);  // |rise| <= steps
-  const int minor = static_cast<int>(rise / steps + (rise > 0 && rise % steps != 0 ? 1 : 0));
-  return xMajor ? QPoint(1, minor) : QPoint(minor, 1);
+// A thin line as the classic device lights it on the pixel grid: one pixel
+// per step along its major axis from its start, its end left out, each on
+// the minor coordinate nearest the exact line (a tie goes up).
+struct GridLine {
+  GridLine(QPoint from, QPoint to) {
+    const int64_t dx = int64_t(to.x()) - from.x();
+    const int64_t dy = int64_t(to.y()) - from.y();
+    xMajor = std::abs(dx) >= std::abs(dy);
+    const int64_t run = xMajor ? dx : dy;
+    major0 = xMajor ? from.x() : from.y();
+    minor0 = xMajor ? from.y() : from.x();
+    steps = std::abs(run);
+    dir = run > 0 ? 1 : -1;
+    rise = xMajor ? dy : dx;
+  }
+  int64_t majorAt(int64_t k) const { return major0 + dir * k; }
+  int64_t minorAt(int64_t k) const {
+    const __int128 num = __int128(2) * k * rise + steps;
+    const __int128 den = __int128(2) * steps;
+    __int128 q = num / den;
+    if (num % den != 0 && num < 0) --q;
+    return minor0 + static_cast<int64_t>(q);
+  }
+
+  bool xMajor = true;
+  int64_t major0 = 0, minor0 = 0;
+  int64_t steps = 0;
+  int dir = 1;
+  int64_t rise = 0;  // minor change from start to end
+};
+
+int64_t floorDiv(int64_t a, int64_t b) {
+  return a / b - ((a % b != 0) && ((a < 0) != (b < 0)) ? 1 : 0);
+}
+
+// The line to hand Qt's thin-line rasteriser so that it lights what
+// GridLine lights. It steps along the major axis from the lower end of a
+// line over the rows (or columns) [low, high) of its ends rounded to whole
+// pixels, each at the floor of a 16.16 minor coordinate that starts at the
+// lower end, half a row on when that coordinate grows. Both ends move by the
+// same multiple of 1/64 pixel (its unit): along the major axis by m, which
+// keeps the rows while it stays in a 64-wide window (for a line towards
+// lower coordinates a pixel on, so that its start is lit and its end left
+// out), and across by half a pixel less what the slope gains over m, which
+// must come out whole: then the floor falls on the nearest pixel. `exact` is
+// false where no m of the window gives that, or the rasteriser's rounded
+// step drifts too far over a long line; the line then comes as close as the
+// unit lets.
+struct PainterLine {
+  QLineF line;
+  bool exact = false;
+};
+
+PainterLine painterLine(QPoint from, QPoint to) {
+  const GridLine g(from, to);
+  const bool forward = g.dir > 0;
+  const int64_t n = g.steps;
+  const int64_t climb = forward ? g.rise : -g.rise;  // from the lower end up
+  const int64_t half = climb > 0 ? 32 : 0;
+  // u = half - m, where the rasteriser takes its first minor coordinate.
+  const int64_t lo = forward ? half - 31 : half - 95;
+  const int64_t hi = lo + 63;
+  int64_t u = lo;
+  int64_t q = n;  // the slope's denominator in lowest terms
+  if (lo <= 0 && 0 <= hi) {
+    u = 0;
+  } else {
+    q = n / std::gcd(std::abs(climb), n);
+    const int64_t up = floorDiv(hi, q) * q;  // the multiple of q nearest 0
+    const int64_t down = -floorDiv(-lo, q) * q;
+    if (hi < 0 && up >= lo) {
+      u = up;
+    } else if (lo > 0 && down <= hi) {
+      u = down;
+    } else {
+      // None: the one whose gain is nearest a whole 1/64.
+      int64_t best = std::numeric_limits<int64_t>::max();
+      for (int64_t c = lo; c <= hi; ++c) {
+        const int64_t r = ((c * climb) % n + n) % n;
+        const int64_t off = std::min(r, n - r);
+        if (off < best) best = off, u = c;
+      }
+    }
+  }
+  const bool whole = (u * climb) % n == 0;
+  if (whole && n > 179) q = n / std::gcd(std::abs(climb), n);
+  const int64_t gain = floorDiv(2 * u * climb + n, 2 * n);
+  const double along = static_cast<double>(half - u) / 64.0;
+  const double across = static_cast<double>(32 - gain) / 64.0;
+  const QPointF shift = g.xMajor ? QPointF(along, across) : QPointF(across, along);
+  return {QLineF(QPointF(from) + shift, QPointF(to) + shift), whole && q * (n + 3) < 32768};
 }
 
 }  // namespace
@@ -161,7 +262,8 @@ bool QPainterBackend::cosmetic() const {
 QPen QPainterBackend::qpen(base::TColor color, bool solid) const {
   if (!pen_.smallDots && pen_.style == Graphics::psClear) return Qt::NoPen;
   QPen p(base::ToQColor(color));
-  if (cosmetic()) {
+  const bool thin = cosmetic();
+  if (thin) {
     p.setWidth(0);
     p.setCosmetic(true);
     p.setCapStyle(Qt::FlatCap);
@@ -178,7 +280,9 @@ QPen QPainterBackend::qpen(base::TColor color, bool solid) const {
   if (pen_.smallDots) {
     p.setDashPattern({1, 1});
   } else {
-    const QList<qreal> dashes = dashPattern(pen_.style);
+    const QList<qreal> dashes =
+        thin ? dashPattern(pen_.style)
+             : wideDashPattern(pen_.style, pen_.endStyle != Graphics::esFlat);
     if (!dashes.isEmpty()) p.setDashPattern(dashes);
   }
   return p;
@@ -463,14 +567,90 @@ void QPainterBackend::lineTo(int x, int y) {
   // Chart lines come one segment at a time and by the million: near the
   // device they go straight to the painter with the pen already set.
   if (!lineReady_) prepareLines();
-  const QPoint step = linePixels_ ? startwardStep(from, position_) : QPoint();
-  if (lineFast_ && lineBox_.contains(from) && lineBox_.contains(position_)) {
-    active().drawLine(from + step, position_ + step);
+  if (!linePixels_) {
+    if (lineFast_ && lineBox_.contains(from) && lineBox_.contains(position_)) {
+      active().drawLine(from, position_);
+      return;
+    }
+    const QPointF pts[2] = {QPointF(from), QPointF(position_)};
+    strokeLines(pts);
     return;
   }
-  // Far ends may pass the ends of int once moved.
-  const QPointF pts[2] = {QPointF(from) + QPointF(step), QPointF(position_) + QPointF(step)};
+  const bool near = lineBox_.contains(from) && lineBox_.contains(position_);
+  const PainterLine line = painterLine(from, position_);
+  if (line.exact && near && lineFast_) {
+    active().drawLine(line.line);
+    return;
+  }
+  // The painter would put a pixel off the line, or cut a far end where the
+  // pixels no longer follow: a solid line goes as its runs of pixels.
+  if ((!line.exact || !near) && !dashed()) {
+    drawGridRuns(from, position_);
+    return;
+  }
+  const QPointF pts[2] = {line.line.p1(), line.line.p2()};
   strokeLines(pts);
+}
+
+void QPainterBackend::drawGridRuns(QPoint from, QPoint to) {
+  const GridLine g(from, to);
+  // Only the steps whose pixels fall on the device.
+  const QRect box = logicalDeviceRect(1).toAlignedRect();
+  const int64_t majorLow = g.xMajor ? box.left() : box.top();
+  const int64_t majorHigh = g.xMajor ? box.right() : box.bottom();
+  const int64_t minorLow = g.xMajor ? box.top() : box.left();
+  const int64_t minorHigh = g.xMajor ? box.bottom() : box.right();
+  int64_t first = 0, last = g.steps - 1;
+  if (g.dir > 0) {
+    first = std::max(first, majorLow - g.major0);
+    last = std::min(last, majorHigh - g.major0);
+  } else {
+    first = std::max(first, g.major0 - majorHigh);
+    last = std::min(last, g.major0 - majorLow);
+  }
+  // The minor coordinate only grows (or only falls) with the step.
+  const int sense = g.rise >= 0 ? 1 : -1;
+  auto firstStep = [&](auto before) {  // the first step in [first, last] not `before`
+    int64_t a = first, b = last + 1;
+    while (a < b) {
+      const int64_t mid = a + (b - a) / 2;
+      if (before(mid))
+        a = mid + 1;
+      else
+        b = mid;
+    }
+    return a;
+  };
+  if (first > last) return;
+  if (sense > 0) {
+    first = firstStep([&](int64_t k) { return g.minorAt(k) < minorLow; });
+    last = firstStep([&](int64_t k) { return g.minorAt(k) <= minorHigh; }) - 1;
+  } else {
+    first = firstStep([&](int64_t k) { return g.minorAt(k) > minorHigh; });
+    last = firstStep([&](int64_t k) { return g.minorAt(k) >= minorLow; }) - 1;
+  }
+  std::vector<QLine>& runs = gridRuns_;
+  runs.clear();
+  for (int64_t k = first; k <= last;) {
+    const int64_t minor = g.minorAt(k);
+    int64_t end = k;
+    while (end < last && g.minorAt(end + 1) == minor) ++end;
+    // Along the axis the painter lights [low, high).
+    const int low = static_cast<int>(std::min(g.majorAt(k), g.majorAt(end)));
+    const int high = static_cast<int>(std::max(g.majorAt(k), g.majorAt(end))) + 1;
+    const int across = static_cast<int>(minor);
+    runs.push_back(g.xMajor ? QLine(low, across, high, across) : QLine(across, low, across, high));
+    k = end + 1;
+  }
+  if (lineFast_) {
+    active().drawLines(runs.data(), static_cast<int>(runs.size()));
+  } else {
+    for (const QLine& run : runs) {
+      const QPointF pts[2] = {QPointF(run.p1()), QPointF(run.p2())};
+      strokeLines(pts);
+    }
+  }
+  runs.clear();
 }
 
 void QPainterBackend::polylineTo(std::span<const QPoint> points) {
@@ -487,7 +667,7 @@ void QPainterBackend::polylineTo(std::span<const QPoint> points) {
     for (const QPoint& q : points) lineTo(q.x(), q.y());
     return;
   }
-  for (std::vector<QLine>& lines : lineBatches_) lines.clear();
+  for (std::vector<QLineF>& lines : lineBatches_) lines.clear();
   // Successive vertical segments in one column light one unbroken span:
   // each lights the pixels from its start to just before its end, and each
   // starts next to the last pixel of the one before. So a run of them is
@@ -500,12 +680,12 @@ void QPainterBackend::polylineTo(std::span<const QPoint> points) {
   constexpr std::size_t kDown = 3 * 1 + 2;  // the batch of lines going down
   auto closeRun = [&] {
     if (!run.open) return;
-    lineBatches_[kDown].emplace_back(QPoint(run.x, run.top), QPoint(run.x, run.bottom + 1));
+    lineBatches_[kDown].emplace_back(QPointF(run.x, run.top), QPointF(run.x, run.bottom + 1));
     run.open = false;
   };
   auto flush = [&] {
     closeRun();
-    for (std::vector<QLine>& lines : lineBatches_) {
+    for (std::vector<QLineF>& lines : lineBatches_) {
       if (lines.empty()) continue;
       if (!lineReady_) prepareLines();
       active().drawLines(lines.data(), static_cast<int>(lines.size()));
@@ -516,15 +696,12 @@ void QPainterBackend::polylineTo(std::span<const QPoint> points) {
   for (const QPoint& to : points) {
     const QPoint from = position_;
     if (lineReady_ && lineBox_.contains(from) && lineBox_.contains(to)) {
-      position_ = to;
       if (from == to) continue;  // lights nothing, as lineTo
-      // The line as lineTo hands it to the painter, which lights it from
-      // its lower end to just before its higher one.
-      const QPoint step = linePixels_ ? startwardStep(from, to) : QPoint();
-      const QPoint a = from + step, b = to + step;
-      if (a.x() == b.x()) {
-        const int top = std::min(a.y(), b.y());
-        const int bottom = std::max(a.y(), b.y()) - 1;
+      if (from.x() == to.x() && linePixels_) {
+        position_ = to;
+        // From the start to just before the end, whichever way.
+        const int top = to.y() > from.y() ? from.y() : to.y() + 1;
+        const int bottom = to.y() > from.y() ? to.y() - 1 : from.y();
         if (run.open && run.x == from.x()) {
           run.top = std::min(run.top, top);
           run.bottom = std::max(run.bottom, bottom);
@@ -534,10 +711,15 @@ void QPainterBackend::polylineTo(std::span<const QPoint> points) {
         }
         continue;
       }
-      closeRun();
-      const int direction = 3 * (sign(to.x() - from.x()) + 1) + sign(to.y() - from.y()) + 1;
-      lineBatches_[static_cast<std::size_t>(direction)].emplace_back(a, b);
-      continue;
+      const PainterLine line =
+          linePixels_ ? painterLine(from, to) : PainterLine{QLineF(from, to), true};
+      if (line.exact) {
+        position_ = to;
+        closeRun();
+        const int direction = 3 * (sign(to.x() - from.x()) + 1) + sign(to.y() - from.y()) + 1;
+        lineBatches_[static_cast<std::size_t>(direction)].push_back(line.line);
+        continue;
+      }
     }
     flush();
     lineTo(to.x(), to.y());

@@ -139,6 +139,9 @@ class QPainterBackend : public DrawingBackend {
   // Sets the painter up for plain lines and decides whether they may go to
   // it directly.
   void prepareLines();
+  // A thin line as its runs of pixels along the major axis, the steps off
+  // the device left out.
+  void drawGridRuns(QPoint from, QPoint to);
 
   QPainter& painter_;
   BackendPen pen_;
@@ -169,6 +172,7 @@ class QPainterBackend : public DrawingBackend {
   std::unique_ptr<Blend> blend_;
   // polylineTo's segments by direction (sign of dx and dy), kept for
   // their capacity.
-  std::array<std::vector<QLine>, 9> lineBatches_;
+  std::array<std::vector<QLineF>, 9> lineBatches_;
+  std::vector<QLine> gridRuns_;
   size_t blendClipBase_ = 0;
 };

@@ -433,7 +433,14 @@ TMetafile TCustomPlotPanel::CreateMetafile(bool enhanced, const TRect& r) {
   TMetafile file;
   file.Enhanced = enhanced;
   file.Size = MetafileSize(r);
-  std::unique_ptr<MetafileWriter> writer = CreateMetafileWriter(enhanced, file.Size);
+  // The picture holds every pixel of r: one more each way than the size
+  // the metafile reports, whose last row and column would be cut.
+  const auto whole = [](int64_t span, int least) {
+    return static_cast<int>(std::clamp<int64_t>(span, least, INT32_MAX));
+  };
+  const QSize pixels(whole(int64_t(r.Right) - r.Left, file.Size.width()),
+                     whole(int64_t(r.Bottom) - r.Top, file.Size.height()));
+  std::unique_ptr<MetafileWriter> writer = CreateMetafileWriter(enhanced, pixels);
   DrawToMetaCanvas(writer->Backend(), r);
   file.Data = writer->Finish();
   return file;

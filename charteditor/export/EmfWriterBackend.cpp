@@ -521,8 +521,8 @@ QByteArray EmfWriterBackend::Finish() {
 
   // The header, now that the counts are known.
   LittleEndianBuffer h;
-  // Readers divide by the extent of bounds and frame: a one-pixel picture
-  // still gets one unit each way.
+  // Bounds are inclusive, the frame spans the whole pixels. Readers divide
+  // by the extent of both: a one-pixel picture still gets one unit each way.
   const int right = std::max(1, size_.width() - 1), bottom = std::max(1, size_.height() - 1);
   h.u32(kHeader);
   h.u32(kHeaderSize);
@@ -534,8 +534,8 @@ QByteArray EmfWriterBackend::Finish() {
   auto hundredths = [](int px) { return static_cast<int32_t>((px * 2540LL + 48) / 96); };
   h.i32(0);
   h.i32(0);
-  h.i32(hundredths(right));
-  h.i32(hundredths(bottom));
+  h.i32(hundredths(right + 1));
+  h.i32(hundredths(bottom + 1));
   h.u32(kSignature);
   h.u32(0x10000);
   h.u32(static_cast<uint32_t>(out_.size()));

@@ -470,8 +470,9 @@ MetafileWalk WalkEmf(const QByteArray& file) {
   const int32_t frame[4] = {r.i32(24), r.i32(28), r.i32(32), r.i32(36)};
   walk.width = bounds[2] - bounds[0] + 1;
   walk.height = bounds[3] - bounds[1] + 1;
+  // The frame spans the whole pixels the inclusive bounds name.
   for (int i = 0; i < 4; ++i) {
-    const long long want = (bounds[i] * 2540LL + 48) / 96;
+    const long long want = ((bounds[i] + (i >= 2 ? 1LL : 0LL)) * 2540LL + 48) / 96;
     if (std::llabs(frame[i] - want) > 1)
       faults << QStringLiteral("frame %1 is %2, bounds say %3").arg(i).arg(frame[i]).arg(want);
   }

@@ -1,7 +1,8 @@
 // A line lights its start pixel and leaves out its end whichever way it
-// runs: one pixel per step along its major axis, each near the exact line,
-// and along an axis or a diagonal exactly on it; a dash pattern starts at
-// the start. Each case draws one line from the middle of a white image.
+// runs: one pixel per step along its major axis, each the pixel nearest the
+// exact line, and along an axis or a diagonal exactly on it; a dash pattern
+// starts at the start. Each case draws one line from the middle of a white
+// image.
 #include "CanvasTestImage.h"
 
 #include <gtest/gtest.h>
@@ -34,6 +35,7 @@ std::vector<Direction> directions() {
       {"NNE39", 39, -40},   {"ENE1", 40, -1},     {"ENE19", 40, -19},    {"ENE39", 40, -39},
       {"StepW", -1, 0},     {"StepN", 0, -1},     {"StepNW", -1, -1},    {"StepWNW", -2, -1},
       {"LongWSW", -93, 41}, {"LongNNE", 37, -95}, {"LongWNW", -97, -58}, {"LongSSE", 12, 91},
+      {"ENE56", 90, -56},   {"ESE67", 97, 67},    {"SSE89", 89, 97},     {"WNW71", -97, -71},
   };
 }
 
@@ -50,9 +52,8 @@ void expectLine(CanvasTestImage& image, const Direction& d) {
   const int majorSign = (xMajor ? d.dx : d.dy) > 0 ? 1 : -1;
   EXPECT_FALSE(image.isWhite(kStart.x(), kStart.y())) << "the start is lit";
   EXPECT_TRUE(image.isWhite(kStart.x() + d.dx, kStart.y() + d.dy)) << "the end is left out";
-  // Exact minor coordinates may be off by a fraction of a pixel; a
-  // neighbouring line's pixel is a whole pixel further.
-  const double tolerance = onAxisOrDiagonal(d) ? 0.0 : 1.0;
+  // The nearest pixel: half a pixel at most from the exact line.
+  const double tolerance = onAxisOrDiagonal(d) ? 0.0 : 0.5;
   std::vector<int> litAtStep(static_cast<size_t>(steps), 0);
   int lit = 0;
   for (int y = 0; y < image.image().height(); ++y) {

@@ -360,7 +360,7 @@ TEST_F(PanelPrint, MetafilesGoThroughTheRegisteredWriter) {
   EXPECT_TRUE(metafiling);
   EXPECT_FALSE(clipped) << "the clip-when-metafiling switch is off";
   EXPECT_FALSE(panel.Metafiling());
-  EXPECT_TRUE(file.Data.startsWith("399x249\n"));
+  EXPECT_TRUE(file.Data.startsWith("400x250\n")) << "the writer draws every pixel of the rectangle";
   EXPECT_TRUE(file.Data.contains("setPixel 0,0 $0000FF")) << "drawn straight, not through a buffer";
   EXPECT_FALSE(file.Data.contains("draw ")) << "no buffered image";
   EXPECT_TRUE(panel.BufferedDisplay()) << "buffering comes back afterwards";

@@ -33,8 +33,8 @@ QByteArray Emf(const Records& records, uint16_t handles = 8) {
   put32(b, 4, 108);
   put32(b, 16, 95);
   put32(b, 20, 47);
-  put32(b, 32, 95 * 2540 / 96);
-  put32(b, 36, (47 * 2540 + 48) / 96);
+  put32(b, 32, 96 * 2540 / 96);
+  put32(b, 36, (48 * 2540 + 48) / 96);
   put32(b, 40, 0x464D4520);
   put32(b, 44, 0x10000);
   put16(b, 56, handles);

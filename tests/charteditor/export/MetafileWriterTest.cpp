@@ -278,8 +278,36 @@ TEST(MetafileWriter, ThePanelMakesItsMetafilesWithTheInstalledWriters) {
     const MetafileWalk walk =
         enhanced ? testsupport::WalkEmf(file.Data) : testsupport::WalkWmf(file.Data);
     EXPECT_TRUE(walk.faults.isEmpty()) << walk.faults.join('\n').toStdString();
-    EXPECT_EQ(QSize(walk.width, walk.height), QSize(399, 249));
     EXPECT_EQ(RecordsNamed(walk, enhanced ? "EXTTEXTOUTW" : "EXTTEXTOUT").size(), 1);
+  }
+}
+
+// Every pixel of the rectangle is in the picture: the enhanced bounds end
+// on its last row and column and the frame spans them whole (the walker
+// checks it against the bounds); the plain box and window are its size.
+TEST(MetafileWriter, ThePanelsPictureHoldsItsLastRowAndColumn) {
+  MetafileWritersScope writers;
+  FakePlotPanel panel;
+  panel.drawHook = [](FakePlotPanel& p, const TRect& r) {
+    DrawingBackend& b = p.Canvas().ReferenceCanvas();
+    const std::vector<QPoint> edge = {
+        {r.Left, r.Bottom - 1}, {r.Right - 1, r.Bottom - 1}, {r.Right - 1, r.Top}};
+    b.polyline(edge);
+  };
+  for (const TRect& r : {TRect{0, 0, 400, 250}, TRect{0, 0, 2, 2}}) {
+    for (bool enhanced : {true, false}) {
+      SCOPED_TRACE(testing::Message() << (enhanced ? "EMF " : "WMF ") << r.Width());
+      const TMetafile file = panel.CreateMetafile(enhanced, r);
+      EXPECT_EQ(file.Size, QSize(r.Width() - 1, r.Height() - 1)) << "the size it reports";
+      const MetafileWalk walk =
+          enhanced ? testsupport::WalkEmf(file.Data) : testsupport::WalkWmf(file.Data);
+      EXPECT_TRUE(walk.faults.isEmpty()) << walk.faults.join('\n').toStdString();
+      EXPECT_EQ(QSize(walk.width, walk.height), QSize(r.Width(), r.Height()));
+      if (!enhanced) {
+        EXPECT_EQ(RecordsNamed(walk, "SETWINDOWEXT"),
+                  QStringList{QStringLiteral("SETWINDOWEXT %1,%2").arg(r.Width()).arg(r.Height())});
+      }
+    }
   }
 }
 
