@@ -114,15 +114,22 @@ TEST_F(ChartClickedPart, EachPartAtItsOwnPoint) {
 }
 
 TEST_F(ChartClickedPart, AnAxisWithoutLabelsAnswersOnlyNearItsLine) {
-  TChartAxis& bottom = *chart.BottomAxis();
-  TChartAxis& left = *chart.LeftAxis();
+  // A chart whose axes never showed labels.
+  TChart bare;
+  bare.SetView3D(false);
+  bare.SetBufferedDisplay(false);
+  TLineTestSeries line;
+  for (int i = 0; i <= 4; ++i) line.AddPointXY(i, i);
+  bare.AddSeries(&line);
+  TChartAxis& bottom = *bare.BottomAxis();
+  TChartAxis& left = *bare.LeftAxis();
   bottom.SetLabels(false);
   left.SetLabels(false);
-  chart.Draw(backend, chart.GetRectangle());
-  const TRect c = chart.ChartRect();
-  // Away from both series' lines, along the axes.
+  bare.Draw(backend, bare.GetRectangle());
+  const TRect c = bare.ChartRect();
+  // Away from the series' line, along the axes.
   const int x = c.Left + c.Width() / 8;
-  const int y = c.Top + c.Height() / 2;
+  const int y = c.Top + c.Height() / 4;
   const int ticks = bottom.TickLength();
   ASSERT_EQ(ticks, left.TickLength());
   const struct {
@@ -134,7 +141,7 @@ TEST_F(ChartClickedPart, AnAxisWithoutLabelsAnswersOnlyNearItsLine) {
       {"at the end of the bottom axis' ticks", {x, bottom.AxisPosition + ticks}, &bottom},
       {"above the bottom axis by a tick length", {x, bottom.AxisPosition - ticks}, &bottom},
       {"below the bottom axis' ticks", {x, bottom.AxisPosition + ticks + 1}, nullptr},
-      {"inside the chart", {c.Left + c.Width() / 2, c.Top + c.Height() / 4}, nullptr},
+      {"inside the chart", {c.Left + c.Width() / 4, c.Top + c.Height() / 4}, nullptr},
       {"near the panel's top", {x, 5}, nullptr},
       {"on the left axis line", {left.AxisPosition, y}, &left},
       {"at the end of the left axis' ticks", {left.AxisPosition - ticks, y}, &left},
@@ -143,8 +150,9 @@ TEST_F(ChartClickedPart, AnAxisWithoutLabelsAnswersOnlyNearItsLine) {
   };
   for (const auto& k : cases) {
     SCOPED_TRACE(k.what);
-    EXPECT_EQ(chart.CalcClickedPart(k.at.x(), k.at.y(), false).AAxis, k.axis);
+    EXPECT_EQ(bare.CalcClickedPart(k.at.x(), k.at.y(), false).AAxis, k.axis);
   }
+  bare.RemoveSeries(&line);
 }
 
 TEST_F(ChartClickedPart, RemovingTheSeriesUnderTheMouseBringsBackTheChartsCursor) {
