@@ -332,15 +332,18 @@ void TPlotCanvas3D::ClipCube(const TRect& r, int z0, int z1) {
     ClipRectangle(TRect{r.Left + 1, r.Top + 1, r.Right, r.Bottom - 1});
     return;
   }
-  const int elevation = view_ ? view_->Elevation() : 0;
-  const int rotation = view_ ? view_->Rotation() : 0;
+  // An orthogonal view keeps the angles of an earlier rotated one, but
+  // draws by its ortho angle alone: the box's outline is what it shows.
+  const bool orthogonal = projection_.IsOrthogonal();
+  const int elevation = view_ && !orthogonal ? view_->Elevation() : 0;
+  const int rotation = view_ && !orthogonal ? view_->Rotation() : 0;
   if (elevation == 270 && (rotation == 270 || rotation == 360)) {
     // Seen from straight above: the top face is the whole outline.
     const QPoint a = Calculate3DPosition(r.Left, r.Top, z0);
     const QPoint b = Calculate3DPosition(r.Right, r.Top, z1);
     ClipRectangle(TRect{std::min(a.x(), b.x()), std::min(a.y(), b.y()), std::max(a.x(), b.x()),
                         std::max(a.y(), b.y())});
-  } else if (rotation >= 270) {
+  } else if (orthogonal || rotation >= 270) {
     std::vector<QPoint> corners;
     for (const int x : {r.Left, r.Right})
       for (const int y : {r.Top, r.Bottom})

@@ -1,16 +1,16 @@
 #pragma once
 // Components by name and the plain lists of listeners charts keep.
 // Component names are QObject object names, compared in any case, among
-// the owner's direct children.
+// everything the owner holds, however deep.
 #include <QObject>
 #include <QString>
 
 #include <algorithm>
 #include <vector>
 
-// `prefix` followed by the smallest number from 1 up that names no child of
-// `owner` ("Series2" when "Series1" and "Series3" exist). A null owner has
-// no children: prefix + "1".
+// `prefix` followed by the smallest number from 1 up that names nothing
+// `owner` holds ("Series2" when "Series1" and "Series3" exist). A null owner
+// has nothing: prefix + "1".
 QString NewComponentName(const QObject* owner, const QString& prefix);
 
 // Appends `item` and answers its index.

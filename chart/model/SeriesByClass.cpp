@@ -4,6 +4,7 @@
 #include "chart/core/ChartClassRegistry.h"
 #include "chart/core/ChartComponents.h"
 #include "chart/model/TCustomAxisPanel.h"
+#include "chart/model/TCustomChart.h"
 #include "chart/model/TPlotFunction.h"
 #include "chart/model/TPlotSeriesTypes.h"
 
@@ -32,10 +33,11 @@ TCustomAxisPanel* AxisPanelOf(const TChartSeries& series) {
   return dynamic_cast<TCustomAxisPanel*>(series.ParentChart());
 }
 
-// A chart a chartless series borrows to draw its icon. Its list takes the
-// series without Added and Removed, so the series keeps its colour, points
-// and links.
-class IconChart final : public TCustomAxisPanel {
+// A chart a chartless series borrows to draw its icon: a new chart, so the
+// icon stands on a new legend's colour as it would in any chart. Its list
+// takes the series without Added and Removed, so the series keeps its
+// colour, points and links.
+class IconChart final : public TCustomChart {
  public:
   IconChart() { SetQuietList(true); }
   void InternalDraw(const TRect&) override {}

@@ -9,6 +9,8 @@
 #include "chart/core/ChartMessages.h"
 #include "chart/model/AxisSteps.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <limits>
 
 namespace {
@@ -600,9 +602,15 @@ double TChartAxis::CalcIncrementFromLabels() const {
 bool TChartAxis::Clicked(int x, int y) const {
   TAxisChart* c = Chart();
   if (!c || !c->AxisDrawn(*this)) return false;
-  int a0 = AxisPosition - 3;
-  int a1 = LabelsPosition;
-  if (LabelsPosition < AxisPosition) {
+  int64_t a0 = AxisPosition - 3;
+  int64_t a1 = LabelsPosition;
+  if (!labels_) {
+    // Without labels nothing of the axis lies beyond its ticks, and the
+    // labels' position is not kept up to date.
+    const int64_t reach = std::max({3, tickLength_, tickInnerLength_, minorTickLength_});
+    a0 = AxisPosition - reach;
+    a1 = AxisPosition + reach + 1;
+  } else if (LabelsPosition < AxisPosition) {
     a0 = LabelsPosition;
     a1 = AxisPosition + 3;
   }

@@ -174,7 +174,12 @@ void TCustomAxisPanel::ElementDetached(TPlotPersistent* element) {
   }
   // A series leaves its chart first thing when it is destroyed, so that
   // Removed and the listeners still see a whole series.
-  if (auto* series = dynamic_cast<TChartSeries*>(element)) series->Removed();
+  if (auto* series = dynamic_cast<TChartSeries*>(element)) {
+    series->Removed();
+    // Shown while the mouse was over the series: the chart's own comes
+    // back now, not at the next move of the mouse.
+    if (CurrentCursor() == series->Cursor()) SetCurrentCursor(Cursor());
+  }
   series_.erase(std::find(series_.begin(), series_.end(), element));
   BroadcastSeriesEvent(seRemove, element);
   InvalidateChart();

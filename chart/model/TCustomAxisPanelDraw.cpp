@@ -47,9 +47,10 @@ void TCustomAxisPanel::CalcSize3DWalls() {
   seriesWidth3D_ = base::Round(ChartWidth() * factor);
   double ratio = 1;
   if (view.Orthogonal()) {
+    // Toward a right angle the ratio grows without bound and the depth
+    // shrinks to nothing: 90 is as flat as 89. Past it there is no slope.
     const double a = view.OrthoAngle() * (M_PI / 180);
-    // A right angle has no tangent: the depth goes straight up then.
-    ratio = std::cos(a) < 0.01 ? 1 : std::sin(a) / std::cos(a);
+    ratio = std::cos(a) > 0 ? std::sin(a) / std::cos(a) : 1;
   }
   if (ratio > 1) seriesWidth3D_ = base::Round(seriesWidth3D_ / ratio);
   seriesHeight3D_ = base::Round(seriesWidth3D_ * ratio);

@@ -110,7 +110,10 @@ class TCustomChart : public TCustomAxisPanel {
   // False when a series has `color`, or (when asked) the panel or back wall has it.
   bool IsFreeSeriesColor(base::TColor color, bool checkBackground) const;
   QString FormattedValueLegend(const TChartSeries& series, int index) const override;
-  base::TColor LegendBackColor() const override { return legend_->Color(); }
+  // The legend's colour, or the chart's where the legend takes that.
+  base::TColor LegendBackColor() const override {
+    return legend_->Color() == clPlotColor ? Color() : legend_->Color();
+  }
   // The axis title's caption, else the axis' name from the message table.
   QString AxisTitleOrName(const TChartAxis& axis) const;
   // No active series, or one that draws against axes: then walls and drags exist.

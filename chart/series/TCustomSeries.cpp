@@ -196,6 +196,8 @@ int TCustomSeries::Clicked(int x, int y) {
   const QPoint p = chart->Canvas().Calculate2DPosition(x, y, StartZ());
   if (const int hit = TCustomLineSeries::Clicked(p.x(), p.y()); hit != -1) return hit;
   const int last = std::min(lastValueIndex_, PointCount() - 1);
+  // In 3D the segments are ribbons through the depth.
+  const bool ribbon = chart->View3D() && (drawLine_ || drawArea_);
   int oldX = 0, oldY = 0, oldOrigin = 0;
   for (int i = firstValueIndex_; i <= last; ++i) {
     const int px = CalcXPos(i);
@@ -219,6 +221,7 @@ int TCustomSeries::Clicked(int x, int y) {
       } else {
         hit = PointOnSegment(p, oldX, oldY, px, py);
       }
+      if (!hit && ribbon) hit = RibbonClicked(QPoint(x, y), oldX, oldY, px, py);
       if (hit) return i - 1;
     }
     oldX = px;
@@ -226,6 +229,22 @@ int TCustomSeries::Clicked(int x, int y) {
     oldOrigin = origin;
   }
   return -1;
+}
+
+bool TCustomSeries::RibbonClicked(QPoint screen, int oldX, int oldY, int x, int y) const {
+  const TCanvas3D& canvas = Drawing()->Canvas();
+  const int z0 = StartZ(), z1 = EndZ();
+  // The face from a to b through the series' depth, as the screen shows it.
+  const auto face = [&](QPoint a, QPoint b) {
+    const std::array<QPoint, 4> corners = {
+        canvas.Calculate3DPosition(a.x(), a.y(), z0), canvas.Calculate3DPosition(b.x(), b.y(), z0),
+        canvas.Calculate3DPosition(b.x(), b.y(), z1), canvas.Calculate3DPosition(a.x(), a.y(), z1)};
+    return PointInPolygon(screen, corners);
+  };
+  const QPoint from(oldX, oldY), to(x, y);
+  if (!stairs_) return face(from, to);
+  const QPoint corner = invertedStairs_ ? QPoint(oldX, y) : QPoint(x, oldY);
+  return face(from, corner) || face(corner, to);
 }
 
 // --- marks and legend ----------------------------------------------------------------------------
@@ -246,9 +265,11 @@ void TCustomSeries::DrawLegendSymbolRect(const TRect& r, base::TColor backColor)
   if (!chart) return;
   TCanvas3D& canvas = chart->Canvas();
   const base::TColor color = legendColor_;
-  auto lineSymbol = [&] {
+  // Under a marker the line is always the flat one: a filled box would
+  // hide the marker's outline.
+  auto lineSymbol = [&](bool as3D) {
     DrawingBackend& backend = canvas.ReferenceCanvas();
-    if (chart->View3D()) {
+    if (as3D) {
       canvas.AssignBrush(*Brush(), base::clNone, color);
       canvas.AssignPen(*LinePen());
       canvas.DoRectangle(r);
@@ -264,10 +285,10 @@ void TCustomSeries::DrawLegendSymbolRect(const TRect& r, base::TColor backColor)
     }
   };
   if (pointer_->Visible()) {
-    if (drawLine_) lineSymbol();
+    if (drawLine_) lineSymbol(false);
     pointer_->DrawLegendShape(canvas, r, color, LinePen()->Visible());
   } else if (drawLine_ && !drawArea_) {
-    lineSymbol();
+    lineSymbol(chart->View3D());
   } else {
     TCustomLineSeries::DrawLegendSymbolRect(r, backColor);
   }

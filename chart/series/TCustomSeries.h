@@ -144,9 +144,15 @@ class TCustomSeries : public TCustomLineSeries {
   // The segment's line, straight or as a stair.
   void DrawLine2D(const Segment& s);
   void PrepareLine2D(base::TColor color);
+  // The line pen of the pass under way: the OutLine's, widened, in the
+  // outline pass.
+  BackendPen PassLinePen(bool monochrome) const;
   // The segment from the chart's edge to the first visible point.
   void DrawEnteringSegment(int valueIndex, int x, int y, int origin, base::TColor color);
   void FlushPointer();
+  // Whether the screen point lies on the 3D ribbon of the segment between
+  // the two chart points.
+  bool RibbonClicked(QPoint screen, int oldX, int oldY, int x, int y) const;
   base::TColor AreaBrushColor(base::TColor pointColor) const;
   const TChartAxis* ValueAxis() const { return GetVertAxis(); }
 

@@ -41,16 +41,18 @@ base::TColor TCustomSeries::AreaBrushColor(base::TColor pointColor) const {
   return areaColor_ == clPlotColor || ColorEachPoint() ? pointColor : areaColor_;
 }
 
+BackendPen TCustomSeries::PassLinePen(bool monochrome) const {
+  if (!outlinePass_) return LinePen()->ToBackendPen(monochrome);
+  // Wide enough to show on both sides of the line drawn over it.
+  BackendPen pen = outLine_->ToBackendPen(monochrome);
+  pen.width = 2 * outLine_->Width() + 2;
+  return pen;
+}
+
 void TCustomSeries::PrepareLine2D(base::TColor color) {
   TCanvas3D& canvas = Drawing()->Canvas();
   DrawingBackend& backend = canvas.ReferenceCanvas();
-  BackendPen pen;
-  if (outlinePass_) {
-    pen = outLine_->ToBackendPen(canvas.GetMonochrome());
-    pen.width = 2 * outLine_->Width() + 2;
-  } else {
-    pen = LinePen()->ToBackendPen(canvas.GetMonochrome());
-  }
+  BackendPen pen = PassLinePen(canvas.GetMonochrome());
   pen.color = color;
   if (LinePen()->Visible()) CheckPrinterPen(ParentChart(), pen);
   if (!(pen == backend.pen())) backend.setPen(pen);
@@ -211,10 +213,15 @@ void TCustomSeries::DrawArea2D(const Segment& s) {
             QPoint(s.x, s.origin)};
   }
   auto fillArea = [&] {
-    if (stairs_)
-      canvas.Rectangle(s.oldX, quad[1].y(), s.x, s.origin);
-    else
+    if (stairs_) {
+      // A step below the origin hangs from it: the rectangle runs from the
+      // smaller coordinate, as a device rectangle must.
+      const int level = quad[1].y();
+      canvas.Rectangle(std::min(s.oldX, s.x), std::min(level, s.origin), std::max(s.oldX, s.x),
+                       std::max(level, s.origin));
+    } else {
       canvas.Polygon(quad);
+    }
   };
   if (transparency_ == 0) {
     fillArea();
@@ -241,7 +248,7 @@ void TCustomSeries::DrawArea2D(const Segment& s) {
 void TCustomSeries::DrawSegment3D(const Segment& s) {
   TCanvas3D& canvas = Drawing()->Canvas();
   DrawingBackend& backend = canvas.ReferenceCanvas();
-  BackendPen pen = LinePen()->ToBackendPen(canvas.GetMonochrome());
+  BackendPen pen = PassLinePen(canvas.GetMonochrome());
   if (outlinePass_) pen.color = s.color;
   if (LinePen()->Visible()) CheckPrinterPen(ParentChart(), pen);
   backend.setPen(pen);

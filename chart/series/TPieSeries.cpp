@@ -216,7 +216,10 @@ base::TColor TPieSeries::LegendItemColor(int legendIndex) const {
 void TPieSeries::PrepareLegendCanvas(int legendIndex, base::TColor& backColor, TChartBrush& brush) {
   TCircledSeries::PrepareLegendCanvas(legendIndex, backColor, brush);
   if (SeriesDrawingChart* chart = Drawing()) chart->Canvas().AssignPen(*PiePen());
-  if (UseSlicePatterns()) brush.SetStyle(SliceBrushStyle(legendIndex));
+  // Items of hidden slices are left out: an item is hatched as its slice.
+  const int valueIndex = LegendToValueIndex(legendIndex);
+  if (UseSlicePatterns())
+    brush.SetStyle(SliceBrushStyle(valueIndex < 0 ? legendIndex : valueIndex));
 }
 
 // --- gallery -------------------------------------------------------------------------------

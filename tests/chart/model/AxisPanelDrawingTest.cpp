@@ -120,6 +120,25 @@ TEST_F(AxisPanelDrawing, DepthOfEachSeriesIn3D) {
        18,
        {12, 6, 0},
        {18, 12, 6}},
+      // A steep angle leaves no depth across: the view is flat.
+      {"orthogonal at 89 degrees",
+       [](AxisPanelDrawing& t) {
+         t.chart.View3DOptions()->SetOrthogonal(true);
+         t.chart.View3DOptions()->SetOrthoAngle(89);
+       },
+       0,
+       0,
+       {0, 0, 0},
+       {0, 0, 0}},
+      {"orthogonal at a right angle, as flat as at 89",
+       [](AxisPanelDrawing& t) {
+         t.chart.View3DOptions()->SetOrthogonal(true);
+         t.chart.View3DOptions()->SetOrthoAngle(90);
+       },
+       0,
+       0,
+       {0, 0, 0},
+       {0, 0, 0}},
       {"all in one slot",
        [](AxisPanelDrawing& t) { t.chart.SetApplyZOrder(false); },
        11,
@@ -135,6 +154,7 @@ TEST_F(AxisPanelDrawing, DepthOfEachSeriesIn3D) {
     chart.SetView3D(true);
     chart.SetApplyZOrder(true);
     chart.View3DOptions()->SetOrthogonal(false);
+    chart.View3DOptions()->SetOrthoAngle(45);
     for (const char* name : {"a", "b", "c"}) Series(name, 0);
     c.setup(*this);
     Paint();

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -110,6 +111,64 @@ TEST_F(ChartClickedPart, EachPartAtItsOwnPoint) {
     }
     EXPECT_EQ(part.AAxis, k.axis);
   }
+}
+
+TEST_F(ChartClickedPart, AnAxisWithoutLabelsAnswersOnlyNearItsLine) {
+  // A chart whose axes never showed labels.
+  TChart bare;
+  bare.SetView3D(false);
+  bare.SetBufferedDisplay(false);
+  TLineTestSeries line;
+  for (int i = 0; i <= 4; ++i) line.AddPointXY(i, i);
+  bare.AddSeries(&line);
+  TChartAxis& bottom = *bare.BottomAxis();
+  TChartAxis& left = *bare.LeftAxis();
+  bottom.SetLabels(false);
+  left.SetLabels(false);
+  bare.Draw(backend, bare.GetRectangle());
+  const TRect c = bare.ChartRect();
+  // Away from the series' line, along the axes.
+  const int x = c.Left + c.Width() / 8;
+  const int y = c.Top + c.Height() / 4;
+  const int ticks = bottom.TickLength();
+  ASSERT_EQ(ticks, left.TickLength());
+  const struct {
+    const char* what;
+    QPoint at;
+    const TChartAxis* axis;
+  } cases[] = {
+      {"on the bottom axis line", {x, bottom.AxisPosition}, &bottom},
+      {"at the end of the bottom axis' ticks", {x, bottom.AxisPosition + ticks}, &bottom},
+      {"above the bottom axis by a tick length", {x, bottom.AxisPosition - ticks}, &bottom},
+      {"below the bottom axis' ticks", {x, bottom.AxisPosition + ticks + 1}, nullptr},
+      {"inside the chart", {c.Left + c.Width() / 4, c.Top + c.Height() / 4}, nullptr},
+      {"near the panel's top", {x, 5}, nullptr},
+      {"on the left axis line", {left.AxisPosition, y}, &left},
+      {"at the end of the left axis' ticks", {left.AxisPosition - ticks, y}, &left},
+      {"left of the left axis' ticks", {left.AxisPosition - ticks - 1, y}, nullptr},
+      {"near the panel's left", {3, y}, nullptr},
+  };
+  for (const auto& k : cases) {
+    SCOPED_TRACE(k.what);
+    EXPECT_EQ(bare.CalcClickedPart(k.at.x(), k.at.y(), false).AAxis, k.axis);
+  }
+  bare.RemoveSeries(&line);
+}
+
+TEST_F(ChartClickedPart, RemovingTheSeriesUnderTheMouseBringsBackTheChartsCursor) {
+  constexpr int kHand = -21, kCross = -3;
+  chart.SetCursor(kCross);
+  first->SetCursor(kHand);
+  std::vector<int> shown;
+  QObject::connect(&chart, &TCustomPlotPanel::cursorChanged, [&](int c) { shown.push_back(c); });
+  chart.MouseMove({}, first->CalcXPos(1), first->CalcYPos(1));
+  EXPECT_EQ(chart.CurrentCursor(), kHand);
+  // The other series leaving changes nothing.
+  second.reset();
+  EXPECT_EQ(chart.CurrentCursor(), kHand);
+  first.reset();
+  EXPECT_EQ(chart.CurrentCursor(), kCross);
+  EXPECT_EQ(shown, (std::vector<int>{kHand, kCross}));
 }
 
 TEST_F(ChartClickedPart, OnlySeriesWithClickEventsWhenAsked) {

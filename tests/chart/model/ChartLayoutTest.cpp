@@ -180,4 +180,31 @@ TEST_F(ChartLayout, SeriesWithoutAxesGetNoWalls) {
   EXPECT_GE(Find(QStringLiteral("rectangle")), 0);
 }
 
+// A legend that takes the chart's colour is the background its symbols
+// stand on: a symbol of that colour is outlined again so it stays seen.
+TEST_F(ChartLayout, ASymbolOfTheLegendsBackgroundIsOutlined) {
+  constexpr base::TColor kPanel = 0xC0F0C0;  // $BBGGRR
+  chart.SetColor(kPanel);
+  TLineTestSeries* s = Series(3);
+  s->SetSeriesColor(kPanel);
+  // The symbol's rectangles: filled, then (when it would vanish) clear.
+  const auto symbol = [&] {
+    QStringList out;
+    for (const QString& l : backend.lines(QStringLiteral("rectangle"))) {
+      if (l.contains(QLatin1String("$C0F0C0 bsSolid")) || l.contains(QLatin1String("bsClear")))
+        out << l.section(QLatin1Char(' '), 1, 1);
+    }
+    return out;
+  };
+  chart.Legend()->SetColor(base::clWhite);
+  Paint();
+  const QStringList onWhite = symbol();
+  ASSERT_FALSE(onWhite.isEmpty());
+  const QString box = onWhite.front();
+  EXPECT_EQ(onWhite.count(box), 1);
+  chart.Legend()->SetColor(clPlotColor);
+  Paint();
+  EXPECT_EQ(symbol().count(box), 2) << backend.lines().join('\n').toStdString();
+}
+
 }  // namespace

@@ -84,6 +84,28 @@ TEST_F(SeriesByClass, CreatedSeriesGetOwnerNameAndChart) {
   EXPECT_EQ(chart.SeriesCount(), 1);
 }
 
+TEST_F(SeriesByClass, FunctionsOfOneFormHaveNamesOfTheirOwn) {
+  // Each function goes to its series once named: every later name must
+  // still see it, whichever way the function came (gallery, copy, editor).
+  const auto function = [&] {
+    return CreateSeriesOfClass(&form, &chart, TByClassLineSeries::staticMetaObject,
+                               &TByClassFunction::staticMetaObject);
+  };
+  TChartSeries* a = function();
+  TChartSeries* b = function();
+  TChartSeries* copy = CopySeriesToNew(*b);
+  TChartSeries* plain = Line(0);
+  CreateFunctionForSeries(*plain, TByClassFunction::staticMetaObject);
+  QStringList names;
+  for (TChartSeries* s : {a, b, copy, plain}) {
+    ASSERT_NE(s->Function(), nullptr);
+    EXPECT_EQ(s->Function()->parent(), s);
+    names << s->Function()->objectName();
+  }
+  EXPECT_EQ(names,
+            QStringList({"TPlotFunction1", "TPlotFunction2", "TPlotFunction3", "TPlotFunction4"}));
+}
+
 TEST_F(SeriesByClass, CopyTakesPointsAndSettings) {
   TChartSeries* a = Line(3);
   a->SetPointColor(2, base::clRed);
@@ -183,6 +205,23 @@ TEST_F(SeriesByClass, IconOfAChartlessSeriesLeavesItUnchanged) {
   EXPECT_FALSE(second.lines(QStringLiteral("rectangle")).isEmpty());
   EXPECT_EQ(line->ParentChart(), &chart);
   EXPECT_NE(&chart.Canvas().ReferenceCanvas(), static_cast<DrawingBackend*>(&second));
+}
+
+// A chartless series' icon stands on a new legend's white, as in a chart:
+// a white series is outlined so that it stays seen.
+TEST_F(SeriesByClass, IconOfAChartlessSeriesStandsOnALegendsWhite) {
+  for (const base::TColor colour : {base::clWhite, base::clRed}) {
+    SCOPED_TRACE(colour);
+    TChartSeries lonely;
+    lonely.SetSeriesColor(colour);
+    RecordingBackend target;
+    PaintSeriesIcon(lonely, target, TRect{2, 3, 18, 13});
+    const QStringList rects = target.lines(QStringLiteral("rectangle"));
+    ASSERT_EQ(rects.size(), colour == base::clWhite ? 2 : 1) << rects.join('\n').toStdString();
+    if (colour == base::clWhite) {
+      EXPECT_TRUE(rects[1].contains(QStringLiteral("bsClear"))) << rects[1].toStdString();
+    }
+  }
 }
 
 TEST(ModelClassesByName, AxesTitlesAndMarks) {

@@ -344,4 +344,84 @@ TEST_F(LineDrawing, HitTestsAnswerPointersAndTheEarlierPointOfASegment) {
   EXPECT_EQ(s->Clicked(X(9) + 4, Y(1)), -1);
 }
 
+// An orthogonal 3D view at 45 degrees with the series 40 deep: a point at
+// depth z shows z to the right and z up.
+class LineDrawing3D : public LineDrawing {
+ protected:
+  LineDrawing3D() {
+    chart.host.is3D = true;
+    chart.host.width3D = 40;
+    chart.host.view.SetOrthogonal(true);
+    chart.host.Start();
+  }
+  template <class S>
+  std::unique_ptr<S> Make3D(const std::vector<Pt>& points) {
+    auto s = Make<S>(points);
+    s->SetDepthExtent(0, 40);
+    return s;
+  }
+  QStringList Legend(TChartSeries& s, const TRect& r) {
+    Device().clearLines();
+    s.DrawLegend(-1, r);
+    return Device().lines();
+  }
+};
+
+TEST_F(LineDrawing3D, UnderAMarkerTheLegendLineIsTheFlatOne) {
+  auto s = Make3D<TLineSeries>({{1, 1}, {4, 5}});
+  const TRect r{20, 30, 44, 40};
+  // Without a marker the 3D symbol is the filled box.
+  EXPECT_EQ(Shapes(Legend(*s, r)), QStringList({"rectangle 20,30,44,40"}));
+  s->Pointer()->SetVisible(true);
+  const QStringList inDepth = Shapes(Legend(*s, r));
+  ASSERT_FALSE(inDepth.isEmpty());
+  EXPECT_EQ(inDepth.mid(0, 2), Calls({Line(20, 35, 44, 35)}));
+  EXPECT_FALSE(inDepth.contains(QStringLiteral("rectangle 20,30,44,40")));
+  // Just as a flat chart draws it.
+  chart.host.is3D = false;
+  chart.host.Start();
+  EXPECT_EQ(inDepth, Shapes(Legend(*s, r)));
+}
+
+TEST_F(LineDrawing3D, TheOutlinePassUsesTheOutlinePenWidened) {
+  auto s = Make3D<TLineSeries>({{1, 1}, {4, 5}});
+  s->OutLine()->SetVisible(true);
+  s->OutLine()->SetWidth(2);
+  s->OutLine()->SetStyle(Graphics::psDash);
+  s->OutLine()->SetColor(base::clBlue);
+  QStringList pens;
+  for (const QString& l : Paint(*s)) {
+    if (l.startsWith(QLatin1String("polygon")))
+      pens << l.section(QStringLiteral(" pen["), 1, 1).section(QLatin1Char(' '), 0, 2);
+  }
+  ASSERT_EQ(pens.size(), 2);
+  EXPECT_EQ(pens[0], QStringLiteral("$FF0000 w6 psDash"));
+  EXPECT_EQ(pens[1], QStringLiteral("$000000 w1 psSolid"));
+}
+
+TEST_F(LineDrawing3D, AClickOnTheRibbonsFaceAnswersItsSegment) {
+  const int depth = 20;  // half way through the series
+  const struct {
+    const char* name;
+    bool stairs;
+    QPoint onFace;  // before the depth moves it
+  } cases[] = {
+      {"straight: the middle of the segment", false, {(X(1) + X(5)) / 2, (Y(1) + Y(5)) / 2}},
+      {"stairs: the run", true, {(X(1) + X(5)) / 2, Y(1)}},
+      {"stairs: the rise", true, {X(5), (Y(1) + Y(5)) / 2}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto s = Make3D<TLineSeries>({{1, 1}, {5, 5}});
+    s->SetStairs(c.stairs);
+    s->CalcFirstLastVisibleIndex();
+    const QPoint shown = chart.Canvas().Calculate3DPosition(c.onFace.x(), c.onFace.y(), depth);
+    ASSERT_NE(shown, c.onFace);
+    EXPECT_EQ(s->Clicked(shown.x(), shown.y()), 0);
+    // Beyond the back edge the ribbon ends.
+    const QPoint behind = chart.Canvas().Calculate3DPosition(c.onFace.x(), c.onFace.y(), 60);
+    EXPECT_EQ(s->Clicked(behind.x(), behind.y()), -1);
+  }
+}
+
 }  // namespace

@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <memory>
@@ -110,6 +111,26 @@ TEST_F(LinePixels, HalfTransparentFillMixesWithTheWhiteBehind) {
       << std::hex << image.pixel(X(50), Y(30));
   s.SetTransparency(100);
   EXPECT_EQ(Render().pixel(X(50), Y(30)), kWhite);
+}
+
+TEST_F(LinePixels, AStairsAreaFillsEachStepToItsOriginOnEitherSide) {
+  TAreaSeries& s = Add<TAreaSeries>({{10, 80}, {40, 20}, {70, 70}, {90, 30}}, base::clRed);
+  s.SetStairs(true);
+  s.SetUseYOrigin(true);
+  s.SetYOrigin(50);
+  const QImage image = Render();
+  testsupport::saveArtifact(image, QStringLiteral("LinePixels_stairsOrigin.png"));
+  // Each step: its middle, inside the step between level and origin, and
+  // beyond the step on both sides.
+  const struct { double x0, x1, level; } steps[] = {{10, 40, 80}, {40, 70, 20}, {70, 90, 70}};
+  for (const auto& st : steps) {
+    SCOPED_TRACE(st.x0);
+    const int x = (X(st.x0) + X(st.x1)) / 2;
+    const double low = std::min(st.level, 50.0), high = std::max(st.level, 50.0);
+    EXPECT_EQ(image.pixel(x, Y((low + high) / 2)), kRed);
+    EXPECT_EQ(image.pixel(x, Y(high) - 4), kWhite);
+    EXPECT_EQ(image.pixel(x, Y(low) + 4), kWhite);
+  }
 }
 
 TEST_F(LinePixels, ThreeDRibbonAndStackedAreasAsArtefacts) {

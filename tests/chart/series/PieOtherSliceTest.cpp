@@ -77,6 +77,26 @@ TEST_F(PieOtherSlice, LegendListsTheSlicesDrawnAndOther) {
     EXPECT_FALSE(texts.contains(QString::fromLatin1(gone))) << gone;
 }
 
+TEST_F(PieOtherSlice, LegendItemsAreHatchedAsTheirSlices) {
+  pie->SetUsePatterns(true);
+  Paint();
+  // The brush style of each call of a kind, in drawing order.
+  const auto hatches = [&](const QString& kind) {
+    QStringList out;
+    for (const QString& l : backend.lines(kind)) {
+      const QString style =
+          l.section(QStringLiteral(" brush["), 1, 1).section(QLatin1Char(']'), 0, 0);
+      const QString hatch = style.section(QLatin1Char(' '), -1);
+      if (hatch != QLatin1String("bsSolid") && hatch != QLatin1String("bsClear")) out << hatch;
+    }
+    return out;
+  };
+  // Slices a, b and Other (the sixth point) in the order the legend lists them.
+  const QStringList slices = hatches(QStringLiteral("pie"));
+  EXPECT_EQ(slices, QStringList({"bsHorizontal", "bsVertical", "bsDiagCross"}));
+  EXPECT_EQ(hatches(QStringLiteral("rectangle")), slices);
+}
+
 TEST_F(PieOtherSlice, APaintAsksForNoOtherAndKeepsThePoints) {
   TPointSeries copy, sum;
   chart.AddSeries(&copy);
