@@ -43,6 +43,7 @@ int TChartValueList::Locate(double value) const {
 
 int TChartValueList::AddOutOfOrder(double value) {
   modified_ = true;
+  ++revision_;
   // The value comes before the last one (or one of them is a NaN): scan down
   // for its place. The comparisons are written so that a NaN, new or stored,
   // stops the scan: it then goes (or the new value goes) after it.
@@ -60,6 +61,7 @@ void TChartValueList::InsertChartValue(int index, double value) {
   if (index != Count()) CheckIndex(index);  // the end is a place to insert
   values_.insert(values_.begin() + index, value);
   modified_ = true;
+  ++revision_;
 }
 
 void TChartValueList::SetValue(int index, double value) {
@@ -68,6 +70,7 @@ void TChartValueList::SetValue(int index, double value) {
   if (v == value || (std::isnan(v) && std::isnan(value))) return;
   v = value;
   modified_ = true;
+  ++revision_;
   if (owner_) owner_->ValueChanged(index);
 }
 
@@ -75,17 +78,20 @@ void TChartValueList::Delete(int index) {
   CheckIndex(index);
   values_.erase(values_.begin() + index);
   modified_ = true;
+  ++revision_;
 }
 
 void TChartValueList::ClearValues() {
   // A cleared series of millions of points gives its memory back.
   std::vector<double>().swap(values_);
   modified_ = true;
+  ++revision_;
 }
 
 void TChartValueList::FillSequence() {
   for (std::size_t i = 0; i < values_.size(); ++i) values_[i] = static_cast<double>(i);
   modified_ = true;
+  ++revision_;
   if (owner_) owner_->ValueChanged(-1);
 }
 
@@ -94,15 +100,18 @@ void TChartValueList::Exchange(int a, int b) {
   CheckIndex(b);
   std::swap(values_[static_cast<std::size_t>(a)], values_[static_cast<std::size_t>(b)]);
   modified_ = true;
+  ++revision_;
   if (owner_) owner_->ValueChanged(a);
 }
 
 void TChartValueList::Reserve(int count) {
   if (count > 0) values_.reserve(static_cast<std::size_t>(count));
+  ++revision_;
 }
 
 void TChartValueList::ShrinkToFit() {
   values_.shrink_to_fit();
+  ++revision_;
 }
 
 void TChartValueList::Recalculate() const {

@@ -84,6 +84,7 @@ class TChartValueList : public TPlotPersistent {
         (order_ == loAscending ? value >= values_.back() : value <= values_.back())) {
       values_.push_back(value);
       modified_ = true;
+      ++revision_;
       return static_cast<int>(count);
     }
     return AddOutOfOrder(value);
@@ -101,6 +102,10 @@ class TChartValueList : public TPlotPersistent {
   void Reserve(int count);
   void ShrinkToFit();
   std::size_t Capacity() const { return values_.capacity(); }
+  // Counts every change of the values or of their storage: whatever a
+  // caller keeps about Values() (a span, an index over them) holds while
+  // the revision is the one it was made at.
+  unsigned long long Revision() const { return revision_; }
 
   // Statistics over the values that are numbers: NaNs are skipped, and a list
   // without numbers answers 0.
@@ -142,6 +147,7 @@ class TChartValueList : public TPlotPersistent {
   bool dateTime_ = false;
   // Statistics cache, rebuilt on the first question after a change.
   mutable bool modified_ = true;
+  unsigned long long revision_ = 0;
   mutable double maximum_ = 0.0;
   mutable double minimum_ = 0.0;
   mutable double sum_ = 0.0;

@@ -22,11 +22,6 @@ void ClearBrush(TCanvas3D& canvas) {
   brush.style = Graphics::bsClear;
   canvas.ReferenceCanvas().setBrush(brush);
 }
-void SolidBrush(TCanvas3D& canvas) {
-  BackendBrush brush = canvas.ReferenceCanvas().brush();
-  brush.style = Graphics::bsSolid;
-  canvas.ReferenceCanvas().setBrush(brush);
-}
 }  // namespace
 
 void TChartAxis::AddTick(int pos, double value) {
@@ -336,8 +331,10 @@ void TChartAxis::DrawDepthTextLabels(DrawState& s) {
 void TChartAxis::DrawThisLabel(DrawState& s, int pos, const QString& text, double value) {
   if (tickOnLabelsOnly_) AddTick(pos, value);
   s.canvas.AssignFont(*labelsFont_);
-  SolidBrush(s.canvas);
+  // Labels never on a box of their own, whatever the legend or a wall left
+  // behind in the canvas.
   ClearBrush(s.canvas);
+  s.canvas.SetBackMode(BackMode::Transparent);
   if (IsDepthAxis) {
     s.canvas.SetTextAlign(TextAlign::Left);
     if (s.chart.FlatDepthLabels()) pos += FontHeight() / 2;

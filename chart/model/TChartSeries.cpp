@@ -8,6 +8,7 @@
 #include "chart/model/TCustomAxisPanel.h"
 #include "chart/model/TPlotFunction.h"
 
+#include <QScopedValueRollback>
 #include <QSet>
 
 #include <algorithm>
@@ -74,7 +75,7 @@ TChartSeries::~TChartSeries() {
 // --- published --------------------------------------------------------------
 
 void TChartSeries::SetSeriesColor(base::TColor value) {
-  if (!SetColorProperty(seriesColor_, value)) return;
+  if (!SetColorProperty(seriesColor_, value) || takingFreeColor_) return;
   if (ChartHost* chart = ParentChart()) chart->BroadcastSeriesEvent(seColorChanged, this);
 }
 
@@ -652,8 +653,11 @@ void TChartSeries::CheckDataSource() {
 
 void TChartSeries::Added() {
   if (seriesColor_ == clPlotColor) {
-    // Taken quietly: the chart tells its listeners of the new series itself.
-    seriesColor_ = FreeSeriesColor();
+    // Through the setter, so that a type whose pen or brush is its colour
+    // takes it too; quietly, as the chart tells its listeners of the new
+    // series itself.
+    const QScopedValueRollback quiet(takingFreeColor_, true);
+    SetSeriesColor(FreeSeriesColor());
   }
   // Back in a chart: the sources tell this series of their changes again.
   for (const QPointer<QObject>& s : dataSources_)

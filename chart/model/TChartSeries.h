@@ -559,6 +559,8 @@ class TChartSeries : public TCustomChartSeries,
   bool functionNoticesHeld_ = false;
   int countAtBeginUpdate_ = 0;
   bool destroying_ = false;
+  // While Added takes a free colour: the chart announces the series itself.
+  bool takingFreeColor_ = false;
   // The chart's drawing side, found once when the series joins it.
   SeriesDrawingChart* drawing_ = nullptr;
   // Whether X or Y may hold a NaN: the visible range then walks the points

@@ -106,22 +106,25 @@ TChartSeries::SampleRange TChartSeries::SampleBounds(int count) const {
   double minX = 0, maxX = count - 1, minY = 0, maxY = 1000;
   bool fromAxes = false;
   if (SeriesDrawingChart* chart = Drawing()) {
-    // The range the axes show now: the extremes of the series on them.
-    const TChartAxis* horiz = GetHorizAxis();
-    const TChartAxis* vert = GetVertAxis();
+    // The range the axes show now: the extremes of the series on them. X
+    // is where the points stand, Y their values: a horizontal series stands
+    // along the vertical axis.
+    const TChartAxis* along = yMandatory_ ? GetHorizAxis() : GetVertAxis();
+    const TChartAxis* across = yMandatory_ ? GetVertAxis() : GetHorizAxis();
     bool anyX = false, anyY = false;
+    const auto take = [](const TChartSeries& s, const TChartAxis& axis, double& lo, double& hi,
+                         bool& any) {
+      const bool horizontal = axis.Horizontal();
+      const double l = horizontal ? s.MinXValue() : s.MinYValue();
+      const double h = horizontal ? s.MaxXValue() : s.MaxYValue();
+      lo = any ? std::min(lo, l) : l;
+      hi = any ? std::max(hi, h) : h;
+      any = true;
+    };
     for (const TChartSeries* s : chart->SeriesList()) {
       if (!s->Active() || s->PointCount() == 0) continue;
-      if (horiz && s->AssociatedToAxis(*horiz)) {
-        minX = anyX ? std::min(minX, s->MinXValue()) : s->MinXValue();
-        maxX = anyX ? std::max(maxX, s->MaxXValue()) : s->MaxXValue();
-        anyX = true;
-      }
-      if (vert && s->AssociatedToAxis(*vert)) {
-        minY = anyY ? std::min(minY, s->MinYValue()) : s->MinYValue();
-        maxY = anyY ? std::max(maxY, s->MaxYValue()) : s->MaxYValue();
-        anyY = true;
-      }
+      if (along && s->AssociatedToAxis(*along)) take(*s, *along, minX, maxX, anyX);
+      if (across && s->AssociatedToAxis(*across)) take(*s, *across, minY, maxY, anyY);
     }
     fromAxes = anyX || anyY;
     if (!anyX) minX = 0, maxX = count - 1;
@@ -130,7 +133,7 @@ TChartSeries::SampleRange TChartSeries::SampleBounds(int count) const {
   if (fromAxes) {
     WidenEmptyRange(minY, maxY, 1000);
     WidenEmptyRange(minX, maxX, count);
-  } else if (xValues_->DateTime()) {
+  } else if ((yMandatory_ ? xValues_ : yValues_)->DateTime()) {
     minX = base::Today();
     maxX = minX + count - 1;
   }

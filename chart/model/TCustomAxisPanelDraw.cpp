@@ -8,6 +8,7 @@
 
 void TCustomAxisPanel::InternalDraw(const TRect& bounds) {
   PanelPaint(bounds);
+  DrawPanelBevels(bounds);
   NotifyToolsPaint(cteBeforeDraw);
   if (OnBeforeDrawChart) OnBeforeDrawChart(*this);
   for (TChartSeries* s : series_)
@@ -23,6 +24,10 @@ void TCustomAxisPanel::InternalDraw(const TRect& bounds) {
   Canvas().Projection(width3D_, ChartRect());
   if (fullRotation) DrawTitlesAndLegend(true);
   DrawBackgroundAndWalls();
+  // Axes that label the points read the series' visible ranges: those of
+  // this paint, not of the one before.
+  for (TChartSeries* s : series_)
+    if (s->Active()) s->CalcFirstLastVisibleIndex();
   if (axisBehind_) DrawAxes();
   NotifyToolsPaint(cteBeforeDrawSeries);
   if (OnBeforeDrawSeries) OnBeforeDrawSeries(*this);

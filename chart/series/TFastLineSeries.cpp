@@ -51,37 +51,20 @@ void TFastLineSeries::Assign(const TCustomChartElement& source) {
   TCustomLineSeries::Assign(source);
 }
 
-int TFastLineSeries::AddPointXY(double x, double y, const QString& label, base::TColor color) {
-  PointsChanged();
-  return TCustomLineSeries::AddPointXY(x, y, label, color);
-}
-
-void TFastLineSeries::Delete(int valueIndex) {
-  PointsChanged();
-  TCustomLineSeries::Delete(valueIndex);
-}
-
-void TFastLineSeries::SwapValueIndex(int a, int b) {
-  PointsChanged();
-  TCustomLineSeries::SwapValueIndex(a, b);
-}
-
-void TFastLineSeries::ValueChanged(int valueIndex) {
-  PointsChanged();
-  TCustomLineSeries::ValueChanged(valueIndex);
-}
-
 const FastLineYExtremes& TFastLineSeries::Extremes() {
-  if (!extremes_ || extremesVersion_ != pointsVersion_ || extremesCount_ != PointCount()) {
+  // Keyed on the lists themselves: a refill by any path (an Assign, a
+  // source, a sort) moves their revisions, and the index reads through
+  // spans of the values it was built over.
+  const unsigned long long x = XValues()->Revision(), y = YValues()->Revision();
+  if (!extremes_ || extremesX_ != x || extremesY_ != y) {
     extremes_ = std::make_unique<FastLineYExtremes>(XValues()->Values(), YValues()->Values());
-    extremesVersion_ = pointsVersion_;
-    extremesCount_ = PointCount();
+    extremesX_ = x;
+    extremesY_ = y;
   }
   return *extremes_;
 }
 
 void TFastLineSeries::ClearValues() {
-  PointsChanged();
   // The pen no longer stands on any point of this series.
   oldX_ = oldY_ = 0;
   TCustomLineSeries::ClearValues();

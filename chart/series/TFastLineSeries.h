@@ -51,11 +51,6 @@ class TFastLineSeries : public TCustomLineSeries {
   // A point's index, the earlier point of a segment hit, or -1.
   int Clicked(int x, int y) override;
   void ClearValues() override;
-  int AddPointXY(double x, double y, const QString& label = {},
-                 base::TColor color = clPlotColor) override;
-  void Delete(int valueIndex) override;
-  void SwapValueIndex(int a, int b) override;
-  void ValueChanged(int valueIndex) override;
 
   // Where the pen stands after the last drawing.
   QPoint PenPosition() const { return QPoint(oldX_, oldY_); }
@@ -77,16 +72,14 @@ class TFastLineSeries : public TCustomLineSeries {
   TRect ImmediateBounds(int valueIndex) const;
   void DrawSegment(int valueIndex);
   // The column extremes of the points as they are now, rebuilt after any
-  // change (tracked by the overrides above and the point count).
+  // change of the X or Y list.
   const FastLineYExtremes& Extremes();
-  void PointsChanged() { ++pointsVersion_; }
 
   bool autoRepaint_ = true;
   bool drawAllPoints_ = true;
   int oldX_ = 0;
   int oldY_ = 0;
   std::unique_ptr<FastLineYExtremes> extremes_;
-  unsigned long long pointsVersion_ = 0;
-  unsigned long long extremesVersion_ = ~0ull;
-  int extremesCount_ = -1;
+  unsigned long long extremesX_ = 0;  // the lists' revisions it was built at
+  unsigned long long extremesY_ = 0;
 };

@@ -236,6 +236,9 @@ void TPieSeries::AddSampleValues(int count) {
 
 void TPieSeries::PrepareForGallery(bool /*enabled*/) {
   FillSampleValues(NumSampleValues());
+  // A sample is too small for marks around its pie: they would take all
+  // of its room. The "Marks" style shows them.
+  Marks()->SetVisible(false);
   Marks()->SetArrowLength(0);
   Marks()->SetDrawEvery(1);
   SeriesDrawingChart* chart = Drawing();

@@ -1,6 +1,7 @@
 #include "chart/series/TPointSeries.h"
 
 #include "chart/core/ChartMessages.h"
+#include "chart/model/TCustomPlotPanel.h"
 
 TPointSeries::TPointSeries(QObject* owner) : TCustomSeries(owner) {
   ApplyPointSettings();
@@ -83,7 +84,12 @@ void TPointSeries::PrepareForGallery(bool enabled) {
   TCustomSeries::PrepareForGallery(enabled);
   const SeriesDrawingChart* chart = Drawing();
   if (!chart) return;
-  const int size = chart->ChartRect().Width() < 50 ? 4 : 6;
+  // The sample chart's own width: a sample is prepared before its first
+  // paint, while its chart rectangle is not laid out yet.
+  int width = chart->ChartRect().Width();
+  if (const auto* panel = dynamic_cast<const TCustomPlotPanel*>(ParentChart()))
+    width = panel->Width();
+  const int size = width < 50 ? 4 : 6;
   Pointer()->SetHorizSize(size);
   Pointer()->SetVertSize(size);
   const auto& list = chart->SeriesList();

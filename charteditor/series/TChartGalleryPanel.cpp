@@ -152,8 +152,12 @@ GallerySampleWidget* TChartGalleryPanel::AddSample(int entry, const QString& tit
   sample->OnPress = [this](GallerySampleWidget& s, QPoint at) { SamplePressed(s, at); };
   sample->OnDoubleClick = [this](GallerySampleWidget& s) { SampleDoubleClicked(s); };
   samples_.push_back(sample);
-  FillSample(*chart);
-  ShowSubStyle(*chart, subStyle);
+  chart->SetSubStyle(subStyle);
+  // Made at the size of its cell, when the panel has one yet.
+  if (!FitSample(*chart, SampleRect(Count() - 1).size())) {
+    FillSample(*chart);
+    ShowSubStyle(*chart, subStyle);
+  }
   sample->setCursor(chart->Available() ? Qt::PointingHandCursor : Qt::ForbiddenCursor);
   sample->show();
   return sample;
@@ -285,11 +289,25 @@ QRect TChartGalleryPanel::SampleRect(int index) const {
 }
 
 void TChartGalleryPanel::Relayout() {
+  bool remade = false;
   for (int i = 0; i < Count(); ++i) {
     const QRect r = SampleRect(i);
     samples_[i]->setGeometry(r.isEmpty() ? QRect() : r);
     samples_[i]->setVisible(!r.isEmpty());
+    remade = FitSample(*samples_[i]->Chart(), r.size()) || remade;
   }
+  if (remade) PaintSelection();
+}
+
+bool TChartGalleryPanel::FitSample(TGalleryChart& chart, QSize size) {
+  if (size.isEmpty() || (chart.Width() == size.width() && chart.Height() == size.height()))
+    return false;
+  chart.SetWidth(size.width());
+  chart.SetHeight(size.height());
+  // Seeded as before: the same points, prepared for this size.
+  FillSample(chart);
+  ShowSubStyle(chart, chart.SubStyle());
+  return true;
 }
 
 void TChartGalleryPanel::resizeEvent(QResizeEvent* event) {

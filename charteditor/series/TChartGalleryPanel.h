@@ -95,6 +95,9 @@ class TChartGalleryPanel : public QWidget {
   void FillSample(TGalleryChart& chart);
   void PrepareSample(TGalleryChart& chart);
   void Relayout();
+  // Gives the sample its shown size; a sample of another size is made
+  // again, since its series prepare for the size (true then).
+  bool FitSample(TGalleryChart& chart, QSize size);
   void PaintSelection();
   void MoveSelection(int dx, int dy);
   void SamplePressed(GallerySampleWidget& sample, QPoint at);

@@ -101,7 +101,8 @@ TEST_F(ChartLayout, TitlesTakeTheirRoomFromTheChart) {
   // Title at the chart top (10), the chart below it: 10 + 13 + 5; the foot
   // (frame width 1) up from the bottom (240): 240 + 1 - (1 + 5) - 13.
   EXPECT_EQ(chart.ChartRect(), (TRect{12, 28, 388, 222}));
-  EXPECT_EQ(Find(QStringLiteral("rectangle 12,28,388,223 pen[$000000 w1")), 18);
+  // After the background and the raised bevel.
+  EXPECT_EQ(Find(QStringLiteral("rectangle 12,28,388,223 pen[$000000 w1")), 24);
   EXPECT_EQ(chart.Title()->ShapeBounds(), (TRect{185, 10, 215, 23}));
   EXPECT_EQ(chart.Foot()->ShapeBounds(), (TRect{187, 226, 213, 241}));
 

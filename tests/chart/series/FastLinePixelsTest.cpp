@@ -12,6 +12,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <functional>
 #include <random>
 #include <vector>
 
@@ -135,6 +137,49 @@ TEST_F(FastLinePixels, EndColumnKeepsItsLastPixelOnlyWhenTheLineLeftItBefore) {
     series.AddPointXY(50, 50);
     for (std::size_t i = 0; i < ys.size(); ++i) series.AddPointXY(60 + i * 0.01, ys[i]);
     ASSERT_EQ(Render<QPainterBackend>(), Render<LiteralRasterBackend>());
+  }
+}
+
+TEST_F(FastLinePixels, RefilledPointsAreDrawnAsTheyAreNow) {
+  // Dense enough that columns hold several points and the column index is
+  // used; the refill keeps the count, so only the values tell it apart.
+  const int count = 3000;
+  const auto fill = [count](TChartSeries& s, double phase) {
+    s.ClearValues();
+    for (int i = 0; i < count; ++i)
+      s.AddPointXY(i * (100.0 / count), 50 + 45 * std::sin(i * 0.05 + phase));
+  };
+  fill(series, 0);
+  Render<QPainterBackend>();
+  const struct {
+    const char* name;
+    std::function<void()> refill;
+  } cases[] = {
+      {"assigned from another series",
+       [&] {
+         TFastLineSeries other;
+         fill(other, 2);
+         series.Assign(other);
+       }},
+      {"values set in the list",
+       [&] {
+         for (int i = 0; i < count; ++i)
+           series.YValues()->SetValue(i, 100 - series.YValues()->GetValue(i));
+       }},
+      {"sorted anew",
+       [&] {
+         series.XValues()->SetOrder(loDescending);
+         series.XValues()->Sort();
+         series.XValues()->SetOrder(loAscending);
+         series.XValues()->Sort();
+       }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    c.refill();
+    const QImage reduced = Render<QPainterBackend>();
+    ASSERT_EQ(reduced, Render<LiteralRasterBackend>());
+    Render<QPainterBackend>();
   }
 }
 
