@@ -64,6 +64,7 @@ TPenDialog::TPenDialog(QWidget* parent)
   styleBox_->addItems({tr("Solid"), tr("Dash"), tr("Dot"), tr("Dash Dot"), tr("Dash Dot Dot"),
                        ChartText(ChartMsg::StyleSmallDots)});
   styleBox_->setItemDelegate(new PenStyleDelegate(this, styleBox_));
+  FitListToEntries(*styleBox_);
   endStyleBox_->setObjectName(QStringLiteral("CBEndStyle"));
   endStyleBox_->addItems({tr("Round"), tr("Square"), tr("Flat")});
   endStyleBox_->setFixedWidth(68);
