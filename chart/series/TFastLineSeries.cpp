@@ -72,10 +72,15 @@ void TFastLineSeries::ValueChanged(int valueIndex) {
 }
 
 const FastLineYExtremes& TFastLineSeries::Extremes() {
-  if (!extremes_ || extremesVersion_ != pointsVersion_ || extremesCount_ != PointCount()) {
+  // The extremes read the values where they lie: a list that moved them
+  // (trimmed after an update) needs new ones though no point changed.
+  const double* values = YValues()->Values().data();
+  if (!extremes_ || extremesVersion_ != pointsVersion_ || extremesCount_ != PointCount() ||
+      extremesValues_ != values) {
     extremes_ = std::make_unique<FastLineYExtremes>(XValues()->Values(), YValues()->Values());
     extremesVersion_ = pointsVersion_;
     extremesCount_ = PointCount();
+    extremesValues_ = values;
   }
   return *extremes_;
 }

@@ -77,7 +77,8 @@ class TFastLineSeries : public TCustomLineSeries {
   TRect ImmediateBounds(int valueIndex) const;
   void DrawSegment(int valueIndex);
   // The column extremes of the points as they are now, rebuilt after any
-  // change (tracked by the overrides above and the point count).
+  // change (tracked by the overrides above, the point count and where the
+  // values lie).
   const FastLineYExtremes& Extremes();
   void PointsChanged() { ++pointsVersion_; }
 
@@ -89,4 +90,5 @@ class TFastLineSeries : public TCustomLineSeries {
   unsigned long long pointsVersion_ = 0;
   unsigned long long extremesVersion_ = ~0ull;
   int extremesCount_ = -1;
+  const double* extremesValues_ = nullptr;
 };
