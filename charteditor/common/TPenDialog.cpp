@@ -67,7 +67,9 @@ TPenDialog::TPenDialog(QWidget* parent)
   FitListToEntries(*styleBox_);
   endStyleBox_->setObjectName(QStringLiteral("CBEndStyle"));
   endStyleBox_->addItems({tr("Round"), tr("Square"), tr("Flat")});
-  endStyleBox_->setFixedWidth(68);
+  // Its design width, or what its longest entry needs at the font in use.
+  endStyleBox_->setMinimumWidth(68);
+  endStyleBox_->setSizePolicy(QSizePolicy::Fixed, endStyleBox_->sizePolicy().verticalPolicy());
   colorButton_->setObjectName(QStringLiteral("BColor"));
   colorButton_->setText(tr("&Color..."));
 
