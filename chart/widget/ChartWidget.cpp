@@ -3,6 +3,7 @@
 #include "chart/canvas/QPainterBackend.h"
 #include "chart/model/PlotInput.h"
 #include "chart/model/TChart.h"
+#include "chart/model/TPlotZoom.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -66,4 +67,42 @@ void ChartWidget::mouseDoubleClickEvent(QMouseEvent* event) {
   chart->MouseDown(PlotInput::FromQtButton(event->button()),
                    PlotInput::FromQtState(event->modifiers(), event->buttons()) | ssDouble, p.x(),
                    p.y());
+}
+
+namespace {
+
+Qt::MouseButton QtButtonOf(TMouseButton button) {
+  switch (button) {
+    case mbRight:
+      return Qt::RightButton;
+    case mbMiddle:
+      return Qt::MiddleButton;
+    case mbLeft:
+      break;
+  }
+  return Qt::LeftButton;
+}
+
+}  // namespace
+
+void ChartWidget::EndOrphanedDrag(Qt::MouseButtons held) {
+  TChart* chart = Chart();
+  if (!chart) return;
+  const bool zoomOrphaned =
+      chart->Zoom()->Active && !(held & QtButtonOf(chart->Zoom()->MouseButton()));
+  const bool panOrphaned =
+      chart->Panning().Active && !(held & QtButtonOf(chart->ScrollMouseButton()));
+  if (zoomOrphaned || panOrphaned) chart->CancelDrags();
+}
+
+void ChartWidget::mousePressEvent(QMouseEvent* event) {
+  // Before this press its button was up: a drag of that button still
+  // running lost its release.
+  EndOrphanedDrag(event->buttons() & ~event->button());
+  PlotPanelWidget::mousePressEvent(event);
+}
+
+void ChartWidget::mouseMoveEvent(QMouseEvent* event) {
+  EndOrphanedDrag(event->buttons());
+  PlotPanelWidget::mouseMoveEvent(event);
 }

@@ -21,8 +21,14 @@ class ChartWidget : public PlotPanelWidget {
   void paintEvent(QPaintEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
 
  private:
+  // A drag whose button is no longer held ends here: a popup menu or another
+  // window that took the release left it running.
+  void EndOrphanedDrag(Qt::MouseButtons held);
+
   // Wheel units not yet making a notch (120 to a notch).
   int wheelRest_ = 0;
 };

@@ -1,6 +1,9 @@
 #include "charteditor/common/SampleItemDelegate.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QPainter>
+#include <QScrollBar>
 
 #include <algorithm>
 
@@ -22,4 +25,17 @@ QSize SampleItemDelegate::sizeHint(const QStyleOptionViewItem& option,
                                    const QModelIndex& index) const {
   const QSize s = QStyledItemDelegate::sizeHint(option, index);
   return QSize(s.width() + layout_.extraWidth, std::max(s.height(), layout_.minHeight));
+}
+
+void FitListToEntries(QComboBox& box) {
+  QAbstractItemView* view = box.view();
+  QStyleOptionViewItem option;
+  option.initFrom(view);
+  int widest = 0;
+  for (int row = 0; row < box.count(); ++row)
+    widest = std::max(widest,
+                      view->itemDelegate()->sizeHint(option, box.model()->index(row, 0)).width());
+  // The list's frame and a scroll bar, should the list ever need one.
+  const int frame = 2 * view->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, view);
+  view->setMinimumWidth(widest + frame + view->verticalScrollBar()->sizeHint().width());
 }

@@ -4,6 +4,8 @@
 // draws left of the name, then the name in the entry's text colour.
 #include <QStyledItemDelegate>
 
+class QComboBox;
+
 class SampleItemDelegate : public QStyledItemDelegate {
  public:
   struct Layout {
@@ -27,3 +29,8 @@ class SampleItemDelegate : public QStyledItemDelegate {
  private:
   Layout layout_;
 };
+
+// A combo box's open list is as wide as the box, which measures its entries
+// by their names alone: this widens the list to the entries its item
+// delegate draws (a sample beside each name), once the entries are in.
+void FitListToEntries(QComboBox& box);

@@ -64,9 +64,12 @@ TPenDialog::TPenDialog(QWidget* parent)
   styleBox_->addItems({tr("Solid"), tr("Dash"), tr("Dot"), tr("Dash Dot"), tr("Dash Dot Dot"),
                        ChartText(ChartMsg::StyleSmallDots)});
   styleBox_->setItemDelegate(new PenStyleDelegate(this, styleBox_));
+  FitListToEntries(*styleBox_);
   endStyleBox_->setObjectName(QStringLiteral("CBEndStyle"));
   endStyleBox_->addItems({tr("Round"), tr("Square"), tr("Flat")});
-  endStyleBox_->setFixedWidth(68);
+  // Its design width, or what its longest entry needs at the font in use.
+  endStyleBox_->setMinimumWidth(68);
+  endStyleBox_->setSizePolicy(QSizePolicy::Fixed, endStyleBox_->sizePolicy().verticalPolicy());
   colorButton_->setObjectName(QStringLiteral("BColor"));
   colorButton_->setText(tr("&Color..."));
 

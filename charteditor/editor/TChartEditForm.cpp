@@ -2,6 +2,7 @@
 
 #include "charteditor/common/WaitCursor.h"
 
+#include "base/MathUtil.h"
 #include "chart/core/ChartClassRegistry.h"
 #include "chart/core/ChartMessages.h"
 #include "chart/model/TCustomChart.h"
@@ -24,6 +25,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QUrl>
@@ -55,6 +57,23 @@ QPushButton* CommandButton(QWidget* parent, const char* name, const QString& cap
   button->setObjectName(QString::fromLatin1(name));
   button->setFixedSize(75, 25);
   return button;
+}
+
+// Room for every page at the font the form shows, measured in its lines
+// (the widest and tallest pages: the axis page's sheets and the series
+// page with a calculated series); never below the designed client size of
+// 414 by 320 pixels at 96 pixels per inch, nor beyond the screen.
+QSize OpeningSize(const QWidget& form) {
+  constexpr int kWidthInLines = 50;
+  constexpr int kHeightInLines = 42;
+  const int line = form.fontMetrics().height();
+  const double scale = form.logicalDpiX() / 96.0;
+  QSize size(
+      std::max(base::Round(ChartText(ChartMsg::EditorWidth).toInt() * scale), kWidthInLines * line),
+      std::max(base::Round(320 * scale), kHeightInLines * line));
+  if (const QScreen* screen = form.screen())
+    size = size.boundedTo(screen->availableGeometry().size());
+  return size;
 }
 
 QToolButton* ArrowButton(QWidget* parent, const char* name) {
@@ -148,7 +167,7 @@ TChartEditForm::TChartEditForm(QWidget* parent) : QDialog(parent) {
   layout->addWidget(mainPage_, 1);
   layout->addWidget(bottom);
 
-  resize(ChartText(ChartMsg::EditorWidth).toInt(), 320);
+  resize(OpeningSize(*this));
   mainPage_->setCurrentIndex(0);
   subPage_->setCurrentIndex(0);
   mainPage_->setEnabled(false);

@@ -72,6 +72,7 @@ TSeriesPointerEditor::TSeriesPointerEditor(QWidget* parent)
   penButton_->setObjectName(QStringLiteral("BPoinPenCol"));
   penButton_->setText(tr("B&order..."));
   styleBox_->setItemDelegate(new PointerStyleDelegate(this, styleBox_));
+  FitListToEntries(*styleBox_);
 
   auto* grid = new QGridLayout(Body());
   grid->addWidget(visibleBox_, 0, 0);

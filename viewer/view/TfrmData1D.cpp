@@ -10,11 +10,14 @@
 #include "resultdata/TResultFile.h"
 #include "viewer/view/ViewHost.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QDateEdit>
 #include <QGridLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
@@ -155,9 +158,55 @@ void TfrmData1D::BuildChart() {
   saveAction_ = popup_->addAction(QStringLiteral("&save"));
   saveAction_->setObjectName(QStringLiteral("save1"));
   connect(saveAction_, &QAction::triggered, this, &TfrmData1D::SaveClick);
-  chartWidget_->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(chartWidget_, &QWidget::customContextMenuRequested, this,
-          [this](const QPoint& at) { popup_->popup(chartWidget_->mapToGlobal(at)); });
+  // The right button also drags the chart: its menu waits for the release.
+  chartWidget_->installEventFilter(this);
+}
+
+bool TfrmData1D::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != chartWidget_) return QWidget::eventFilter(watched, event);
+  switch (event->type()) {
+    case QEvent::ContextMenu: {
+      // Some platforms ask on the press, before anyone knows whether a drag
+      // follows; the keyboard's menu key opens it at once.
+      auto* request = static_cast<QContextMenuEvent*>(event);
+      if (request->reason() != QContextMenuEvent::Mouse) popup_->popup(request->globalPos());
+      return true;
+    }
+    case QEvent::MouseButtonPress: {
+      auto* press = static_cast<QMouseEvent*>(event);
+      if (press->button() == Qt::RightButton) rightPressAt_ = press->globalPosition().toPoint();
+      break;
+    }
+    case QEvent::MouseButtonRelease: {
+      auto* release = static_cast<QMouseEvent*>(event);
+      if (release->button() != Qt::RightButton || !rightPressAt_) break;
+      const QPoint at = release->globalPosition().toPoint();
+      const bool dragged =
+          (at - *rightPressAt_).manhattanLength() >= QApplication::startDragDistance();
+      rightPressAt_.reset();
+      // The menu is not modal: the chart still gets this release and ends
+      // its drag.
+      if (!dragged) popup_->popup(at);
+      break;
+    }
+    default:
+      break;
+  }
+  return false;
+}
+
+void TfrmData1D::showEvent(QShowEvent* event) {
+  // Centred on the window it was opened from, once: later showings keep
+  // where the user put it.
+  if (!placed_) {
+    placed_ = true;
+    if (QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr) {
+      QRect frame = frameGeometry();
+      frame.moveCenter(owner->frameGeometry().center());
+      move(frame.topLeft());
+    }
+  }
+  QWidget::showEvent(event);
 }
 
 void TfrmData1D::UpdateClick() {

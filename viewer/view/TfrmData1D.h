@@ -1,7 +1,9 @@
 #pragma once
 // The data extractor's window: a rectangle of cells and a span of days,
 // "&update" to chart the field's area-weighted mean over it step by step,
-// and the chart's popup to edit the chart or save the points as text.
+// and the chart's popup to edit the chart or save the points as text. The
+// popup opens on a right click; a right drag pans the chart. The window
+// opens centred on the window it was opened from.
 //
 // The update runs in short slices from a zero-interval timer, so the window
 // stays responsive: meanwhile the button reads "&cancel", a bar shows the
@@ -11,10 +13,12 @@
 #include "viewer/view/DataExtractor.h"
 
 #include <QElapsedTimer>
+#include <QPoint>
 #include <QPointer>
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class ChartWidget;
 class QAction;
@@ -62,6 +66,8 @@ class TfrmData1D : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildChart();
@@ -85,4 +91,7 @@ class TfrmData1D : public QWidget {
   QTimer* timer_;
   QElapsedTimer sinceRepaint_;
   bool seriesUpdating_ = false;
+  // Where the right button went down on the chart, while it is down.
+  std::optional<QPoint> rightPressAt_;
+  bool placed_ = false;
 };

@@ -126,6 +126,18 @@ TEST_F(FastLinePixels, ColumnReductionLightsTheSamePixelsAsEveryPoint) {
   }
 }
 
+// A paint while points arrive, then the end of the update trims the lists,
+// which moves the values: the next paint reads them where they are now.
+TEST_F(FastLinePixels, APaintAfterTheListsWereTrimmedReadsTheValuesAnew) {
+  series.BeginUpdate();
+  for (int i = 0; i < 1100; ++i) series.AddPointXY(i / 11.0, i % 2 ? 30 : 70);
+  const QImage during = Render<QPainterBackend>();
+  const double* before = series.YValues()->Values().data();
+  series.EndUpdate();
+  ASSERT_NE(series.YValues()->Values().data(), before) << "the lists were trimmed";
+  EXPECT_EQ(Render<QPainterBackend>(), during);
+}
+
 TEST_F(FastLinePixels, EndColumnKeepsItsLastPixelOnlyWhenTheLineLeftItBefore) {
   // All in the last pixel column: up to the top, down, and back to the top
   // (lit), then a column that ends on a new extreme (not lit).

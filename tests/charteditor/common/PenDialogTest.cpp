@@ -129,7 +129,7 @@ TEST(PenDialogRules, AFreedPenLeavesTheDialogDisabledAndWritingNothing) {
   EXPECT_EQ(dialog.result(), QDialog::Rejected);
 }
 
-TEST(PenDialogLook, DialogAndStyleListArtefacts) {
+TEST(PenDialogLook, StyleListShowsEachEntryWholeInThePensColour) {
   ChartEditorScope editors;
   EditedChart chart;
   chart.Pen()->SetColor(base::clBlue);
@@ -142,6 +142,15 @@ TEST(PenDialogLook, DialogAndStyleListArtefacts) {
   QWidget* popup = styles->view()->window();
   const QImage list = popup->grab().toImage();
   testsupport::saveArtifact(list, "charteditor-pen-style-list.png");
+  // The list has room for each entry whole: its sample and its name.
+  QStyleOptionViewItem option;
+  option.initFrom(styles->view());
+  for (int row = 0; row < styles->count(); ++row) {
+    const QModelIndex index = styles->model()->index(row, 0);
+    EXPECT_GE(styles->view()->viewport()->width(),
+              styles->itemDelegate()->sizeHint(option, index).width())
+        << styles->itemText(row).toStdString();
+  }
   styles->hidePopup();
   // Each entry's sample is drawn in the pen's colour.
   int blue = 0;
