@@ -1,5 +1,6 @@
 #include "charteditor/exportdialog/TEMFExportFormat.h"
 
+#include "base/MathUtil.h"
 #include "chart/canvas/QPainterBackend.h"
 #include "chart/core/ChartMessages.h"
 #include "chart/model/TCustomPlotPanel.h"
@@ -11,6 +12,7 @@
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QPainter>
+#include <QScreen>
 #include <QSvgGenerator>
 #include <QVBoxLayout>
 
@@ -86,8 +88,13 @@ void TEMFExportFormat::DoCopyToClipboard() {
   {
     QSvgGenerator generator;
     generator.setOutputDevice(&svg);
-    generator.setSize(file.Size);
-    generator.setViewBox(QRect(QPoint(0, 0), file.Size));
+    // The SVG states its size in millimetres; at the screen's resolution
+    // they come back as the pixels asked for.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    generator.setResolution(screen ? base::Round(screen->logicalDotsPerInchX()) : 96);
+    // The picture's own size: a metafile's is one less each way.
+    generator.setSize(QSize(Width, Height));
+    generator.setViewBox(QRect(0, 0, Width, Height));
     QPainter painter(&generator);
     QPainterBackend backend(painter);
     panel.DrawToMetaCanvas(backend, r);

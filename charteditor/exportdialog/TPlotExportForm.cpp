@@ -270,9 +270,11 @@ TPlotExportFormat* TPlotExportForm::SelectedFormat() const {
 void TPlotExportForm::SelectFormat(int index) {
   if (index < 0 || index >= static_cast<int>(formats_.size())) return;
   formatButtons->button(index)->setChecked(true);
-  for (QWidget* child : TabOptions->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-    child->hide();
   QWidget* options = formats_[static_cast<std::size_t>(index)]->Options();
+  // The form already on show stays as it is: showing it again would put
+  // its choices (the bitmap's depth) back to their defaults.
+  for (QWidget* child : TabOptions->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    if (child != options) child->hide();
   const bool shown = options && !options->findChildren<QWidget*>().isEmpty();
   PageOptions->setTabVisible(PageOptions->indexOf(TabOptions), shown);
   if (shown) {

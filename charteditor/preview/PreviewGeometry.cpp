@@ -115,8 +115,8 @@ int PreviewHitCursor(PreviewHit hit) {
 }
 
 bool DragPreviewMargins(const PreviewDrag& drag, QPoint p, const TRect& paper, const TRect& chart,
-                        TRect& margins) {
-  if (!PaperUsable(paper) || drag.state == phNone) return false;
+                        TRect& margins, TRect* dragged) {
+  if (!PaperUsable(paper) || drag.state == phNone || p == drag.start) return false;
   const int x = p.x(), y = p.y();
   TRect r = chart;
   bool left = false, top = false, right = false, bottom = false;
@@ -173,12 +173,19 @@ bool DragPreviewMargins(const PreviewDrag& drag, QPoint p, const TRect& paper, c
       const int dx = std::clamp(x - drag.start.x(), paper.Left - s.Left, paper.Right - s.Right);
       const int dy = std::clamp(y - drag.start.y(), paper.Top - s.Top, paper.Bottom - s.Bottom);
       r = TRect{s.Left + dx, s.Top + dy, s.Right + dx, s.Bottom + dy};
-      left = top = right = bottom = true;
+      left = right = r.Left != chart.Left;
+      top = bottom = r.Top != chart.Top;
       break;
     }
     default:
       return false;
   }
+  // An edge left on its pixel keeps its margin: on a small paper many
+  // margins share a pixel, and the pixel's own margin is not the one set.
+  left = left && r.Left != chart.Left;
+  right = right && r.Right != chart.Right;
+  top = top && r.Top != chart.Top;
+  bottom = bottom && r.Bottom != chart.Bottom;
   if (!(left || top || right || bottom)) return false;
   const int pw = paper.Right - paper.Left, ph = paper.Bottom - paper.Top;
   TRect m = margins;
@@ -186,8 +193,15 @@ bool DragPreviewMargins(const PreviewDrag& drag, QPoint p, const TRect& paper, c
   if (right) m.Right = std::clamp(Scale(paper.Right - r.Right, 100, pw), 0, 100);
   if (top) m.Top = std::clamp(Scale(r.Top - paper.Top, 100, ph), 0, 100);
   if (bottom) m.Bottom = std::clamp(Scale(paper.Bottom - r.Bottom, 100, ph), 0, 100);
+  if (drag.state == phMove) {
+    // Each margin rounds on its own: the chart keeps its share of the
+    // paper only when a pair keeps its sum.
+    if (left) m.Right = std::max(0, margins.Left + margins.Right - m.Left);
+    if (top) m.Bottom = std::max(0, margins.Top + margins.Bottom - m.Top);
+  }
   // What typing refuses, a drag refuses too: the chart keeps some width.
   if (m.Left + m.Right > 99 || m.Top + m.Bottom > 99) return false;
   margins = m;
+  if (dragged) *dragged = r;
   return true;
 }

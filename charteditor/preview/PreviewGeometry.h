@@ -42,7 +42,8 @@ PreviewHit PreviewHitTest(const TRect& chart, QPoint p, bool allowMove, bool all
 // The chart cursor for a hit.
 int PreviewHitCursor(PreviewHit hit);
 
-// A drag in progress: the state and, for a move, where it started.
+// A drag in progress: the state, where it started and the chart's
+// rectangle then.
 struct PreviewDrag {
   PreviewHit state = phNone;
   QPoint start;
@@ -50,9 +51,13 @@ struct PreviewDrag {
 };
 
 // The margins after the mouse reached `p` while dragging: only the edges
-// the drag moves change their margins, and a change that would make a
-// pair of opposite margins add up to more than 99 (or leave the chart
-// without width or height, or off the paper) is refused: false, and
-// `margins` untouched. `chart` is the rectangle the margins give now.
+// the drag moved to another pixel change their margins (the mouse back at
+// its start moves nothing), a moved chart keeps the sum of its opposite
+// margins, and a change that would make a pair of opposite margins add up
+// to more than 99 (or leave the chart without width or height, or off the
+// paper) is refused: false, and `margins` untouched. `chart` is the
+// rectangle the drag shows now; `dragged`, when given, receives the one it
+// shows next: the rectangle with the moved edges where the mouse put them,
+// a moved chart at its size.
 bool DragPreviewMargins(const PreviewDrag& drag, QPoint p, const TRect& paper, const TRect& chart,
-                        TRect& margins);
+                        TRect& margins, TRect* dragged = nullptr);

@@ -31,9 +31,23 @@ class PrinterEnvironment {
   virtual bool ChoosePages(QWidget* parent, int min, int max, int& from, int& to) = 0;
   // The printer to print on (the current one), set to `title`.
   virtual QPrinter& Printer(const QString& title) = 0;
+  // Around each job: a printer that writes a file asks for its name first
+  // (false: the user called it off, nothing is printed), and the file
+  // takes its place when the job ends; `printed` is false when drawing
+  // failed, and nothing is left behind then.
+  virtual bool BeginJob(QWidget* /*parent*/) { return true; }
+  virtual void EndJob(bool /*printed*/) {}
 
   bool HasPrinter() const { return CurrentPrinter() >= 0; }
 };
 
-// Qt's printers and dialogs.
+// The name of the printer that writes a PDF file.
+QString PdfPrinterName();
+
+// Qt's printers and dialogs: the system's printers first, then one that
+// writes a PDF file, so that every machine can print.
 std::unique_ptr<PrinterEnvironment> MakeQtPrinterEnvironment();
+// The same over `systemPrinters` with `defaultPrinter` current (the PDF
+// printer when there are none).
+std::unique_ptr<PrinterEnvironment> MakeQtPrinterEnvironment(const QStringList& systemPrinters,
+                                                             const QString& defaultPrinter);

@@ -353,17 +353,27 @@ void TChartPreview::Print() {
   TCustomPlotPanel* panel = PreviewedPanel();
   if (!panel || !printers_->HasPrinter()) return;
   auto* chart = qobject_cast<TCustomAxisPanel*>(panel);
-  if (chart && chart->NumPages() > 1) {
-    int from = 1, to = chart->NumPages();
+  const bool pages = chart && chart->NumPages() > 1;
+  int from = 1, to = 1;
+  if (pages) {
+    to = chart->NumPages();
     if (!printers_->ChoosePages(this, 1, chart->NumPages(), from, to)) return;
-    preview_->ApplyOrientation();
-    const QString title = preview_->Title().isEmpty() ? chart->objectName() : preview_->Title();
-    WaitCursor wait;
-    chart->PrintPages(printers_->Printer(title), from, to);
-    return;
   }
-  WaitCursor wait;
-  preview_->Print();
+  if (!printers_->BeginJob(this)) return;
+  try {
+    WaitCursor wait;
+    if (pages) {
+      preview_->ApplyOrientation();
+      const QString title = preview_->Title().isEmpty() ? chart->objectName() : preview_->Title();
+      chart->PrintPages(printers_->Printer(title), from, to);
+    } else {
+      preview_->Print();
+    }
+  } catch (...) {
+    printers_->EndJob(false);
+    throw;
+  }
+  printers_->EndJob(true);
 }
 
 void ChartPreview(QWidget* owner, TCustomPlotPanel* panel) {

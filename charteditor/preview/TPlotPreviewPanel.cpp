@@ -1,6 +1,7 @@
 #include "charteditor/preview/TPlotPreviewPanel.h"
 
 #include "chart/canvas/QPainterBackend.h"
+#include "chart/model/PlotPanelSwitches.h"
 #include "charteditor/preview/PrinterEnvironment.h"
 
 #include <QGuiApplication>
@@ -92,10 +93,23 @@ TRect TPlotPreviewPanel::CurrentMargins() const {
 }
 
 TRect TPlotPreviewPanel::ChartRectOnPaper() const {
+  // A drag shows the rectangle where the mouse put it; the margins, whole
+  // percentages, give it back only to the nearest pixel.
+  if (drag_.state != phNone) return dragChart_;
   return PreviewChartRect(PaperRect(), CurrentMargins());
 }
 
 // --- painting -------------------------------------------------------------------------------
+
+namespace {
+
+// What the panel's CanClip answers while it prints: the preview shows the
+// page as the printer gets it, whatever the panel answers on screen.
+bool ClipsWhenPrinted(TCustomPlotPanel& panel) {
+  return !panel.Canvas().SupportsFullRotation() && PanelSwitches().ClipWhenPrinting;
+}
+
+}  // namespace
 
 void TPlotPreviewPanel::InternalDraw(const TRect& bounds) {
   PanelPaint(bounds);
@@ -117,7 +131,7 @@ void TPlotPreviewPanel::InternalDraw(const TRect& bounds) {
   b.fillRect(TRect{paper.Right, paper.Top + s, paper.Right + s, paper.Bottom + s});
   const TRect chart = PreviewChartRect(paper, CurrentMargins());
   for (TCustomPlotPanel* panel : Panels()) {
-    b.pushClipRect(panel->CanClip() ? chart : paper);
+    b.pushClipRect(ClipsWhenPrinted(*panel) ? chart : paper);
     const int depth = b.clipDepth();
     try {
       if (showImage_) DrawPanel(*panel, b, chart);
@@ -171,10 +185,11 @@ void TPlotPreviewPanel::MouseDown(TMouseButton button, TShiftState shift, int x,
   TCustomPlotPanelExtended::MouseDown(button, shift, x, y);
   const TRect paper = PaperRect();
   if (!PaperUsable(paper)) return;
-  const TRect chart = ChartRectOnPaper();
+  const TRect chart = PreviewChartRect(paper, CurrentMargins());
   drag_.state = PreviewHitTest(chart, QPoint(x, y), allowMove_, allowResize_);
   drag_.start = QPoint(x, y);
   drag_.startChart = chart;
+  dragChart_ = chart;
 }
 
 void TPlotPreviewPanel::MouseMove(TShiftState shift, int x, int y) {
@@ -191,7 +206,7 @@ void TPlotPreviewPanel::MouseMove(TShiftState shift, int x, int y) {
   TCustomPlotPanel* panel = Panel();
   if (!panel) return;
   TRect margins = CurrentMargins();
-  if (!DragPreviewMargins(drag_, p, paper, PreviewChartRect(paper, margins), margins)) return;
+  if (!DragPreviewMargins(drag_, p, paper, dragChart_, margins, &dragChart_)) return;
   // Proportional margins would undo the drag: they go first.
   panel->SetPrintProportional(false);
   panel->SetPrintMargins(margins);
@@ -204,8 +219,11 @@ void TPlotPreviewPanel::MouseMove(TShiftState shift, int x, int y) {
 
 void TPlotPreviewPanel::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
   TCustomPlotPanelExtended::MouseUp(button, shift, x, y);
+  const bool dragging = drag_.state != phNone;
   drag_ = PreviewDrag{};
-  if (!dragImage_) Q_EMIT overlayChanged();
+  // The outline alone moved while dragging: the chart goes to its new
+  // rectangle now.
+  if (dragging && !dragImage_) InvalidateChart();
 }
 
 // --- printing -------------------------------------------------------------------------------

@@ -143,4 +143,6 @@ class TPlotPreviewPanel : public TCustomPlotPanelExtended {
   PrinterEnvironment* printers_ = nullptr;
   QSize screen_;
   PreviewDrag drag_;
+  // The chart's rectangle as the drag in progress shows it.
+  TRect dragChart_{0, 0, 0, 0};
 };

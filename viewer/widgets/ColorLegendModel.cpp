@@ -30,6 +30,7 @@ ColorLegendModel::ColorLegendModel()
     : color_(base::clBtnFace),
       customColor_{QStringLiteral("ColorA=788a8f"), QStringLiteral("ColorB=e0e6e6")},
       colors_(1, base::clBlack),
+      swatches_(1, DefaultBoxColor),
       rgb_(1, base::clBlack),
       captions_(1),
       anchored_(1, false),
@@ -37,11 +38,10 @@ ColorLegendModel::ColorLegendModel()
 
 void ColorLegendModel::SetBoxCount(int n) {
   if (n == boxCount_ || n < 1 || n > MaxBoxCount) return;
-  const int old = boxCount_;
-  const TColor lastColor = old > 0 ? colors_[static_cast<size_t>(old)] : DefaultBoxColor;
   const size_t rows = static_cast<size_t>(n) + 1;
-  colors_.resize(rows, DefaultBoxColor);
-  rgb_.resize(rows, DefaultBoxColor);
+  colors_.resize(rows, base::clBlack);
+  swatches_.resize(rows, DefaultBoxColor);
+  rgb_.resize(rows, base::clBlack);
   captions_.resize(rows);
   anchored_.resize(rows, false);
   breakpoints_.resize(rows + 1, 0.0);
@@ -49,12 +49,6 @@ void ColorLegendModel::SetBoxCount(int n) {
   IndexBreakpoints();
   if (activeRow_ > n) activeRow_ = 0;
   UpdateLabels();
-  // The rows a growth adds must look the way the look-ups colour them. A
-  // linear legend keeps its end colour at the new last row and stays linear.
-  if (n > old && colorsLinear_ && old > 0) {
-    StoreColor(n, lastColor);
-    LinearizeColors();
-  }
 }
 
 void ColorLegendModel::SetCaption(const QString& s) {
@@ -113,7 +107,7 @@ void ColorLegendModel::SetColor(TColor c) {
 
 TColor ColorLegendModel::GetBoxColor(int i) const {
   if (boxCount_ == 0) return base::clBlack;
-  return colors_[static_cast<size_t>(std::clamp(i, 1, boxCount_))];
+  return swatches_[static_cast<size_t>(std::clamp(i, 1, boxCount_))];
 }
 
 void ColorLegendModel::SetBoxColor(int i, TColor c) {
@@ -200,8 +194,8 @@ void ColorLegendModel::LinearizeColors() {
   int a = 1;
   for (int b = 2; b <= n; ++b) {
     if (b < n && !anchored_[static_cast<size_t>(b)]) continue;
-    const TColor ca = Rgb(a);
-    const TColor cb = Rgb(b);
+    const TColor ca = SwatchRgb(a);
+    const TColor cb = SwatchRgb(b);
     for (int i = a; i <= b; ++i) StoreColor(i, LerpTruncated(ca, cb, i - a, std::max(b - a, 1)));
     a = b;
   }
@@ -210,8 +204,8 @@ void ColorLegendModel::LinearizeColors() {
 
 void ColorLegendModel::SpreadColors() {
   if (boxCount_ == 0) return;
-  const TColor c1 = Rgb(1);
-  const TColor cN = Rgb(boxCount_);
+  const TColor c1 = SwatchRgb(1);
+  const TColor cN = SwatchRgb(boxCount_);
   if (boxCount_ == 1) SetBoxCount(10);
   const int n = boxCount_;
   for (int i = 1; i <= n; ++i) StoreColor(i, LerpTruncated(c1, cN, i - 1, std::max(n - 1, 1)));
@@ -261,7 +255,7 @@ void ColorLegendModel::DeleteSelectedColor() {
 
 void ColorLegendModel::ColorBoxClick(int index) {
   if (index < 1 || index > boxCount_ || !OnColorBoxClick) return;
-  const TColor before = colors_[static_cast<size_t>(index)];
+  const TColor before = swatches_[static_cast<size_t>(index)];
   TColor color = before;
   OnColorBoxClick(index, color, customColor_);
   if (color == before || index > boxCount_) return;
@@ -398,6 +392,7 @@ TColor ColorLegendModel::ContrastColor(TColor background) {
 
 void ColorLegendModel::StoreColor(int i, TColor c) {
   colors_[static_cast<size_t>(i)] = c;
+  swatches_[static_cast<size_t>(i)] = c;
   rgb_[static_cast<size_t>(i)] = base::ColorToRGB(c);
 }
 

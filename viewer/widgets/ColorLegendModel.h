@@ -4,10 +4,11 @@
 // and the breakpoints that map a field value to a class colour (flat shading)
 // or to an interpolated colour (smooth shading). TColorScrollBox shows it.
 //
-// Rows are numbered 1..BoxCount. Each row has one colour, shown by its swatch
-// and used by both look-ups, so what the legend shows is what the view draws.
-// Colours are 0x00BBGGRR; a set top byte marks a system colour, resolved to RGB
-// before any arithmetic on channels.
+// Rows are numbered 1..BoxCount. Each row has a swatch colour and a class
+// colour in the table the look-ups read; setting a row's colour sets both.
+// They differ only for rows a growth added whose colours were never set:
+// silver swatches over black classes. Colours are 0x00BBGGRR; a set top byte
+// marks a system colour, resolved to RGB before any arithmetic on channels.
 //
 // ValueToClassColor and ValueToInterpolatedColor run once per grid node and
 // repaint: they are const, allocation-free and end for every input (NaN,
@@ -41,9 +42,9 @@ class ColorLegendModel {
   std::function<void()> OnChanged;
 
   // Number of classes. SetBoxCount ignores 0, values above MaxBoxCount and the
-  // current count. Rows that a growth adds take the colour of the old last row
-  // and the colours are relinearised when ColorsLinear; otherwise they are
-  // silver, for the swatch and the look-ups alike.
+  // current count. Existing colours stay, linear or not; rows that a growth
+  // adds show silver swatches and give black to the look-ups until their
+  // colours are set or linearised.
   int BoxCount() const { return boxCount_; }
   void SetBoxCount(int n);
 
@@ -82,7 +83,8 @@ class ColorLegendModel {
   QStringList& CustomColor() { return customColor_; }
   const QStringList& CustomColor() const { return customColor_; }
 
-  // Row colour; i is clamped to 1..BoxCount (0 -> 1). Black without rows.
+  // Row i's swatch colour; i is clamped to 1..BoxCount (0 -> 1). Black
+  // without rows.
   TColor GetBoxColor(int i) const;
   // For 1 <= i <= BoxCount; when ColorsLinear and i is the first or last row
   // the colours are relinearised. Other i are ignored.
@@ -135,8 +137,11 @@ class ColorLegendModel {
   static TColor ContrastColor(TColor background);
 
  private:
-  // Resolved 0x00BBGGRR of row i (cached: the look-ups run per grid node).
+  // Resolved 0x00BBGGRR of class i (cached: the look-ups run per grid node).
   TColor Rgb(int i) const noexcept { return rgb_[static_cast<size_t>(i)]; }
+  // Resolved swatch colour of row i.
+  TColor SwatchRgb(int i) const { return base::ColorToRGB(swatches_[static_cast<size_t>(i)]); }
+  // Sets row i's swatch and class colour.
   void StoreColor(int i, TColor c);
   // The first breakpoint in 1..BoxCount at or above v; BoxCount + 1 when
   // none is.
@@ -162,7 +167,9 @@ class ColorLegendModel {
   int activeRow_ = 0;
 
   // Indexed 1..BoxCount (entry 0 unused); breakpoints 0..BoxCount+1.
+  // colors_ is the class table of the look-ups, swatches_ what the rows show.
   std::vector<TColor> colors_;
+  std::vector<TColor> swatches_;
   std::vector<TColor> rgb_;
   std::vector<QString> captions_;
   std::vector<bool> anchored_;

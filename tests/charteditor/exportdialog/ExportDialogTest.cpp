@@ -178,6 +178,37 @@ TEST_F(ExportTest, TheFilterPickedDecidesWhatTheFileHolds) {
       << prompts.calls.last().toStdString();
 }
 
+// Saving goes through the format picked in the file dialog: the bitmap's
+// options must not fall back to their defaults on the way.
+TEST_F(ExportTest, TheBitmapDepthChosenIsTheDepthSaved) {
+  Form(&chart);
+  form.PageControl->setCurrentWidget(form.TabPicture);
+  form.formatButtons->button(1)->click();
+  auto* options = static_cast<TBMPOptions*>(form.SelectedFormat()->Options());
+  const int bmpFilter = form.SelectedFormat()->FilterIndex();
+  struct Row {
+    int choice;  // CBColors' index
+    int bits;    // biBitCount of the file
+  };
+  for (const Row row : {Row{1, 1}, Row{2, 4}, Row{3, 8}, Row{5, 16}, Row{6, 24}, Row{7, 32}}) {
+    SCOPED_TRACE(row.choice);
+    options->CBColors->setCurrentIndex(row.choice);
+    const QString name = Path(QStringLiteral("depth%1.bmp").arg(row.choice));
+    prompts.fileAnswers.push_back(name);
+    prompts.filterAnswers.push_back(bmpFilter);
+    form.BSave->click();
+    const QByteArray head = Head(name, 30);
+    ASSERT_EQ(head.size(), 30);
+    EXPECT_EQ(static_cast<quint8>(head[28]) | static_cast<quint8>(head[29]) << 8, row.bits);
+    EXPECT_EQ(options->CBColors->currentIndex(), row.choice);
+  }
+  EXPECT_TRUE(prompts.errors().isEmpty()) << prompts.errors().join('\n').toStdString();
+  // Choosing the format again shows its options again, from the default.
+  form.formatButtons->button(0)->click();
+  form.formatButtons->button(1)->click();
+  EXPECT_EQ(options->CBColors->currentIndex(), 0);
+}
+
 TEST_F(ExportTest, TheFileSizeShownIsTheSizeOfTheSavedFile) {
   Form(&chart);
   form.PageControl->setCurrentWidget(form.TabNative);

@@ -16,6 +16,8 @@
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QMimeData>
+#include <QRegularExpression>
+#include <QScreen>
 
 namespace {
 
@@ -123,6 +125,27 @@ TEST_F(ExportTest, TheClipboardGetsThePictureInEveryFormItCanTake) {
     EXPECT_TRUE(mime->data(QStringLiteral("image/svg+xml")).contains("<svg"));
     EXPECT_EQ(QImage::fromData(mime->data(QStringLiteral("image/png")), "PNG").size(),
               QSize(600, 300));
+  }
+}
+
+// A program that pastes the SVG turns its millimetres into pixels at the
+// screen's resolution: it must get the size that was asked for.
+TEST_F(ExportTest, TheClipboardsSvgHasThePixelSizeAskedForOnThisScreen) {
+  const double dpi = QGuiApplication::primaryScreen()->logicalDotsPerInchX();
+  TEMFExportFormat emf;
+  emf.Panel = &chart;
+  emf.Width = 450;
+  emf.Height = 180;
+  emf.CopyToClipboard();
+  const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
+  ASSERT_TRUE(mime);
+  const QString svg = QString::fromUtf8(mime->data(QStringLiteral("image/svg+xml")));
+  for (const auto& [attribute, pixels] : {std::pair{"width", 450}, std::pair{"height", 180}}) {
+    const QRegularExpressionMatch m =
+        QRegularExpression(QStringLiteral("<svg[^>]*\\s%1=\"([0-9.]+)mm\"").arg(attribute))
+            .match(svg);
+    ASSERT_TRUE(m.hasMatch()) << svg.left(400).toStdString();
+    EXPECT_NEAR(m.captured(1).toDouble() / 25.4 * dpi, pixels, 0.6) << attribute;
   }
 }
 

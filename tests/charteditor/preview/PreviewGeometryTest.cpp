@@ -131,6 +131,63 @@ TEST_F(PreviewDragTest, AMovedChartKeepsItsSizeAgainstThePaperEdge) {
   EXPECT_EQ(margins.Top, 10);
 }
 
+// On a paper of 6 x 8 pixels each margin of 15 % lies on a pixel whose
+// own margin is another (17 or 13): a corner held still, or moved along
+// one axis, must leave the margins it did not move as they are.
+TEST_F(PreviewDragTest, ACornerChangesOnlyTheMarginsItMovedOnATinyPaper) {
+  paper = TRect{10, 10, 16, 18};
+  const TRect start{15, 15, 15, 15};
+  const TRect c = PreviewChartRect(paper, start);
+  struct Row {
+    PreviewHit hit;
+    QPoint corner;
+    QPoint to;
+    TRect expected;  // kept margins as 15, moved ones as -1
+  };
+  const Row rows[] = {
+      {phTopLeft, {c.Left, c.Top}, {c.Left, c.Top}, {15, 15, 15, 15}},
+      {phTopRight, {c.Right, c.Top}, {c.Right, c.Top}, {15, 15, 15, 15}},
+      {phBottomLeft, {c.Left, c.Bottom}, {c.Left, c.Bottom}, {15, 15, 15, 15}},
+      {phBottomRight, {c.Right, c.Bottom}, {c.Right, c.Bottom}, {15, 15, 15, 15}},
+      {phTopLeft, {c.Left, c.Top}, {c.Left, c.Top + 1}, {15, -1, 15, 15}},
+      {phBottomRight, {c.Right, c.Bottom}, {c.Right - 1, c.Bottom}, {15, 15, -1, 15}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(testing::Message() << row.hit << " to " << row.to.x() << "," << row.to.y());
+    margins = start;
+    PreviewDrag drag{row.hit, row.corner, c};
+    const bool moved = row.expected != start;
+    EXPECT_EQ(DragPreviewMargins(drag, row.to, paper, c, margins), moved);
+    const int got[4] = {margins.Left, margins.Top, margins.Right, margins.Bottom};
+    const int want[4] = {row.expected.Left, row.expected.Top, row.expected.Right,
+                         row.expected.Bottom};
+    for (int k = 0; k < 4; ++k) {
+      if (want[k] >= 0) {
+        EXPECT_EQ(got[k], want[k]) << "side " << k;
+      }
+    }
+  }
+}
+
+// Moving the chart a pixel at a time: the rectangle the drag shows keeps
+// its size, and so does the share of the paper its margins leave.
+TEST_F(PreviewDragTest, AMovedChartKeepsItsSizeAllTheWay) {
+  const TRect start = PreviewChartRect(paper, margins);
+  PreviewDrag drag{phMove, {200, 150}, start};
+  TRect shown = start;
+  for (int step = 1; step <= 18; ++step) {  // 18 pixels to the paper's right edge
+    SCOPED_TRACE(step);
+    ASSERT_TRUE(
+        DragPreviewMargins(drag, {200 + step, 150 + step / 2}, paper, shown, margins, &shown));
+    EXPECT_EQ(shown.Right - shown.Left, start.Right - start.Left);
+    EXPECT_EQ(shown.Bottom - shown.Top, start.Bottom - start.Top);
+    EXPECT_EQ(margins.Left + margins.Right, 20);
+    EXPECT_EQ(margins.Top + margins.Bottom, 20);
+  }
+  EXPECT_EQ(shown.Left, start.Left + 18);
+  EXPECT_EQ(shown.Top, start.Top + 9);
+}
+
 // Random drags on papers of every size: margins stay within 0..100, pairs
 // below 100, and a refused drag changes nothing.
 TEST(PreviewGeometry, RandomDragsKeepTheMarginsSound) {

@@ -5,6 +5,7 @@
 #include "FakePrinters.h"
 #include "chart/canvas/RecordingBackend.h"
 #include "chart/core/ChartEngine.h"
+#include "chart/model/PlotPanelSwitches.h"
 #include "chart/widget/PlotPanelWidget.h"
 #include "charteditor/preview/TPlotPreviewPanel.h"
 #include "tests/chart/support/FakePlotPanel.h"
@@ -193,6 +194,87 @@ TEST_F(PreviewPanelTest, DragsRepaintNothingOfThePicture) {
     window.PaintTo(p);
   }
   EXPECT_GT(chart.draws, draws) << "DragImage repaints the whole preview";
+}
+
+// Once the mouse lets go the chart is drawn where the margins now put it,
+// in the window, without any other change asking for it.
+TEST_F(PreviewPanelTest, ADragEndsWithTheChartInItsNewRectangle) {
+  preview.SetBufferedDisplay(true);
+  chart.drawHook = [](FakePlotPanel& panel, const TRect& bounds) {
+    BackendBrush brush;
+    brush.color = base::clRed;
+    panel.Canvas().ReferenceCanvas().setBrush(brush);
+    panel.Canvas().ReferenceCanvas().fillRect(bounds);
+  };
+  PlotPanelWidget window(&preview);
+  window.resize(432, 312);
+  const auto shown = [&] {
+    QImage image(432, 312, QImage::Format_RGB32);
+    QPainter p(&image);
+    window.PaintTo(p);
+    return image;
+  };
+  const QRgb red = qRgb(255, 0, 0);
+  EXPECT_EQ(shown().pixel(150, 150), red);
+  struct Row {
+    QPoint from, to;
+    QPoint left;  // a pixel the chart leaves
+  };
+  // The left edge to the right; then the whole chart down.
+  for (const Row& row :
+       {Row{{145, 150}, {170, 150}, {150, 150}}, Row{{220, 150}, {220, 170}, {220, 60}}}) {
+    const int draws = chart.draws;
+    preview.MouseDown(mbLeft, {}, row.from.x(), row.from.y());
+    preview.MouseMove({}, row.to.x(), row.to.y());
+    EXPECT_EQ(shown().pixel(row.left), red) << "the picture stays while dragging";
+    preview.MouseUp(mbLeft, {}, row.to.x(), row.to.y());
+    const QImage after = shown();
+    EXPECT_GT(chart.draws, draws);
+    EXPECT_NE(after.pixel(row.left), red);
+    const TRect c = preview.ChartRectOnPaper();
+    EXPECT_EQ(after.pixel(c.Left + 1, c.Top + 1), red);
+    EXPECT_EQ(after.pixel(c.Right - 2, c.Bottom - 2), red);
+  }
+}
+
+// Whether the previewed panel may clip is asked as it would be asked when
+// printing, so a panel that does not clip when printed spreads over the
+// paper in the preview as well.
+TEST_F(PreviewPanelTest, ThePanelClipsAsItWouldWhenPrinted) {
+  struct Row {
+    bool clipWhenPrinting;
+    const char* clip;
+  };
+  for (const Row row :
+       {Row{true, "pushClipRect 145,56,286,256"}, Row{false, "pushClipRect 127,31,304,281"}}) {
+    SCOPED_TRACE(row.clipWhenPrinting);
+    PanelSwitches().ClipWhenPrinting = row.clipWhenPrinting;
+    bool printing = false;
+    chart.drawHook = [&](FakePlotPanel& panel, const TRect&) { printing = panel.Printing(); };
+    const QStringList lines = Record();
+    ResetPanelSwitches();
+    const QStringList clips = Starting(lines, QStringLiteral("pushClipRect"));
+    ASSERT_FALSE(clips.isEmpty());
+    EXPECT_EQ(clips.front(), QString::fromLatin1(row.clip)) << lines.join('\n').toStdString();
+    EXPECT_TRUE(printing);
+    EXPECT_FALSE(chart.Printing()) << "the mark ends with the picture";
+  }
+}
+
+// The chart moved as a whole: the outline keeps its size however the
+// margins round on the way.
+TEST_F(PreviewPanelTest, TheMovedOutlineKeepsItsSize) {
+  const TRect start = preview.ChartRectOnPaper();
+  preview.MouseDown(mbLeft, {}, 200, 150);
+  ASSERT_EQ(preview.DragState(), phMove);
+  for (int step = 1; step <= 12; ++step) {
+    preview.MouseMove({}, 200 + step, 150 - step);
+    const TRect c = preview.ChartRectOnPaper();
+    EXPECT_EQ(c.Right - c.Left, start.Right - start.Left) << step;
+    EXPECT_EQ(c.Bottom - c.Top, start.Bottom - start.Top) << step;
+    EXPECT_EQ(c.Left, start.Left + step);
+  }
+  preview.MouseUp(mbLeft, {}, 212, 138);
 }
 
 }  // namespace

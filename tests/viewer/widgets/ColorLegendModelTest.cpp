@@ -193,20 +193,33 @@ TEST(LegendLinearisesBetweenAnchors, EndsSpanTheRowsAndAClickedRowAnchors) {
   EXPECT_EQ(m.GetBoxColor(2), base::RGB(5, 250, 90));
 }
 
-TEST(LegendGrowthKeepsSwatchesAndLookupsInAgreement, PlainAndLinearLegends) {
+// Growing the legend leaves every colour where it was, linear or not: the
+// new rows show silver and their classes are black until coloured.
+TEST(LegendGrowthKeepsColours, NewRowsShowSilverOverBlackClasses) {
   for (const bool linear : {false, true}) {
     SCOPED_TRACE(linear);
     ColorLegendModel m;
     Configure(m, 3, 0.0, 3.0);
     m.SetColorsLinear(linear);
     m.SetBoxColor(1, White);
+    m.SetBoxColor(2, base::RGB(10, 20, 30));
     m.SetBoxColor(3, Blue);
+    const TColor kept[] = {m.GetBoxColor(1), m.GetBoxColor(2), m.GetBoxColor(3)};
     m.SetBoxCount(6);
-    EXPECT_EQ(m.GetBoxColor(6), linear ? Blue : ColorLegendModel::DefaultBoxColor);
+    for (int i = 1; i <= 3; ++i) {
+      EXPECT_EQ(m.GetBoxColor(i), kept[i - 1]) << i;
+      EXPECT_EQ(m.ValueToClassColor((i - 0.5) * m.Delta()), kept[i - 1]) << i;
+    }
+    for (int i = 4; i <= 6; ++i) {
+      EXPECT_EQ(m.GetBoxColor(i), ColorLegendModel::DefaultBoxColor) << i;
+      EXPECT_EQ(m.ValueToClassColor((i - 0.5) * m.Delta()), base::clBlack) << i;
+    }
+    EXPECT_EQ(m.ValueToInterpolatedColor(m.Breakpoint(5)), base::clBlack);
+    // Linearising spreads from the swatches, and the classes follow.
+    m.LinearizeColors();
     for (int i = 1; i <= 6; ++i)
       EXPECT_EQ(m.ValueToClassColor((i - 0.5) * m.Delta()), m.GetBoxColor(i)) << i;
-    for (int i = 1; i < 6; ++i)
-      EXPECT_EQ(m.ValueToInterpolatedColor(m.Breakpoint(i)), m.GetBoxColor(i)) << i;
+    EXPECT_EQ(m.GetBoxColor(6), ColorLegendModel::DefaultBoxColor);
   }
 }
 
