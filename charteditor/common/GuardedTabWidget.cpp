@@ -38,14 +38,17 @@ class GuardedTabBar final : public QTabBar {
     if (!Refused(*event, QEvent::MouseButtonRelease)) QTabBar::mouseReleaseEvent(event);
   }
 
+  // The arrows and the wheel step to the next page a user can see and
+  // use (the tab bar's own stepping would also land on hidden tabs).
   void keyPressEvent(QKeyEvent* event) override {
     const bool back = event->key() == (isRightToLeft() ? Qt::Key_Right : Qt::Key_Left);
     const bool forth = event->key() == (isRightToLeft() ? Qt::Key_Left : Qt::Key_Right);
-    if ((back || forth) && !tabs_.MayChangeTo(tabs_.NextSelectable(back ? -1 : 1))) {
-      event->accept();
+    if (!back && !forth) {
+      QTabBar::keyPressEvent(event);
       return;
     }
-    QTabBar::keyPressEvent(event);
+    tabs_.SelectPage(tabs_.NextSelectable(back ? -1 : 1));
+    event->accept();
   }
 
 #if QT_CONFIG(wheelevent)
@@ -53,11 +56,13 @@ class GuardedTabBar final : public QTabBar {
     const QPoint delta = event->angleDelta();
     const int along = std::abs(delta.y()) > std::abs(delta.x()) ? delta.y() : delta.x();
     const bool switches = style()->styleHint(QStyle::SH_TabBar_AllowWheelScrolling, nullptr, this);
-    if (switches && along != 0 && !tabs_.MayChangeTo(tabs_.NextSelectable(along > 0 ? -1 : 1))) {
-      event->accept();
+    // A touchpad's pixel scrolling scrolls the tabs themselves.
+    if (!switches || along == 0 || !event->pixelDelta().isNull()) {
+      QTabBar::wheelEvent(event);
       return;
     }
-    QTabBar::wheelEvent(event);
+    tabs_.SelectPage(tabs_.NextSelectable(along > 0 ? -1 : 1));
+    event->accept();
   }
 #endif
 
@@ -115,12 +120,11 @@ bool GuardedTabWidget::SelectPage(int index) {
 void GuardedTabWidget::keyPressEvent(QKeyEvent* event) {
   const bool cycling = (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) &&
                        (event->modifiers() & Qt::ControlModifier) && count() > 1;
-  if (cycling) {
-    const bool back = event->key() == Qt::Key_Backtab || (event->modifiers() & Qt::ShiftModifier);
-    if (!MayChangeTo(NextSelectable(back ? -1 : 1, true))) {
-      event->accept();
-      return;
-    }
+  if (!cycling) {
+    QTabWidget::keyPressEvent(event);
+    return;
   }
-  QTabWidget::keyPressEvent(event);
+  const bool back = event->key() == Qt::Key_Backtab || (event->modifiers() & Qt::ShiftModifier);
+  SelectPage(NextSelectable(back ? -1 : 1, true));
+  event->accept();
 }
