@@ -130,6 +130,9 @@ class TChartSeries : public TCustomChartSeries,
   bool ColorEachPoint() const { return colorEachPoint_; }
   // Switched off, the point colours go unless a point is null.
   virtual void SetColorEachPoint(bool value);
+  // Whether the series has one colour for the editors to show and change
+  // (pies colour their slices and have none).
+  bool UsesSeriesColor() const { return usesSeriesColor_; }
   QString ColorSource() const { return colorSource_; }
   void SetColorSource(const QString& value);
   // The mouse cursor over the series, as stored (the widget maps it).
@@ -490,6 +493,7 @@ class TChartSeries : public TCustomChartSeries,
   bool calcVisiblePoints_ = true;
   bool drawBetweenPoints_ = false;
   bool wholeValueAsPoint_ = true;
+  bool usesSeriesColor_ = true;
 
   int firstValueIndex_ = -1;
   int lastValueIndex_ = -1;

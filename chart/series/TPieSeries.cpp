@@ -18,6 +18,7 @@ TPieSeries::TPieSeries(QObject* owner)
   Marks()->SetVisible(true);
   Marks()->SetArrowLength(8);
   SetColorEachPoint(true);
+  usesSeriesColor_ = false;
 }
 
 void TPieSeries::SetOtherSlice(TPieOtherSlice* value) {

@@ -38,6 +38,9 @@ class PatternDelegate final : public SampleItemDelegate {
     QColor color = Qt::black;
     if (const TChartBrush* brush = dialog_->Brush(); brush && brush->Color() != base::clDefault)
       color = base::ToQColor(brush->Color());
+    // Samples sit on white: a white brush would leave every one of them
+    // blank, as a line in the list's colour would in the pen dialog.
+    if (color.rgb() == QColor(Qt::white).rgb()) color = Qt::black;
     QBrush sample;
     if (row >= TBrushDialog::kFirstPattern) {
       QImage pattern = patternOf(row);

@@ -90,8 +90,11 @@ TChartEditForm::TChartEditForm(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("ChartEditForm"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);
-  mainPage_ = new QTabWidget(this);
+  mainPage_ = new GuardedTabWidget(this);
   mainPage_->setObjectName(QStringLiteral("MainPage"));
+  // Leaving any main page is the series editor's to allow (changes of a
+  // data source not applied), once there is one.
+  mainPage_->CanLeavePage = [this] { return !seriesEditor_ || seriesEditor_->CanLeave(); };
   for (const auto& [name, caption] :
        {std::pair{"TabChart", tr("Chart")}, std::pair{"TabSeries", tr("Series")},
         std::pair{"TabData", tr("Data")}, std::pair{"TabTools", tr("Tools")},
@@ -196,7 +199,7 @@ TChartEditForm::TChartEditForm(QWidget* parent) : QDialog(parent) {
   seriesList_->OnChangeTypeCommand = [this] { ChangeSeries(); };
   seriesList_->OnDblClickSeries = [this](TChartListBox& list, int) {
     if (list.currentRow() < 0) return;
-    mainPage_->setCurrentIndex(kSeriesSheet);
+    mainPage_->SelectPage(kSeriesSheet);
   };
   seriesList_->OnOtherItemsChange = [this](TChartListBox& list) {
     if (seriesEditor_) seriesEditor_->SeriesChooser()->setCurrentIndex(list.currentRow());
@@ -342,16 +345,6 @@ void TChartEditForm::SubPageChanged() {
 
 void TChartEditForm::MainPageChanged() {
   const int index = mainPage_->currentIndex();
-  if (revertingMain_) return;
-  // Leaving the series page is the series editor's to allow.
-  if (mainIndex_ == kSeriesSheet && index != kSeriesSheet && seriesEditor_ &&
-      !seriesEditor_->CanLeave()) {
-    revertingMain_ = true;
-    mainPage_->setCurrentIndex(kSeriesSheet);
-    revertingMain_ = false;
-    return;
-  }
-  mainIndex_ = index;
   if (index == kSeriesSheet) {
     ShowSeriesPage();
     return;
@@ -475,17 +468,12 @@ void TChartEditForm::reject() {
 void TChartEditForm::AddSeries() {
   TChartSeries* series = seriesList_->AddSeriesGallery();
   RefreshButtons();
-  if (series && series->Function()) {
-    // A calculated series needs its sources first: the data source page.
-    lastAdded_ = series;
-    mainPage_->setCurrentIndex(kSeriesSheet);
-    if (seriesEditor_) {
-      QTabWidget* pages = seriesEditor_->Pages();
-      for (int i = 0; i < pages->count(); ++i)
-        if (pages->widget(i)->objectName() == QLatin1String("TabDataSource"))
-          pages->setCurrentIndex(i);
-    }
-  }
+  if (!series || !series->Function()) return;
+  // A calculated series needs its sources first: the data source page,
+  // where the form shows one at all.
+  lastAdded_ = series;
+  if (hideTabs_.testFlag(hideAllSeries)) return;
+  if (mainPage_->SelectPage(kSeriesSheet) && seriesEditor_) seriesEditor_->ShowDataSourceSheet();
 }
 
 void TChartEditForm::DeleteSeries() {

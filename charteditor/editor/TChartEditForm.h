@@ -7,6 +7,7 @@
 // pages here, the others through the page factories (EditorPageRegistry.h);
 // a sheet without a factory keeps its tab hidden.
 #include "charteditor/common/EditorPageRegistry.h"
+#include "charteditor/common/GuardedTabWidget.h"
 #include "charteditor/editor/ChartEditorTypes.h"
 
 #include <QDialog>
@@ -48,7 +49,7 @@ class TChartEditForm : public QDialog {
   // What the axis, titles and walls pages open on (null: left axis, Title, left wall).
   void SetStartObjects(TChartAxis* axis, TChartTitle* title, TChartWall* wall);
 
-  QTabWidget* MainPage() const { return mainPage_; }
+  GuardedTabWidget* MainPage() const { return mainPage_; }
   QTabWidget* SubPage() const { return subPage_; }
   TChartListBox* SeriesList() const { return seriesList_; }
   // The page built in a sheet, or null before its first showing.
@@ -102,10 +103,8 @@ class TChartEditForm : public QDialog {
   std::array<QWidget*, EditorPageCount> pages_{};
   QPointer<TChartSeries> lastAdded_;
   TFormPlotSeries* seriesEditor_ = nullptr;
-  int mainIndex_ = 0;
-  bool revertingMain_ = false;
 
-  QTabWidget* mainPage_;
+  GuardedTabWidget* mainPage_;
   QTabWidget* subPage_;
   TChartListBox* seriesList_;
   QToolButton* moveUpButton_;

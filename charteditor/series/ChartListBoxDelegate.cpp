@@ -56,7 +56,7 @@ void ChartListBoxDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
       painter->drawImage(QPoint(r.left() + list_.ColumnLeft(TChartListBox::ColIcon), r.top()),
                          icon);
   }
-  if (series && list_.ShowSeriesColor()) {
+  if (series && list_.ShowSeriesColor() && series->UsesSeriesColor()) {
     const int left = r.left() + list_.ColumnLeft(TChartListBox::ColColor) - 2;
     const TRect symbol{left + kSymbolInset, r.top() + kSymbolInset,
                        left + TChartListBox::ColumnWidth(TChartListBox::ColColor) - kSymbolInset,

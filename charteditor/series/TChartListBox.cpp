@@ -403,6 +403,16 @@ void TChartListBox::mouseReleaseEvent(QMouseEvent* event) {
     viewport()->setCursor(Qt::ArrowCursor);
     const int to = indexAt(event->position().toPoint()).row();
     if (enableDrag_ && to >= 0 && to != from) MoveSeries(from, to);
+    if (to < 0 && from < count()) {
+      // A drop outside any row moves nothing, so the rows stay as the press
+      // left them: the view would take the release for a click on empty
+      // space and deselect the dragged row while it stays current.
+      QMouseEvent onRow(event->type(), QPointF(visualItemRect(item(from)).center()),
+                        event->globalPosition(), event->button(), event->buttons(),
+                        event->modifiers(), event->pointingDevice());
+      QListWidget::mouseReleaseEvent(&onRow);
+      return;
+    }
   }
   QListWidget::mouseReleaseEvent(event);
 }
@@ -419,7 +429,7 @@ void TChartListBox::mouseDoubleClickEvent(QMouseEvent* event) {
       break;
     case ColColor:
       if (enableChangeColor_)
-        if (TChartSeries* s = SeriesAt(row)) ChangeColor(*s);
+        if (TChartSeries* s = SeriesAt(row); s && s->UsesSeriesColor()) ChangeColor(*s);
       break;
     case ColTitle:
       if (OnDblClickSeries) OnDblClickSeries(*this, row);

@@ -28,7 +28,7 @@ TFormPlotSeries::TFormPlotSeries(QWidget* parent)
       seriesBox_(new QComboBox(header_)),
       colorBox_(new SeriesColorBox(header_)),
       persistentBox_(new QCheckBox(tr("Persistent"), Body())),
-      pages_(new QTabWidget(Body())),
+      pages_(new GuardedTabWidget(Body())),
       formatSheet_(new QWidget),
       generalSheet_(new QWidget),
       marksSheet_(new QWidget),
@@ -57,6 +57,9 @@ TFormPlotSeries::TFormPlotSeries(QWidget* parent)
   layout->addWidget(persistentBox_);
   layout->addWidget(pages_, 1);
   pages_->setCurrentIndex(0);
+  // Changes not applied in the data-source editor keep the user there
+  // when they choose to.
+  pages_->CanLeavePage = [this] { return pages_->currentWidget() != dataSheet_ || CanLeave(); };
   connect(pages_, &QTabWidget::currentChanged, this, &TFormPlotSeries::PageChanged);
 }
 
@@ -145,6 +148,13 @@ void TFormPlotSeries::SeriesChosen(int index) {
 }
 
 void TFormPlotSeries::ChangeSeries(TChartSeries* series) {
+  // The data-source editor of the series shown goes only when it allows it:
+  // changes not applied there are asked about, and Cancel keeps that series.
+  if (lastShown_ && series != lastShown_ && !CanLeave()) {
+    const QSignalBlocker quiet(seriesBox_);
+    seriesBox_->setCurrentIndex(ChooserRowOf(lastShown_));
+    return;
+  }
   // The scope ends on every way out, so that a later visit writes again.
   LoadingScope loading(*this);
   const QString remembered = pages_->tabText(pages_->currentIndex());
@@ -152,6 +162,7 @@ void TFormPlotSeries::ChangeSeries(TChartSeries* series) {
   pages_->setVisible(series != nullptr);
   if (series_ == lastShown_ && lastShown_) return;
   SetTag(series);
+  WatchLook();
   if (!series) {
     FreeEditors();
     colorBox_->SetSeries(nullptr);
@@ -163,7 +174,7 @@ void TFormPlotSeries::ChangeSeries(TChartSeries* series) {
   imageSeries_->setPixmap(PlotLoadClassBitmap(*series, image) ? QPixmap::fromImage(image)
                                                               : QPixmap());
   colorBox_->SetSeries(series);
-  colorBox_->setVisible(!series->ColorEachPoint());
+  colorBox_->setVisible(series->UsesSeriesColor());
   const auto* chart = dynamic_cast<const TCustomAxisPanel*>(series->ParentChart());
   const QString title = chart ? chart->SeriesTitleOrName(*series) : series->objectName();
   labelSeriesClass_->setText(title + QStringLiteral(": ") + GallerySeriesName(*series));
@@ -187,6 +198,18 @@ void TFormPlotSeries::ChangeSeries(TChartSeries* series) {
   PageChanged(pages_->currentIndex());
   colorBox_->update();
   lastShown_ = series;
+}
+
+void TFormPlotSeries::WatchLook() {
+  disconnect(lookWatch_);
+  auto* chart = series_ ? dynamic_cast<TCustomPlotPanel*>(series_->ParentChart()) : nullptr;
+  if (chart)
+    lookWatch_ =
+        connect(chart, &TCustomPlotPanel::repaintRequested, colorBox_, [this] { ShowLook(); });
+}
+
+void TFormPlotSeries::ShowLook() {
+  colorBox_->update();
 }
 
 void TFormPlotSeries::FreeEditors() {
@@ -242,14 +265,6 @@ void TFormPlotSeries::ActivateSheet(const QString& caption) {
 
 void TFormPlotSeries::PageChanged(int index) {
   QWidget* page = pages_->widget(index);
-  // Changes not applied in the data-source editor keep the user there
-  // when they choose to.
-  if (shownPage_ == dataSheet_ && page != dataSheet_ && !CanLeave()) {
-    const QSignalBlocker quiet(pages_);
-    pages_->setCurrentWidget(dataSheet_);
-    return;
-  }
-  shownPage_ = page;
   if (!series_) return;
   // A sheet shows the series as it is now, whatever changed it meanwhile.
   for (const QPointer<TEditorForm>& e : editors_)
@@ -263,6 +278,11 @@ void TFormPlotSeries::PageChanged(int index) {
   } else if (page == generalSheet_) {
     LoadGeneral();
   }
+}
+
+bool TFormPlotSeries::ShowDataSourceSheet() {
+  if (!pages_->isTabVisible(pages_->indexOf(dataSheet_))) return false;
+  return pages_->SelectPage(dataSheet_);
 }
 
 bool TFormPlotSeries::CanLeave() {

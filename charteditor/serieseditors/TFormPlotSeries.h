@@ -7,6 +7,7 @@
 // Opening a page never writes: controls are filled inside a LoadingScope
 // and the data-source choice acts only on a user's choice, so that merely
 // looking at the extractor's series keeps its points.
+#include "charteditor/common/GuardedTabWidget.h"
 #include "charteditor/common/TEditorForm.h"
 
 #include "chart/model/TChartSeries.h"
@@ -52,7 +53,10 @@ class TFormPlotSeries : public TEditorForm {
   // the page when it is not the series shown last.
   void RefreshSeries(TChartSeries* series);
   TChartSeries* Series() const { return series_.data(); }
-  QTabWidget* Pages() const { return pages_; }
+  GuardedTabWidget* Pages() const { return pages_; }
+  // Shows the "Data Source" sheet, where the options leave it a tab; true
+  // when it is the sheet shown afterwards.
+  bool ShowDataSourceSheet();
 
   // A sheet inserted by a per-type editor at `index`; it goes with that
   // editor when another series is shown.
@@ -81,6 +85,10 @@ class TFormPlotSeries : public TEditorForm {
   void CreateFormatEditor();
   void ActivateSheet(const QString& caption);
   void PageChanged(int index);
+  // The header's colour box follows the series' look: its chart's every
+  // repaint request may be a colour or a symbol the Format sheet changed.
+  void WatchLook();
+  void ShowLook();
 
   // General sheet
   void LoadGeneral();
@@ -106,7 +114,7 @@ class TFormPlotSeries : public TEditorForm {
   QComboBox* seriesBox_;
   SeriesColorBox* colorBox_;
   QCheckBox* persistentBox_;
-  QTabWidget* pages_;
+  GuardedTabWidget* pages_;
   QWidget* formatSheet_;
   QWidget* generalSheet_;
   QWidget* marksSheet_;
@@ -145,13 +153,13 @@ class TFormPlotSeries : public TEditorForm {
   QWidget* dataArea_;
   QPointer<TEditorForm> dataEditor_;
   int shownDataStyle_ = -1;
-  QPointer<QWidget> shownPage_;
 
   // Guarded: a series freed by the chart editor (Delete, Change) reads null,
   // so a new series allocated at the same address is never taken for it.
   QPointer<TChartSeries> series_;
   QPointer<TChartSeries> lastShown_;
   QPointer<TCustomAxisPanel> listedChart_;
+  QMetaObject::Connection lookWatch_;
   // The per-type editor first, then the editors of the sheets it added.
   std::vector<QPointer<TEditorForm>> editors_;
   std::vector<QPointer<QWidget>> addedSheets_;

@@ -241,6 +241,29 @@ TEST(BrushPictures, HostileFilesAreRefusedWithTheBrushUnchanged) {
   }
 }
 
+// A white brush (a shape's) still shows every entry's sample: samples sit
+// on white, so they are drawn in black then.
+TEST(BrushDialogLook, EverySampleShowsOnAWhiteBrush) {
+  ChartEditorScope editors;
+  EditedChart chart;
+  chart.Brush()->SetColor(base::clWhite);
+  TBrushDialog dialog;
+  dialog.EditBrush(chart.Brush());
+  dialog.show();
+  auto* list = child<QListWidget>(dialog, "LStyle");
+  for (int entry : {0, 2, 7, 10, 19}) {
+    list->scrollToItem(list->item(entry));
+    const QImage shot = list->viewport()->grab().toImage();
+    const QRect row = list->visualItemRect(list->item(entry));
+    const QRect inside(row.left() + 4, row.top() + 4, 22, row.height() - 8);
+    int ink = 0;
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+      for (int x = inside.left(); x <= inside.right(); ++x)
+        ink += shot.pixel(x, y) == qRgb(0, 0, 0);
+    EXPECT_GT(ink, inside.width() * inside.height() / 20) << "entry " << entry;
+  }
+}
+
 TEST(BrushDialogLook, DialogAndPatternArtefacts) {
   ChartEditorScope editors;
   EditedChart chart;

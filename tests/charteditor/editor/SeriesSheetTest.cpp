@@ -10,17 +10,24 @@
 #include "charteditor/editor/TChartEditForm.h"
 #include "charteditor/editor/TChartEditor.h"
 #include "charteditor/series/SeriesGalleryHooks.h"
+#include "charteditor/series/SourceEditorForms.h"
 #include "charteditor/series/TChartListBox.h"
+#include "charteditor/series/TPlotFuncEditor.h"
 #include "charteditor/serieseditors/TFormPlotSeries.h"
 #include "tests/charteditor/editor/PageRows.h"
 
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QTest>
+
+#include <vector>
 
 namespace {
 
 struct SeriesSheet {
-  ChartEditorScope editors{{}, {RegisterModelClasses, RegisterSeriesTypes}};
+  ChartEditorScope editors{{RegisterSourceEditorForms},
+                           {RegisterModelClasses, RegisterSeriesTypes}};
   RecordingChartPrompts prompts;
   EditedChart chart;
   std::unique_ptr<TLineSeries> second = std::make_unique<TLineSeries>();
@@ -43,6 +50,11 @@ struct SeriesSheet {
   void Run(const std::function<void(TChartEditForm&)>& look) { RunEditor(editor, look); }
 };
 
+void clickTab(QTabWidget& tabs, int index) {
+  QTabBar* bar = tabs.tabBar();
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+}
+
 }  // namespace
 
 TEST(ChartEditorSeriesSheet, ACalculatedSeriesAddedOpensOnItsDataSource) {
@@ -59,6 +71,55 @@ TEST(ChartEditorSeriesSheet, ACalculatedSeriesAddedOpensOnItsDataSource) {
   EXPECT_EQ(mainPage, 1);
   EXPECT_EQ(sheet, QStringLiteral("TabDataSource"));
   EXPECT_EQ(s.chart.Chart().SeriesCount(), 3);
+}
+
+TEST(ChartEditorSeriesSheet, WithoutDataSourceACalculatedSeriesAddedOpensNoHiddenSheet) {
+  SeriesSheet s;
+  s.editor.SetOptions(TChartEditorOptions::fromInt(AllEditorOptions).setFlag(ceDataSource, false));
+  s.Run([&](TChartEditForm& f) {
+    Click(f, "BAddSeries");
+    EXPECT_EQ(f.MainPage()->currentIndex(), 1);
+    ASSERT_NE(f.SeriesEditor(), nullptr);
+    QTabWidget* pages = f.SeriesEditor()->Pages();
+    EXPECT_NE(pages->currentWidget()->objectName(), QStringLiteral("TabDataSource"));
+    EXPECT_TRUE(pages->isTabVisible(pages->currentIndex()));
+  });
+}
+
+// Changes of a data source not applied hold the user on the series page:
+// the question comes before the switch, so a refusal shows no other page
+// and tells nobody of one.
+TEST(ChartEditorSeriesSheet, ARefusedLeaveSwitchesNoMainPage) {
+  SeriesSheet s;
+  s.second->SetFunction(new TAddPlotFunction);
+  s.second->SetDataSource(s.chart.Series());
+  s.Run([&](TChartEditForm& f) {
+    f.SeriesList()->SelectSeries(s.second.get());
+    clickTab(*f.MainPage(), 1);
+    ASSERT_NE(f.SeriesEditor(), nullptr);
+    ASSERT_EQ(f.SeriesEditor()->Series(), s.second.get());
+    QTabWidget* pages = f.SeriesEditor()->Pages();
+    clickTab(*pages, pages->indexOf(pages->findChild<QWidget*>(QStringLiteral("TabDataSource"))));
+    auto* source = f.SeriesEditor()->findChild<TPlotFuncEditor*>();
+    ASSERT_NE(source, nullptr);
+    source->Sources()->setCurrentIndex(source->Sources()->findText(QStringLiteral("High")));
+    ASSERT_TRUE(source->Pending());
+
+    std::vector<int> shown;
+    QObject::connect(f.MainPage(), &QTabWidget::currentChanged,
+                     [&](int index) { shown.push_back(index); });
+    s.prompts.confirmOrCancelAnswers = {ChartAnswer::Cancel};
+    clickTab(*f.MainPage(), 0);
+    EXPECT_EQ(s.prompts.calls, QStringList({"ConfirmOrCancel: Apply Changes ?"}));
+    EXPECT_EQ(f.MainPage()->currentIndex(), 1);
+    EXPECT_EQ(shown, std::vector<int>());
+    EXPECT_TRUE(source->Pending());
+
+    s.prompts.confirmOrCancelAnswers = {ChartAnswer::No};
+    clickTab(*f.MainPage(), 0);
+    EXPECT_EQ(f.MainPage()->currentIndex(), 0);
+    EXPECT_EQ(shown, std::vector<int>({0}));
+  });
 }
 
 TEST(ChartEditorSeriesSheet, DeleteAndChangeKeepTheSeriesEditorOnALiveSeries) {

@@ -93,6 +93,17 @@ TEST_F(ListBoxCommands, DoubleClicksByColumn) {
   EXPECT_EQ(chart.prompts.calls.filter(QStringLiteral("Color:")).size(), 1);
 }
 
+TEST_F(ListBoxCommands, APieRowHasNoSeriesColourToChange) {
+  TChartSeries* pie = chart.Add("TPieSeries");
+  const base::TColor before = pie->SeriesColor();
+  chart.prompts.colorAnswers = {0x00123456};
+  list.setCurrentRow(3);
+  QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, At(3, TChartListBox::ColColor));
+  EXPECT_TRUE(chart.prompts.calls.filter(QStringLiteral("Color:")).isEmpty());
+  EXPECT_EQ(pie->SeriesColor(), before);
+  EXPECT_TRUE(pie->ColorEachPoint());
+}
+
 TEST_F(ListBoxCommands, DragExchangesRowsAndSeries) {
   struct Row {
     const char* what;
@@ -101,7 +112,8 @@ TEST_F(ListBoxCommands, DragExchangesRowsAndSeries) {
     bool moves;
   };
   for (const Row& r : {Row{"row 0 onto row 2", 0, 2, true}, Row{"onto itself", 1, 1, false},
-                       Row{"outside any row", 0, -1, false}}) {
+                       Row{"outside any row", 0, -1, false},
+                       Row{"the selected row outside any row", 0, -1, false}}) {
     SCOPED_TRACE(r.what);
     const std::vector<TChartSeries*> before = chart.Chart().SeriesList();
     const QPoint from = At(r.from, TChartListBox::ColTitle);
@@ -112,9 +124,10 @@ TEST_F(ListBoxCommands, DragExchangesRowsAndSeries) {
     std::vector<TChartSeries*> expected = before;
     if (r.moves) std::swap(expected[r.from], expected[r.to]);
     EXPECT_EQ(chart.Chart().SeriesList(), expected);
-    if (r.moves) {
-      EXPECT_EQ(list.currentRow(), r.to);
-    }
+    // The dragged row is the current one and alone selected, moved or not.
+    const int current = r.moves ? r.to : r.from;
+    EXPECT_EQ(list.currentRow(), current);
+    EXPECT_EQ(list.selectedItems(), QList<QListWidgetItem*>{list.item(current)});
     EXPECT_EQ(list.OtherItems(), Rows());
   }
 }

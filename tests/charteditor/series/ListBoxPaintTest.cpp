@@ -69,6 +69,23 @@ TEST_F(ListBoxPaint, ColumnsDrawWhereTheyLie) {
   EXPECT_NE(active.pixelColor(10, Top(0) + 2), highlight);
 }
 
+TEST_F(ListBoxPaint, APieRowLeavesTheColourColumnEmpty) {
+  TChartSeries* pie = chart.Add("TPieSeries");
+  pie->SetColorEachPoint(false);  // even a pie in one colour colours no row
+  const QImage image = Grab();
+  const QColor base = list.palette().color(QPalette::Base);
+  const int left = list.ColumnLeft(TChartListBox::ColColor);
+  auto inked = [&](int row) {
+    int n = 0;
+    for (int y = Top(row); y < Top(row) + TChartListBox::kItemHeight; ++y)
+      for (int x = left; x < left + TChartListBox::ColumnWidth(TChartListBox::ColColor) - 2; ++x)
+        n += image.pixelColor(x, y) != base;
+    return n;
+  };
+  EXPECT_EQ(inked(2), 0);
+  EXPECT_GT(inked(1), 0);  // the line's symbol beside it
+}
+
 TEST_F(ListBoxPaint, AHiddenColumnShiftsTheOthers) {
   const QImage before = Grab();
   list.SetShowSeriesIcon(false);

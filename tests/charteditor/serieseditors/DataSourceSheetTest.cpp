@@ -8,6 +8,7 @@
 #include "tests/charteditor/serieseditors/SeriesPage.h"
 
 #include <QComboBox>
+#include <QTabWidget>
 
 namespace {
 
@@ -105,12 +106,50 @@ TEST(DataSourceSheet, LeavingWithChangesNotAppliedAsks) {
   editor->Sources()->setCurrentIndex(editor->Sources()->findText(QStringLiteral("High")));
   ASSERT_TRUE(editor->Pending());
   page.Prompts().confirmOrCancelAnswers = {ChartAnswer::Cancel};
+  // Asked before the switch: a refusal shows no other sheet, even for a moment.
+  int switches = 0;
+  QObject::connect(page.Form().Pages(), &QTabWidget::currentChanged, [&] { ++switches; });
   EXPECT_FALSE(page.ShowSheet(QStringLiteral("General")));
+  EXPECT_EQ(switches, 0);
   EXPECT_EQ(page.Prompts().calls, QStringList({"ConfirmOrCancel: Apply Changes ?"}));
   EXPECT_EQ(page.Form().Pages()->currentWidget()->objectName(), QStringLiteral("TabDataSource"));
   page.Prompts().confirmOrCancelAnswers = {ChartAnswer::No};
   EXPECT_TRUE(page.ShowSheet(QStringLiteral("General")));
   EXPECT_STREQ(sum->Function()->metaObject()->className(), "TAddPlotFunction");
+}
+
+// Another series chosen in the header while the function editor holds a
+// change not applied: the question comes first, Cancel keeps the series
+// shown with its change still pending, No drops it, Yes applies it.
+TEST(DataSourceSheet, ChoosingAnotherSeriesAsksAboutChangesNotApplied) {
+  struct Row {
+    ChartAnswer answer;
+    bool stays;
+    const char* function;  // of the sum afterwards
+  };
+  for (const Row& r : {Row{ChartAnswer::Cancel, true, "TAddPlotFunction"},
+                       Row{ChartAnswer::No, false, "TAddPlotFunction"},
+                       Row{ChartAnswer::Yes, false, "THighPlotFunction"}}) {
+    SCOPED_TRACE(r.function + std::string(r.stays ? " (stays)" : ""));
+    SeriesPage page(TLineSeries::staticMetaObject);
+    TChartSeries* sum = showSumOfFirst(page);
+    ASSERT_TRUE(page.ShowSheet(QStringLiteral("Data Source")));
+    TPlotFuncEditor* editor = functionEditor(page);
+    ASSERT_NE(editor, nullptr);
+    editor->Sources()->setCurrentIndex(editor->Sources()->findText(QStringLiteral("High")));
+    ASSERT_TRUE(editor->Pending());
+    page.Prompts().confirmOrCancelAnswers = {r.answer};
+    Choose(page.Form(), "CBSeries", 0);
+    EXPECT_EQ(page.Prompts().calls, QStringList({"ConfirmOrCancel: Apply Changes ?"}));
+    EXPECT_EQ(page.Form().Series(), r.stays ? sum : page.Series(0));
+    EXPECT_EQ(Control<QComboBox>(page.Form(), "CBSeries")->currentIndex(), r.stays ? 1 : 0);
+    EXPECT_EQ(functionEditor(page) == editor, r.stays);
+    if (r.stays) {
+      EXPECT_TRUE(editor->Pending());
+    }
+    ASSERT_NE(sum->Function(), nullptr);
+    EXPECT_STREQ(sum->Function()->metaObject()->className(), r.function);
+  }
 }
 
 }  // namespace

@@ -5,14 +5,18 @@
 #include "chart/model/TChartCustomAxes.h"
 #include "chart/series/TFastLineSeries.h"
 #include "chart/series/TLineSeries.h"
+#include "chart/series/TPieSeries.h"
+#include "chart/series/TPointSeries.h"
 #include "charteditor/serieseditors/TFastLineSeriesEditor.h"
 #include "tests/chart/support/TestSeriesTypes.h"
 #include "tests/charteditor/serieseditors/SeriesPage.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QTabWidget>
 
 #include <algorithm>
+#include <functional>
 #include <new>
 
 namespace {
@@ -100,6 +104,69 @@ TEST(SeriesPageSheets, NoSeriesHidesTheSheets) {
   EXPECT_FALSE(page.Form().Pages()->isVisible());
   page.Form().RefreshSeries(page.Series(0));
   EXPECT_TRUE(page.Form().Pages()->isVisible());
+}
+
+// Paint events of one widget, counted while the event loop runs.
+class PaintCounter : public QObject {
+ public:
+  explicit PaintCounter(QWidget* w) { w->installEventFilter(this); }
+  int paints = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
+
+// The header's colour box shows the series as the Format sheet leaves it:
+// a new colour or pointer style repaints it at once.
+TEST(SeriesPageSheets, TheHeaderRepaintsWhenTheFormatSheetChangesTheLook) {
+  struct Row {
+    const char* what;
+    const QMetaObject& seriesClass;
+    std::function<void(SeriesPage&)> act;
+  };
+  const Row rows[] = {
+      {"line colour", TLineSeries::staticMetaObject,
+       [](SeriesPage& p) { Click(p.Form(), "BLineColor"); }},
+      {"point style", TPointSeries::staticMetaObject,
+       [](SeriesPage& p) { Choose(p.Form(), "CBStyle", 2); }},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.what);
+    SeriesPage page(r.seriesClass);
+    page.Prompts().colorAnswers = {0x0000FF00};
+    ASSERT_TRUE(page.ShowSheet(QStringLiteral("Format")));
+    auto* box = Control<QWidget>(page.Form(), "PaintBox1");
+    ASSERT_TRUE(box->isVisible());
+    QCoreApplication::processEvents();
+    PaintCounter counter(box);
+    const QImage before = box->grab().toImage();
+    counter.paints = 0;
+    page.Mark();
+    r.act(page);
+    ASSERT_FALSE(page.Changed().isEmpty());
+    QCoreApplication::processEvents();
+    EXPECT_GT(counter.paints, 0);
+    EXPECT_NE(box->grab().toImage(), before);
+  }
+}
+
+// Only a series with a colour of its own shows the colour box; a line that
+// colours each point still has one.
+TEST(SeriesPageSheets, TheColourBoxShowsForSeriesThatUseASeriesColour) {
+  SeriesPage page(TLineSeries::staticMetaObject);
+  auto* box = Control<QWidget>(page.Form(), "PaintBox1");
+  page.Series(1)->SetColorEachPoint(true);
+  page.Form().RefreshSeries(page.Series(1));
+  EXPECT_TRUE(box->isVisible());
+  TPieSeries pie;
+  page.Chart().AddSeries(&pie);
+  page.Form().RefreshSeries(&pie);
+  EXPECT_FALSE(box->isVisible());
+  page.Form().RefreshSeries(page.Series(0));
+  page.Chart().RemoveSeries(&pie);
 }
 
 }  // namespace
