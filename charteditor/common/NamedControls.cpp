@@ -1,5 +1,6 @@
 #include "charteditor/common/NamedControls.h"
 
+#include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -21,8 +22,13 @@ QComboBox* MakeCombo(QWidget* parent, const char* name, const QStringList& items
   return box;
 }
 
+void WriteWhenFinished(QAbstractSpinBox* box) {
+  box->setKeyboardTracking(false);
+}
+
 QSpinBox* MakeSpin(QWidget* parent, const char* name, int low, int high, int step) {
   auto* box = new QSpinBox(parent);
+  WriteWhenFinished(box);
   box->setObjectName(QString::fromLatin1(name));
   box->setRange(low, high);
   box->setSingleStep(step);
@@ -31,6 +37,7 @@ QSpinBox* MakeSpin(QWidget* parent, const char* name, int low, int high, int ste
 
 QDoubleSpinBox* MakeDecimalBox(QWidget* parent, const char* name) {
   auto* box = new QDoubleSpinBox(parent);
+  WriteWhenFinished(box);
   box->setObjectName(QString::fromLatin1(name));
   box->setRange(-1e9, 1e9);
   box->setDecimals(4);

@@ -3,6 +3,7 @@
 #include "chart/canvas/TPlotCustomShape.h"
 #include "chart/widget/TButtonColor.h"
 #include "charteditor/common/EditorHelpers.h"
+#include "charteditor/common/NamedControls.h"
 #include "charteditor/common/TBrushDialog.h"
 #include "charteditor/common/TButtonPen.h"
 #include "charteditor/common/TPlotFontEditor.h"
@@ -43,9 +44,7 @@ TFormPlotShape::TFormPlotShape(QWidget* parent) : TEditorForm(parent) {
   bevelBox_ = new QComboBox(format);
   bevelBox_->setObjectName(QStringLiteral("CBBevel"));
   bevelBox_->addItems({tr("None"), tr("Lowered"), tr("Raised")});
-  bevelWidthBox_ = new QSpinBox(format);
-  bevelWidthBox_->setObjectName(QStringLiteral("EBevWidth"));
-  bevelWidthBox_->setRange(1, 100);
+  bevelWidthBox_ = MakeSpin(format, "EBevWidth", 1, 100);
   auto* bevelLabel = new QLabel(tr("&Bevel:"), format);
   bevelLabel->setBuddy(bevelBox_);
   auto* widthLabel = new QLabel(tr("Si&ze:"), format);
@@ -79,9 +78,7 @@ TFormPlotShape::TFormPlotShape(QWidget* parent) : TEditorForm(parent) {
   shadowColorButton_ = new TButtonColor(shadow);
   shadowColorButton_->setObjectName(QStringLiteral("BShadowColor"));
   shadowColorButton_->setText(tr("C&olor..."));
-  shadowSizeBox_ = new QSpinBox(shadow);
-  shadowSizeBox_->setObjectName(QStringLiteral("UDShadowSize"));
-  shadowSizeBox_->setRange(-100, 100);
+  shadowSizeBox_ = MakeSpin(shadow, "UDShadowSize", -100, 100);
   auto* sizeLabel = new QLabel(tr("&Size:"), shadow);
   sizeLabel->setBuddy(shadowSizeBox_);
   auto* shadowGrid = new QGridLayout(shadow);

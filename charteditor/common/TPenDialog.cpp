@@ -4,6 +4,7 @@
 #include "chart/core/ChartMessages.h"
 #include "chart/core/PublishedProperties.h"
 #include "chart/widget/TButtonColor.h"
+#include "charteditor/common/NamedControls.h"
 #include "charteditor/common/SampleItemDelegate.h"
 
 #include <QCheckBox>
@@ -51,15 +52,13 @@ class PenStyleDelegate final : public SampleItemDelegate {
 TPenDialog::TPenDialog(QWidget* parent)
     : TEditorForm(parent),
       visibleBox_(new QCheckBox(tr("&Visible"), Body())),
-      widthBox_(new QSpinBox(Body())),
+      widthBox_(MakeSpin(Body(), "SEWidth", 1, 100)),
       styleBox_(new QComboBox(Body())),
       endStyleBox_(new QComboBox(Body())),
       colorButton_(new TButtonColor(Body())) {
   setObjectName(QStringLiteral("PenDialog"));
   setWindowTitle(tr("Border Editor"));
   visibleBox_->setObjectName(QStringLiteral("CBVisible"));
-  widthBox_->setObjectName(QStringLiteral("SEWidth"));
-  widthBox_->setRange(1, 100);
   styleBox_->setObjectName(QStringLiteral("CBStyle"));
   styleBox_->addItems({tr("Solid"), tr("Dash"), tr("Dot"), tr("Dash Dot"), tr("Dash Dot Dot"),
                        ChartText(ChartMsg::StyleSmallDots)});

@@ -4,6 +4,7 @@
 #include "chart/core/ChartPrompts.h"
 #include "chart/widget/TButtonColor.h"
 #include "charteditor/common/EditorHelpers.h"
+#include "charteditor/common/NamedControls.h"
 #include "charteditor/common/TButtonPen.h"
 
 #include <QFrame>
@@ -44,10 +45,7 @@ class ColorSample final : public QFrame {
 };
 
 QSpinBox* offsetBox(const char* name, QWidget* parent) {
-  auto* box = new QSpinBox(parent);
-  box->setObjectName(QString::fromLatin1(name));
-  box->setRange(-100, 100);
-  return box;
+  return MakeSpin(parent, name, -100, 100);
 }
 
 }  // namespace

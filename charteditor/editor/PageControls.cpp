@@ -3,6 +3,7 @@
 #include "base/Exceptions.h"
 #include "chart/core/ChartPrompts.h"
 #include "chart/widget/TButtonColor.h"
+#include "charteditor/common/NamedControls.h"
 #include "charteditor/common/TButtonPen.h"
 #include "charteditor/editor/TRadioGroup.h"
 
@@ -60,10 +61,7 @@ TButtonPen* PageGrid::PenButton(const char* name, const QString& caption) {
 
 QSpinBox* PageGrid::Spin(const char* name, const QString& label, int minimum, int maximum,
                          int step) {
-  auto* spin = new QSpinBox(sheet_);
-  spin->setObjectName(QString::fromLatin1(name));
-  spin->setRange(minimum, maximum);
-  spin->setSingleStep(step);
+  QSpinBox* spin = MakeSpin(sheet_, name, minimum, maximum, step);
   Label(label, spin);
   return spin;
 }

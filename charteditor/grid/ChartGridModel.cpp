@@ -157,6 +157,19 @@ std::vector<ChartGridModel::Column> ChartGridModel::BuildColumns() {
   return columns;
 }
 
+void ChartGridModel::FitRows() {
+  const int rows = std::max(1, LargestCount());
+  if (rows > rows_) {
+    beginInsertRows({}, rows_, rows - 1);
+    rows_ = rows;
+    endInsertRows();
+  } else if (rows < rows_) {
+    beginRemoveRows({}, rows, rows_ - 1);
+    rows_ = rows;
+    endRemoveRows();
+  }
+}
+
 void ChartGridModel::Rebuild() {
   std::vector<Column> columns = BuildColumns();
   const int rows = std::max(1, LargestCount());
@@ -173,15 +186,7 @@ void ChartGridModel::Rebuild() {
     endResetModel();
   } else {
     columns_ = std::move(columns);
-    if (rows > rows_) {
-      beginInsertRows({}, rows_, rows - 1);
-      rows_ = rows;
-      endInsertRows();
-    } else if (rows < rows_) {
-      beginRemoveRows({}, rows, rows_ - 1);
-      rows_ = rows;
-      endRemoveRows();
-    }
+    FitRows();
     ShowCellsAgain();
   }
   Q_EMIT Rebuilt();
@@ -395,7 +400,11 @@ bool ChartGridModel::SetValueText(int row, const Column& c, const QString& text,
 }
 
 void ChartGridModel::AfterWrite() {
-  Rebuild();
+  // The columns stay as they are: an edit that makes a series' X values the
+  // point numbers again must not pull the column from under the cursor.
+  FitRows();
+  ShowCellsAgain();
+  Q_EMIT Rebuilt();
   if (TCustomAxisPanel* chart = Chart()) {
     chart->InvalidateChart();
   } else if (series_) {
@@ -450,6 +459,7 @@ bool ChartGridModel::RemoveEmptyLastRow(int row, int column) {
 }
 
 bool ChartGridModel::DeleteRow(int row) {
+  const bool lastDataRow = rows_ == 1;
   bool changed = false;
   {
     WritingScope writing(writing_);
@@ -464,17 +474,20 @@ bool ChartGridModel::DeleteRow(int row) {
       changed = true;
     }
   }
-  if (changed) AfterWrite();
-  return changed;
+  if (!changed) return false;
+  if (lastDataRow) Rebuild();
+  AfterWrite();
+  return true;
 }
 
 bool ChartGridModel::ChoosePointColor(int row) {
   const std::vector<TChartSeries*> shown = ShownSeries();
   TChartSeries* s = shown.empty() ? nullptr : shown.front();
-  // A null point has no colour: one given would make it a point of value 0.
+  // A point past the end has nothing to colour; a null one takes the colour
+  // and shows again with the value it holds.
   if (!s || IsSourcedSeries(*s) || row < 0) return false;
   const SeriesUserPoints points(*s);
-  if (row >= points.Count() || points.IsNull(row)) return false;
+  if (row >= points.Count()) return false;
   const base::TColor old = points.Color(row);
   base::TColor color = old;
   if (!Prompts().ChooseColor(color) || color == old) return false;

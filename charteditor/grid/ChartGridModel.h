@@ -100,12 +100,13 @@ class ChartGridModel : public QAbstractTableModel, public TPlotEventListener {
   // Deletes the row's point of every shown series.
   bool DeleteRow(int row);
   // The colour of the row's point of the first series, through the colour
-  // prompt; only for a point that exists, is not null, and is in a series
-  // the grid may change.
+  // prompt; only for a point that exists (a null one too) in a series the
+  // grid may change.
   bool ChoosePointColor(int row);
 
  Q_SIGNALS:
-  // After a rebuild (the navigator follows).
+  // After a rebuild, or rows fitted after a write (the view's window and
+  // the navigator follow).
   void Rebuilt();
   // After an edit was written: (row, column, text).
   void CellEdited(int row, int column, const QString& text);
@@ -121,7 +122,9 @@ class ChartGridModel : public QAbstractTableModel, public TPlotEventListener {
   bool ConvertText(const TChartValueList& list, const QString& text, double& value) const;
   bool SetLabelText(int row, const QString& text);
   bool SetValueText(int row, const Column& column, const QString& text, int* movedTo);
-  // Rebuild, then one repaint of the chart or series.
+  // Rows to the largest point count (the columns stay).
+  void FitRows();
+  // Rows and cells again, then one repaint of the chart or series.
   void AfterWrite();
   // Tells the view every cell and column header may read differently.
   void ShowCellsAgain();

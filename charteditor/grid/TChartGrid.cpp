@@ -1,9 +1,11 @@
 #include "charteditor/grid/TChartGrid.h"
 
+#include "chart/model/TCustomAxisPanel.h"
 #include "charteditor/grid/ChartGridHeader.h"
 #include "charteditor/grid/TChartGridNavigator.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -25,6 +27,19 @@ class TChartGrid::Delegate : public QStyledItemDelegate {
     QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
     grid_.editor_ = qobject_cast<QLineEdit*>(editor);
     return editor;
+  }
+
+ protected:
+  bool eventFilter(QObject* object, QEvent* event) override {
+    // A click on the navigator moves the focus there before its button
+    // acts: the edit must wait for the button (Cancel puts the text back,
+    // Post writes it), not be written by the focus leaving.
+    if (event->type() == QEvent::FocusOut && object == grid_.editor_ && grid_.navigator_) {
+      const QWidget* focus = QApplication::focusWidget();
+      if (focus && (focus == grid_.navigator_ || grid_.navigator_->isAncestorOf(focus)))
+        return false;
+    }
+    return QStyledItemDelegate::eventFilter(object, event);
   }
 
  private:
@@ -240,15 +255,24 @@ void TChartGrid::CancelEdit() {
   closeEditor(editor_, QAbstractItemDelegate::RevertModelCache);
 }
 
+bool TChartGrid::CanInsert() const {
+  const TCustomAxisPanel* chart = Chart();
+  return allowEditing_ && !Editing() && chart && chart->SeriesCount() > 0;
+}
+
+bool TChartGrid::CanDelete() const {
+  return CanInsert() && model_->rowCount() > 0 && model_->HasPoints();
+}
+
 void TChartGrid::InsertRow() {
-  if (!allowEditing_ || Editing()) return;
+  if (!CanInsert()) return;
   const int column = CurrentColumn();
   const int row = model_->InsertPoints(column);
   if (row >= 0) SetCurrentCell(row, column);
 }
 
 void TChartGrid::DeleteCurrentRow() {
-  if (!allowEditing_ || Editing()) return;
+  if (!CanDelete()) return;
   const int row = CurrentRow();
   const int column = CurrentColumn();
   if (model_->DeleteRow(row)) SetCurrentCell(row, column);
@@ -280,7 +304,9 @@ void TChartGrid::keyPressEvent(QKeyEvent* event) {
       InsertRow();
       return;
     case Qt::Key_Delete:
-      // The edit starts and its editor takes the key.
+      // The edit starts and its editor takes the key; a colour has no text
+      // to delete.
+      if (IsColorColumn(column)) return;
       if (StartEditing() && editor_) QCoreApplication::sendEvent(editor_, event);
       return;
     case Qt::Key_Down:

@@ -65,6 +65,13 @@ class TChartGrid : public QTableView {
   // Where the cell shows in the viewport (empty when scrolled out of view).
   QRect CellRect(int row, int column) const;
 
+  // What the navigator's Insert and Delete buttons, and the keys that do
+  // the same, may do now: append needs editing allowed, no edit in
+  // progress and a chart with series (a single series' grid never
+  // appends); delete also needs a point to delete.
+  bool CanInsert() const;
+  bool CanDelete() const;
+
   // The navigator's actions.
   bool StartEditing();
   // Ends the edit writing the text (Post) or putting the old one back.
@@ -100,6 +107,8 @@ class TChartGrid : public QTableView {
   bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
+  // Typed characters start an edit or do nothing; they never move the cursor.
+  void keyboardSearch(const QString&) override {}
 
  private:
   class Delegate;

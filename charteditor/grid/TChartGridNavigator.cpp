@@ -3,6 +3,8 @@
 #include "chart/model/TCustomAxisPanel.h"
 #include "charteditor/grid/TChartGrid.h"
 
+#include <QLineEdit>
+
 TChartGridNavigator::TChartGridNavigator(QWidget* parent) : TCustomChartNavigator(parent) {
   EnableButtons();
 }
@@ -36,11 +38,9 @@ void TChartGridNavigator::EnableButtons() {
   Button(nbPrior)->setEnabled(grid && row > 0);
   Button(nbNext)->setEnabled(grid && row < rows - 1);
   Button(nbLast)->setEnabled(grid && row < rows - 1);
-  const TCustomAxisPanel* chart = grid ? grid->Chart() : nullptr;
-  const bool insert =
-      grid && grid->AllowEditing() && !grid->Editing() && chart && chart->SeriesCount() > 0;
+  const bool insert = grid && grid->CanInsert();
   Button(nbInsert)->setEnabled(insert);
-  Button(nbDelete)->setEnabled(insert && rows > 0 && grid->Model().HasPoints());
+  Button(nbDelete)->setEnabled(grid && grid->CanDelete());
   Button(nbEdit)->setEnabled(insert);
   Button(nbPost)->setEnabled(grid && grid->Editing());
   Button(nbCancel)->setEnabled(grid && grid->Editing());
@@ -82,5 +82,7 @@ void TChartGridNavigator::BtnClick(int index) {
     default:
       break;
   }
+  // An edit the click left open keeps the keys (the click took the focus).
+  if (grid->Editing() && grid->Editor()) grid->Editor()->setFocus();
   EnableButtons();
 }

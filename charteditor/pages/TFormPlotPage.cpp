@@ -7,8 +7,8 @@
 
 #include <QCheckBox>
 #include <QFormLayout>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QSpinBox>
 
 using namespace chartpages;
@@ -37,12 +37,7 @@ TFormPlotPage::TFormPlotPage(TCustomChart* chart, QWidget* parent) : TEditorForm
   form->addRow(labelPages_);
 
   connect(sePointsPerPage_, &QSpinBox::valueChanged, this, &TFormPlotPage::PointsPerPageChanged);
-  // An emptied box means no paging; the spin box itself would keep its number.
-  if (auto* edit = sePointsPerPage_->findChild<QLineEdit*>()) {
-    connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) {
-      if (text.trimmed().isEmpty()) PointsPerPageChanged(0);
-    });
-  }
+  sePointsPerPage_->installEventFilter(this);
   connect(cbScaleLast_, &QCheckBox::toggled, this, [this](bool on) {
     if (CanWrite()) Chart()->SetScaleLastPage(on);
   });
@@ -74,6 +69,18 @@ void TFormPlotPage::showEvent(QShowEvent* event) {
   Load();
   navigator_->EnableButtons();
   TEditorForm::showEvent(event);
+}
+
+bool TFormPlotPage::eventFilter(QObject* watched, QEvent* event) {
+  // An emptied box means no paging. The spin box itself would put its last
+  // number back when the edit ends, so the empty text is read before it does.
+  if (watched == sePointsPerPage_) {
+    const auto* key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event) : nullptr;
+    const bool ends = event->type() == QEvent::FocusOut ||
+                      (key && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter));
+    if (ends && sePointsPerPage_->text().trimmed().isEmpty()) sePointsPerPage_->setValue(0);
+  }
+  return TEditorForm::eventFilter(watched, event);
 }
 
 void TFormPlotPage::PointsPerPageChanged(int value) {

@@ -21,6 +21,7 @@ class TFormPlotPage : public TEditorForm {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void ShowPages();

@@ -2,6 +2,7 @@
 
 #include "chart/model/TCustomAxisPanel.h"
 #include "chart/widget/PlotPanelWidget.h"
+#include "charteditor/common/NamedControls.h"
 #include "charteditor/common/WaitCursor.h"
 #include "charteditor/preview/PrinterEnvironment.h"
 #include "charteditor/preview/TPlotPreviewPanel.h"
@@ -98,10 +99,8 @@ TChartPreview::TChartPreview(QWidget* parent, PrinterEnvironment* printers)
   GBMargins->setObjectName(QStringLiteral("GBMargins"));
   auto* grid = new QGridLayout(GBMargins);
   auto spin = [&](const char* name, int row, int col) {
-    auto* box = new QSpinBox(GBMargins);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setRange(0, 100);  // an up-down with only a lower bound tops out at 100
-    box->setSingleStep(5);
+    // An up-down with only a lower bound tops out at 100.
+    QSpinBox* box = MakeSpin(GBMargins, name, 0, 100, 5);
     grid->addWidget(box, row, col);
     return box;
   };

@@ -49,9 +49,7 @@ void TFormPlotSeries::BuildGeneral() {
   showInLegendBox_->setChecked(true);
   cursorBox_ = MakeCombo(general, "CBCursor", {});
   for (const QString& name : PlotCursorIdents()) cursorBox_->addItem(name.mid(2), name);
-  depthBox_ = new QSpinBox(general);
-  depthBox_->setObjectName(QStringLiteral("EDepth"));
-  depthBox_->setRange(0, 1200);
+  depthBox_ = MakeSpin(general, "EDepth", 0, 1200);
   autoDepthBox_ = MakeCheck(general, "CBDepth", tr("Auto"));
   auto* generalGrid = new QGridLayout(general);
   generalGrid->addWidget(showInLegendBox_, 0, 0, 1, 3);

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 using base::EncodeDate;
@@ -60,3 +62,55 @@ TEST(DateParsing, ShortDateTextsReadBack) {
 }
 
 }  // namespace
+
+// Whatever the program writes as a date, a time or both reads back as the
+// value written: month names, time-only texts of values below 1, and the
+// formats' own punctuation.
+TEST(DateParsing, EveryTextTheProgramWritesReadsBack) {
+  const QLocale locales[] = {QLocale::c(),
+                             QLocale(QLocale::English, QLocale::UnitedKingdom),
+                             QLocale(QLocale::English, QLocale::UnitedStates),
+                             LocaleScope::german(),
+                             QLocale(QLocale::Hungarian, QLocale::Hungary),
+                             QLocale(QLocale::Chinese, QLocale::China),
+                             QLocale(QLocale::Dutch, QLocale::Netherlands)};
+  for (const QLocale& l : locales) {
+    LocaleScope scope(l);
+    const QString name = l.name();
+    for (base::TDateTime t = EncodeDate(1990, 1, 1); t < EncodeDate(2060, 1, 1); t += 311.25) {
+      const QString date = base::DateToStr(t);
+      EXPECT_EQ(base::StrToDateTime(date), std::floor(t)) << (date + " " + name).toStdString();
+      EXPECT_EQ(base::StrToDate(date), std::floor(t)) << (date + " " + name).toStdString();
+      const QString both = base::DateTimeToStr(t);
+      EXPECT_EQ(base::StrToDateTime(both), t) << (both + " " + name).toStdString();
+      // The limit dialog joins its date and time boxes with a blank.
+      const QString joined = date + QLatin1Char(' ') + base::TimeToStr(t);
+      EXPECT_EQ(base::StrToDateTime(joined), t) << (joined + " " + name).toStdString();
+    }
+    for (double fraction : {0.0, 0.75, 0.5 + 1.0 / 24 / 60}) {
+      const QString time = base::TimeToStr(fraction);
+      EXPECT_EQ(base::StrToDateTime(time), fraction) << (time + " " + name).toStdString();
+      EXPECT_EQ(base::StrToTime(time), fraction) << (time + " " + name).toStdString();
+    }
+  }
+}
+
+TEST(DateParsing, MonthNamesAndTimeOnlyTexts) {
+  LocaleScope scope(QLocale::c());
+  struct Case {
+    const char* text;
+    base::TDateTime t;
+  };
+  const Case cases[] = {
+      {"1 Dec 2025", EncodeDate(2025, 12, 1)},
+      {"1 dec 2025 00:00:00", EncodeDate(2025, 12, 1)},
+      {"1 December 2025 18:00:00", EncodeDate(2025, 12, 1) + 0.75},
+      {"Monday, 1 December 2025", EncodeDate(2025, 12, 1)},
+      {"18:00:00", 0.75},
+      {"01/11/2025", EncodeDate(2025, 11, 1)},
+  };
+  for (const Case& c : cases) EXPECT_EQ(base::StrToDateTime(c.text), c.t) << c.text;
+  for (const char* bad : {"1 Dec Dec 2025", "1 Decx 2025", "32 Dec 2025", "1 Dec 2025 x", "Dec",
+                          "18:00:00 1 Dec 2025"})
+    EXPECT_THROW(base::StrToDateTime(bad), base::EConvertError) << bad;
+}

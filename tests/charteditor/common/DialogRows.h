@@ -11,6 +11,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFocusEvent>
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
@@ -27,12 +28,15 @@ T* child(QWidget& w, const char* name) {
   return c;
 }
 
-// Types over a spin box's text, as a user replacing its number.
+// Types over a spin box's text, as a user replacing its number, and moves
+// on (the focus leaves the box, which is when it tells its number).
 inline void TypeInto(QWidget& w, const char* spin, const char* text) {
   QSpinBox* box = child<QSpinBox>(w, spin);
   if (!box) return;
   box->selectAll();
   QTest::keyClicks(box, QString::fromLatin1(text));
+  QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+  QCoreApplication::sendEvent(box, &leave);
 }
 
 template <class Dialog>

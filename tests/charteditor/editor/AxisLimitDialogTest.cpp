@@ -1,6 +1,7 @@
 // The limit dialog of the axis page: OK without an edit gives back exactly
 // the value it was given; a typed text is read as a number, a date and a
 // time, or a time alone; a text that does not read keeps the dialog open.
+#include "base/DateTime.h"
 #include "base/ParseDateTime.h"
 #include "charteditor/common/ChartEditorScope.h"
 #include "charteditor/editor/TAxisMaxMin.h"
@@ -8,6 +9,7 @@
 #include "tests/chart/support/RecordingChartPrompts.h"
 
 #include <QLineEdit>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -71,4 +73,42 @@ TEST(AxisLimitDialog, ReadsWhatWasTypedAndRefusesWhatDoesNotRead) {
     EXPECT_EQ(prompts.errors().size(), errors + (c.reads ? 0 : 1)) << c.date << c.time;
     EXPECT_DOUBLE_EQ(dialog.Value(), c.value) << c.date << c.time;
   }
+}
+
+// The texts the dialog shows, typed again key by key, give back the value
+// shown, in any locale; one that does not read says why.
+TEST(AxisLimitDialog, ReadsBackTheTextsItShows) {
+  ChartEditorScope editors;
+  RecordingChartPrompts prompts;
+  const double dec1 = base::EncodeDate(2025, 12, 1);
+  for (const QLocale& l : {QLocale::c(), QLocale(QLocale::English, QLocale::UnitedKingdom),
+                           QLocale(QLocale::German, QLocale::Germany),
+                           QLocale(QLocale::English, QLocale::UnitedStates)}) {
+    LocaleScope locale(l);
+    for (double value : {dec1, dec1 + 0.75, 0.75, 0.0}) {
+      TAxisMaxMin dialog;
+      dialog.SetLimit(value, true);
+      for (QLineEdit* edit : {dialog.DateEdit(), dialog.TimeEdit()}) {
+        if (edit->isHidden()) continue;
+        const QString shown = edit->text();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, shown);
+      }
+      dialog.accept();
+      const QString texts = dialog.DateEdit()->text() + " " + dialog.TimeEdit()->text();
+      EXPECT_EQ(dialog.result(), QDialog::Accepted) << (texts + " " + l.name()).toStdString();
+      EXPECT_EQ(dialog.Value(), value) << (texts + " " + l.name()).toStdString();
+    }
+  }
+  EXPECT_TRUE(prompts.errors().isEmpty());
+  LocaleScope locale(QLocale::c());
+  TAxisMaxMin dialog;
+  dialog.SetLimit(dec1, true);
+  dialog.DateEdit()->selectAll();
+  QTest::keyClicks(dialog.DateEdit(), "1 Dex 2025");
+  dialog.accept();
+  EXPECT_NE(dialog.result(), QDialog::Accepted);
+  ASSERT_EQ(prompts.errors().size(), 1);
+  EXPECT_TRUE(prompts.errors()[0].contains("1 Dex 2025")) << prompts.errors()[0].toStdString();
 }

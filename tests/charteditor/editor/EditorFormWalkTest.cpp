@@ -11,6 +11,7 @@
 #include "tests/charteditor/editor/PageRows.h"
 #include "tests/support/Artifacts.h"
 
+#include <QAbstractSpinBox>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -110,6 +111,9 @@ TEST(ChartEditorWalk, EverySheetShownAndEveryDialogCancelledWritesNothing) {
       everySheet(*sheet, QStringLiteral("ChartEditor_") + sheet->objectName() + QLatin1Char('_'),
                  true);
     }
+    // Every number box tells its number once the typing ends, not per key.
+    for (const QAbstractSpinBox* box : f.findChildren<QAbstractSpinBox*>())
+      EXPECT_FALSE(box->keyboardTracking()) << box->objectName().toStdString();
     // Every dialog the pages open, cancelled.
     for (const char* name : {"BDivLines", "BWallPen", "BWallBrush", "BGradient", "BAxisPen",
                              "BTickPen", "BTickInner", "BAxisGrid", "BTickMinor", "BMinorGrid"})

@@ -167,10 +167,11 @@ TEST(ChartGridWritesPoints, ColourIsSetOnlyOnAPointThatExists) {
   ASSERT_TRUE(model.ChoosePointColor(1));
   EXPECT_EQ(first->GetValueColor(1), base::RGB(1, 2, 3));
   EXPECT_EQ(first->ColorCount(), 2);
-  // A null point stays null: a colour would make it a point of value 0.
+  // A null point takes the colour and shows again.
   first->SetPointColor(0, base::clNone);
-  EXPECT_FALSE(model.ChoosePointColor(0));
-  EXPECT_TRUE(first->IsNull(0));
+  EXPECT_TRUE(model.ChoosePointColor(0));
+  EXPECT_EQ(first->GetValueColor(0), base::RGB(4, 5, 6));
+  EXPECT_FALSE(first->IsNull(0));
 }
 
 TEST(ChartGridWritesPoints, ASourcedSeriesNeverChanges) {

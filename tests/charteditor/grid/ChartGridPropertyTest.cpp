@@ -163,11 +163,13 @@ class GridRun {
       case 6: {
         f_.prompts.colorAnswers = {base::RGB(Pick(256), 0, 0)};
         const bool beyond = row >= dates_->PointCount();
+        const bool wasNull = !beyond && dates_->IsNull(row);
         const bool set = model_.ChoosePointColor(row);
         if (beyond) {
           EXPECT_FALSE(set);
           mustChangeNothing = true;
         }
+        if (set && wasNull) mayLose[at(dates_)] = 1;  // the null point shows again
         f_.prompts.colorAnswers.clear();
         break;
       }

@@ -170,3 +170,36 @@ TEST(ChartGridWindow, KeepsAScreenfulOfRowsAndMapsThemToThePoints) {
 }
 
 }  // namespace
+
+namespace {
+
+// A date-time cell edited and ended without a change keeps its value: the
+// grid reads back the date and time, or the time alone, that it shows.
+TEST(ChartGridDates, TextsShownReadBackUnchanged) {
+  GridWidget w;
+  TLineSeries* s = w.f.Add();
+  s->YValues()->SetDateTime(true);
+  const std::vector<double> values = {0.75, 0.0, GridFixture::kJan2020 + 0.25};
+  for (double y : values) s->Add(y);
+  w.Show();
+  for (int row = 0; row < 3; ++row) {
+    w.grid.SetCurrentCell(row, 1);
+    QTest::keyClick(&w.grid, Qt::Key_F2);
+    ASSERT_TRUE(w.grid.Editing());
+    const QString shown = w.Editor()->text();
+    w.grid.PostEdit();
+    EXPECT_EQ(s->YValues()->Values()[row], values[static_cast<std::size_t>(row)])
+        << shown.toStdString();
+  }
+  EXPECT_TRUE(w.f.prompts.errors().isEmpty()) << w.f.prompts.errors().join(';').toStdString();
+  // A text that does not read says why and changes nothing.
+  w.grid.SetCurrentCell(0, 1);
+  QTest::keyClick(&w.grid, Qt::Key_F2);
+  w.Editor()->selectAll();
+  QTest::keyClicks(w.Editor(), "6:00 XM");
+  w.grid.PostEdit();
+  EXPECT_EQ(s->YValues()->Values()[0], 0.75);
+  EXPECT_EQ(w.f.prompts.errors().size(), 1);
+}
+
+}  // namespace

@@ -8,7 +8,6 @@
 #include "charteditor/pages/TFormPlotPage.h"
 
 #include <QLabel>
-#include <QLineEdit>
 
 namespace {
 
@@ -68,9 +67,11 @@ TEST(PagingPage, NavigatorPagesAndTheLabelFollows) {
   ClickButton(nav->Button(TCustomChartNavigator::nbLast));
   EXPECT_EQ(label->text(), "Page 3 of 3");
   EXPECT_FALSE(nav->Button(TCustomChartNavigator::nbNext)->isEnabled());
-  // Emptying the box switches paging off.
+  // Emptying the box and pressing Enter switches paging off.
   auto* box = child<QSpinBox>(page, "SEPointsPerPage");
-  box->findChild<QLineEdit*>()->clear();
+  box->selectAll();
+  QTest::keyClick(box, Qt::Key_Backspace);
+  QTest::keyClick(box, Qt::Key_Return);
   EXPECT_EQ(chart.Chart().MaxPointsPerPage(), 0);
   EXPECT_EQ(label->text(), "Page 1 of 1");
   for (int i = 0; i < 4; ++i) EXPECT_FALSE(nav->Button(i)->isEnabled()) << i;

@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -59,6 +60,30 @@ TEST_F(PreviewDialogTest, TypedMarginsLeaveTheChartRoomAndResetBringsThemBack) {
   EXPECT_EQ(chart.PrintMargins(), (TRect{10, 10, 10, 10}));
   EXPECT_EQ(f.UDLeftMa->value(), 10);
   EXPECT_FALSE(f.BReset->isEnabled());
+}
+
+TEST_F(PreviewDialogTest, TypedMarginsAreWrittenWhenTheTypingEnds) {
+  TChartPreview& f = Show(printers, &chart);
+  struct Typed {
+    QSpinBox* box;
+    const char* text;
+    TRect written;  // after Enter
+    const char* shown;
+  };
+  // 3 and then 30 would both do, as would 8 and 85 against a bottom of 10:
+  // only the number typed is written, and 95 is refused.
+  for (const Typed& t : {Typed{f.UDTopMa, "30", TRect{10, 30, 10, 10}, "30"},
+                         Typed{f.UDBotMa, "95", TRect{10, 30, 10, 10}, "10"},
+                         Typed{f.UDLeftMa, "85", TRect{85, 30, 10, 10}, "85"}}) {
+    const TRect before = chart.PrintMargins();
+    t.box->selectAll();
+    QTest::keyClicks(t.box, QString::fromLatin1(t.text));
+    EXPECT_EQ(chart.PrintMargins(), before) << t.text;
+    QTest::keyClick(t.box, Qt::Key_Return);
+    EXPECT_EQ(chart.PrintMargins(), t.written) << t.text;
+    EXPECT_EQ(t.box->text(), QString::fromLatin1(t.shown)) << t.text;
+  }
+  EXPECT_TRUE(f.isVisible());
 }
 
 TEST_F(PreviewDialogTest, ProportionalMarginsAndWhatRecomputesThem) {
