@@ -1,10 +1,13 @@
 #include "charteditor/serieseditors/ExactDecimalBox.h"
 
+#include "charteditor/common/NamedControls.h"
+
 #include <cfloat>
 #include <cmath>
 #include <limits>
 
 ExactDecimalBox::ExactDecimalBox(QWidget* parent) : QDoubleSpinBox(parent) {
+  WriteWhenFinished(this);
   // The most decimals the box keeps: setValue then rounds nothing away.
   setDecimals(DBL_MAX_10_EXP + DBL_DIG);
   setRange(std::numeric_limits<double>::lowest(), std::numeric_limits<double>::max());
