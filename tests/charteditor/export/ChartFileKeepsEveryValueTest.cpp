@@ -118,28 +118,6 @@ QString Name(const QString& owner, const Path& path) {
   return parts.join(QLatin1Char('.'));
 }
 
-// The published values that differ, nested ones by their path.
-QStringList Differences(const QObject& a, const QObject& b, const QString& path = {}) {
-  QStringList out;
-  for (const PublishedProperty& p : PublishedProperties(a)) {
-    if (!p.meta.isStored()) continue;
-    const QString name = path + p.name;
-    if (p.nested) {
-      const QObject* x = PublishedObject(a, p);
-      const QObject* y = PublishedObject(b, p);
-      if (x && y) {
-        out << Differences(*x, *y, name + QLatin1Char('.'));
-      } else if (x != y) {
-        out << name;
-      }
-    } else if (!SamePublishedValue(PublishedValue(a, p), PublishedValue(b, p))) {
-      out << name + QLatin1Char('=') + PublishedValue(a, p).toString() +
-                 QStringLiteral(" read back as ") + PublishedValue(b, p).toString();
-    }
-  }
-  return out;
-}
-
 // A fresh chart holding the object to change; the object itself is the
 // root the paths start from.
 struct Subject {
@@ -179,7 +157,7 @@ class ChartFileKeepsEveryValue : public StorageTest {
         lost << changed.join(QLatin1Char(' ')) + QStringLiteral(": ") + error;
       } else if (!SamePublished(*root, *back)) {
         lost << subject.owner + QStringLiteral(": ") +
-                    Differences(*root, *back).join(QStringLiteral(", "));
+                    StoredDifferences(*root, *back).join(QStringLiteral(", "));
       }
     }
     return tried;

@@ -49,33 +49,11 @@ bool SameBits(std::span<const double> a, std::span<const double> b) {
          (a.empty() || std::memcmp(a.data(), b.data(), a.size_bytes()) == 0);
 }
 
-// The published properties that differ, nested ones by their path.
-QStringList Differences(const QObject& a, const QObject& b, const QString& path = {}) {
-  QStringList out;
-  for (const PublishedProperty& p : PublishedProperties(a)) {
-    if (!p.meta.isStored()) continue;
-    const QString name = path + p.name;
-    if (p.nested) {
-      const QObject* x = PublishedObject(a, p);
-      const QObject* y = PublishedObject(b, p);
-      if (x && y) {
-        out << Differences(*x, *y, name + QLatin1Char('.'));
-      } else if (x != y) {
-        out << name;
-      }
-    } else if (!SamePublishedValue(PublishedValue(a, p), PublishedValue(b, p))) {
-      out << name + QLatin1Char('=') + PublishedValue(a, p).toString() + QLatin1Char('/') +
-                 PublishedValue(b, p).toString();
-    }
-  }
-  return out;
-}
-
 void ExpectSameSeries(const TChartSeries& saved, const TChartSeries& loaded) {
   SCOPED_TRACE(saved.objectName().toStdString());
   EXPECT_EQ(loaded.objectName(), saved.objectName());
   EXPECT_TRUE(SamePublished(saved, loaded))
-      << Differences(saved, loaded).join(QStringLiteral(", ")).toStdString();
+      << StoredDifferences(saved, loaded).join(QStringLiteral(", ")).toStdString();
   ASSERT_EQ(loaded.ValuesList().Count(), saved.ValuesList().Count());
   for (int l = 0; l < saved.ValuesList().Count(); ++l)
     EXPECT_TRUE(SameBits(saved.ValuesList()[l].Values(), loaded.ValuesList()[l].Values())) << l;

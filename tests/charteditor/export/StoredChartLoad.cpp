@@ -172,3 +172,24 @@ std::unique_ptr<TCustomAxisPanel> LoadStoredChart(const ChartFile& file, QString
     return nullptr;
   }
 }
+
+QStringList StoredDifferences(const QObject& saved, const QObject& loaded, const QString& path) {
+  QStringList out;
+  for (const PublishedProperty& p : PublishedProperties(saved)) {
+    if (!p.meta.isStored()) continue;
+    const QString name = path + p.name;
+    if (p.nested) {
+      const QObject* x = PublishedObject(saved, p);
+      const QObject* y = PublishedObject(loaded, p);
+      if (x && y) {
+        out << StoredDifferences(*x, *y, name + QLatin1Char('.'));
+      } else if (x != y) {
+        out << name;
+      }
+    } else if (!SamePublishedValue(PublishedValue(saved, p), PublishedValue(loaded, p))) {
+      out << name + QLatin1Char('=') + PublishedValue(saved, p).toString() + QLatin1Char('/') +
+                 PublishedValue(loaded, p).toString();
+    }
+  }
+  return out;
+}

@@ -5,11 +5,19 @@
 // walk, points from the data blocks.
 #include "tests/support/ChartFileReader.h"
 
+#include <QStringList>
+
 #include <memory>
 
+class QObject;
 class TCustomAxisPanel;
 
 // Null, with the reason, for a class the registry does not know or a value
 // a property refuses.
 std::unique_ptr<TCustomAxisPanel> LoadStoredChart(const storedchart::ChartFile& file,
                                                   QString* error);
+
+// The stored published values in which `saved` and `loaded` differ, nested
+// ones by their dotted path, each as "name=saved/loaded".
+QStringList StoredDifferences(const QObject& saved, const QObject& loaded,
+                              const QString& path = {});
