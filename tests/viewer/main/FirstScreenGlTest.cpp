@@ -3,6 +3,7 @@
 // window, probed in the windows and kept as screenshots.
 #include "tests/viewer/ProjectFakes.h"
 
+#include "base/Colors.h"
 #include "gl/SquareViewport.h"
 #include "platform/SettingsStore.h"
 #include "tests/support/Artifacts.h"
@@ -20,6 +21,7 @@
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
 #include <QOpenGLWidget>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -259,6 +261,30 @@ TEST_P(FirstScreen, TiledStraightAfterOpening) {
   Trigger("WindowTileItemVert");
   for (const auto& view : window_->Projects().back()->Views())
     if (auto* v = dynamic_cast<TfrmGLBase*>(view.get()); v && IsRelief(*v)) ExpectFieldCentred(*v);
+}
+
+// Overlapped, then tiled again: what the screen shows of each legend is the
+// legend itself, its background over much of it, not the grey of the area
+// the windows lie on.
+TEST_P(FirstScreen, LegendsShowOnScreenAfterOverlapAndTiling) {
+  Trigger("WindowCascadeItem");
+  Trigger("WindowTileItemVert");
+  for (TfrmGLBase* v : Views()) {
+    const QWidget* viewport = v->csb->viewport();
+    const QPoint at = viewport->mapTo(window_.get(), QPoint(0, 0));
+    const QImage shown =
+        window_->screen()
+            ->grabWindow(window_->winId(), at.x(), at.y(), viewport->width(), viewport->height())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    const QString name = v->windowTitle().section(QLatin1Char(' '), 0, 0);
+    testsupport::saveArtifact(shown, QStringLiteral("legend-on-screen-%1.png").arg(name));
+    const QRgb background = base::ToQColor(v->csb->Color()).rgb();
+    int own = 0;
+    for (int y = 0; y < shown.height(); ++y)
+      for (int x = 0; x < shown.width(); ++x) own += shown.pixel(x, y) == background;
+    EXPECT_GT(own, shown.width() * shown.height() / 4) << name.toStdString();
+  }
 }
 
 TEST_P(FirstScreen, MaterialWindowOpensAtItsOwnSize) {
