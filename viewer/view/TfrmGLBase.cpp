@@ -357,7 +357,11 @@ void TfrmGLBase::applyViewportSize() {
   if (area == nullptr) return;
   OpenGL1.setWidth(area->width());
   OpenGL1.setHeight(area->height());
-  if (OpenGL1.Resize()) FormPaint();
+  // Called from resize handlers while tiling still moves the other windows:
+  // a paint forced now would draw the main window half laid out and leave
+  // parts of it (the legends) taken as drawn; the next turn of the event loop
+  // paints the whole of it.
+  if (OpenGL1.Resize()) area->update();
 }
 
 QSize TfrmGLBase::sizeHint() const {

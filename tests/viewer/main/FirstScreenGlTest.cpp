@@ -3,6 +3,7 @@
 // window, probed in the windows and kept as screenshots.
 #include "tests/viewer/ProjectFakes.h"
 
+#include "base/Colors.h"
 #include "gl/SquareViewport.h"
 #include "platform/SettingsStore.h"
 #include "tests/support/Artifacts.h"
@@ -15,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QBackingStore>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QOpenGLContext>
@@ -259,6 +261,33 @@ TEST_P(FirstScreen, TiledStraightAfterOpening) {
   Trigger("WindowTileItemVert");
   for (const auto& view : window_->Projects().back()->Views())
     if (auto* v = dynamic_cast<TfrmGLBase*>(view.get()); v && IsRelief(*v)) ExpectFieldCentred(*v);
+}
+
+// The part of a legend that the main window's drawing, as it goes to the
+// screen, shows in the legend's own background.
+double LegendShareDrawn(QWidget& window, const TfrmGLBase& view) {
+  QPaintDevice* device = window.backingStore()->paintDevice();
+  if (device->devType() != QInternal::Image) return -1;
+  const QWidget* viewport = view.csb->viewport();
+  const QRect area(viewport->mapTo(&window, QPoint(0, 0)), viewport->size());
+  const QImage shown =
+      static_cast<QImage*>(device)->copy(area).convertToFormat(QImage::Format_RGB32);
+  const QString name = view.windowTitle().section(QLatin1Char(' '), 0, 0);
+  testsupport::saveArtifact(shown, QStringLiteral("legend-drawn-%1.png").arg(name));
+  const QRgb background = base::ToQColor(view.csb->Color()).rgb();
+  int own = 0;
+  for (int y = 0; y < shown.height(); ++y)
+    for (int x = 0; x < shown.width(); ++x) own += shown.pixel(x, y) == background;
+  return double(own) / std::max(1, shown.width() * shown.height());
+}
+
+// Overlapped, then tiled again: each legend is drawn where it now lies, not
+// left in the grey of the area the windows lie on.
+TEST_P(FirstScreen, LegendsAreDrawnAfterOverlapAndTiling) {
+  Trigger("WindowCascadeItem");
+  Trigger("WindowTileItemVert");
+  for (const TfrmGLBase* v : Views())
+    EXPECT_GT(LegendShareDrawn(*window_, *v), 0.25) << v->csb->Caption().toStdString();
 }
 
 TEST_P(FirstScreen, MaterialWindowOpensAtItsOwnSize) {
