@@ -3,7 +3,7 @@
 #include "charteditor/export/EmfWriterBackend.h"
 #include "charteditor/export/WmfWriterBackend.h"
 
-void InstallMetafileWriters() {
+MetafileWritersScope::MetafileWritersScope() {
   SetMetafileWriterFactory([](bool enhanced, QSize size) -> std::unique_ptr<MetafileWriter> {
     if (enhanced) return std::make_unique<EmfWriterBackend>(size);
     return std::make_unique<WmfWriterBackend>(size);

@@ -1,12 +1,10 @@
 #pragma once
-// Hands the chart panel its metafile writers: enhanced (EMF) and plain
-// (WMF). The program installs them once at start-up; a scope removes them
-// again at its end, for tests.
-void InstallMetafileWriters();
-
+// Hands the chart panel its metafile writers, enhanced (EMF) and plain
+// (WMF), for the scope's lifetime: the program's composition holds one for
+// the whole run, a test one for its own.
 class MetafileWritersScope {
  public:
-  MetafileWritersScope() { InstallMetafileWriters(); }
+  MetafileWritersScope();
   ~MetafileWritersScope();
   MetafileWritersScope(const MetafileWritersScope&) = delete;
   MetafileWritersScope& operator=(const MetafileWritersScope&) = delete;
