@@ -5,6 +5,7 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 #include <string>
 
@@ -280,6 +281,20 @@ std::vector<int> ResultFileSpec::storedKinds() const {
     }
   }
   return kinds;
+}
+
+ResultFileSpec temperatureRunSpec(int count) {
+  ResultFileSpec spec;
+  spec.version = 2;
+  spec.setKinds({2});
+  spec.x = {0, 1, 3, 6, 10, 15};
+  spec.y = {0, 2, 3, 7, 8, 11, 12};
+  spec.generatedStepCount = count;
+  spec.generateStep = [](int n, Step& step) {
+    step.time = 1800.0 * n;
+    step.values[2].assign(42, float(20 + 5 * std::sin(n / 10.0)));
+  };
+  return spec;
 }
 
 void addNumberedSteps(ResultFileSpec& spec, int count) {

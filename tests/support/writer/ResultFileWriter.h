@@ -101,6 +101,11 @@ struct Layout {
 // n * 100 + k (directions: n * 100 + k + 0.5); times 3600 * (n + 1).
 void addNumberedSteps(ResultFileSpec& spec, int count);
 
+// A version-2 file of temperatures only on a 6 x 7 grid of uneven cells:
+// `count` steps half an hour apart, every cell at 20 + 5 sin(n / 10), so a
+// mean over any rectangle follows one smooth curve.
+ResultFileSpec temperatureRunSpec(int count);
+
 // Raise std::runtime_error when the file cannot be written and
 // std::invalid_argument for a spec that no file can hold.
 QByteArray writeBytes(const ResultFileSpec& spec, Layout* layout = nullptr);

@@ -22,24 +22,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 namespace {
 
 constexpr int Steps = 200;
 
 QString WriteFile(const QString& path) {
-  resultwriter::ResultFileSpec spec;
-  spec.version = 2;
-  spec.setKinds({2});
-  spec.x = {0, 1, 3, 6, 10, 15};
-  spec.y = {0, 2, 3, 7, 8, 11, 12};
-  spec.generatedStepCount = Steps;
-  spec.generateStep = [](int n, resultwriter::Step& step) {
-    step.time = 1800.0 * n;
-    step.values[2].assign(42, float(20 + 5 * std::sin(n / 10.0)));
-  };
-  resultwriter::writeFile(spec, path);
+  resultwriter::writeFile(resultwriter::temperatureRunSpec(Steps), path);
   return path;
 }
 
